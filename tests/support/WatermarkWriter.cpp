@@ -1,0 +1,316 @@
+#include "WatermarkWriter.h"
+
+#include <mbedtls/bignum.h>
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#ifndef ARDENTIX_SOURCE_DIR
+#error "ARDENTIX_SOURCE_DIR must name the project's source folder"
+#endif
+
+namespace testsupport {
+
+namespace {
+
+const char kKey[] = "Qrzn.Westerlandia.1997";
+const std::size_t kKeyLength = 22;
+const std::size_t kBlockSize = 512;
+const std::size_t kRsaSize = 256;
+
+std::string ReadHexFile(const std::string& path)
+{
+    std::string text = ReadFile(path);
+    std::string digits;
+    for (char ch : text) {
+        if (!std::isspace(static_cast<unsigned char>(ch)))
+            digits += ch;
+    }
+    if (digits.empty())
+        throw std::runtime_error("cannot read key file " + path);
+    return digits;
+}
+
+std::string ToHex(const unsigned char* bytes, std::size_t length)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (std::size_t i = 0; i < length; ++i) {
+        out += digits[bytes[i] >> 4];
+        out += digits[bytes[i] & 15];
+    }
+    return out;
+}
+
+void Check(int ret, const char* what)
+{
+    if (ret != 0)
+        throw std::runtime_error(std::string("mbedtls failure in ") + what);
+}
+
+} // namespace
+
+std::int64_t SkipFor(MediaType type)
+{
+    switch (type) {
+    case MediaType::Jpg:
+        return 0;
+    case MediaType::Avi:
+        return 240;
+    case MediaType::Mp4:
+        return 3145764;
+    }
+    return 0;
+}
+
+std::int64_t TailFor(MediaType type)
+{
+    return type == MediaType::Jpg ? 2 : 0;
+}
+
+const char* SuffixFor(MediaType type)
+{
+    switch (type) {
+    case MediaType::Jpg:
+        return "jpg";
+    case MediaType::Avi:
+        return "avi";
+    case MediaType::Mp4:
+        return "mp4";
+    }
+    return "";
+}
+
+std::string CanonicalText(const WatermarkFields& f, const std::string& hmacHex)
+{
+    return f.marker + "\r\n" + "Version: " + f.version + "\r\n" + "HMAC: " + hmacHex + "\r\n" +
+           "StartTime: " + f.startTime + "\r\n" + "EndTime: " + f.endTime + "\r\n" + "TimeSource: " + f.timeSource +
+           "\r\n" + "VHSerial: " + f.serial + "\r\n" + "CamMAC: " + f.camMac + "\r\n";
+}
+
+std::string DigestHexOfMedia(const std::string& media, MediaType type)
+{
+    // In an export the protected bytes are exactly the media after its
+    // unprotected prefix: the block is never hashed, and a JPG's last two
+    // bytes follow the body in their original order.
+    const std::int64_t skip = SkipFor(type);
+    const std::string prot = static_cast<std::int64_t>(media.size()) > skip ? media.substr(skip) : std::string();
+    unsigned char md5[EVP_MAX_MD_SIZE];
+    unsigned int md5Length = 0;
+    EVP_Digest(prot.data(), prot.size(), md5, &md5Length, EVP_md5(), nullptr);
+    unsigned char mac[EVP_MAX_MD_SIZE];
+    unsigned int macLength = 0;
+    HMAC(EVP_md5(), kKey, kKeyLength, md5, md5Length, mac, &macLength);
+    return ToHex(mac, macLength);
+}
+
+std::string EncryptMessage(const std::string& message, const ExportOptions& options)
+{
+    const std::string modulusHex = options.modulusHex.empty() ? DevelopmentModulusHex() : options.modulusHex;
+    const std::string dHex =
+        options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
+
+    mbedtls_mpi n, d, m, c;
+    mbedtls_mpi_init(&n);
+    mbedtls_mpi_init(&d);
+    mbedtls_mpi_init(&m);
+    mbedtls_mpi_init(&c);
+    std::string out(kRsaSize, '\0');
+    try {
+        Check(mbedtls_mpi_read_string(&n, 16, modulusHex.c_str()), "modulus");
+        Check(mbedtls_mpi_read_string(&d, 16, dHex.c_str()), "exponent");
+        const std::size_t k = (mbedtls_mpi_bitlen(&n) + 7) / 8;
+        if (k != kRsaSize)
+            throw std::runtime_error("the writer handles 2048-bit keys only");
+
+        if (options.fault == BlockFault::AboveModulus) {
+            out.assign(kRsaSize, '\xff');
+        } else if (options.fault == BlockFault::AtModulus) {
+            Check(mbedtls_mpi_write_binary(&n, reinterpret_cast<unsigned char*>(&out[0]), k), "write n");
+        } else {
+            if (message.size() > k - 3 && options.fault != BlockFault::NoSeparator)
+                throw std::runtime_error("message too long for one RSA block");
+            std::mt19937 rng(options.seed);
+            std::uniform_int_distribution<int> nonzero(1, 255);
+            std::string em(k, '\0');
+            em[0] = '\0';
+            em[1] = options.fault == BlockFault::BlockType1 ? '\x01' : '\x02';
+            std::size_t pad = k - 3 - message.size();
+            if (options.fault == BlockFault::EmptyPadding)
+                pad = 0;
+            std::size_t at = 2;
+            if (options.fault == BlockFault::NoSeparator) {
+                for (; at < k; ++at)
+                    em[at] = static_cast<char>(nonzero(rng));
+            } else {
+                for (std::size_t i = 0; i < pad; ++i)
+                    em[at++] = options.fault == BlockFault::BlockType1 ? '\xff' : static_cast<char>(nonzero(rng));
+                em[at++] = '\0';
+                em.replace(at, message.size(), message);
+                at += message.size();
+                // With empty padding the message is followed by zero bytes.
+            }
+            Check(mbedtls_mpi_read_binary(&m, reinterpret_cast<const unsigned char*>(em.data()), k), "read m");
+            Check(mbedtls_mpi_exp_mod(&c, &m, &d, &n, nullptr), "exp_mod");
+            Check(mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), k), "write c");
+        }
+    } catch (...) {
+        mbedtls_mpi_free(&n);
+        mbedtls_mpi_free(&d);
+        mbedtls_mpi_free(&m);
+        mbedtls_mpi_free(&c);
+        throw;
+    }
+    mbedtls_mpi_free(&n);
+    mbedtls_mpi_free(&d);
+    mbedtls_mpi_free(&m);
+    mbedtls_mpi_free(&c);
+    return out;
+}
+
+std::string PrivateOperation(const std::string& em, const ExportOptions& options)
+{
+    const std::string modulusHex = options.modulusHex.empty() ? DevelopmentModulusHex() : options.modulusHex;
+    const std::string dHex =
+        options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
+    mbedtls_mpi n, d, m, c;
+    mbedtls_mpi_init(&n);
+    mbedtls_mpi_init(&d);
+    mbedtls_mpi_init(&m);
+    mbedtls_mpi_init(&c);
+    std::string out(kRsaSize, '\0');
+    int ret = mbedtls_mpi_read_string(&n, 16, modulusHex.c_str());
+    if (ret == 0)
+        ret = mbedtls_mpi_read_string(&d, 16, dHex.c_str());
+    if (ret == 0)
+        ret = mbedtls_mpi_read_binary(&m, reinterpret_cast<const unsigned char*>(em.data()), em.size());
+    if (ret == 0)
+        ret = mbedtls_mpi_exp_mod(&c, &m, &d, &n, nullptr);
+    if (ret == 0)
+        ret = mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), out.size());
+    mbedtls_mpi_free(&n);
+    mbedtls_mpi_free(&d);
+    mbedtls_mpi_free(&m);
+    mbedtls_mpi_free(&c);
+    Check(ret, "private operation");
+    return out;
+}
+
+std::string MakeBlock(const std::string& text, const ExportOptions& options)
+{
+    std::string block = EncryptMessage(text, options);
+    // The second half is not read by anyone; fill it with noise.
+    std::mt19937 rng(options.seed * 7919u + 17u);
+    for (std::size_t i = kRsaSize; i < kBlockSize; ++i)
+        block += static_cast<char>(rng() & 0xff);
+    return block;
+}
+
+std::string MakeExport(const std::string& media, MediaType type, const WatermarkFields& fields,
+                       const ExportOptions& options)
+{
+    std::string text;
+    if (options.useRawText) {
+        text = options.rawText;
+    } else {
+        const std::string hmac = fields.hmac.empty() ? DigestHexOfMedia(media, type) : fields.hmac;
+        text = CanonicalText(fields, hmac);
+    }
+    const std::string block = MakeBlock(text, options);
+    if (type == MediaType::Jpg) {
+        if (media.size() < 2)
+            throw std::runtime_error("a JPG needs at least its two final bytes");
+        std::string out = media.substr(0, media.size() - 2);
+        out += block;
+        out += media.substr(media.size() - 2);
+        return out;
+    }
+    return media + block;
+}
+
+std::int64_t BlockOffset(std::int64_t exportLength, MediaType type)
+{
+    return exportLength - static_cast<std::int64_t>(kBlockSize) - TailFor(type);
+}
+
+std::string DevelopmentModulusHex()
+{
+    return ReadHexFile(std::string(ARDENTIX_SOURCE_DIR) + "/keys/development-modulus.hex");
+}
+
+std::string DevelopmentPrivateExponentHex()
+{
+    return ReadHexFile(std::string(ARDENTIX_SOURCE_DIR) + "/keys/development-private-exponent.hex");
+}
+
+std::string SampleMedia(MediaType type)
+{
+    const std::string bytes = ReadFile(std::string(ARDENTIX_SOURCE_DIR) + "/tests/data/sample." + SuffixFor(type));
+    if (bytes.empty())
+        throw std::runtime_error(std::string("missing sample media for ") + SuffixFor(type));
+    return bytes;
+}
+
+std::string PaddedMedia(MediaType type, std::int64_t length)
+{
+    std::string media = SampleMedia(type);
+    if (static_cast<std::int64_t>(media.size()) >= length)
+        return media;
+    std::size_t missing = static_cast<std::size_t>(length - static_cast<std::int64_t>(media.size()));
+    std::string filler;
+    filler.reserve(missing);
+    for (std::size_t i = 0; i < missing; ++i)
+        filler += static_cast<char>((i * 31 + 7) & 0xff);
+    if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu) {
+        // A top-level "free" box that players skip.
+        const std::uint32_t size = static_cast<std::uint32_t>(missing);
+        filler[0] = static_cast<char>(size >> 24);
+        filler[1] = static_cast<char>(size >> 16);
+        filler[2] = static_cast<char>(size >> 8);
+        filler[3] = static_cast<char>(size);
+        filler.replace(4, 4, "free");
+        return media + filler;
+    }
+    if (type == MediaType::Jpg) {
+        // Comment segments before the end-of-image marker.
+        std::string body = media.substr(0, media.size() - 2);
+        std::size_t at = 0;
+        while (at < missing) {
+            std::size_t segment = std::min<std::size_t>(65533, missing - at);
+            if (segment < 4)
+                segment = 4;
+            body += '\xff';
+            body += '\xfe';
+            body += static_cast<char>(((segment - 2) >> 8) & 0xff);
+            body += static_cast<char>((segment - 2) & 0xff);
+            body.append(filler, 0, std::min(segment - 4, filler.size()));
+            at += segment;
+        }
+        return body + media.substr(media.size() - 2);
+    }
+    return media + filler;
+}
+
+bool WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+} // namespace testsupport
