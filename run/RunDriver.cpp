@@ -47,8 +47,8 @@ void RunVerification(const QStringList& paths, RunContext& c)
     *c.totalFiles += n;
     c.updateStatusBar();
 
-    QProgressDialog* dialog = new QProgressDialog(Tr("Processing"), Tr("Cancel"), 0, n, c.window,
-                                                  Qt::WindowFlags(ProgressDialogFlags));
+    QProgressDialog* dialog =
+        new QProgressDialog(Tr("Processing"), Tr("Cancel"), 0, n, c.window, Qt::WindowFlags(ProgressDialogFlags));
     dialog->setWindowTitle(Tr("Quorvane Ardentix"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setStyleSheet(QString::fromLatin1(ProgressDialogStyleSheet));
@@ -77,8 +77,8 @@ void RunVerification(const QStringList& paths, RunContext& c)
             dialog->setLabelText(ProgressLabel(info.fileName(), i, n));
             *c.totalFiles -= 1;
 
-            VerifyThread* worker = new VerifyThread(info, c.model, c.totalFiles, c.succeededFiles, c.failedFiles,
-                                                    c.cancelRequested);
+            VerifyThread* worker =
+                new VerifyThread(info, c.model, c.totalFiles, c.succeededFiles, c.failedFiles, c.cancelRequested);
             *c.currentWorker = worker;
             if (c.window != nullptr)
                 QObject::connect(worker, SIGNAL(UpdateStatusBar()), c.window, SLOT(UpdateStatusBar()));

@@ -4,9 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent)
-{
-}
+CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent) {}
 
 void CMainToolBar::paintEvent(QPaintEvent* event)
 {

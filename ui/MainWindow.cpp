@@ -173,8 +173,7 @@ void MainWindow::CreateActions()
     connect(openFilesAction, SIGNAL(triggered()), this, SLOT(OpenFiles()));
     openFolderAction = new QAction(QIcon(QStringLiteral(":/images/icon_add_folder.png")), Tr("Open Folder"), this);
     connect(openFolderAction, SIGNAL(triggered()), this, SLOT(OpenFolder()));
-    removeFilesAction =
-        new QAction(QIcon(QStringLiteral(":/images/icon_remove_file.png")), Tr("Remove File(s)"), this);
+    removeFilesAction = new QAction(QIcon(QStringLiteral(":/images/icon_remove_file.png")), Tr("Remove File(s)"), this);
     connect(removeFilesAction, SIGNAL(triggered()), this, SLOT(RemoveFiles()));
     helpAction = new QAction(QIcon(QStringLiteral(":/images/icon_help.png")), Tr("Help"), this);
     connect(helpAction, SIGNAL(triggered()), this, SLOT(Help()));
@@ -256,10 +255,10 @@ QMenu* MainWindow::createPopupMenu()
 
 void MainWindow::UpdateStatusBar()
 {
-    const QString line = Tr("Total files") + QStringLiteral(": ") + QString::number(totalFiles) +
-                         QStringLiteral("  ") + Tr("Authentication succeeded") + QStringLiteral(": ") +
-                         QString::number(succeededFiles) + QStringLiteral("  ") + Tr("Authentication failed") +
-                         QStringLiteral(": ") + QString::number(failedFiles);
+    const QString line = Tr("Total files") + QStringLiteral(": ") + QString::number(totalFiles) + QStringLiteral("  ") +
+                         Tr("Authentication succeeded") + QStringLiteral(": ") + QString::number(succeededFiles) +
+                         QStringLiteral("  ") + Tr("Authentication failed") + QStringLiteral(": ") +
+                         QString::number(failedFiles);
     statusBar()->showMessage(line, 0);
 }
 
@@ -300,9 +299,9 @@ void MainWindow::OpenFiles()
 {
     if (runInProgress)
         return;
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, Tr("Open File(s)"), QString(), DialogFilter(Tr("Images and Videos (*.jpg;*.avi;*.mp4)")), nullptr,
-        QFileDialog::Options());
+    const QStringList files = QFileDialog::getOpenFileNames(this, Tr("Open File(s)"), QString(),
+                                                            DialogFilter(Tr("Images and Videos (*.jpg;*.avi;*.mp4)")),
+                                                            nullptr, QFileDialog::Options());
     VerifyFiles(files);
 }
 
@@ -316,8 +315,7 @@ void MainWindow::OpenFolder()
     if (folder.isEmpty())
         return;
     setDisabled(true);
-    const QStringList files =
-        CollectMediaFiles(folder, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    const QStringList files = CollectMediaFiles(folder, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     setEnabled(true);
     VerifyFiles(files);
 }

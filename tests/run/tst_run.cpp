@@ -1,0 +1,293 @@
+// Verification runs through the main window: rows, colours, counters,
+// skipping, cancelling, the folder walk and removing rows.
+#include "MainWindow.h"
+#include "MediaFolderWalk.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QProgressDialog>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+using namespace testsupport;
+
+namespace {
+
+struct Row
+{
+    QString name;
+    QString verdict;
+    QColor colour;
+    QString start;
+    QString stop;
+    QString serial;
+};
+
+Row RowAt(QStandardItemModel* model, int row)
+{
+    return {model->index(row, 0).data().toString(),
+            model->index(row, 1).data().toString(),
+            model->index(row, 1).data(Qt::ForegroundRole).value<QColor>(),
+            model->index(row, 2).data().toString(),
+            model->index(row, 3).data().toString(),
+            model->index(row, 4).data().toString()};
+}
+
+QStringList TemporaryCopies()
+{
+    return QDir(QDir::tempPath())
+        .entryList(QStringList(QStringLiteral(".ardentix-*")), QDir::Files | QDir::Hidden | QDir::System);
+}
+
+QString StatusLine(int total, int succeeded, int failed)
+{
+    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+        .arg(total)
+        .arg(succeeded)
+        .arg(failed);
+}
+
+} // namespace
+
+class TestRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::string avi;
+
+    QString Write(const QString& name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        if (!WriteFile(QFile::encodeName(path).toStdString(), bytes))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    QStringList FiveGenuine()
+    {
+        QStringList paths;
+        for (int i = 1; i <= 5; ++i)
+            paths << Write(QStringLiteral("five/%1.avi").arg(i), avi);
+        return paths;
+    }
+
+private slots:
+    void initTestCase() { avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi); }
+
+    void verdictsAndRows()
+    {
+        WatermarkFields other;
+        other.startTime = "2013-01-01 00:00:00";
+        other.endTime = "2013-01-01 00:10:00";
+        other.serial = "VH-9";
+        std::string tampered = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, other);
+        tampered[4000] ^= 0x10;
+        std::string forged = avi;
+        forged[forged.size() - 400] ^= 0x10;
+
+        const QStringList paths = {
+            Write("good.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg)),
+            Write("clip.part2.avi", avi),
+            Write("good.mp4", MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 4096), MediaType::Mp4)),
+            Write("tampered.avi", tampered),
+            Write("forged.avi", forged),
+            Write("plain.jpg", SampleMedia(MediaType::Jpg)),
+        };
+        const QStringList copiesBefore = TemporaryCopies();
+
+        MainWindow w;
+        w.VerifyFiles(paths);
+        QStandardItemModel* model = w.ResultModel();
+        QCOMPARE(model->rowCount(), 6);
+
+        const WatermarkFields fields;
+        const QString ok = QStringLiteral("Authentication succeeded");
+        const QString bad = QStringLiteral("Authentication failed");
+        struct Expected
+        {
+            const char* name;
+            bool authentic;
+            bool fieldsShown;
+            const WatermarkFields* f;
+        };
+        // The newest row is the first.
+        const Expected expected[6] = {{"plain.jpg", false, false, nullptr},    {"forged.avi", false, false, nullptr},
+                                      {"tampered.avi", false, true, &other},   {"good.mp4", true, true, &fields},
+                                      {"clip.part2.avi", true, true, &fields}, {"good.jpg", true, true, &fields}};
+        for (int r = 0; r < 6; ++r) {
+            const Row row = RowAt(model, r);
+            QCOMPARE(row.name, QString::fromLatin1(expected[r].name));
+            QCOMPARE(row.verdict, expected[r].authentic ? ok : bad);
+            QCOMPARE(row.colour, expected[r].authentic ? QColor(Qt::darkGreen) : QColor(Qt::red));
+            QVERIFY(!model->index(r, 0).data(Qt::ForegroundRole).isValid());
+            if (expected[r].fieldsShown) {
+                QCOMPARE(row.start, QString::fromStdString(expected[r].f->startTime));
+                QCOMPARE(row.stop, QString::fromStdString(expected[r].f->endTime));
+                QCOMPARE(row.serial, QString::fromStdString(expected[r].f->serial));
+            } else {
+                QVERIFY(row.start.isEmpty() && row.stop.isEmpty() && row.serial.isEmpty());
+            }
+        }
+        QCOMPARE(w.TotalFiles(), 6);
+        QCOMPARE(w.SucceededFiles(), 3);
+        QCOMPARE(w.FailedFiles(), 3);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(6, 3, 3));
+        QCOMPARE(TemporaryCopies(), copiesBefore);
+        QVERIFY(w.Actions()[0]->isEnabled());
+    }
+
+    void emptyList()
+    {
+        MainWindow w;
+        w.VerifyFiles({});
+        QCOMPARE(w.ResultModel()->rowCount(), 0);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(0, 0, 0));
+    }
+
+    void skippedEntries()
+    {
+        const QString gone = Write("gone.avi", avi);
+        const QStringList paths = {dir.path(), QString(), gone, Write("kept.avi", avi), dir.filePath("never.avi")};
+        QVERIFY(QFile::remove(gone));
+        MainWindow w;
+        QList<int> started;
+        w.SetWorkerStartedHook([&started](int index, QProgressDialog* dialog) {
+            started << index;
+            QCOMPARE(dialog->maximum(), 5);
+            QCOMPARE(dialog->value(), index);
+            QVERIFY(dialog->labelText().endsWith(QStringLiteral(" kept.avi...(3/5)")));
+        });
+        w.VerifyFiles(paths);
+        QCOMPARE(started, QList<int>{3});
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 1, 0));
+    }
+
+    void cancelDuringThirdOfFive()
+    {
+        MainWindow w;
+        w.VerifyFiles({Write("before.avi", avi)});
+        bool hiddenAtPress = false;
+        bool actionsLocked = false;
+        w.SetWorkerStartedHook([&](int index, QProgressDialog* dialog) {
+            if (index == 2) {
+                dialog->cancel();
+                hiddenAtPress = !dialog->isVisible();
+                actionsLocked = !w.Actions()[0]->isEnabled() && !w.Actions()[2]->isEnabled();
+            }
+        });
+        w.VerifyFiles(FiveGenuine());
+        QVERIFY(hiddenAtPress);
+        QVERIFY(actionsLocked);
+        QCOMPARE(w.ResultModel()->rowCount(), 4);
+        QCOMPARE(w.ResultModel()->index(0, 0).data().toString(), QStringLiteral("3.avi"));
+        QCOMPARE(w.TotalFiles(), 4);
+        QCOMPARE(w.SucceededFiles(), 4);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(4, 4, 0));
+        QVERIFY(w.Actions()[0]->isEnabled());
+    }
+
+    void sameFileTwice()
+    {
+        const QString path = Write("twice.avi", avi);
+        MainWindow w;
+        w.VerifyFiles({path, path});
+        QCOMPARE(w.ResultModel()->rowCount(), 2);
+        QCOMPARE(w.SucceededFiles(), 2);
+    }
+
+    void removeRows_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("succeeded");
+        QTest::addColumn<int>("failed");
+        // Rows shown (newest first): bad2, good2, bad1, good1.
+        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2;
+        QTest::newRow("one failed row") << 0 << 0 << 2 << 1;
+        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1;
+        QTest::newRow("all rows") << 0 << 3 << 0 << 0;
+    }
+
+    void removeRows()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, succeeded);
+        QFETCH(int, failed);
+        std::string bad = avi;
+        bad[3000] ^= 1;
+        MainWindow w;
+        w.VerifyFiles(
+            {Write("good1.avi", avi), Write("bad1.avi", bad), Write("good2.avi", avi), Write("bad2.avi", bad)});
+        QCOMPARE(w.ResultModel()->rowCount(), 4);
+        QTreeView* view = w.ResultView();
+        if (first >= 0) {
+            const QItemSelection range(view->model()->index(first, 0), view->model()->index(last, 4));
+            view->selectionModel()->select(range, QItemSelectionModel::Select);
+        }
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        const int left = succeeded + failed;
+        QCOMPARE(w.ResultModel()->rowCount(), left);
+        QCOMPARE(w.TotalFiles(), left);
+        QCOMPARE(w.SucceededFiles(), succeeded);
+        QCOMPARE(w.FailedFiles(), failed);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(left, succeeded, failed));
+        QVERIFY(!view->selectionModel()->hasSelection());
+    }
+
+    void removeAfterSorting()
+    {
+        std::string bad = avi;
+        bad[3000] ^= 1;
+        MainWindow w;
+        w.VerifyFiles({Write("a-bad.avi", bad), Write("b-good.avi", avi), Write("c-good.avi", avi)});
+        QTreeView* view = w.ResultView();
+        view->sortByColumn(0, Qt::AscendingOrder);
+        // The first shown row is now a-bad.avi, the model's last row.
+        view->selectionModel()->select(view->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCOMPARE(w.FailedFiles(), 0);
+        QCOMPARE(w.SucceededFiles(), 2);
+        QCOMPARE(w.ResultModel()->rowCount(), 2);
+    }
+
+    void folderWalk()
+    {
+        QTemporaryDir tree;
+        auto touch = [&tree](const QString& name) {
+            const QString path = tree.filePath(name);
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        };
+        for (const char* name : {"a.JPG", "b.avi", "c.txt", "d.mp4.bak", "e.2012.mp4", ".hidden.avi", "sub/f.Mp4",
+                                 "sub/deeper/g.jpg", ".hiddendir/h.avi", "noext"})
+            touch(QString::fromLatin1(name));
+        QVERIFY(QFile::link(tree.filePath("b.avi"), tree.filePath("link.avi")));
+        QTemporaryDir outside;
+        QFile(outside.filePath("x.avi")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(outside.path(), tree.filePath("linkeddir")));
+
+        int calls = 0;
+        QStringList found = CollectMediaFiles(tree.path(), [&calls] { ++calls; });
+        for (QString& path : found)
+            path = QDir(tree.path()).relativeFilePath(path);
+        found.sort();
+        QCOMPARE(found, QStringList({"a.JPG", "b.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
+        QVERIFY(calls >= 6);
+        QVERIFY(CollectMediaFiles(QString()).isEmpty());
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestRun)
+#include "tst_run.moc"

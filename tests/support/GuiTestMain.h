@@ -1,0 +1,23 @@
+// main() for the widget test suites: an application with the compiled-in
+// resources and a private settings store.
+#ifndef ARDENTIX_TESTS_GUITESTMAIN_H
+#define ARDENTIX_TESTS_GUITESTMAIN_H
+
+#include "ResourceInit.h"
+#include "TestRegistry.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#define ARDENTIX_GUI_TEST_MAIN()                                                                                       \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        RegisterResources();                                                                                           \
+        QApplication app(argc, argv);                                                                                  \
+        QTemporaryDir settingsDir;                                                                                     \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());                         \
+        return testsupport::RunRegisteredTests(argc, argv);                                                            \
+    }
+
+#endif

@@ -1,0 +1,3 @@
+#include "GuiTestMain.h"
+
+ARDENTIX_GUI_TEST_MAIN()
