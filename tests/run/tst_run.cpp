@@ -204,6 +204,51 @@ private slots:
         QCOMPARE(w.SucceededFiles(), 2);
     }
 
+    void workingDirectoryUntouched()
+    {
+        // A file named like the old fixed copy name, in the working
+        // directory, must survive a run byte for byte.
+        QTemporaryDir cwd;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(cwd.path()));
+        const std::string mine = "the user's own file, not an export";
+        QVERIFY(WriteFile("temp.avi", mine));
+        MainWindow w;
+        w.VerifyFiles({Write("cwd.avi", avi)});
+        QCOMPARE(ReadFile("temp.avi"), mine);
+        QCOMPARE(QDir(cwd.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList("temp.avi"));
+        QCOMPARE(w.SucceededFiles(), 1);
+        QDir::setCurrent(previous);
+    }
+
+    void unwritableWorkingDirectory()
+    {
+        // A working directory that no longer exists cannot be written, even
+        // by root; authentication does not depend on it.
+        const QString previous = QDir::currentPath();
+        const QString path = Write("genuine-elsewhere.avi", avi);
+        {
+            QTemporaryDir cwd;
+            QVERIFY(QDir::setCurrent(cwd.path()));
+        }
+        MainWindow w;
+        w.VerifyFiles({path});
+        QDir::setCurrent(previous);
+        QCOMPARE(w.SucceededFiles(), 1);
+        QCOMPARE(w.FailedFiles(), 0);
+    }
+
+    void newRowOnTopAfterSorting()
+    {
+        MainWindow w;
+        w.VerifyFiles({Write("m.avi", avi), Write("b.avi", avi)});
+        w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("b.avi"));
+        w.VerifyFiles({Write("z.avi", avi)});
+        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+    }
+
     void removeRows_data()
     {
         QTest::addColumn<int>("first");
