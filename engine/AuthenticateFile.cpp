@@ -142,9 +142,15 @@ AuthResult AuthenticateFileWithSha256(WatermarkRecord& record, const char* path,
         goto cleanup;
     }
 
-    for (int i = 0; i < ARDENTIX_MD5_DIGEST_SIZE; ++i)
-        std::snprintf(digestText + 2 * i, 3, "%02x", digest[i]);
-    result = record.HMAC == std::string(digestText, 2 * ARDENTIX_MD5_DIGEST_SIZE) ? AuthAuthentic : AuthDigestMismatch;
+    {
+        static const char hexDigits[] = "0123456789abcdef";
+        for (std::size_t i = 0; i < ARDENTIX_MD5_DIGEST_SIZE; ++i) {
+            digestText[2 * i] = hexDigits[digest[i] >> 4];
+            digestText[2 * i + 1] = hexDigits[digest[i] & 0x0f];
+        }
+        digestText[sizeof(digestText) - 1] = '\0';
+    }
+    result = record.HMAC == std::string(digestText, sizeof(digestText) - 1) ? AuthAuthentic : AuthDigestMismatch;
 
 cleanup:
     InputFileFree(&file);

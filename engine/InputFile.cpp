@@ -54,8 +54,11 @@ int InputFileOpen(InputFile* file, const char* path)
     }
 #endif
     file->buffer = static_cast<char*>(std::malloc(ARDENTIX_STREAM_BUFFER_SIZE));
-    if (file->buffer != nullptr)
-        std::setvbuf(file->stream, file->buffer, _IOFBF, ARDENTIX_STREAM_BUFFER_SIZE);
+    // Without the buffer the stream keeps its default one; only speed differs.
+    if (file->buffer != nullptr && std::setvbuf(file->stream, file->buffer, _IOFBF, ARDENTIX_STREAM_BUFFER_SIZE) != 0) {
+        std::free(file->buffer);
+        file->buffer = nullptr;
+    }
     return 0;
 }
 
@@ -94,8 +97,9 @@ std::int64_t InputFileLength(InputFile* file)
 
 void InputFileFree(InputFile* file)
 {
+    // A read-only stream has nothing to flush; its close cannot lose data.
     if (file->stream != nullptr)
-        std::fclose(file->stream);
+        (void)std::fclose(file->stream);
     std::free(file->buffer);
     file->stream = nullptr;
     file->buffer = nullptr;

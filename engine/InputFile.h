@@ -13,7 +13,7 @@
 #define ARDENTIX_READ_CHUNK_SIZE 1024
 // Size of the stream buffer beneath the chunk reads: large enough that the
 // system calls cost nothing next to the hash, and the same for every file.
-#define ARDENTIX_STREAM_BUFFER_SIZE (256 * 1024)
+#define ARDENTIX_STREAM_BUFFER_SIZE (std::size_t(256) * 1024)
 
 struct InputFile
 {
