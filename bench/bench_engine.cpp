@@ -1,30 +1,16 @@
 // ardentix-bench-engine: the engine alone, for the benchmarks.
 //
-//   ardentix-bench-engine --make FILE MIB    write a genuine AVI export of about MIB MiB
-//   ardentix-bench-engine FILE...            authenticate each file, print verdict and time
+//   ardentix-bench-engine FILE...   authenticate each file, print verdict and time
 #include "AuthenticateFile.h"
-#include "LargeExport.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--make") == 0) {
-        const std::int64_t mib = std::atoll(argv[3]);
-        std::string error;
-        if (!testsupport::WriteLargeExport(argv[2], testsupport::MediaType::Avi, mib << 20, false,
-                                           testsupport::WatermarkFields(), &error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-            return 1;
-        }
-        return 0;
-    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: ardentix-bench-engine --make FILE MIB | FILE...\n");
+        std::fprintf(stderr, "usage: ardentix-bench-engine FILE...\n");
         return 2;
     }
     int failures = 0;

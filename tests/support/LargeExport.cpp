@@ -86,6 +86,19 @@ bool WriteLargeExport(const std::string& path, MediaType type, std::int64_t medi
     } else {
         for (std::size_t i = 0; i < chunkSize; ++i)
             chunk[i] = static_cast<char>((i * 131 + 17) & 0xff);
+        if (type == MediaType::Mp4 && filler >= 8 && filler <= 0xffffffffLL) {
+            // A top-level "free" box over the filler, which players skip.
+            const std::string box = {static_cast<char>(filler >> 24),
+                                     static_cast<char>(filler >> 16),
+                                     static_cast<char>(filler >> 8),
+                                     static_cast<char>(filler),
+                                     'f',
+                                     'r',
+                                     'e',
+                                     'e'};
+            ok = out.Put(box.data(), box.size());
+            filler -= 8;
+        }
         while (ok && filler > 0) {
             const std::size_t n =
                 filler < static_cast<std::int64_t>(chunkSize) ? static_cast<std::size_t>(filler) : chunkSize;

@@ -1,0 +1,169 @@
+#include "PathText.h"
+
+#include <QList>
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence that starts at bytes[at], and
+// its code point; 0 when the byte there does not start one.
+int SequenceAt(const QByteArray& bytes, qsizetype at, char32_t* codePoint)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const qsizetype left = bytes.size() - at;
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        *codePoint = lead;
+        return 1;
+    }
+    int length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    char32_t value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong forms
+        else if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+        if (lead == 0xF0)
+            low = 0x90; // no overlong forms
+        else if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (left < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(at + i);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return 0;
+        value = (value << 6) | (next & 0x3F);
+    }
+    *codePoint = value;
+    return length;
+}
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Characters that change the order in which text is shown.
+bool IsBidiFormatting(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+bool IsWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
+           (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+void AppendEscaped(QString& out, unsigned char byte)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    out += QLatin1String("\\x");
+    out += QLatin1Char(digits[byte >> 4]);
+    out += QLatin1Char(digits[byte & 15]);
+}
+
+QString Decode(const QByteArray& path, bool forTerminal)
+{
+    QString out;
+    out.reserve(path.size());
+    qsizetype at = 0;
+    while (at < path.size()) {
+        char32_t codePoint = 0;
+        const int length = SequenceAt(path, at, &codePoint);
+        if (length == 0) {
+            AppendEscaped(out, static_cast<unsigned char>(path[at]));
+            ++at;
+            continue;
+        }
+        if (forTerminal && (IsControl(codePoint) || IsBidiFormatting(codePoint))) {
+            for (int i = 0; i < length; ++i)
+                AppendEscaped(out, static_cast<unsigned char>(path[at + i]));
+        } else {
+            out += QString::fromUcs4(&codePoint, 1);
+        }
+        at += length;
+    }
+    return out;
+}
+
+} // namespace
+
+namespace PathText {
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        char32_t codePoint = 0;
+        const int length = SequenceAt(bytes, at, &codePoint);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+QString ForReport(const QByteArray& path)
+{
+    return Decode(path, false);
+}
+
+QString ForTerminal(const QByteArray& path)
+{
+    return Decode(path, true);
+}
+
+int TerminalWidth(const QString& text)
+{
+    int width = 0;
+    for (const uint c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing || c == 0x200B)
+            continue;
+        width += IsWide(c) ? 2 : 1;
+    }
+    return width;
+}
+
+QString PadToWidth(const QString& text, int width)
+{
+    const int missing = width - TerminalWidth(text);
+    return missing > 0 ? text + QString(missing, QLatin1Char(' ')) : text;
+}
+
+QString FromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Latin1ForTerminal(const std::string& text)
+{
+    QString out;
+    out.reserve(static_cast<qsizetype>(text.size()));
+    for (char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (IsControl(byte))
+            AppendEscaped(out, byte);
+        else
+            out += QChar(static_cast<char16_t>(byte));
+    }
+    return out;
+}
+
+} // namespace PathText

@@ -1,0 +1,288 @@
+// ardentix-verify: verifies exported pictures and recordings from the
+// command line, many at a time, with a verdict and a reason per file, a
+// machine-readable report and an exit status that scripts can trust.
+#include "FileJob.h"
+#include "InputCollector.h"
+#include "Progress.h"
+#include "ReportWriter.h"
+#include "RsaPublicDecrypt.h"
+#include "Verifier.h"
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define ARDENTIX_ISATTY _isatty
+#define ARDENTIX_FILENO _fileno
+#else
+#include <unistd.h>
+#define ARDENTIX_ISATTY isatty
+#define ARDENTIX_FILENO fileno
+#endif
+
+#ifndef ARDENTIX_VERSION_TEXT
+#error "ARDENTIX_VERSION_TEXT must give the program's version"
+#endif
+
+namespace {
+
+const char kProgram[] = "ardentix-verify";
+const int kExitAuthentic = 0;
+const int kExitFailed = 1;
+const int kExitUsage = 2;
+const int kMaxJobs = 1024;
+
+const char kDescription[] = "Verifies that exported pictures (JPG) and recordings (AVI, MP4) are authentic\n"
+                            "and unaltered, by their signed watermark and keyed digest.\n"
+                            "\n"
+                            "A PATH is a file or a folder. A file is verified whatever its name. A folder\n"
+                            "is walked recursively: regular files only, no symbolic links, no hidden\n"
+                            "entries, and a complete suffix (all after the first dot), in lower case, of\n"
+                            "mp4, avi or jpg. A folder's files are reported in byte-wise sorted path order,\n"
+                            "and results always come in the order of the PATHs, whatever --jobs is. A PATH\n"
+                            "that does not exist, and a folder or subfolder that cannot be listed, is\n"
+                            "reported as a failed file with reason \"unreadable\". Put -- before PATHs\n"
+                            "that begin with a dash.\n"
+                            "\n"
+                            "Reasons (the first check that failed): unreadable, too-short,\n"
+                            "unsupported-type, bad-signature, bad-marker, digest-mismatch.\n"
+                            "\n"
+                            "Formats:\n"
+                            "  text  one aligned line per file: the verdict, the path, then the start time,\n"
+                            "        stop time and serial number, or the reason; then\n"
+                            "        \"<N> files: <A> authentic, <F> failed\". Coloured only when stdout is a\n"
+                            "        terminal (and NO_COLOR is not set).\n"
+                            "  json  JSON Lines: one object per file and nothing else, with \"path\",\n"
+                            "        \"result\" (authentic or failed), \"reason\" (null when authentic), the\n"
+                            "        watermark's \"marker\", \"version\", \"hmac\", \"start_time\", \"end_time\",\n"
+                            "        \"time_source\", \"serial\", \"camera_mac\" (empty when not read), and\n"
+                            "        \"sha256\" with --sha256.\n"
+                            "  csv   RFC 4180 (CRLF line ends), header\n"
+                            "        path,result,reason,start_time,end_time,serial,version,time_source,\n"
+                            "        camera_mac (and ,sha256 with --sha256).\n"
+                            "\n"
+                            "Paths are shown as UTF-8. A byte that is not part of well-formed UTF-8 is\n"
+                            "shown as \\xHH (two hexadecimal digits), so that JSON and CSV stay valid and\n"
+                            "the name stays recognisable; in text output, control characters and\n"
+                            "bidirectional formatting characters are shown the same way. Files whose\n"
+                            "names are not UTF-8 are still found in folders and verified under their own\n"
+                            "names. Watermark fields are 8-bit text, read as Latin-1.\n"
+                            "\n"
+                            "Progress (files and bytes done) is shown on stderr when it is a terminal and\n"
+                            "--quiet is not given.\n"
+                            "\n"
+                            "Exit status: 0 when at least one file was verified and all are authentic;\n"
+                            "1 when any failed; 2 on a usage error, when the PATHs yield no file at all,\n"
+                            "or when the report cannot be written.";
+
+int UsageError(const QString& message)
+{
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, qPrintable(message), kProgram);
+    return kExitUsage;
+}
+
+bool IsTerminal(std::FILE* stream)
+{
+    return ARDENTIX_ISATTY(ARDENTIX_FILENO(stream)) != 0;
+}
+
+bool ColourWanted()
+{
+    if (!IsTerminal(stdout))
+        return false;
+    if (!qEnvironmentVariableIsEmpty("NO_COLOR"))
+        return false;
+    return qgetenv("TERM") != "dumb";
+}
+
+void PrintVersion()
+{
+    // The fingerprint is of the modulus as a 2048-bit big-endian number, so
+    // it can be checked with: xxd -r -p modulus.hex | sha256sum
+    QByteArray modulus = QByteArray::fromHex(QByteArray(BuiltInModulus()));
+    const int size = 256;
+    while (modulus.size() > size && modulus.startsWith('\0'))
+        modulus.remove(0, 1);
+    if (modulus.size() < size)
+        modulus.prepend(QByteArray(size - modulus.size(), '\0'));
+    const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+
+    std::printf("%s %s\n", kProgram, ARDENTIX_VERSION_TEXT);
+    std::printf("Built-in public key: SHA-256 of the modulus's 256 big-endian bytes:\n  %s\n", fingerprint.constData());
+    if (BuiltInModulusIsDevelopmentKey()) {
+        std::printf("WARNING: this build carries the development key, whose private half is public:\n"
+                    "anyone can sign a file that it accepts as authentic. Its verdicts must not be\n"
+                    "trusted for real evidence.\n");
+    } else {
+        std::printf("This build carries the recording servers' own key, not the development key.\n");
+    }
+}
+
+// The PATHs as the system gave them. Qt decodes the arguments as UTF-8 and
+// replaces bytes that are not with U+FFFD, which would lose the name, so each
+// positional argument is taken back from argv: positional arguments keep
+// their order, and an option value that decodes to the same text has the
+// same bytes (every accepted option value is plain ASCII).
+std::vector<QByteArray> RawPaths(const QStringList& positional, const std::vector<QByteArray>& raw,
+                                 const QStringList& decoded)
+{
+    std::vector<QByteArray> paths;
+    std::size_t next = 1;
+    for (const QString& argument : positional) {
+        while (next < raw.size() && decoded[static_cast<qsizetype>(next)] != argument)
+            ++next;
+        if (next < raw.size())
+            paths.push_back(raw[next++]);
+        else
+            paths.push_back(QFile::encodeName(argument));
+    }
+    return paths;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QLatin1String(kProgram));
+    QCoreApplication::setApplicationVersion(QLatin1String(ARDENTIX_VERSION_TEXT));
+
+    std::vector<QByteArray> raw;
+    QStringList decoded;
+    for (int i = 0; i < argc; ++i) {
+        raw.emplace_back(argv[i]);
+        decoded << QFile::decodeName(raw.back());
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QLatin1String(kDescription));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    const QCommandLineOption formatOption(QStringList{QStringLiteral("f"), QStringLiteral("format")},
+                                          QStringLiteral("Report format: text (default), json or csv."),
+                                          QStringLiteral("text|json|csv"), QStringLiteral("text"));
+    const QCommandLineOption jobsOption(
+        QStringList{QStringLiteral("j"), QStringLiteral("jobs")},
+        QStringLiteral("Verify N files at once, 1 to %1 (default: the number of processors, %2).")
+            .arg(kMaxJobs)
+            .arg(QThread::idealThreadCount()),
+        QStringLiteral("N"));
+    const QCommandLineOption sha256Option(
+        QStringLiteral("sha256"),
+        QStringLiteral("Also report the SHA-256 of each whole file (lower-case hex), for chain-of-custody records."));
+    const QCommandLineOption quietOption(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
+                                         QStringLiteral("Show no progress on stderr."));
+    const QCommandLineOption versionOption(
+        QStringLiteral("version"),
+        QStringLiteral("Show the version, the built-in key's fingerprint and whether it is the development key."));
+    parser.addOption(formatOption);
+    parser.addOption(jobsOption);
+    parser.addOption(sha256Option);
+    parser.addOption(quietOption);
+    parser.addHelpOption();
+    parser.addOption(versionOption);
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A file to verify, or a folder to walk."),
+                                 QStringLiteral("PATH..."));
+
+    if (!parser.parse(decoded))
+        return UsageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(kExitAuthentic);
+    if (parser.isSet(versionOption)) {
+        PrintVersion();
+        return std::fflush(stdout) == 0 ? kExitAuthentic : kExitUsage;
+    }
+
+    ReportOptions options;
+    const QString format = parser.value(formatOption);
+    if (format == QLatin1String("text"))
+        options.format = ReportFormat::Text;
+    else if (format == QLatin1String("json"))
+        options.format = ReportFormat::Json;
+    else if (format == QLatin1String("csv"))
+        options.format = ReportFormat::Csv;
+    else
+        return UsageError(QStringLiteral("unknown format '%1': use text, json or csv").arg(format));
+
+    int jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobsOption)) {
+        bool ok = false;
+        jobs = parser.value(jobsOption).toInt(&ok);
+        if (!ok || jobs < 1 || jobs > kMaxJobs)
+            return UsageError(QStringLiteral("--jobs wants a whole number from 1 to %1, not '%2'")
+                                  .arg(kMaxJobs)
+                                  .arg(parser.value(jobsOption)));
+    }
+    options.sha256 = parser.isSet(sha256Option);
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return UsageError(QStringLiteral("no PATH given: name the files or folders to verify"));
+
+    const std::vector<FileJob> files = InputCollector::Collect(RawPaths(positional, raw, decoded));
+    if (files.empty()) {
+        std::fprintf(stderr, "%s: no files to verify: the folders given hold no JPG, AVI or MP4 file\n", kProgram);
+        return kExitUsage;
+    }
+
+    qint64 totalBytes = 0;
+    for (const FileJob& file : files) {
+        totalBytes += file.size;
+        if (options.format == ReportFormat::Text)
+            options.pathWidth = std::max(options.pathWidth, ReportWriter::PathColumnWidth(file.path));
+    }
+    options.colour = options.format == ReportFormat::Text && ColourWanted();
+
+    const ReportWriter writer(options);
+    const bool stdoutIsTerminal = IsTerminal(stdout);
+    Progress progress(IsTerminal(stderr) && !parser.isSet(quietOption), static_cast<qint64>(files.size()), totalBytes);
+
+    static char outputBuffer[64 * 1024];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof(outputBuffer));
+    const auto write = [](const QByteArray& bytes) {
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    };
+
+    qint64 authentic = 0;
+    qint64 failed = 0;
+    write(writer.Header());
+
+    Verifier::Callbacks callbacks;
+    callbacks.result = [&](const FileResult& result) {
+        // Results and progress may share one terminal: take the progress
+        // line away while results are written, and put it back after.
+        if (stdoutIsTerminal)
+            progress.Hide();
+        write(writer.Record(result));
+        if (result.IsAuthentic())
+            ++authentic;
+        else
+            ++failed;
+    };
+    callbacks.batchEnd = [&] {
+        std::fflush(stdout);
+        progress.Show();
+    };
+    callbacks.progress = [&](qint64 filesDone, qint64 bytesDone) { progress.Update(filesDone, bytesDone); };
+    Verifier(jobs, options.sha256).Run(files, callbacks);
+    progress.Finish();
+
+    write(writer.Summary(authentic, failed));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: cannot write the report to stdout\n", kProgram);
+        return kExitUsage;
+    }
+    return failed == 0 ? kExitAuthentic : kExitFailed;
+}

@@ -1,0 +1,74 @@
+// Runs the built ardentix-verify and reads its reports back, for the tests.
+#ifndef ARDENTIX_TESTS_CLIRUN_H
+#define ARDENTIX_TESTS_CLIRUN_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace clitest {
+
+struct Outcome
+{
+    bool finished = false; // false when it had to be killed
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// How long a run may take before it counts as hung.
+const int kTimeoutMs = 60000;
+
+// Runs the verifier with arguments (encoded like any Qt argument, as UTF-8).
+Outcome Run(const QStringList& arguments, int timeoutMs = kTimeoutMs);
+
+// Runs the verifier with arguments given byte for byte, through /bin/sh, for
+// names that are not UTF-8 (QProcess would re-encode them).
+Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs = kTimeoutMs);
+
+// Runs a shell command line with the environment given, for runs under a
+// pseudo-terminal ("script").
+Outcome RunShell(const QString& command, const QProcessEnvironment& environment, int timeoutMs = kTimeoutMs);
+
+// The shell word that gives these exact bytes (in single quotes, octal
+// escapes through printf where needed).
+QByteArray ShellWord(const QByteArray& bytes);
+
+// JSON Lines: one object per line, each line ended by LF. Sets *error and
+// returns what was read so far when the text is not that.
+QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);
+
+// Strict RFC 4180 with CRLF line ends: every record ends with CRLF, quoted
+// fields may hold commas, CR, LF and doubled quotes, unquoted ones none of
+// those. Sets *error when the text is not that.
+QList<QStringList> CsvRecords(const QByteArray& text, QString* error);
+
+// A temporary folder that is removed with everything in it, names that are
+// not UTF-8 included (Qt's own removal does not see those).
+class ScratchDir
+{
+public:
+    ~ScratchDir();
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The path of the verifier under test.
+QString VerifierPath();
+
+// Writes bytes at path (an 8-bit path, byte for byte).
+bool WriteBytes(const QByteArray& path, const std::string& bytes);
+
+} // namespace clitest
+
+#endif

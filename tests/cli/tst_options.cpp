@@ -1,0 +1,416 @@
+// Exit status, order under --jobs, --sha256, --version, and what changes
+// when stdout and stderr are a terminal.
+#include "CliRun.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace testsupport;
+
+#ifndef ARDENTIX_MODULUS_FILE
+#error "ARDENTIX_MODULUS_FILE must name the built-in modulus file"
+#endif
+
+namespace {
+
+std::string Flip(std::string bytes, std::size_t at)
+{
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x01);
+    return bytes;
+}
+
+QStringList JsonPaths(const QByteArray& out)
+{
+    QString error;
+    QStringList paths;
+    for (const QJsonObject& o : clitest::JsonLines(out, &error))
+        paths << o.value(QLatin1String("path")).toString();
+    if (!error.isEmpty())
+        paths << QStringLiteral("<invalid: %1>").arg(error);
+    return paths;
+}
+
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::string genuineAvi;
+
+    // "@name" in a test row stands for a file or folder in the fixture.
+    QStringList Expand(const QStringList& arguments) const
+    {
+        QStringList out;
+        for (const QString& argument : arguments)
+            out << (argument.startsWith(QLatin1Char('@')) ? dir.filePath(argument.mid(1)) : argument);
+        return out;
+    }
+
+    void Write(const QString& name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(path), bytes));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        genuineAvi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        Write(QStringLiteral("genuine.avi"), genuineAvi);
+        Write(QStringLiteral("genuine.jpg"), jpg);
+        Write(QStringLiteral("tampered.avi"), Flip(genuineAvi, 3000));
+        Write(QStringLiteral("good/a.avi"), genuineAvi);
+        Write(QStringLiteral("good/deep/b.jpg"), jpg);
+        Write(QStringLiteral("mixed/a.avi"), genuineAvi);
+        Write(QStringLiteral("mixed/b.avi"), Flip(genuineAvi, 3000));
+        Write(QStringLiteral("nomedia/c.txt"), genuineAvi);
+        Write(QStringLiteral("nomedia/d.mp4.bak"), genuineAvi);
+        Write(QStringLiteral("nomedia/.hidden.avi"), genuineAvi);
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("empty"))));
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("reported"); // files on stdout (JSON), -1: stdout must be empty
+
+        const QString json = QStringLiteral("--format=json");
+        QTest::newRow("one authentic file") << QStringList{json, QStringLiteral("@genuine.avi")} << 0 << 1;
+        QTest::newRow("authentic files and a folder")
+            << QStringList{json, QStringLiteral("@genuine.jpg"), QStringLiteral("@good"),
+                           QStringLiteral("@genuine.avi")}
+            << 0 << 4;
+        QTest::newRow("one tampered among authentic")
+            << QStringList{json, QStringLiteral("@genuine.avi"), QStringLiteral("@tampered.avi")} << 1 << 2;
+        QTest::newRow("folder with a tampered file") << QStringList{json, QStringLiteral("@mixed")} << 1 << 2;
+        QTest::newRow("missing path") << QStringList{json, QStringLiteral("@missing.avi")} << 1 << 1;
+        QTest::newRow("missing path and authentic file")
+            << QStringList{json, QStringLiteral("@genuine.avi"), QStringLiteral("@missing.avi")} << 1 << 2;
+        QTest::newRow("empty folder and authentic file")
+            << QStringList{json, QStringLiteral("@empty"), QStringLiteral("@genuine.avi")} << 0 << 1;
+        QTest::newRow("empty folder") << QStringList{json, QStringLiteral("@empty")} << 2 << -1;
+        QTest::newRow("folder with no matching file") << QStringList{json, QStringLiteral("@nomedia")} << 2 << -1;
+        QTest::newRow("two folders without files")
+            << QStringList{QStringLiteral("@nomedia"), QStringLiteral("@empty")} << 2 << -1;
+        QTest::newRow("no PATH") << QStringList{json} << 2 << -1;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), QStringLiteral("@genuine.avi")} << 2
+                                        << -1;
+        QTest::newRow("unknown format") << QStringList{QStringLiteral("--format"), QStringLiteral("xml"),
+                                                       QStringLiteral("@genuine.avi")}
+                                        << 2 << -1;
+        QTest::newRow("format without value") << QStringList{QStringLiteral("--format")} << 2 << -1;
+        QTest::newRow("zero jobs") << QStringList{QStringLiteral("--jobs"), QStringLiteral("0"),
+                                                  QStringLiteral("@genuine.avi")}
+                                   << 2 << -1;
+        QTest::newRow("jobs not a number")
+            << QStringList{QStringLiteral("-j"), QStringLiteral("two"), QStringLiteral("@genuine.avi")} << 2 << -1;
+        QTest::newRow("negative jobs") << QStringList{QStringLiteral("--jobs=-3"), QStringLiteral("@genuine.avi")} << 2
+                                       << -1;
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(int, reported);
+        const clitest::Outcome run = clitest::Run(Expand(arguments));
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, status);
+        if (reported < 0) {
+            QCOMPARE(run.out, QByteArray());
+            // A clear message: the program's name and more than a word.
+            QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
+        } else {
+            QCOMPARE(run.err, QByteArray());
+            QCOMPARE(JsonPaths(run.out).size(), reported);
+        }
+    }
+
+    void help()
+    {
+        const clitest::Outcome run = clitest::Run({QStringLiteral("--help")});
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        for (const char* word : {"--format", "--jobs", "--sha256", "--quiet", "--version", "PATH", "\\xHH"})
+            QVERIFY2(run.out.contains(word), word);
+    }
+
+    void order_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("mebibytes");
+        QTest::newRow("large first") << QStringList{QStringLiteral("l1.avi"), QStringLiteral("s1.avi"),
+                                                    QStringLiteral("s2.jpg"), QStringLiteral("s3.avi"),
+                                                    QStringLiteral("s4.avi"), QStringLiteral("s5.avi")}
+                                     << QList<int>{64, 0, 0, 0, 0, 0};
+        QTest::newRow("large, small, large, small")
+            << QStringList{QStringLiteral("s1.avi"), QStringLiteral("l1.avi"), QStringLiteral("s2.avi"),
+                           QStringLiteral("l2.avi"), QStringLiteral("s3.avi"), QStringLiteral("s4.avi")}
+            << QList<int>{0, 48, 0, 24, 0, 0};
+    }
+
+    void order()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, mebibytes);
+        QTemporaryDir here;
+        const std::string small = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QStringList paths;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString path = here.filePath(names[i]);
+            std::string bytes = names[i].endsWith(QLatin1String(".jpg")) ? jpg : small;
+            if (mebibytes[i] > 0)
+                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes[i]) << 20), MediaType::Avi);
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(path), bytes));
+            paths << path;
+        }
+        // The same files given through a folder come in byte-wise order.
+        QStringList sorted = paths;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString& a, const QString& b) { return QFile::encodeName(a) < QFile::encodeName(b); });
+
+        for (const QString& jobs : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6")}) {
+            const clitest::Outcome run = clitest::Run(
+                QStringList{QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--jobs"), jobs} +
+                paths);
+            QVERIFY(run.finished);
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(JsonPaths(run.out), paths);
+
+            const clitest::Outcome folder = clitest::Run(
+                {QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--jobs"), jobs, here.path()});
+            QCOMPARE(folder.exitCode, 0);
+            QCOMPARE(JsonPaths(folder.out), sorted);
+        }
+    }
+
+    void folderOrderIsByteWise()
+    {
+        QTemporaryDir here;
+        // Made in another order than the expected one.
+        const QStringList made = {QStringLiteral("é.avi"),   QStringLiteral("b.avi"),  QStringLiteral("a/x.avi"),
+                                  QStringLiteral("a.avi"),   QStringLiteral("_c.avi"), QStringLiteral("Z.avi"),
+                                  QStringLiteral("a-b.avi"), QStringLiteral("B.avi")};
+        // Bytes: '-' 2D < '.' 2E < '/' 2F < 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 < 0xC3.
+        const QStringList expected = {QStringLiteral("B.avi"),   QStringLiteral("Z.avi"), QStringLiteral("_c.avi"),
+                                      QStringLiteral("a-b.avi"), QStringLiteral("a.avi"), QStringLiteral("a/x.avi"),
+                                      QStringLiteral("b.avi"),   QStringLiteral("é.avi")};
+        for (const QString& name : made) {
+            QVERIFY(QDir(here.path()).mkpath(QFileInfo(name).path()));
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(name)), genuineAvi));
+        }
+        const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), here.path() + QLatin1Char('/')});
+        QCOMPARE(run.exitCode, 0);
+        QStringList relative;
+        for (const QString& path : JsonPaths(run.out))
+            relative << path.mid(here.path().size() + 1);
+        QCOMPARE(relative, expected);
+    }
+
+    void sha256_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<QString>("reason");
+
+        const std::string avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        const std::string mp4 =
+            MakeExport(PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 300000), MediaType::Mp4);
+        const std::string shortMp4 = MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4);
+        WatermarkFields marker;
+        marker.marker = "Not The Marker";
+
+        QTest::newRow("authentic avi") << "a.avi" << avi << QString();
+        QTest::newRow("authentic jpg") << "a.jpg" << jpg << QString();
+        QTest::newRow("authentic mp4 past the prefix") << "a.mp4" << mp4 << QString();
+        QTest::newRow("authentic mp4 within the prefix") << "s.mp4" << shortMp4 << QString();
+        QTest::newRow("digest mismatch") << "t.avi" << Flip(avi, 5000) << "digest-mismatch";
+        QTest::newRow("too short") << "s.avi" << avi.substr(0, 511) << "too-short";
+        QTest::newRow("empty") << "e.jpg" << std::string() << "too-short";
+        QTest::newRow("unsupported type") << "a.mov" << avi << "unsupported-type";
+        QTest::newRow("bad signature") << "b.avi" << SampleMedia(MediaType::Avi) << "bad-signature";
+        QTest::newRow("bad marker") << "m.avi" << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, marker)
+                                    << "bad-marker";
+    }
+
+    void sha256()
+    {
+        QFETCH(QString, name);
+        QFETCH(std::string, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir here;
+        const QString path = here.filePath(name);
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(path), bytes));
+        const QString expected = QString::fromLatin1(
+            QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
+
+        for (const QString& jobs : {QStringLiteral("1"), QStringLiteral("2")}) {
+            const clitest::Outcome run = clitest::Run(
+                {QStringLiteral("--format=json"), QStringLiteral("--sha256"), QStringLiteral("--jobs"), jobs, path});
+            QVERIFY(run.finished);
+            QString error;
+            const QList<QJsonObject> objects = clitest::JsonLines(run.out, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(objects.size(), 1);
+            QCOMPARE(objects[0].value(QLatin1String("reason")).toString(), reason);
+            QCOMPARE(objects[0].value(QLatin1String("sha256")).toString(), expected);
+        }
+    }
+
+    void sha256OfUnreadable()
+    {
+        const clitest::Outcome run = clitest::Run(
+            {QStringLiteral("--format=csv"), QStringLiteral("--sha256"), dir.filePath(QStringLiteral("missing.avi"))});
+        QCOMPARE(run.exitCode, 1);
+        QString error;
+        const QList<QStringList> records = clitest::CsvRecords(run.out, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[1].value(2), QStringLiteral("unreadable"));
+        QCOMPARE(records[1].size(), 10);
+        QCOMPARE(records[1].value(9), QString());
+    }
+
+    void sha256MatchesSha256sum()
+    {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("sha256sum"));
+        if (tool.isEmpty())
+            QSKIP("sha256sum is not installed");
+        const QStringList paths = {
+            dir.filePath(QStringLiteral("genuine.avi")), dir.filePath(QStringLiteral("genuine.jpg")),
+            dir.filePath(QStringLiteral("tampered.avi")), dir.filePath(QStringLiteral("nomedia/c.txt"))};
+        QProcess sum;
+        sum.start(tool, paths);
+        QVERIFY(sum.waitForFinished(30000));
+        QStringList expected;
+        for (const QByteArray& line : sum.readAllStandardOutput().split('\n')) {
+            if (!line.isEmpty())
+                expected << QString::fromLatin1(line.left(64));
+        }
+        const clitest::Outcome run =
+            clitest::Run(QStringList{QStringLiteral("--format=json"), QStringLiteral("--sha256")} + paths);
+        QString error;
+        QStringList got;
+        for (const QJsonObject& o : clitest::JsonLines(run.out, &error))
+            got << o.value(QLatin1String("sha256")).toString();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(got, expected);
+    }
+
+    void version()
+    {
+        const clitest::Outcome run = clitest::Run({QStringLiteral("--version")});
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        const QString out = QString::fromUtf8(run.out);
+        QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("ardentix-verify " ARDENTIX_VERSION_TEXT));
+
+        QFile modulusFile(QStringLiteral(ARDENTIX_MODULUS_FILE));
+        QVERIFY(modulusFile.open(QIODevice::ReadOnly));
+        const QByteArray digits = modulusFile.readAll().trimmed();
+        const QByteArray modulus = QByteArray::fromHex(digits);
+        QCOMPARE(modulus.size(), 256);
+        const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+        QVERIFY2(run.out.contains(fingerprint), run.out.constData());
+        QVERIFY(out.contains(QLatin1String("256 big-endian bytes")));
+
+        QFile development(QStringLiteral(ARDENTIX_SOURCE_DIR "/keys/development-modulus.hex"));
+        QVERIFY(development.open(QIODevice::ReadOnly));
+        const bool isDevelopment = development.readAll().trimmed().toUpper() == digits.toUpper();
+        QCOMPARE(out.contains(QLatin1String("development key, whose private half is public")), isDevelopment);
+        QCOMPARE(out.contains(QLatin1String("must not be\ntrusted for real evidence")), isDevelopment);
+        QCOMPARE(out.contains(QLatin1String("not the development key")), !isDevelopment);
+    }
+
+    // Under a pseudo-terminal (util-linux "script"), stdout and stderr are
+    // the terminal: colour for the text format, and the progress line unless
+    // --quiet.
+    void terminal_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("noColorSet");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<bool>("progress");
+        const QStringList big = {QStringLiteral("@big.avi"), QStringLiteral("@big.avi"),
+                                 QStringLiteral("@genuine.jpg")};
+        QTest::newRow("text") << QStringList{QStringLiteral("-j1")} + big << false << true << true;
+        QTest::newRow("text, quiet") << QStringList{QStringLiteral("-j1"), QStringLiteral("--quiet")} + big << false
+                                     << true << false;
+        QTest::newRow("text, NO_COLOR") << QStringList{QStringLiteral("-j1")} + big << true << false << true;
+        QTest::newRow("json") << QStringList{QStringLiteral("-j1"), QStringLiteral("--format=json")} + big << false
+                              << false << true;
+        QTest::newRow("csv, quiet") << QStringList{QStringLiteral("-j1"), QStringLiteral("-q"),
+                                                   QStringLiteral("--format=csv")} +
+                                           big
+                                    << false << false << false;
+    }
+
+    void terminal()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, noColorSet);
+        QFETCH(bool, colour);
+        QFETCH(bool, progress);
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (script.isEmpty())
+            QSKIP("util-linux script is not installed");
+        const QString big = dir.filePath(QStringLiteral("big.avi"));
+        if (!QFile::exists(big)) {
+            // Large enough that verifying it twice takes several tenths of a
+            // second, so that the progress line is drawn.
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(big),
+                                        MakeExport(PaddedMedia(MediaType::Avi, 160 << 20), MediaType::Avi)));
+        }
+        QString command = QStringLiteral("exec '%1'").arg(clitest::VerifierPath());
+        for (const QString& argument : Expand(arguments))
+            command += QStringLiteral(" '%1'").arg(argument);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TERM"), QStringLiteral("xterm"));
+        environment.remove(QStringLiteral("NO_COLOR"));
+        if (noColorSet)
+            environment.insert(QStringLiteral("NO_COLOR"), QStringLiteral("1"));
+        const clitest::Outcome run =
+            clitest::RunShell(QStringLiteral("exec '%1' -qec \"%2\" /dev/null").arg(script, command), environment);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray& out = run.out;
+        QCOMPARE(out.contains("\x1b[32mauthentic\x1b[0m"), colour);
+        QCOMPARE(out.contains(" files, "), progress);
+        if (progress) {
+            // Cleared before the results and at the end: the last progress
+            // text is followed by the erase sequence.
+            const qsizetype last = out.lastIndexOf(" files, ");
+            QVERIFY(out.indexOf("\r\x1b[K", last) > last);
+            // Files done out of all files, bytes done out of all bytes.
+            qint64 total = 0;
+            for (const QString& path : Expand(arguments)) {
+                if (!path.startsWith(QLatin1Char('-')))
+                    total += QFileInfo(path).size();
+            }
+            const QString pattern = QStringLiteral("[0-3]/3 files, [0-9.]+ (B|KiB|MiB)/%1 MiB")
+                                        .arg(QString::number(double(total) / (1 << 20), 'f', 1));
+            QVERIFY2(QString::fromUtf8(out).contains(QRegularExpression(pattern)), out.constData());
+        }
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestOptions)
+#include "tst_options.moc"

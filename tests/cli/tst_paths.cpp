@@ -1,0 +1,387 @@
+// Which files a folder yields, and names and files that try to break the
+// reports or the run: hostile names, names that are not UTF-8, FIFOs and
+// devices.
+#include "CliRun.h"
+#include "MediaFolderWalk.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+enum class Kind
+{
+    File,
+    Fifo,
+    SymlinkToFile,
+    SymlinkedFolder,
+    Folder
+};
+
+struct Outputs
+{
+    QStringList json;
+    QStringList csv;
+    QStringList jsonResults;
+    QString error;
+};
+
+// The paths and results in a JSON report, and the paths in a CSV one.
+Outputs Read(const clitest::Outcome& json, const clitest::Outcome& csv)
+{
+    Outputs outputs;
+    for (const QJsonObject& o : clitest::JsonLines(json.out, &outputs.error)) {
+        outputs.json << o.value(QLatin1String("path")).toString();
+        outputs.jsonResults << o.value(QLatin1String("result")).toString();
+    }
+    const QList<QStringList> records = clitest::CsvRecords(csv.out, &outputs.error);
+    for (qsizetype i = 1; i < records.size(); ++i)
+        outputs.csv << records[i].value(0);
+    return outputs;
+}
+
+// One folder holds every entry; each says whether the folder rule keeps it.
+struct Entry
+{
+    const char* row;
+    const char* name;
+    Kind kind;
+    const char* target;
+    bool kept;
+};
+
+const Entry kEntries[] = {
+    {"lower-case avi", "b.avi", Kind::File, nullptr, true},
+    {"upper-case JPG", "a.JPG", Kind::File, nullptr, true},
+    {"mixed-case Mp4", "nested/h.Mp4", Kind::File, nullptr, true},
+    {"two folders deep", "nested/deeper/g.mp4", Kind::File, nullptr, true},
+    {"text file", "c.txt", Kind::File, nullptr, false},
+    {"backup suffix", "d.mp4.bak", Kind::File, nullptr, false},
+    {"complete suffix is not mp4", "e.2012.mp4", Kind::File, nullptr, false},
+    {"double dot", "f..avi", Kind::File, nullptr, false},
+    {"jpeg", "g.jpeg", Kind::File, nullptr, false},
+    {"no suffix", "avi", Kind::File, nullptr, false},
+    {"hidden file", ".hidden.avi", Kind::File, nullptr, false},
+    {"hidden name that is all suffix", ".avi", Kind::File, nullptr, false},
+    {"file in a hidden folder", ".secret/x.avi", Kind::File, nullptr, false},
+    {"symbolic link to a file", "link.avi", Kind::SymlinkToFile, "b.avi", false},
+    {"file under a symbolic link to a folder", "linked/h.Mp4", Kind::SymlinkedFolder, "nested", false},
+    {"FIFO named like a recording", "fifo.avi", Kind::Fifo, nullptr, false},
+    {"folder named like a recording", "folder.avi", Kind::Folder, nullptr, false},
+    {"file in a folder named like a recording", "folder.avi/in.jpg", Kind::File, nullptr, true},
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
+
+class TestPaths : public QObject
+{
+    Q_OBJECT
+
+    clitest::ScratchDir dir;
+    std::string avi;
+    std::string jpg;
+    std::string mp4;
+    QString folder;       // the folder-rule fixture
+    QStringList reported; // what the verifier listed for it
+
+    bool Create(const QString& root, const QString& name, Kind kind, const QString& target = QString())
+    {
+        const QString path = root + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).path());
+        const QByteArray native = QFile::encodeName(path);
+        switch (kind) {
+        case Kind::File:
+            if (name.endsWith(QLatin1String("mp4"), Qt::CaseInsensitive))
+                return clitest::WriteBytes(native, mp4);
+            return clitest::WriteBytes(native, name.endsWith(QLatin1String("jpg"), Qt::CaseInsensitive) ? jpg : avi);
+        case Kind::Fifo:
+            return mkfifo(native.constData(), 0600) == 0;
+        case Kind::SymlinkToFile:
+        case Kind::SymlinkedFolder:
+            return symlink(QFile::encodeName(target).constData(), native.constData()) == 0;
+        case Kind::Folder:
+            return QDir().mkpath(path);
+        }
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        mp4 = MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4);
+
+        folder = dir.filePath(QStringLiteral("rule"));
+        for (const Entry& e : kEntries) {
+            const QString name = QString::fromUtf8(e.name);
+            // A link to a folder is made at its name's first part.
+            const QString where = e.kind == Kind::SymlinkedFolder ? name.section(QLatin1Char('/'), 0, 0) : name;
+            QVERIFY2(Create(folder, where, e.kind, e.target ? QString::fromUtf8(e.target) : QString()), e.name);
+        }
+    }
+
+    void folderRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("kept");
+        for (const Entry& e : kEntries)
+            QTest::newRow(e.row) << QString::fromUtf8(e.name) << e.kept;
+    }
+
+    void folderRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, kept);
+        if (reported.isEmpty()) {
+            const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), folder});
+            QVERIFY(run.finished);
+            QCOMPARE(run.exitCode, 0); // every kept file is a genuine export
+            QString error;
+            for (const QJsonObject& o : clitest::JsonLines(run.out, &error))
+                reported << o.value(QLatin1String("path")).toString().mid(folder.size() + 1);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(reported,
+                     (QStringList{QStringLiteral("a.JPG"), QStringLiteral("b.avi"), QStringLiteral("folder.avi/in.jpg"),
+                                  QStringLiteral("nested/deeper/g.mp4"), QStringLiteral("nested/h.Mp4")}));
+        }
+        QCOMPARE(reported.contains(name), kept);
+    }
+
+    void walkItself()
+    {
+        // Called once per entry the walk yields, kept or not: the regular
+        // files outside hidden folders and links.
+        int calls = 0;
+        const QStringList files = CollectMediaFiles(folder, [&calls] { ++calls; });
+        int kept = 0;
+        int regularFiles = 0;
+        for (const Entry& e : kEntries) {
+            const bool hidden =
+                QString::fromUtf8(e.name).split(QLatin1Char('/')).constLast().startsWith(QLatin1Char('.')) ||
+                QString::fromUtf8(e.name).startsWith(QLatin1Char('.'));
+            if (e.kind == Kind::File && !hidden)
+                ++regularFiles;
+            kept += e.kept ? 1 : 0;
+        }
+        QCOMPARE(files.size(), kept);
+        QCOMPARE(calls, regularFiles);
+
+        // An empty folder path never stands for the working directory.
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder));
+        const QStringList none = CollectMediaFiles(QString(), [&calls] { ++calls; });
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(none.isEmpty());
+        QCOMPARE(calls, regularFiles);
+    }
+
+    void hostileNames_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");           // in JSON and CSV
+        QTest::addColumn<QString>("shownOnTerminal"); // in the text format
+
+        const auto row = [](const char* title, const QByteArray& name, const QString& shown, const QString& terminal) {
+            QTest::newRow(title) << name << shown << terminal;
+        };
+        row("newline", "new\nline.avi", QStringLiteral("new\nline.avi"), QStringLiteral("new\\x0Aline.avi"));
+        row("carriage return", "cr\r.avi", QStringLiteral("cr\r.avi"), QStringLiteral("cr\\x0D.avi"));
+        row("double quotes", "say \"cheese\".avi", QStringLiteral("say \"cheese\".avi"),
+            QStringLiteral("say \"cheese\".avi"));
+        row("comma", "a,b.avi", QStringLiteral("a,b.avi"), QStringLiteral("a,b.avi"));
+        row("comma, quote and newline", "x,\"y\"\nz.avi", QStringLiteral("x,\"y\"\nz.avi"),
+            QStringLiteral("x,\"y\"\\x0Az.avi"));
+        row("escape sequence", "\x1b[31mred.avi", QStringLiteral("\x1b[31mred.avi"),
+            QStringLiteral("\\x1B[31mred.avi"));
+        row("non-ASCII", QStringLiteral("Überwachung 監視.avi").toUtf8(), QStringLiteral("Überwachung 監視.avi"),
+            QStringLiteral("Überwachung 監視.avi"));
+        row("outside the BMP", QStringLiteral("Kamera \U0001F4F7.jpg").toUtf8(),
+            QStringLiteral("Kamera \U0001F4F7.jpg"), QStringLiteral("Kamera \U0001F4F7.jpg"));
+        row("right-to-left override", QStringLiteral("evil\u202Eiva.avi").toUtf8(), QStringLiteral("evil\u202Eiva.avi"),
+            QStringLiteral("evil\\xE2\\x80\\xAEiva.avi"));
+        row("byte that is not UTF-8", "bad\xff.avi", QStringLiteral("bad\\xFF.avi"), QStringLiteral("bad\\xFF.avi"));
+        row("Latin-1 name", "caf\xe9.avi", QStringLiteral("caf\\xE9.avi"), QStringLiteral("caf\\xE9.avi"));
+        row("overlong slash", "ov\xc0\xaf.avi", QStringLiteral("ov\\xC0\\xAF.avi"), QStringLiteral("ov\\xC0\\xAF.avi"));
+        row("encoded surrogate", "su\xed\xa0\x80.avi", QStringLiteral("su\\xED\\xA0\\x80.avi"),
+            QStringLiteral("su\\xED\\xA0\\x80.avi"));
+        row("leading dash", "-x.avi", QStringLiteral("-x.avi"), QStringLiteral("-x.avi"));
+        row("backslash", "back\\slash.avi", QStringLiteral("back\\slash.avi"), QStringLiteral("back\\slash.avi"));
+    }
+
+    void hostileNames()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        QFETCH(QString, shownOnTerminal);
+        clitest::ScratchDir here;
+        const QByteArray root = QFile::encodeName(here.path());
+        const QByteArray path = root + '/' + name;
+        QVERIFY(clitest::WriteBytes(path, name.endsWith(".jpg") ? jpg : avi));
+        const QString shownPath = here.path() + QLatin1Char('/') + shown;
+
+        // Given as a PATH (byte for byte, after "--"), and found in a folder.
+        for (const QByteArray& argument : {path, root}) {
+            const clitest::Outcome json = clitest::RunRaw({"--format=json", "--", argument});
+            const clitest::Outcome csv = clitest::RunRaw({"--format=csv", argument});
+            QVERIFY(json.finished && csv.finished);
+            QCOMPARE(json.exitCode, 0);
+            QCOMPARE(csv.exitCode, 0);
+            const Outputs outputs = Read(json, csv);
+            QVERIFY2(outputs.error.isEmpty(), qPrintable(outputs.error));
+            QCOMPARE(outputs.json, QStringList{shownPath});
+            QCOMPARE(outputs.csv, QStringList{shownPath});
+            QCOMPARE(outputs.jsonResults, QStringList{QStringLiteral("authentic")});
+
+            const clitest::Outcome text = clitest::RunRaw({argument});
+            QCOMPARE(text.exitCode, 0);
+            const QList<QByteArray> lines = text.out.split('\n');
+            QCOMPARE(lines.size(), 3); // the file, the summary, and nothing after the last line end
+            const QString line = QString::fromUtf8(lines[0]);
+            QVERIFY2(line.startsWith(QStringLiteral("authentic  ") + here.path() + QLatin1Char('/') + shownOnTerminal +
+                                     QLatin1Char(' ')),
+                     lines[0].constData());
+            QVERIFY(!text.out.contains('\x1b'));
+            QVERIFY(!text.out.contains('\r'));
+        }
+    }
+
+    // Qt's folder listing leaves out names that are not UTF-8; the verifier
+    // still finds them, and those under a folder whose name is not UTF-8.
+    void namesThatAreNotUtf8InFolders()
+    {
+        clitest::ScratchDir here;
+        const QByteArray root = QFile::encodeName(here.path());
+        const QByteArray sub = root + "/sub\xfe";
+        QVERIFY(mkdir(sub.constData(), 0700) == 0);
+        QVERIFY(clitest::WriteBytes(root + "/ok.avi", avi));
+        QVERIFY(clitest::WriteBytes(root + "/bad\xff.avi", avi));
+        QVERIFY(clitest::WriteBytes(root + "/bad\xfe.avi", jpg)); // not a JPG export in an AVI
+        QVERIFY(clitest::WriteBytes(root + "/skip\xff.txt", avi));
+        QVERIFY(clitest::WriteBytes(root + "/.hid\xff.avi", avi));
+        QVERIFY(clitest::WriteBytes(sub + "/in.jpg", jpg));
+        QVERIFY(clitest::WriteBytes(sub + "/.hidden.jpg", jpg));
+        QVERIFY(symlink("in.jpg", (sub + "/link\xff.jpg").constData()) == 0);
+        QVERIFY(mkfifo((sub + "/fifo\xff.avi").constData(), 0600) == 0);
+
+        struct Run
+        {
+            QByteArray argument;
+            QStringList paths;
+            QStringList results;
+        };
+        const QString p = here.path();
+        const Run runs[] = {
+            {root,
+             {p + QStringLiteral("/bad\\xFE.avi"), p + QStringLiteral("/bad\\xFF.avi"), p + QStringLiteral("/ok.avi"),
+              p + QStringLiteral("/sub\\xFE/in.jpg")},
+             {QStringLiteral("failed"), QStringLiteral("authentic"), QStringLiteral("authentic"),
+              QStringLiteral("authentic")}},
+            {sub, {p + QStringLiteral("/sub\\xFE/in.jpg")}, {QStringLiteral("authentic")}},
+            {sub + '/', {p + QStringLiteral("/sub\\xFE/in.jpg")}, {QStringLiteral("authentic")}},
+        };
+        for (const Run& run : runs) {
+            const clitest::Outcome json = clitest::RunRaw({"--format=json", run.argument});
+            const clitest::Outcome csv = clitest::RunRaw({"--format=csv", "-j2", run.argument});
+            const Outputs outputs = Read(json, csv);
+            QVERIFY2(outputs.error.isEmpty(), qPrintable(outputs.error));
+            QCOMPARE(outputs.json, run.paths);
+            QCOMPARE(outputs.csv, run.paths);
+            QCOMPARE(outputs.jsonResults, run.results);
+        }
+    }
+
+    void devicesDoNotHang_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("FIFO named clip.avi") << "fifo" << QStringList();
+        QTest::newRow("FIFO named clip.avi, sha256") << "fifo" << QStringList{QStringLiteral("--sha256")};
+        QTest::newRow("clip.avi -> /dev/zero") << "zero" << QStringList();
+        QTest::newRow("clip.avi -> /dev/zero, sha256, json")
+            << "zero" << QStringList{QStringLiteral("--sha256"), QStringLiteral("--format=json")};
+        QTest::newRow("clip.avi -> FIFO, two jobs") << "fifo link" << QStringList{QStringLiteral("-j2")};
+    }
+
+    void devicesDoNotHang()
+    {
+        QFETCH(QString, what);
+        QFETCH(QStringList, options);
+        clitest::ScratchDir here;
+        const QString clip = here.filePath(QStringLiteral("clip.avi"));
+        const QByteArray native = QFile::encodeName(clip);
+        if (what == QLatin1String("fifo")) {
+            QCOMPARE(mkfifo(native.constData(), 0600), 0);
+        } else if (what == QLatin1String("zero")) {
+            QCOMPARE(symlink("/dev/zero", native.constData()), 0);
+        } else {
+            QCOMPARE(mkfifo(QFile::encodeName(here.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+            QCOMPARE(symlink("pipe", native.constData()), 0);
+        }
+        const QString genuine = here.filePath(QStringLiteral("genuine.avi"));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(genuine), avi));
+
+        const clitest::Outcome run =
+            clitest::Run(options + QStringList{QStringLiteral("--format=csv"), clip, genuine, here.path()}, 20000);
+        QVERIFY2(run.finished, "the verifier hung on a FIFO or a device");
+        QCOMPARE(run.exitCode, 1);
+        QString error;
+        const QList<QStringList> records = clitest::CsvRecords(run.out, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        // The FIFO or device itself fails; the folder yields only the
+        // regular file.
+        QCOMPARE(records.size(), 4);
+        QCOMPARE(records[1].value(0), clip);
+        QCOMPARE(records[1].value(1), QStringLiteral("failed"));
+        QCOMPARE(records[1].value(2), QStringLiteral("too-short"));
+        QCOMPARE(records[2].value(1), QStringLiteral("authentic"));
+        QCOMPARE(records[3].value(0), genuine);
+        if (options.contains(QLatin1String("--sha256")))
+            QCOMPARE(records[1].value(9), QString());
+    }
+
+    void unreadableFolder_data()
+    {
+        QTest::addColumn<bool>("lockTheRoot");
+        QTest::newRow("the folder given") << true;
+        QTest::newRow("a subfolder") << false;
+    }
+
+    void unreadableFolder()
+    {
+        QFETCH(bool, lockTheRoot);
+        if (geteuid() == 0)
+            QSKIP("permissions do not apply to root");
+        clitest::ScratchDir here;
+        const QString root = here.filePath(QStringLiteral("root"));
+        const QString locked = lockTheRoot ? root : root + QStringLiteral("/locked");
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(locked + QStringLiteral("/a.avi")), avi));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(root + QStringLiteral("/z.avi")), avi));
+        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0), 0);
+        const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), root});
+        chmod(QFile::encodeName(locked).constData(), 0700);
+        QCOMPARE(run.exitCode, 1);
+        QString error;
+        const QList<QJsonObject> objects = clitest::JsonLines(run.out, &error);
+        QCOMPARE(objects.size(), lockTheRoot ? 1 : 2);
+        QCOMPARE(objects[0].value(QLatin1String("path")).toString(), locked);
+        QCOMPARE(objects[0].value(QLatin1String("reason")).toString(), QStringLiteral("unreadable"));
+        if (!lockTheRoot)
+            QCOMPARE(objects[1].value(QLatin1String("result")).toString(), QStringLiteral("authentic"));
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestPaths)
+#include "tst_paths.moc"

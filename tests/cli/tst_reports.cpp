@@ -1,0 +1,302 @@
+// Every report format on genuine and tampered exports, with every reason.
+#include "CliRun.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QTemporaryDir>
+
+using namespace testsupport;
+
+namespace {
+
+struct Case
+{
+    QString name;
+    std::string bytes;
+    bool create = true;
+    QString reason; // empty: authentic
+    bool fieldsRead = false;
+    WatermarkFields fields;
+};
+
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::string Flip(std::string bytes, std::int64_t offset)
+{
+    const std::size_t at = offset >= 0 ? std::size_t(offset) : bytes.size() - std::size_t(-offset);
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x01);
+    return bytes;
+}
+
+WatermarkFields FieldsFor(int i)
+{
+    WatermarkFields fields;
+    fields.startTime = QStringLiteral("2013-0%1-02 10:11:12").arg(i % 9 + 1).toStdString();
+    fields.endTime = QStringLiteral("2013-0%1-02 10:21:%2").arg(i % 9 + 1).arg(10 + i).toStdString();
+    fields.serial = QStringLiteral("VH-%1-77").arg(1000 + i).toStdString();
+    fields.timeSource = i % 2 ? "NTP" : "RTC";
+    fields.camMac = QStringLiteral("00:1A:2B:3C:4D:%1").arg(i, 2, 10, QLatin1Char('0')).toStdString();
+    fields.version = QStringLiteral("1.%1").arg(i).toStdString();
+    return fields;
+}
+
+} // namespace
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QList<Case> cases;
+    QStringList paths;
+
+    Case Make(const QString& name, const std::string& media, MediaType type, int i, const QString& reason)
+    {
+        Case c;
+        c.name = name;
+        c.fields = FieldsFor(i);
+        c.fields.hmac = DigestHexOfMedia(media, type);
+        c.bytes = MakeExport(media, type, c.fields);
+        c.reason = reason;
+        c.fieldsRead = true;
+        return c;
+    }
+
+    QString PathOf(const Case& c) const { return dir.filePath(c.name); }
+
+    // The field values the report must show for a case: the watermark's when
+    // it was read, empty otherwise.
+    QStringList ExpectedFields(const Case& c) const
+    {
+        if (!c.fieldsRead)
+            return QStringList(8, QString());
+        const WatermarkFields& f = c.fields;
+        return {Latin1(f.marker),  Latin1(f.version),    Latin1(f.hmac),   Latin1(f.startTime),
+                Latin1(f.endTime), Latin1(f.timeSource), Latin1(f.serial), Latin1(f.camMac)};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        const std::string jpg = SampleMedia(MediaType::Jpg);
+        const std::string avi = SampleMedia(MediaType::Avi);
+        const std::string mp4 = PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 40000);
+
+        cases << Make(QStringLiteral("genuine.jpg"), jpg, MediaType::Jpg, 1, QString());
+        cases << Make(QStringLiteral("genuine.avi"), avi, MediaType::Avi, 2, QString());
+        cases << Make(QStringLiteral("genuine.mp4"), mp4, MediaType::Mp4, 3, QString());
+
+        Case missing;
+        missing.name = QStringLiteral("missing.avi");
+        missing.create = false;
+        missing.reason = QStringLiteral("unreadable");
+        cases << missing;
+
+        Case shortFile;
+        shortFile.name = QStringLiteral("short.avi");
+        shortFile.bytes = avi.substr(0, 300);
+        shortFile.reason = QStringLiteral("too-short");
+        cases << shortFile;
+
+        Case mov = Make(QStringLiteral("clip.mov"), avi, MediaType::Avi, 4, QStringLiteral("unsupported-type"));
+        mov.fieldsRead = false;
+        cases << mov;
+
+        Case forged = Make(QStringLiteral("forged.avi"), avi, MediaType::Avi, 5, QStringLiteral("bad-signature"));
+        forged.bytes = Flip(forged.bytes, BlockOffset(std::int64_t(forged.bytes.size()), MediaType::Avi) + 7);
+        forged.fieldsRead = false;
+        cases << forged;
+
+        Case marker;
+        marker.name = QStringLiteral("marker.avi");
+        marker.fields = FieldsFor(6);
+        marker.fields.marker = "Another Watermark";
+        marker.fields.hmac = DigestHexOfMedia(avi, MediaType::Avi);
+        marker.bytes = MakeExport(avi, MediaType::Avi, marker.fields);
+        marker.reason = QStringLiteral("bad-marker");
+        marker.fieldsRead = true;
+        cases << marker;
+
+        Case tamperedAvi =
+            Make(QStringLiteral("tampered.avi"), avi, MediaType::Avi, 7, QStringLiteral("digest-mismatch"));
+        tamperedAvi.bytes = Flip(tamperedAvi.bytes, 4000);
+        cases << tamperedAvi;
+        Case tamperedJpg =
+            Make(QStringLiteral("tampered.jpg"), jpg, MediaType::Jpg, 8, QStringLiteral("digest-mismatch"));
+        tamperedJpg.bytes = Flip(tamperedJpg.bytes, -1);
+        cases << tamperedJpg;
+        Case tamperedMp4 =
+            Make(QStringLiteral("tampered.mp4"), mp4, MediaType::Mp4, 9, QStringLiteral("digest-mismatch"));
+        tamperedMp4.bytes = Flip(tamperedMp4.bytes, -700);
+        cases << tamperedMp4;
+
+        for (const Case& c : cases) {
+            if (c.create)
+                QVERIFY(clitest::WriteBytes(QFile::encodeName(PathOf(c)), c.bytes));
+            paths << PathOf(c);
+        }
+    }
+
+    void json_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("sha256");
+        QTest::newRow("one job") << QStringList{QStringLiteral("--format"), QStringLiteral("json"),
+                                                QStringLiteral("-j1")}
+                                 << false;
+        QTest::newRow("two jobs, sha256") << QStringList{QStringLiteral("--format=json"), QStringLiteral("--jobs"),
+                                                         QStringLiteral("2"), QStringLiteral("--sha256")}
+                                          << true;
+    }
+
+    void json()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, sha256);
+        const clitest::Outcome run = clitest::Run(options + paths);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray());
+        QString error;
+        const QList<QJsonObject> objects = clitest::JsonLines(run.out, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(objects.size(), cases.size());
+
+        const QStringList names = {QStringLiteral("marker"),   QStringLiteral("version"),
+                                   QStringLiteral("hmac"),     QStringLiteral("start_time"),
+                                   QStringLiteral("end_time"), QStringLiteral("time_source"),
+                                   QStringLiteral("serial"),   QStringLiteral("camera_mac")};
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            const QJsonObject& o = objects[i];
+            QCOMPARE(o.value(QLatin1String("path")).toString(), PathOf(c));
+            QCOMPARE(o.value(QLatin1String("result")).toString(),
+                     c.reason.isEmpty() ? QStringLiteral("authentic") : QStringLiteral("failed"));
+            if (c.reason.isEmpty())
+                QVERIFY2(o.value(QLatin1String("reason")).isNull(), qPrintable(c.name));
+            else
+                QCOMPARE(o.value(QLatin1String("reason")).toString(), c.reason);
+            const QStringList expected = ExpectedFields(c);
+            for (qsizetype f = 0; f < names.size(); ++f) {
+                const QJsonValue value = o.value(names[f]);
+                QVERIFY2(value.isString(), qPrintable(c.name + QLatin1Char(' ') + names[f]));
+                QCOMPARE(value.toString(), expected[f]);
+            }
+            QCOMPARE(o.contains(QLatin1String("sha256")), sha256);
+            QCOMPARE(o.size(), 11 + (sha256 ? 1 : 0));
+        }
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("sha256");
+        QTest::newRow("plain") << QStringList{QStringLiteral("--format"), QStringLiteral("csv")} << false;
+        QTest::newRow("sha256, two jobs")
+            << QStringList{QStringLiteral("-f"), QStringLiteral("csv"), QStringLiteral("--sha256"),
+                           QStringLiteral("-j"), QStringLiteral("2")}
+            << true;
+    }
+
+    void csv()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, sha256);
+        const clitest::Outcome run = clitest::Run(options + paths);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray());
+        QString error;
+        const QList<QStringList> records = clitest::CsvRecords(run.out, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(records.size(), cases.size() + 1);
+        QString header = QStringLiteral("path,result,reason,start_time,end_time,serial,version,time_source,camera_mac");
+        if (sha256)
+            header += QStringLiteral(",sha256");
+        QCOMPARE(records[0].join(QLatin1Char(',')), header);
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            const QStringList& r = records[i + 1];
+            QCOMPARE(r.size(), sha256 ? 10 : 9);
+            const QStringList f = ExpectedFields(c); // marker, version, hmac, start, end, source, serial, mac
+            const QStringList expected = {
+                PathOf(c), c.reason.isEmpty() ? QStringLiteral("authentic") : QStringLiteral("failed"),
+                c.reason,  f[3],
+                f[4],      f[6],
+                f[1],      f[5],
+                f[7]};
+            QCOMPARE(r.mid(0, 9), expected);
+            if (sha256 && c.create) {
+                const QByteArray digest =
+                    QCryptographicHash::hash(QByteArray::fromStdString(c.bytes), QCryptographicHash::Sha256).toHex();
+                QCOMPARE(r[9], QString::fromLatin1(digest));
+            }
+        }
+    }
+
+    void text_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("default format") << QStringList();
+        QTest::newRow("text, two jobs") << QStringList{QStringLiteral("--format"), QStringLiteral("text"),
+                                                       QStringLiteral("-j2")};
+    }
+
+    void text()
+    {
+        QFETCH(QStringList, options);
+        const clitest::Outcome run = clitest::Run(options + paths);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray());
+        QVERIFY2(!run.out.contains('\x1b'), "colour when stdout is not a terminal");
+        QVERIFY(run.out.endsWith('\n'));
+        const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), cases.size() + 1);
+
+        qsizetype authentic = 0;
+        qsizetype pathColumn = -1;
+        qsizetype timeColumn = -1;
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            const QString& line = lines[i];
+            const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QCOMPARE(words.value(1), PathOf(c));
+            // The path column starts at the same place on every line.
+            const qsizetype column = line.indexOf(PathOf(c));
+            if (pathColumn < 0)
+                pathColumn = column;
+            QCOMPARE(column, pathColumn);
+            if (c.reason.isEmpty()) {
+                ++authentic;
+                QCOMPARE(words.value(0), QStringLiteral("authentic"));
+                const qsizetype start = line.indexOf(Latin1(c.fields.startTime), column + PathOf(c).size());
+                if (timeColumn < 0)
+                    timeColumn = start;
+                QCOMPARE(start, timeColumn);
+                const QString rest = line.mid(column + PathOf(c).size()).simplified();
+                QCOMPARE(rest, QStringLiteral("%1 %2 %3")
+                                   .arg(Latin1(c.fields.startTime), Latin1(c.fields.endTime), Latin1(c.fields.serial)));
+            } else {
+                QCOMPARE(words.value(0), QStringLiteral("failed"));
+                QCOMPARE(words.size(), 3);
+                QCOMPARE(words.value(2), c.reason);
+            }
+        }
+        QCOMPARE(lines.last(), QStringLiteral("%1 files: %2 authentic, %3 failed")
+                                   .arg(cases.size())
+                                   .arg(authentic)
+                                   .arg(cases.size() - authentic));
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestReports)
+#include "tst_reports.moc"
