@@ -1,7 +1,8 @@
 #include "Md5.h"
 
+#include "EvpDigest.h"
+
 #include <openssl/crypto.h>
-#include <openssl/evp.h>
 
 #include <cstring>
 
@@ -17,36 +18,18 @@ const int kMd5BlockSize = 64;
 
 int Md5Init(Md5Context* ctx)
 {
-    EVP_MD_CTX* evp = EVP_MD_CTX_new();
-    ctx->impl = nullptr;
-    if (evp == nullptr)
-        return -1;
-    if (EVP_DigestInit_ex(evp, EVP_md5(), nullptr) != 1) {
-        EVP_MD_CTX_free(evp);
-        return -1;
-    }
-    ctx->impl = evp;
-    return 0;
+    ctx->impl = EvpDigestStart(EVP_md5());
+    return ctx->impl != nullptr ? 0 : -1;
 }
 
 void Md5Update(Md5Context* ctx, const unsigned char* bytes, std::uint32_t length)
 {
-    if (ctx->impl == nullptr || length == 0)
-        return;
-    EVP_DigestUpdate(static_cast<EVP_MD_CTX*>(ctx->impl), bytes, length);
+    EvpDigestAbsorb(ctx->impl, bytes, length);
 }
 
 void Md5Final(Md5Context* ctx, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
 {
-    EVP_MD_CTX* evp = static_cast<EVP_MD_CTX*>(ctx->impl);
-    if (evp != nullptr) {
-        unsigned int written = 0;
-        EVP_DigestFinal_ex(evp, digest, &written);
-        // EVP_MD_CTX_free cleanses the state, count and buffer before freeing.
-        EVP_MD_CTX_free(evp);
-    } else {
-        std::memset(digest, 0, ARDENTIX_MD5_DIGEST_SIZE);
-    }
+    EvpDigestFinish(ctx->impl, digest, ARDENTIX_MD5_DIGEST_SIZE);
     OPENSSL_cleanse(ctx, sizeof(*ctx));
 }
 

@@ -1,43 +1,26 @@
 #include "Sha256.h"
 
+#include "EvpDigest.h"
 #include "InputFile.h"
 
 #include <openssl/crypto.h>
-#include <openssl/evp.h>
 
 #include <cstring>
 
 int Sha256Init(Sha256Context* ctx)
 {
-    EVP_MD_CTX* evp = EVP_MD_CTX_new();
-    ctx->impl = nullptr;
-    if (evp == nullptr)
-        return -1;
-    if (EVP_DigestInit_ex(evp, EVP_sha256(), nullptr) != 1) {
-        EVP_MD_CTX_free(evp);
-        return -1;
-    }
-    ctx->impl = evp;
-    return 0;
+    ctx->impl = EvpDigestStart(EVP_sha256());
+    return ctx->impl != nullptr ? 0 : -1;
 }
 
 void Sha256Update(Sha256Context* ctx, const unsigned char* bytes, std::size_t length)
 {
-    if (ctx->impl == nullptr || length == 0)
-        return;
-    EVP_DigestUpdate(static_cast<EVP_MD_CTX*>(ctx->impl), bytes, length);
+    EvpDigestAbsorb(ctx->impl, bytes, length);
 }
 
 void Sha256Final(Sha256Context* ctx, unsigned char digest[ARDENTIX_SHA256_DIGEST_SIZE])
 {
-    EVP_MD_CTX* evp = static_cast<EVP_MD_CTX*>(ctx->impl);
-    if (evp != nullptr) {
-        unsigned int written = 0;
-        EVP_DigestFinal_ex(evp, digest, &written);
-        EVP_MD_CTX_free(evp);
-    } else {
-        std::memset(digest, 0, ARDENTIX_SHA256_DIGEST_SIZE);
-    }
+    EvpDigestFinish(ctx->impl, digest, ARDENTIX_SHA256_DIGEST_SIZE);
     OPENSSL_cleanse(ctx, sizeof(*ctx));
 }
 

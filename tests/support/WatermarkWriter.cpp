@@ -114,65 +114,39 @@ std::string DigestHexOfMedia(const std::string& media, MediaType type)
 std::string EncryptMessage(const std::string& message, const ExportOptions& options)
 {
     const std::string modulusHex = options.modulusHex.empty() ? DevelopmentModulusHex() : options.modulusHex;
-    const std::string dHex =
-        options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
+    if (modulusHex.size() != 2 * kRsaSize)
+        throw std::runtime_error("the writer handles 2048-bit keys only");
+    const std::size_t k = kRsaSize;
 
-    mbedtls_mpi n, d, m, c;
-    mbedtls_mpi_init(&n);
-    mbedtls_mpi_init(&d);
-    mbedtls_mpi_init(&m);
-    mbedtls_mpi_init(&c);
-    std::string out(kRsaSize, '\0');
-    try {
-        Check(mbedtls_mpi_read_string(&n, 16, modulusHex.c_str()), "modulus");
-        Check(mbedtls_mpi_read_string(&d, 16, dHex.c_str()), "exponent");
-        const std::size_t k = (mbedtls_mpi_bitlen(&n) + 7) / 8;
-        if (k != kRsaSize)
-            throw std::runtime_error("the writer handles 2048-bit keys only");
-
-        if (options.fault == BlockFault::AboveModulus) {
-            out.assign(kRsaSize, '\xff');
-        } else if (options.fault == BlockFault::AtModulus) {
-            Check(mbedtls_mpi_write_binary(&n, reinterpret_cast<unsigned char*>(&out[0]), k), "write n");
-        } else {
-            if (message.size() > k - 3 && options.fault != BlockFault::NoSeparator)
-                throw std::runtime_error("message too long for one RSA block");
-            std::mt19937 rng(options.seed);
-            std::uniform_int_distribution<int> nonzero(1, 255);
-            std::string em(k, '\0');
-            em[0] = '\0';
-            em[1] = options.fault == BlockFault::BlockType1 ? '\x01' : '\x02';
-            std::size_t pad = k - 3 - message.size();
-            if (options.fault == BlockFault::EmptyPadding)
-                pad = 0;
-            std::size_t at = 2;
-            if (options.fault == BlockFault::NoSeparator) {
-                for (; at < k; ++at)
-                    em[at] = static_cast<char>(nonzero(rng));
-            } else {
-                for (std::size_t i = 0; i < pad; ++i)
-                    em[at++] = options.fault == BlockFault::BlockType1 ? '\xff' : static_cast<char>(nonzero(rng));
-                em[at++] = '\0';
-                em.replace(at, message.size(), message);
-                at += message.size();
-                // With empty padding the message is followed by zero bytes.
-            }
-            Check(mbedtls_mpi_read_binary(&m, reinterpret_cast<const unsigned char*>(em.data()), k), "read m");
-            Check(mbedtls_mpi_exp_mod(&c, &m, &d, &n, nullptr), "exp_mod");
-            Check(mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), k), "write c");
-        }
-    } catch (...) {
-        mbedtls_mpi_free(&n);
-        mbedtls_mpi_free(&d);
-        mbedtls_mpi_free(&m);
-        mbedtls_mpi_free(&c);
-        throw;
+    if (options.fault == BlockFault::AboveModulus)
+        return std::string(k, '\xff');
+    if (options.fault == BlockFault::AtModulus) {
+        std::string n;
+        for (std::size_t i = 0; i < modulusHex.size(); i += 2)
+            n += static_cast<char>(std::stoi(modulusHex.substr(i, 2), nullptr, 16));
+        return n;
     }
-    mbedtls_mpi_free(&n);
-    mbedtls_mpi_free(&d);
-    mbedtls_mpi_free(&m);
-    mbedtls_mpi_free(&c);
-    return out;
+    if (message.size() > k - 3 && options.fault != BlockFault::NoSeparator)
+        throw std::runtime_error("message too long for one RSA block");
+
+    // EM = 0x00 0x02 PS 0x00 M, or the fault asked for.
+    std::mt19937 rng(options.seed);
+    std::uniform_int_distribution<int> nonzero(1, 255);
+    std::string em(k, '\0');
+    em[1] = options.fault == BlockFault::BlockType1 ? '\x01' : '\x02';
+    std::size_t at = 2;
+    if (options.fault == BlockFault::NoSeparator) {
+        for (; at < k; ++at)
+            em[at] = static_cast<char>(nonzero(rng));
+    } else {
+        // With empty padding the message is followed by zero bytes.
+        const std::size_t pad = options.fault == BlockFault::EmptyPadding ? 0 : k - 3 - message.size();
+        for (std::size_t i = 0; i < pad; ++i)
+            em[at++] = options.fault == BlockFault::BlockType1 ? '\xff' : static_cast<char>(nonzero(rng));
+        em[at++] = '\0';
+        em.replace(at, message.size(), message);
+    }
+    return PrivateOperation(em, options);
 }
 
 std::string PrivateOperation(const std::string& em, const ExportOptions& options)
