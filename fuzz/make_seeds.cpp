@@ -52,5 +52,19 @@ int main(int argc, char** argv)
     ok &= Put(dir / "watermark_text" / "canonical", CanonicalText(fields, std::string(32, 'a')));
     fields.version = "HMAC: inside";
     ok &= Put(dir / "watermark_text" / "key-inside-value", CanonicalText(fields, std::string(32, 'b')));
+    // Reports: result selector, path, the eight fields, a SHA-256.
+    const std::string hash(64, 'e');
+    auto report = [&](char result, const std::string& path, const WatermarkFields& f) {
+        std::string in(1, result);
+        for (const std::string& piece : {path, f.marker, f.version, std::string(32, 'a'), f.startTime, f.endTime,
+                                         f.timeSource, f.serial, f.camMac, hash})
+            in += '\0' + piece;
+        return in;
+    };
+    ok &= Put(dir / "report" / "authentic", report('\0', "/evidence/clip.avi", WatermarkFields()));
+    WatermarkFields odd;
+    odd.serial = "a,b\"c\r\nd";
+    odd.startTime = "\x1b[31m\xff\xfe";
+    ok &= Put(dir / "report" / "hostile", report('\5', "/evidence/new\nline \"quoted\", 100%\xe9.avi", odd));
     return ok ? 0 : 1;
 }

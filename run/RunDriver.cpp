@@ -38,7 +38,9 @@ void WaitFor(VerifyThread* worker)
 
 QString ProgressLabel(const QString& fileName, int index, int count)
 {
-    return Tr("Processing") + QStringLiteral(" %1...(%2/%3)").arg(fileName).arg(index).arg(count);
+    // One substitution for all three: a name holding "%2" must show as is.
+    return Tr("Processing") +
+           QStringLiteral(" %1...(%2/%3)").arg(fileName, QString::number(index), QString::number(count));
 }
 
 void RunVerification(const QStringList& paths, RunContext& c)

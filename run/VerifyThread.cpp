@@ -61,10 +61,13 @@ void VerifyThread::run()
         // new file with a unique name in the temporary folder, created
         // exclusively, hidden by its leading dot, and ending in the file's
         // complete suffix so that the engine sees the same type.
-        QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/.ardentix-XXXXXX.") + file.completeSuffix());
+        // A temporary folder that does not exist gives an empty path; the
+        // copy must not then land in the file system's root.
+        const QString folder = QDir::tempPath();
+        QTemporaryFile copy(folder + QStringLiteral("/.ardentix-XXXXXX.") + file.completeSuffix());
         QFile source(file.filePath());
         const bool sourceOpen = source.open(QIODevice::ReadOnly);
-        const bool copyOpen = copy.open();
+        const bool copyOpen = !folder.isEmpty() && copy.open();
 #ifdef Q_OS_WIN
         if (copyOpen)
             SetFileAttributesW(reinterpret_cast<LPCWSTR>(copy.fileName().utf16()), FILE_ATTRIBUTE_HIDDEN);

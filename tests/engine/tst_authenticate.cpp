@@ -1,9 +1,15 @@
 // The authentication procedure: verdicts, reasons, and what the record holds.
 #include "AuthenticateFile.h"
+#include "LargeExport.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -128,6 +134,12 @@ private slots:
             << "h.avi" << Kind::File << Flip(avi, aviBlock + 300) << AuthAuthentic << true;
         QTest::newRow("avi prefix changed") << "p.avi" << Kind::File << Flip(avi, 100) << AuthAuthentic << true;
         QTest::newRow("mp4 prefix changed") << "p.mp4" << Kind::File << Flip(mp4, 3145763) << AuthAuthentic << true;
+        std::string keyLike;
+        while (keyLike.size() < 10000)
+            keyLike += "Quorvane Digital Watermark\r\nHMAC: 00000000000000000000000000000000\r\nVHSerial: X\r\n";
+        QTest::newRow("key-like text after the block")
+            << "k.avi" << Kind::File << avi + keyLike.substr(0, 10000) << AuthBadSignature << false;
+
         WatermarkFields version;
         version.version = "anything at all";
         QTest::newRow("other version") << "v.avi" << Kind::File
@@ -218,6 +230,55 @@ private slots:
         WatermarkRecord record;
         QCOMPARE(AuthenticateFileDetailed(record, QFile::encodeName(path).constData()), AuthUnreadable);
         QVERIFY(record.Marker.empty());
+    }
+
+    void beyondTwoGigabytes()
+    {
+        // A sparse export of 2.2 GiB: lengths and offsets past 2^31 work, and
+        // one changed byte deep in the body is found.
+        const QString path = dir.filePath("large.avi");
+        const QByteArray native = QFile::encodeName(path);
+        std::string error;
+        QVERIFY2(WriteLargeExport(native.toStdString(), MediaType::Avi, (qint64(22) << 30) / 10, true, {}, &error),
+                 error.c_str());
+        QVERIFY(QFileInfo(path).size() > (qint64(1) << 31));
+        WatermarkRecord record;
+        QCOMPARE(AuthenticateFileDetailed(record, native.constData()), AuthAuthentic);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((qint64(21) << 30) / 10));
+        QCOMPARE(file.write("x", 1), qint64(1));
+        file.close();
+        WatermarkRecord tampered;
+        QCOMPARE(AuthenticateFileDetailed(tampered, native.constData()), AuthDigestMismatch);
+        QVERIFY(QFile::remove(path));
+    }
+
+    void shrinkingWhileRead()
+    {
+        // A file cut short while it is read is never reported authentic
+        // unless the cut came after the verdict.
+        const QString path = dir.filePath("shrinking.avi");
+        const QByteArray native = QFile::encodeName(path);
+        for (int delayUs : {0, 2000, 8000, 20000}) {
+            std::string error;
+            QVERIFY(WriteLargeExport(native.toStdString(), MediaType::Avi, 32 << 20, false, {}, &error));
+            std::atomic<qint64> cutAt{0};
+            QElapsedTimer clock;
+            clock.start();
+            std::thread cutter([&] {
+                std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
+                ::truncate(native.constData(), 1 << 20);
+                cutAt = clock.nsecsElapsed();
+            });
+            WatermarkRecord record;
+            const AuthResult result = AuthenticateFileDetailed(record, native.constData());
+            const qint64 returnedAt = clock.nsecsElapsed();
+            cutter.join();
+            if (result == AuthAuthentic)
+                QVERIFY2(cutAt > returnedAt, qPrintable(QStringLiteral("delay %1 us").arg(delayUs)));
+        }
     }
 
     void longestText()

@@ -1,7 +1,9 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
+#include "LargeExport.h"
 #include "MainWindow.h"
 #include "MediaFolderWalk.h"
+#include "RunDriver.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
@@ -13,6 +15,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
+
+#include <atomic>
+#include <thread>
+
+#include <sys/stat.h>
 
 using namespace testsupport;
 
@@ -247,6 +254,112 @@ private slots:
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("b.avi"));
         w.VerifyFiles({Write("z.avi", avi)});
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+    }
+
+    void progressLabel_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("plain") << "clip.avi"
+                               << "Processing clip.avi...(2/5)";
+        QTest::newRow("percent markers") << "clip%2%1%3.avi"
+                                         << "Processing clip%2%1%3.avi...(2/5)";
+        QTest::newRow("percent sign") << "100% clip.avi"
+                                      << "Processing 100% clip.avi...(2/5)";
+        QTest::newRow("newline and quotes") << "a\n\"b\".avi"
+                                            << "Processing a\n\"b\".avi...(2/5)";
+    }
+
+    void progressLabel()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        QCOMPARE(ProgressLabel(name, 2, 5), label);
+    }
+
+    void hostileNames()
+    {
+        // Names that a label or a row could mangle reach the table as they are.
+        const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi", "comma,semi;.avi",
+                                   QString::fromUtf8("Überwachung 監視.avi")};
+        QStringList paths;
+        for (const QString& name : names)
+            paths << Write("hostile/" + name, avi);
+        MainWindow w;
+        QStringList labels;
+        w.SetWorkerStartedHook([&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
+        w.VerifyFiles(paths);
+        QCOMPARE(w.SucceededFiles(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(w.ResultModel()->index(names.size() - 1 - i, 0).data().toString(), names[i]);
+            QCOMPARE(labels[i], ProgressLabel(names[i], i, int(names.size())));
+        }
+    }
+
+    void specialFilesAreSkipped()
+    {
+        // A FIFO and a link to a device, both named like recordings, are not
+        // files: the run skips them, and the folder walk never lists them.
+        QTemporaryDir tree;
+        const QString fifo = tree.filePath("clip.avi");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString zero = tree.filePath("zero.avi");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        QVERIFY(QFile::link(tree.path(), tree.filePath("loop")));
+        QVERIFY(QFile::link(tree.filePath("loop2"), tree.filePath("loop1")));
+        QVERIFY(QFile::link(tree.filePath("loop1"), tree.filePath("loop2")));
+        QVERIFY(CollectMediaFiles(tree.path()).isEmpty());
+
+        MainWindow w;
+        w.VerifyFiles({fifo, zero, tree.filePath("loop1"), Write("real.avi", avi)});
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.SucceededFiles(), 1);
+    }
+
+    void temporaryFolderNotWritable()
+    {
+        // Without a place for the private copy nothing can be verified: each
+        // file is reported failed, and nothing crashes.
+        const QByteArray previous = qgetenv("TMPDIR");
+        const QString path = Write("no-copy.avi", avi);
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath("does/not/exist")));
+        MainWindow w;
+        w.VerifyFiles({path});
+        if (previous.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previous);
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.FailedFiles(), 1);
+        QVERIFY(w.ResultModel()->index(0, 2).data().toString().isEmpty());
+    }
+
+    void fileChangingDuringRun()
+    {
+        // A recording that grows while it is checked: no crash, and the
+        // verdict is never "succeeded" for content that differs from the
+        // genuine export at the time it was read.
+        const QString path = dir.filePath("growing.avi");
+        std::string error;
+        QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
+        std::atomic<bool> stop{false};
+        std::thread appender([&] {
+            QFile file(path);
+            if (!file.open(QIODevice::Append))
+                return;
+            while (!stop) {
+                file.write(QByteArray(4096, 'x'));
+                file.flush();
+                QThread::usleep(200);
+            }
+        });
+        MainWindow w;
+        w.VerifyFiles({path});
+        stop = true;
+        appender.join();
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.FailedFiles(), 1);
     }
 
     void removeRows_data()
