@@ -2,6 +2,7 @@
 // reports or the run: hostile names, names that are not UTF-8, FIFOs and
 // devices.
 #include "CliRun.h"
+#include "LargeExport.h"
 #include "MediaFolderWalk.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
@@ -9,6 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -380,6 +385,40 @@ private slots:
         QCOMPARE(objects[0].value(QLatin1String("reason")).toString(), QStringLiteral("unreadable"));
         if (!lockTheRoot)
             QCOMPARE(objects[1].value(QLatin1String("result")).toString(), QStringLiteral("authentic"));
+    }
+
+    void growingFile()
+    {
+        // A recording that is still being written: verified while it grows,
+        // it is never reported authentic, and nothing hangs.
+        clitest::ScratchDir here;
+        const QString path = here.filePath(QStringLiteral("growing.avi"));
+        std::string error;
+        QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
+        std::atomic<bool> stop{false};
+        std::atomic<int> writes{0};
+        std::thread appender([&] {
+            QFile file(path);
+            if (!file.open(QIODevice::Append))
+                return;
+            while (!stop) {
+                file.write(QByteArray(4096, 'x'));
+                file.flush();
+                ++writes;
+                QThread::usleep(200);
+            }
+        });
+        while (writes == 0)
+            QThread::usleep(100);
+        const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), QStringLiteral("--sha256"), path});
+        stop = true;
+        appender.join();
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QString jsonError;
+        const QList<QJsonObject> objects = clitest::JsonLines(run.out, &jsonError);
+        QCOMPARE(objects.size(), 1);
+        QCOMPARE(objects[0].value(QLatin1String("result")).toString(), QStringLiteral("failed"));
     }
 };
 
