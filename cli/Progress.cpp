@@ -45,16 +45,18 @@ void Progress::Finish()
 
 void Progress::Draw(const QByteArray& text)
 {
-    std::fputs(kClearLine, m_out);
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), m_out);
-    std::fflush(m_out);
+    // The progress line is a courtesy on a terminal: a failed write of it
+    // changes nothing about the report.
+    (void)std::fputs(kClearLine, m_out);
+    (void)std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), m_out);
+    (void)std::fflush(m_out);
     m_visible = true;
 }
 
 void Progress::Erase()
 {
-    std::fputs(kClearLine, m_out);
-    std::fflush(m_out);
+    (void)std::fputs(kClearLine, m_out);
+    (void)std::fflush(m_out);
     m_visible = false;
 }
 
