@@ -2,6 +2,7 @@
 // reports or the run: hostile names, names that are not UTF-8, FIFOs and
 // devices.
 #include "CliRun.h"
+#include "FileAppender.h"
 #include "LargeExport.h"
 #include "MediaFolderWalk.h"
 #include "TestRegistry.h"
@@ -11,9 +12,6 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QThread>
-
-#include <atomic>
-#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -395,24 +393,12 @@ private slots:
         const QString path = here.filePath(QStringLiteral("growing.avi"));
         std::string error;
         QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
-        std::atomic<bool> stop{false};
-        std::atomic<int> writes{0};
-        std::thread appender([&] {
-            QFile file(path);
-            if (!file.open(QIODevice::Append))
-                return;
-            while (!stop) {
-                file.write(QByteArray(4096, 'x'));
-                file.flush();
-                ++writes;
-                QThread::usleep(200);
-            }
-        });
-        while (writes == 0)
-            QThread::usleep(100);
-        const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), QStringLiteral("--sha256"), path});
-        stop = true;
-        appender.join();
+        clitest::Outcome run;
+        {
+            FileAppender appender(path);
+            QVERIFY(appender.Appending());
+            run = clitest::Run({QStringLiteral("--format=json"), QStringLiteral("--sha256"), path});
+        }
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 1);
         QString jsonError;

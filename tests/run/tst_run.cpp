@@ -1,5 +1,6 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
+#include "FileAppender.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
 #include "MediaFolderWalk.h"
@@ -15,9 +16,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
-
-#include <atomic>
-#include <thread>
 
 #include <sys/stat.h>
 
@@ -343,21 +341,12 @@ private slots:
         const QString path = dir.filePath("growing.avi");
         std::string error;
         QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
-        std::atomic<bool> stop{false};
-        std::thread appender([&] {
-            QFile file(path);
-            if (!file.open(QIODevice::Append))
-                return;
-            while (!stop) {
-                file.write(QByteArray(4096, 'x'));
-                file.flush();
-                QThread::usleep(200);
-            }
-        });
         MainWindow w;
-        w.VerifyFiles({path});
-        stop = true;
-        appender.join();
+        {
+            FileAppender appender(path);
+            QVERIFY(appender.Appending());
+            w.VerifyFiles({path});
+        }
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         QCOMPARE(w.FailedFiles(), 1);
     }
