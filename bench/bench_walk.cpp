@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
     timer.restart();
-    const QStringList files = CollectMediaFiles(root.path());
+    const std::vector<QByteArray> files = WalkMediaFolder(QFile::encodeName(root.path())).files;
     const double seconds = timer.nsecsElapsed() / 1e9;
     rusage after{};
     getrusage(RUSAGE_SELF, &after);

@@ -62,6 +62,9 @@ void Progress::Erase()
 
 QString Progress::Text(qint64 filesDone, qint64 totalFiles, qint64 bytesDone, qint64 totalBytes)
 {
+    // A list read as it goes has no totals until its end.
+    if (totalFiles < 0)
+        return QStringLiteral("%1 files, %2").arg(filesDone).arg(FormatBytes(bytesDone));
     return QStringLiteral("%1/%2 files, %3/%4")
         .arg(filesDone)
         .arg(totalFiles)

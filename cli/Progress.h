@@ -31,7 +31,8 @@ public:
 
     bool IsVisible() const { return m_visible; }
 
-    // "3/20 files, 1.5 MiB/2.0 GiB"
+    // "3/20 files, 1.5 MiB/2.0 GiB"; "3 files, 1.5 MiB" when totalFiles is
+    // negative (not known yet).
     static QString Text(qint64 filesDone, qint64 totalFiles, qint64 bytesDone, qint64 totalBytes);
     // "512 B", "1.5 KiB", "12.0 MiB", "1.0 GiB"
     static QString FormatBytes(qint64 bytes);

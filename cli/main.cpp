@@ -1,12 +1,13 @@
 // ardentix-verify: verifies exported pictures and recordings from the
 // command line, many at a time, with a verdict and a reason per file, a
 // machine-readable report and an exit status that scripts can trust.
+#include "BatchVerifier.h"
 #include "FileJob.h"
+#include "FileList.h"
 #include "InputCollector.h"
 #include "Progress.h"
 #include "ReportWriter.h"
 #include "RsaPublicDecrypt.h"
-#include "Verifier.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -19,6 +20,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -57,22 +59,33 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "reported as a failed file with reason \"unreadable\". Put -- before PATHs\n"
                             "that begin with a dash.\n"
                             "\n"
+                            "--files-from FILE reads more PATHs from FILE (- for standard input), one per\n"
+                            "line, or NUL-separated with -0 (as find -print0 writes them), after the PATHs\n"
+                            "on the command line. The list is read as the files are verified, so it may be\n"
+                            "any length. An empty entry, a NUL byte in a line-separated list, or a list\n"
+                            "that cannot be read is a usage error.\n"
+                            "\n"
                             "Reasons (the first check that failed): unreadable, too-short,\n"
-                            "unsupported-type, bad-signature, bad-marker, digest-mismatch.\n"
+                            "unsupported-type, bad-signature, bad-marker, digest-mismatch. And one that is\n"
+                            "no verdict on the file: internal-error, when this system could not compute a\n"
+                            "digest at all.\n"
                             "\n"
                             "Formats:\n"
                             "  text  one aligned line per file: the verdict, the path, then the start time,\n"
-                            "        stop time and serial number, or the reason; then\n"
+                            "        stop time and serial number, or the reason, and a warning where the\n"
+                            "        watermark covers no byte of the file (an MP4 of at most 3146276\n"
+                            "        bytes); then\n"
                             "        \"<N> files: <A> authentic, <F> failed\". Coloured only when stdout is a\n"
                             "        terminal (and NO_COLOR is not set).\n"
                             "  json  JSON Lines: one object per file and nothing else, with \"path\",\n"
                             "        \"result\" (authentic or failed), \"reason\" (null when authentic), the\n"
                             "        watermark's \"marker\", \"version\", \"hmac\", \"start_time\", \"end_time\",\n"
                             "        \"time_source\", \"serial\", \"camera_mac\" (empty when not read), and\n"
-                            "        \"sha256\" with --sha256.\n"
+                            "        \"sha256\" with --sha256, then \"size\" (bytes) and \"protected_bytes\" (how\n"
+                            "        many bytes the watermark's digest covers; null when unknown).\n"
                             "  csv   RFC 4180 (CRLF line ends), header\n"
                             "        path,result,reason,start_time,end_time,serial,version,time_source,\n"
-                            "        camera_mac (and ,sha256 with --sha256).\n"
+                            "        camera_mac (and ,sha256 with --sha256),size,protected_bytes.\n"
                             "\n"
                             "Paths are shown as UTF-8. A byte that is not part of well-formed UTF-8 is\n"
                             "shown as \\xHH (two hexadecimal digits), so that JSON and CSV stay valid and\n"
@@ -86,7 +99,8 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "\n"
                             "Exit status: 0 when at least one file was verified and all are authentic;\n"
                             "1 when any failed; 2 on a usage error, when the PATHs yield no file at all,\n"
-                            "or when the report cannot be written.";
+                            "when the report cannot be written, or when a digest could not be computed\n"
+                            "(internal-error).";
 
 int UsageError(const QString& message)
 {
@@ -153,6 +167,20 @@ std::vector<QByteArray> RawPaths(const QStringList& positional, const std::vecto
     return paths;
 }
 
+// An option's value as the system gave it: the argument itself, or what
+// follows "=" in it, whose decoding matches value.
+QByteArray RawOptionValue(const std::vector<QByteArray>& raw, const QString& value)
+{
+    for (std::size_t i = 1; i < raw.size(); ++i) {
+        const QByteArray& argument = raw[i];
+        const qsizetype equals = argument.indexOf('=');
+        const QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
+        if (QFile::decodeName(tail) == value)
+            return tail;
+    }
+    return QFile::encodeName(value);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -185,6 +213,11 @@ int main(int argc, char** argv)
         QStringLiteral("Also report the SHA-256 of each whole file (lower-case hex), for chain-of-custody records."));
     const QCommandLineOption quietOption(QStringList{QStringLiteral("q"), QStringLiteral("quiet")},
                                          QStringLiteral("Show no progress on stderr."));
+    const QCommandLineOption filesFromOption(
+        QStringLiteral("files-from"), QStringLiteral("Read more PATHs from FILE, one per line (- for standard input)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption nullOption(QStringList{QStringLiteral("0"), QStringLiteral("null")},
+                                        QStringLiteral("The --files-from list is NUL-separated, not line-separated."));
     const QCommandLineOption versionOption(
         QStringLiteral("version"),
         QStringLiteral("Show the version, the built-in key's fingerprint and whether it is the development key."));
@@ -192,6 +225,8 @@ int main(int argc, char** argv)
     parser.addOption(jobsOption);
     parser.addOption(sha256Option);
     parser.addOption(quietOption);
+    parser.addOption(filesFromOption);
+    parser.addOption(nullOption);
     parser.addHelpOption();
     parser.addOption(versionOption);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A file to verify, or a folder to walk."),
@@ -229,11 +264,21 @@ int main(int argc, char** argv)
     options.sha256 = parser.isSet(sha256Option);
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    const bool fromList = parser.isSet(filesFromOption);
+    if (positional.isEmpty() && !fromList)
         return UsageError(QStringLiteral("no PATH given: name the files or folders to verify"));
+    if (parser.isSet(nullOption) && !fromList)
+        return UsageError(QStringLiteral("-0 applies to the --files-from list: give --files-from too"));
 
     const std::vector<FileJob> files = InputCollector::Collect(RawPaths(positional, raw, decoded));
-    if (files.empty()) {
+    std::unique_ptr<FileList> list;
+    if (fromList) {
+        const QByteArray listName = RawOptionValue(raw, parser.value(filesFromOption));
+        list = std::make_unique<FileList>(parser.isSet(nullOption) ? FileList::NulSeparated : FileList::LineSeparated);
+        if (!list->Open(listName))
+            return UsageError(list->ErrorText());
+    }
+    if (files.empty() && !fromList) {
         (void)std::fprintf(stderr, "%s: no files to verify: the folders given hold no JPG, AVI or MP4 file\n",
                            kProgram);
         return kExitUsage;
@@ -245,11 +290,15 @@ int main(int argc, char** argv)
         if (options.format == ReportFormat::Text)
             options.pathWidth = std::max(options.pathWidth, ReportWriter::PathColumnWidth(file.path));
     }
+    // A list is read as it goes: its paths' widths are not known in advance.
+    if (fromList && options.format == ReportFormat::Text)
+        options.pathWidth = ReportWriter::MaxPathWidth;
     options.colour = options.format == ReportFormat::Text && ColourWanted();
 
     const ReportWriter writer(options);
     const bool stdoutIsTerminal = IsTerminal(stdout);
-    Progress progress(IsTerminal(stderr) && !parser.isSet(quietOption), static_cast<qint64>(files.size()), totalBytes);
+    Progress progress(IsTerminal(stderr) && !parser.isSet(quietOption),
+                      fromList ? -1 : static_cast<qint64>(files.size()), totalBytes);
 
     static char outputBuffer[64 * 1024];
     // Without the larger buffer stdout keeps its own; only speed differs.
@@ -261,9 +310,10 @@ int main(int argc, char** argv)
 
     qint64 authentic = 0;
     qint64 failed = 0;
+    qint64 noDigest = 0;
     write(writer.Header());
 
-    Verifier::Callbacks callbacks;
+    BatchVerifier::Callbacks callbacks;
     callbacks.result = [&](const FileResult& result) {
         // Results and progress may share one terminal: take the progress
         // line away while results are written, and put it back after.
@@ -274,18 +324,58 @@ int main(int argc, char** argv)
             ++authentic;
         else
             ++failed;
+        if (result.result == AuthInternalError)
+            ++noDigest;
     };
     callbacks.batchEnd = [&] {
         (void)std::fflush(stdout);
         progress.Show();
     };
     callbacks.progress = [&](qint64 filesDone, qint64 bytesDone) { progress.Update(filesDone, bytesDone); };
-    Verifier(jobs, options.sha256).Run(files, callbacks);
+
+    // The command line's files first, then the list's, one at a time.
+    std::size_t nextFile = 0;
+    std::vector<FileJob> pending;
+    std::size_t nextPending = 0;
+    const BatchVerifier::Source source = [&](FileJob& job) {
+        if (nextFile < files.size()) {
+            job = files[nextFile++];
+            return true;
+        }
+        while (list && nextPending >= pending.size()) {
+            pending.clear();
+            nextPending = 0;
+            QByteArray path;
+            if (!list->Next(path))
+                return false;
+            InputCollector::CollectOne(path, pending);
+        }
+        if (nextPending >= pending.size())
+            return false;
+        job = std::move(pending[nextPending++]);
+        return true;
+    };
+    BatchVerifier(jobs, options.sha256).Run(source, callbacks);
     progress.Finish();
 
-    write(writer.Summary(authentic, failed));
+    if (authentic + failed > 0)
+        write(writer.Summary(authentic, failed));
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         (void)std::fprintf(stderr, "%s: cannot write the report to stdout\n", kProgram);
+        return kExitUsage;
+    }
+    if (list && list->Failed())
+        return UsageError(list->ErrorText());
+    if (authentic + failed == 0) {
+        (void)std::fprintf(stderr, "%s: no files to verify: the list and the folders given hold no JPG, AVI or MP4 file\n",
+                           kProgram);
+        return kExitUsage;
+    }
+    if (noDigest > 0) {
+        (void)std::fprintf(stderr,
+                           "%s: %lld file(s) could not be verified: this system could not compute the digest "
+                           "(reason internal-error); no verdict was reached for them\n",
+                           kProgram, static_cast<long long>(noDigest));
         return kExitUsage;
     }
     return failed == 0 ? kExitAuthentic : kExitFailed;

@@ -1,167 +1,144 @@
 #include "AuthenticateFile.h"
 
-#include "FileDigest.h"
+#include "FileStream.h"
 #include "InputFile.h"
 #include "RsaPublicDecrypt.h"
 
 #include <openssl/crypto.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 namespace {
 
-enum FileType
+// Wipes what held the watermark text and the digests when the call ends.
+template <std::size_t N>
+struct Wiped
 {
-    TypeJpg,
-    TypeAvi,
-    TypeMp4
+    unsigned char bytes[N];
+    ~Wiped() { OPENSSL_cleanse(bytes, N); }
 };
 
-// The type from the text after the last "." of the path, upper-cased
-// byte by byte (only a to z change). Returns false for any other type.
-bool TypeFromPath(const char* path, FileType* type)
+StreamSinks SinksFor(const AuthOptions& options)
 {
-    const char* dot = std::strrchr(path, '.');
-    if (dot == nullptr)
-        return false;
-    std::string extension(dot + 1);
-    for (char& ch : extension) {
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
+    StreamSinks sinks;
+    sinks.sha256 = options.sha256;
+    sinks.sha256OnThread = options.sha256OnThread;
+    sinks.progress = options.progress;
+    sinks.cancel = options.cancel;
+    return sinks;
+}
+
+AuthResult FromStream(StreamStatus status)
+{
+    switch (status) {
+    case StreamStatus::Done:
+        return AuthAuthentic;
+    case StreamStatus::ReadError:
+        return AuthUnreadable;
+    case StreamStatus::Cancelled:
+        return AuthCancelled;
+    case StreamStatus::NoDigest:
+        return AuthInternalError;
     }
-    if (extension == "JPG")
-        *type = TypeJpg;
-    else if (extension == "AVI")
-        *type = TypeAvi;
-    else if (extension == "MP4")
-        *type = TypeMp4;
-    else
-        return false;
-    return true;
+    return AuthInternalError;
+}
+
+// The checks up to the digest comparison. Leaves file open once it could be
+// opened, and sets *hashedWhole when the SHA-256 sink saw the whole file.
+AuthResult Check(WatermarkRecord& record, const char* path, const AuthOptions& options, AuthDetails& details,
+                 InputFile& file, bool* hashedWhole)
+{
+    const std::int64_t n = FileSize(path);
+    details.size = n;
+    if (n < 0)
+        return AuthUnreadable;
+    if (n < ARDENTIX_WATERMARK_BLOCK_SIZE)
+        return AuthTooShort;
+    const FileLayout* layout = LayoutForPath(path);
+    if (layout == nullptr)
+        return AuthUnsupportedType;
+    details.covered = ProtectedRangesOf(n, layout->skip, layout->tail);
+    details.coverageKnown = true;
+
+    // Everything below is read from this one open file, at offsets taken
+    // from the first status, so the block and the digest describe the same
+    // bytes.
+    if (!file.Open(path) || file.Length() != n)
+        return AuthUnreadable;
+    const std::int64_t blockFromEnd = ARDENTIX_WATERMARK_BLOCK_SIZE + layout->tail;
+    if (n < blockFromEnd)
+        return AuthTooShort;
+    unsigned char block[ARDENTIX_WATERMARK_BLOCK_SIZE];
+    if (file.ReadAt(n - blockFromEnd, block, sizeof(block)) != static_cast<std::int64_t>(sizeof(block)))
+        return AuthUnreadable;
+
+    Wiped<ARDENTIX_MESSAGE_BUFFER_SIZE> message;
+    std::size_t messageLength = 0;
+    if (RsaPublicDecrypt(block, message.bytes, &messageLength) != 0)
+        return AuthBadSignature;
+    // The text ends at the message's end or its first zero byte.
+    const void* zero = std::memchr(message.bytes, 0, messageLength);
+    const std::size_t textLength =
+        zero != nullptr ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - message.bytes)
+                        : messageLength;
+    record.Fill(std::string(reinterpret_cast<const char*>(message.bytes), textLength));
+    if (record.Marker != ARDENTIX_WATERMARK_MARKER)
+        return AuthBadMarker;
+
+    Wiped<ARDENTIX_MD5_DIGEST_SIZE> md5;
+    const StreamStatus status = StreamFile(file, n, details.covered, SinksFor(options), md5.bytes, details.sha256);
+    if (status != StreamStatus::Done)
+        return FromStream(status);
+    *hashedWhole = options.sha256;
+
+    // A file that changed length while it was read was not verified as a
+    // whole: its digest may cover another content than the one on disk now.
+    if (file.Length() != n || FileSize(path) != n)
+        return AuthUnreadable;
+
+    Wiped<ARDENTIX_MD5_DIGEST_SIZE> mac;
+    if (WatermarkHmacChecked(md5.bytes, ARDENTIX_MD5_DIGEST_SIZE, mac.bytes) != 0)
+        return AuthInternalError;
+    char digestText[2 * ARDENTIX_MD5_DIGEST_SIZE];
+    static const char hexDigits[] = "0123456789abcdef";
+    for (std::size_t i = 0; i < ARDENTIX_MD5_DIGEST_SIZE; ++i) {
+        digestText[2 * i] = hexDigits[mac.bytes[i] >> 4];
+        digestText[2 * i + 1] = hexDigits[mac.bytes[i] & 0x0f];
+    }
+    return record.HMAC == std::string(digestText, sizeof(digestText)) ? AuthAuthentic : AuthDigestMismatch;
 }
 
 } // namespace
 
-AuthResult AuthenticateFileWithSha256(WatermarkRecord& record, const char* path, Sha256Context* whole,
-                                      bool* whole_complete)
+AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, const AuthOptions& options,
+                                    AuthDetails* detailsOut)
 {
+    AuthDetails details;
     InputFile file;
-    unsigned char block[ARDENTIX_WATERMARK_BLOCK_SIZE];
-    unsigned char message[ARDENTIX_MESSAGE_BUFFER_SIZE];
-    unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE];
-    char digestText[2 * ARDENTIX_MD5_DIGEST_SIZE + 1];
-    std::size_t messageLength = 0;
-    std::size_t got = 0;
-    FileType type = TypeAvi;
-    std::int64_t skip = 0;
-    std::int64_t tail = 0;
-    std::int64_t blockFromEnd = 0;
-    std::int64_t after = 0;
-    AuthResult result = AuthUnreadable;
+    bool hashedWhole = false;
+    const AuthResult result = Check(record, path, options, details, file, &hashedWhole);
 
-    if (whole_complete != nullptr)
-        *whole_complete = false;
-    InputFileInit(&file);
-
-    const std::int64_t n = FileSize(path);
-    if (n < 0) {
-        result = AuthUnreadable;
-        goto cleanup;
+    // A file that failed before its digest still gets its SHA-256 when asked
+    // for, from a pass of its own: the hash identifies what was examined,
+    // whatever the verdict. An unreadable file has no hash worth recording.
+    if (options.sha256 && !hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
+        result != AuthInternalError && details.size >= 0 && (file.IsOpen() || file.Open(path)) &&
+        file.Length() == details.size) {
+        StreamSinks sinks = SinksFor(options);
+        sinks.md5 = false;
+        unsigned char unused[ARDENTIX_MD5_DIGEST_SIZE];
+        hashedWhole = StreamFile(file, details.size, ProtectedRanges(), sinks, unused, details.sha256) ==
+                          StreamStatus::Done &&
+                      file.Length() == details.size;
     }
-    if (n < ARDENTIX_WATERMARK_BLOCK_SIZE) {
-        result = AuthTooShort;
-        goto cleanup;
-    }
-    if (!TypeFromPath(path, &type)) {
-        result = AuthUnsupportedType;
-        goto cleanup;
-    }
-    switch (type) {
-    case TypeJpg:
-        skip = ARDENTIX_JPG_SKIP;
-        tail = ARDENTIX_JPG_TAIL;
-        break;
-    case TypeAvi:
-        skip = ARDENTIX_AVI_SKIP;
-        tail = ARDENTIX_AVI_TAIL;
-        break;
-    case TypeMp4:
-        skip = ARDENTIX_MP4_SKIP;
-        tail = ARDENTIX_MP4_TAIL;
-        break;
-    }
-    blockFromEnd = ARDENTIX_WATERMARK_BLOCK_SIZE + tail;
-
-    if (InputFileOpen(&file, path) != 0) {
-        result = AuthUnreadable;
-        goto cleanup;
-    }
-    if (InputFileSeek(&file, -blockFromEnd, SEEK_END) != 0) {
-        result = AuthTooShort;
-        goto cleanup;
-    }
-    got = InputFileRead(&file, block, sizeof(block));
-    InputFileFree(&file);
-    if (got != sizeof(block)) {
-        // The file shrank between the status call and the read.
-        result = AuthUnreadable;
-        goto cleanup;
-    }
-
-    if (RsaPublicDecrypt(block, message, &messageLength) != 0) {
-        result = AuthBadSignature;
-        goto cleanup;
-    }
-    {
-        // The text ends at the message's end or its first zero byte.
-        const void* zero = std::memchr(message, 0, messageLength);
-        const std::size_t textLength = zero != nullptr
-                                           ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - message)
-                                           : messageLength;
-        record.Fill(std::string(reinterpret_cast<const char*>(message), textLength));
-    }
-    if (record.Marker != ARDENTIX_WATERMARK_MARKER) {
-        result = AuthBadMarker;
-        goto cleanup;
-    }
-
-    if (FileDigestWithSha256(path, skip, tail, digest, whole) != 0) {
-        result = AuthUnreadable;
-        goto cleanup;
-    }
-    if (whole_complete != nullptr && whole != nullptr)
-        *whole_complete = true;
-
-    // A file that changed length while it was read was not verified as a
-    // whole: its digest may cover another content than the one on disk now.
-    after = FileSize(path);
-    if (after != n) {
-        result = AuthUnreadable;
-        goto cleanup;
-    }
-
-    {
-        static const char hexDigits[] = "0123456789abcdef";
-        for (std::size_t i = 0; i < ARDENTIX_MD5_DIGEST_SIZE; ++i) {
-            digestText[2 * i] = hexDigits[digest[i] >> 4];
-            digestText[2 * i + 1] = hexDigits[digest[i] & 0x0f];
-        }
-        digestText[sizeof(digestText) - 1] = '\0';
-    }
-    result = record.HMAC == std::string(digestText, sizeof(digestText) - 1) ? AuthAuthentic : AuthDigestMismatch;
-
-cleanup:
-    InputFileFree(&file);
-    OPENSSL_cleanse(message, sizeof(message));
-    OPENSSL_cleanse(digest, sizeof(digest));
+    details.hasSha256 = options.sha256 && hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
+                        result != AuthInternalError;
+    if (!details.hasSha256)
+        OPENSSL_cleanse(details.sha256, sizeof(details.sha256));
+    if (detailsOut != nullptr)
+        *detailsOut = details;
     return result;
-}
-
-AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path)
-{
-    return AuthenticateFileWithSha256(record, path, nullptr, nullptr);
 }
 
 int AuthenticateFile(WatermarkRecord& record, const char* path)
@@ -186,6 +163,10 @@ const char* AuthResultName(AuthResult result)
         return "bad-marker";
     case AuthDigestMismatch:
         return "digest-mismatch";
+    case AuthCancelled:
+        return "cancelled";
+    case AuthInternalError:
+        return "internal-error";
     }
-    return "unreadable";
+    return "internal-error";
 }

@@ -2,39 +2,69 @@
 #ifndef ARDENTIX_ENGINE_AUTHENTICATEFILE_H
 #define ARDENTIX_ENGINE_AUTHENTICATEFILE_H
 
+#include "FileDigest.h"
+#include "Sha256.h"
 #include "WatermarkRecord.h"
 
-struct Sha256Context;
+#include <atomic>
+#include <cstdint>
+#include <functional>
 
-// The first check that failed, in the order the procedure makes them.
+// The first check that failed, in the order the procedure makes them, and
+// the two ways it can end without a verdict.
 enum AuthResult
 {
     AuthAuthentic = 0,
-    AuthUnreadable,      // no status, cannot be opened, digest not computed, or changed while read
+    AuthUnreadable,      // no status, cannot be opened or read, or changed while read
     AuthTooShort,        // shorter than the watermark block, or a JPG of 512 or 513 bytes
     AuthUnsupportedType, // no "." in the path, or an extension other than JPG, AVI, MP4
     AuthBadSignature,    // the watermark block does not open under the built-in key
     AuthBadMarker,       // the text's first line is not the marker
-    AuthDigestMismatch   // the HMAC field differs from the recomputed digest
+    AuthDigestMismatch,  // the HMAC field differs from the recomputed digest
+    AuthCancelled,       // stopped on request before a verdict: no verdict
+    AuthInternalError    // this system could not compute a digest: no verdict
+};
+
+struct AuthOptions
+{
+    // Also compute the SHA-256 of the whole file, from the same reads.
+    bool sha256 = false;
+    // Hash the SHA-256 on a second thread (when a processor is free for it).
+    bool sha256OnThread = false;
+    // Bytes of the file passed so far; called after every block read.
+    std::function<void(std::int64_t)> progress;
+    // Set from any thread to stop the procedure within one block.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+// What the procedure learnt of the file besides its verdict.
+struct AuthDetails
+{
+    // The length from the status call; -1 when there was none.
+    std::int64_t size = -1;
+    // The bytes that the watermark's digest covers, once the length and the
+    // type are known.
+    bool coverageKnown = false;
+    ProtectedRanges covered;
+    // The whole file's SHA-256, when asked for and the file was read whole.
+    bool hasSha256 = false;
+    unsigned char sha256[ARDENTIX_SHA256_DIGEST_SIZE] = {};
 };
 
 // Authenticates the file at path (an 8-bit path in the system's narrow code
 // page; its text after the last "." selects the type). Returns why it failed,
 // or AuthAuthentic. The record is filled once the watermark text has been
-// obtained, and left as given when the procedure stopped before that.
-AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path);
-
-// As AuthenticateFileDetailed; when whole is not null and the procedure
-// reaches the digest, whole has absorbed every byte of the file. Returns
-// whether whole was fed completely through *whole_complete.
-AuthResult AuthenticateFileWithSha256(WatermarkRecord& record, const char* path, Sha256Context* whole,
-                                      bool* whole_complete);
+// obtained, and left as given when the procedure stopped before that. The
+// reason never depends on the options, but for cancellation.
+AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, const AuthOptions& options = {},
+                                    AuthDetails* details = nullptr);
 
 // 0 for an authentic file, -1 otherwise.
 int AuthenticateFile(WatermarkRecord& record, const char* path);
 
 // The reason's word: "authentic", "unreadable", "too-short",
-// "unsupported-type", "bad-signature", "bad-marker" or "digest-mismatch".
+// "unsupported-type", "bad-signature", "bad-marker", "digest-mismatch",
+// "cancelled" or "internal-error".
 const char* AuthResultName(AuthResult result);
 
 #endif

@@ -1,14 +1,61 @@
 #include "FileDigest.h"
 
+#include "FileStream.h"
 #include "InputFile.h"
-#include "Sha256.h"
 
 #include <openssl/crypto.h>
 
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstring>
+
+const FileLayout kJpgLayout = {"JPG", 0, 2};
+const FileLayout kAviLayout = {"AVI", 240, 0};
+const FileLayout kMp4Layout = {"MP4", 3145764, 0};
+
+const FileLayout* LayoutForPath(const char* path)
+{
+    const char* dot = std::strrchr(path, '.');
+    if (dot == nullptr)
+        return nullptr;
+    static const FileLayout* const layouts[] = {&kJpgLayout, &kAviLayout, &kMp4Layout};
+    for (const FileLayout* layout : layouts) {
+        // Only a to z change case: the comparison must not depend on the locale.
+        const char* a = dot + 1;
+        const char* b = layout->extension;
+        while (*a != '\0' && *b != '\0' && (*a == *b || (*a >= 'a' && *a <= 'z' && *a - 'a' + 'A' == *b))) {
+            ++a;
+            ++b;
+        }
+        if (*a == '\0' && *b == '\0')
+            return layout;
+    }
+    return nullptr;
+}
+
+ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int64_t tail)
+{
+    ProtectedRanges ranges;
+    const std::int64_t bodyEnd = size - ARDENTIX_WATERMARK_BLOCK_SIZE - tail;
+    if (bodyEnd > skip) {
+        ranges.begin[ranges.count] = skip;
+        ranges.end[ranges.count] = bodyEnd;
+        ranges.total += bodyEnd - skip;
+        ++ranges.count;
+    }
+    if (tail > 0 && size > 0) {
+        const std::int64_t tailBegin = std::max<std::int64_t>(0, size - tail);
+        if (tailBegin < size) {
+            ranges.begin[ranges.count] = tailBegin;
+            ranges.end[ranges.count] = size;
+            ranges.total += size - tailBegin;
+            ++ranges.count;
+        }
+    }
+    return ranges;
+}
 
 std::int64_t FileSize(const char* path)
 {
@@ -24,117 +71,36 @@ std::int64_t FileSize(const char* path)
     return static_cast<std::int64_t>(st.st_size);
 }
 
-int FileDigestWithSha256(const char* path, std::int64_t skip, std::int64_t tail,
-                         unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE], Sha256Context* whole)
-{
-    InputFile file;
-    Md5Context md5;
-    unsigned char chunk[ARDENTIX_READ_CHUNK_SIZE];
-    unsigned char md5Digest[ARDENTIX_MD5_DIGEST_SIZE];
-    std::int64_t total = 0;
-    std::size_t count = 0;
-    int ret = -1;
-
-    // The body's length comes from the status taken before opening: bytes
-    // appended later are not hashed.
-    const std::int64_t n = FileSize(path);
-    std::int64_t body = n - ARDENTIX_WATERMARK_BLOCK_SIZE - skip - tail;
-    if (body < 0)
-        body = 0;
-
-    InputFileInit(&file);
-    md5.impl = nullptr;
-    if (InputFileOpen(&file, path) != 0)
-        goto cleanup;
-
-    if (whole == nullptr) {
-        if (InputFileSeek(&file, skip, SEEK_SET) != 0)
-            goto cleanup;
-    } else {
-        // Read the prefix instead of skipping it, for the whole-file hash.
-        std::int64_t left = skip;
-        while (left > 0) {
-            std::size_t want =
-                left < static_cast<std::int64_t>(sizeof(chunk)) ? static_cast<std::size_t>(left) : sizeof(chunk);
-            count = InputFileRead(&file, chunk, want);
-            if (count == 0)
-                break;
-            Sha256Update(whole, chunk, count);
-            left -= static_cast<std::int64_t>(count);
-        }
-        if (InputFileError(&file))
-            goto cleanup;
-    }
-
-    if (Md5Init(&md5) != 0)
-        goto cleanup;
-
-    for (;;) {
-        count = InputFileRead(&file, chunk, sizeof(chunk));
-        if (count == 0)
-            break;
-        if (whole != nullptr)
-            Sha256Update(whole, chunk, count);
-        total += static_cast<std::int64_t>(count);
-        if (total < body) {
-            Md5Update(&md5, chunk, static_cast<std::uint32_t>(count));
-        } else {
-            // The part of the chunk that ends at the body's last byte.
-            Md5Update(&md5, chunk, static_cast<std::uint32_t>(static_cast<std::int64_t>(count) - (total - body)));
-            break;
-        }
-    }
-
-    if (whole != nullptr) {
-        // The rest of the file: the watermark block and whatever follows it.
-        for (;;) {
-            count = InputFileRead(&file, chunk, sizeof(chunk));
-            if (count == 0)
-                break;
-            Sha256Update(whole, chunk, count);
-        }
-        if (InputFileError(&file))
-            goto cleanup;
-    }
-
-    if (tail != 0) {
-        // Only files long enough for the watermark block get here, so
-        // neither the seek nor the read can fall outside the file.
-        InputFileSeek(&file, -tail, SEEK_END);
-        count = InputFileRead(&file, chunk, static_cast<std::size_t>(tail));
-        Md5Update(&md5, chunk, static_cast<std::uint32_t>(count));
-    }
-
-    Md5Final(&md5, md5Digest);
-    WatermarkHmac(md5Digest, sizeof(md5Digest), digest);
-    ret = 0;
-
-cleanup:
-    if (ret != 0 && md5.impl != nullptr) {
-        unsigned char discard[ARDENTIX_MD5_DIGEST_SIZE];
-        Md5Final(&md5, discard);
-    }
-    InputFileFree(&file);
-    OPENSSL_cleanse(md5Digest, sizeof(md5Digest));
-    return ret;
-}
-
 int FileDigest(const char* path, std::int64_t skip, std::int64_t tail, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
 {
-    return FileDigestWithSha256(path, skip, tail, digest, nullptr);
+    // The length comes from the status taken before opening: bytes
+    // appended later are not hashed.
+    const std::int64_t size = FileSize(path);
+    InputFile file;
+    if (size < 0 || !file.Open(path))
+        return -1;
+    unsigned char md5[ARDENTIX_MD5_DIGEST_SIZE];
+    unsigned char unused[ARDENTIX_SHA256_DIGEST_SIZE];
+    StreamSinks sinks;
+    int ret = -1;
+    if (StreamFile(file, size, ProtectedRangesOf(size, skip, tail), sinks, md5, unused) == StreamStatus::Done &&
+        WatermarkHmacChecked(md5, sizeof(md5), digest) == 0)
+        ret = 0;
+    OPENSSL_cleanse(md5, sizeof(md5));
+    return ret;
 }
 
 int JpgDigest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
 {
-    return FileDigest(path, ARDENTIX_JPG_SKIP, ARDENTIX_JPG_TAIL, digest);
+    return FileDigest(path, kJpgLayout.skip, kJpgLayout.tail, digest);
 }
 
 int AviDigest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
 {
-    return FileDigest(path, ARDENTIX_AVI_SKIP, ARDENTIX_AVI_TAIL, digest);
+    return FileDigest(path, kAviLayout.skip, kAviLayout.tail, digest);
 }
 
 int Mp4Digest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
 {
-    return FileDigest(path, ARDENTIX_MP4_SKIP, ARDENTIX_MP4_TAIL, digest);
+    return FileDigest(path, kMp4Layout.skip, kMp4Layout.tail, digest);
 }

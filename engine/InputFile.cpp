@@ -1,106 +1,108 @@
 #include "InputFile.h"
 
-#include <cstdlib>
+#include <cerrno>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-void InputFileInit(InputFile* file)
+InputFile::~InputFile()
 {
-    file->stream = nullptr;
-    file->buffer = nullptr;
+    Close();
 }
 
-int InputFileOpen(InputFile* file, const char* path)
+bool InputFile::Open(const char* path)
 {
+    Close();
 #ifdef _WIN32
-    file->stream = std::fopen(path, "rb");
-    if (file->stream == nullptr)
-        return -1;
+    const int fd = _open(path, _O_RDONLY | _O_BINARY | _O_SEQUENTIAL | _O_NOINHERIT);
+    if (fd < 0)
+        return false;
     struct _stat64 st;
-    if (_fstat64(_fileno(file->stream), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
-        InputFileFree(file);
-        return -1;
+    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+        _close(fd);
+        return false;
     }
 #else
     // O_NONBLOCK keeps a FIFO from blocking the open; it is dropped again
     // once the file is known to be a regular file.
-    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return -1;
+        return false;
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
-        return -1;
+        return false;
     }
-    int flags = fcntl(fd, F_GETFL);
+    const int flags = fcntl(fd, F_GETFL);
     if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         close(fd);
-        return -1;
+        return false;
     }
 #if defined(POSIX_FADV_SEQUENTIAL)
-    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    (void)posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
-    file->stream = fdopen(fd, "rb");
-    if (file->stream == nullptr) {
-        close(fd);
-        return -1;
-    }
 #endif
-    file->buffer = static_cast<char*>(std::malloc(ARDENTIX_STREAM_BUFFER_SIZE));
-    // Without the buffer the stream keeps its default one; only speed differs.
-    if (file->buffer != nullptr && std::setvbuf(file->stream, file->buffer, _IOFBF, ARDENTIX_STREAM_BUFFER_SIZE) != 0) {
-        std::free(file->buffer);
-        file->buffer = nullptr;
-    }
-    return 0;
+    m_fd = fd;
+    return true;
 }
 
-std::size_t InputFileRead(InputFile* file, unsigned char* bytes, std::size_t size)
+std::int64_t InputFile::ReadAt(std::int64_t offset, unsigned char* bytes, std::size_t size)
 {
-    return std::fread(bytes, 1, size, file->stream);
-}
-
-int InputFileSeek(InputFile* file, std::int64_t offset, int whence)
-{
+    std::size_t done = 0;
+    while (done < size) {
 #ifdef _WIN32
-    return _fseeki64(file->stream, offset, whence) == 0 ? 0 : -1;
+        // _read has no offset; one descriptor is never shared between threads.
+        if (_lseeki64(m_fd, offset + static_cast<std::int64_t>(done), SEEK_SET) < 0)
+            return -1;
+        const std::size_t want = size - done > 0x40000000 ? 0x40000000 : size - done;
+        const int got = _read(m_fd, bytes + done, static_cast<unsigned int>(want));
 #else
-    return fseeko(file->stream, static_cast<off_t>(offset), whence) == 0 ? 0 : -1;
+        const ssize_t got = pread(m_fd, bytes + done, size - done, static_cast<off_t>(offset + std::int64_t(done)));
 #endif
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<std::int64_t>(done);
 }
 
-int InputFileError(InputFile* file)
-{
-    return std::ferror(file->stream);
-}
-
-std::int64_t InputFileLength(InputFile* file)
+std::int64_t InputFile::Length() const
 {
 #ifdef _WIN32
     struct _stat64 st;
-    if (_fstat64(_fileno(file->stream), &st) != 0)
+    if (_fstat64(m_fd, &st) != 0)
         return -1;
 #else
     struct stat st;
-    if (fstat(fileno(file->stream), &st) != 0)
+    if (fstat(m_fd, &st) != 0)
         return -1;
 #endif
     return static_cast<std::int64_t>(st.st_size);
 }
 
-void InputFileFree(InputFile* file)
+void InputFile::Close()
 {
-    // A read-only stream has nothing to flush; its close cannot lose data.
-    if (file->stream != nullptr)
-        (void)std::fclose(file->stream);
-    std::free(file->buffer);
-    file->stream = nullptr;
-    file->buffer = nullptr;
+    if (m_fd < 0)
+        return;
+    // A read-only descriptor has nothing to flush; its close cannot lose data.
+#ifdef _WIN32
+    (void)_close(m_fd);
+#else
+    (void)close(m_fd);
+#endif
+    m_fd = -1;
 }

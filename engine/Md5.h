@@ -30,11 +30,17 @@ void Md5Update(Md5Context* ctx, const unsigned char* bytes, std::uint32_t length
 // initialised again before reuse.
 void Md5Final(Md5Context* ctx, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE]);
 
-// HMAC-MD5 of length message bytes under a 22-byte key.
+// HMAC-MD5 of length message bytes under a 22-byte key (all zeros in the
+// unlikely case that no HMAC-MD5 can be had; see WatermarkHmacChecked).
 void HmacMd5(const unsigned char* message, std::uint32_t length, const unsigned char key[ARDENTIX_WATERMARK_KEY_SIZE],
              unsigned char mac[ARDENTIX_MD5_DIGEST_SIZE]);
 
 // HmacMd5 under the built-in watermark key.
 void WatermarkHmac(const unsigned char* message, std::uint32_t length, unsigned char mac[ARDENTIX_MD5_DIGEST_SIZE]);
+
+// As WatermarkHmac, but says whether the MAC could be computed at all:
+// returns 0, or -1 (mac zeroed) when this system offers no HMAC-MD5.
+int WatermarkHmacChecked(const unsigned char* message, std::uint32_t length,
+                         unsigned char mac[ARDENTIX_MD5_DIGEST_SIZE]);
 
 #endif

@@ -6,11 +6,14 @@
 
 #define ARDENTIX_MESSAGE_BUFFER_SIZE 512
 
-// Result codes besides 0.
-#define ARDENTIX_RSA_BAD_INPUT (-0x4080)
-#define ARDENTIX_RSA_INVALID_PADDING (-0x4100)
-#define ARDENTIX_RSA_PUBLIC_FAILED (-0x4280)
-#define ARDENTIX_RSA_OUTPUT_TOO_LARGE (-0x4400)
+#include <mbedtls/rsa.h>
+
+// Result codes besides 0: Mbed TLS's own RSA codes. A failure of the
+// big-number arithmetic is ARDENTIX_RSA_PUBLIC_FAILED plus its own code.
+#define ARDENTIX_RSA_BAD_INPUT MBEDTLS_ERR_RSA_BAD_INPUT_DATA
+#define ARDENTIX_RSA_INVALID_PADDING MBEDTLS_ERR_RSA_INVALID_PADDING
+#define ARDENTIX_RSA_PUBLIC_FAILED MBEDTLS_ERR_RSA_PUBLIC_FAILED
+#define ARDENTIX_RSA_OUTPUT_TOO_LARGE MBEDTLS_ERR_RSA_OUTPUT_TOO_LARGE
 
 // Reads the first k bytes of the 512-byte block (k, the modulus's byte
 // length) as a big-endian number c, computes c^e mod n, checks the PKCS#1

@@ -1,61 +1,55 @@
 #include "Sha256.h"
 
-#include "EvpDigest.h"
+#include "DigestAlgorithms.h"
 #include "InputFile.h"
 
 #include <openssl/crypto.h>
 
-#include <cstring>
+#include <vector>
 
 int Sha256Init(Sha256Context* ctx)
 {
-    ctx->impl = EvpDigestStart(EVP_sha256());
+    ctx->impl = StartDigest(Sha256Algorithm()).release();
     return ctx->impl != nullptr ? 0 : -1;
 }
 
 void Sha256Update(Sha256Context* ctx, const unsigned char* bytes, std::size_t length)
 {
-    EvpDigestAbsorb(ctx->impl, bytes, length);
+    if (ctx->impl != nullptr && length != 0)
+        EVP_DigestUpdate(static_cast<EVP_MD_CTX*>(ctx->impl), bytes, length);
 }
 
 void Sha256Final(Sha256Context* ctx, unsigned char digest[ARDENTIX_SHA256_DIGEST_SIZE])
 {
-    EvpDigestFinish(ctx->impl, digest, ARDENTIX_SHA256_DIGEST_SIZE);
+    DigestContext owned(static_cast<EVP_MD_CTX*>(ctx->impl));
+    FinishDigest(owned, digest, ARDENTIX_SHA256_DIGEST_SIZE);
     OPENSSL_cleanse(ctx, sizeof(*ctx));
 }
 
 void Sha256Free(Sha256Context* ctx)
 {
-    EVP_MD_CTX_free(static_cast<EVP_MD_CTX*>(ctx->impl));
+    DigestContext owned(static_cast<EVP_MD_CTX*>(ctx->impl));
     ctx->impl = nullptr;
 }
 
 int Sha256File(const char* path, unsigned char digest[ARDENTIX_SHA256_DIGEST_SIZE])
 {
     InputFile file;
-    Sha256Context ctx;
-    unsigned char chunk[ARDENTIX_READ_CHUNK_SIZE];
-    int ret = -1;
-
-    InputFileInit(&file);
-    if (InputFileOpen(&file, path) != 0)
-        goto cleanup;
-    if (Sha256Init(&ctx) != 0)
-        goto cleanup;
+    if (!file.Open(path))
+        return -1;
+    DigestContext ctx = StartDigest(Sha256Algorithm());
+    if (!ctx)
+        return -1;
+    std::vector<unsigned char> chunk(std::size_t(256) * 1024);
+    std::int64_t offset = 0;
     for (;;) {
-        std::size_t count = InputFileRead(&file, chunk, sizeof(chunk));
-        if (count == 0)
+        const std::int64_t got = file.ReadAt(offset, chunk.data(), chunk.size());
+        if (got < 0)
+            return -1;
+        if (got == 0)
             break;
-        Sha256Update(&ctx, chunk, count);
+        EVP_DigestUpdate(ctx.get(), chunk.data(), static_cast<std::size_t>(got));
+        offset += got;
     }
-    if (InputFileError(&file)) {
-        Sha256Free(&ctx);
-        goto cleanup;
-    }
-    Sha256Final(&ctx, digest);
-    ret = 0;
-
-cleanup:
-    InputFileFree(&file);
-    return ret;
+    return FinishDigest(ctx, digest, ARDENTIX_SHA256_DIGEST_SIZE) ? 0 : -1;
 }

@@ -8,8 +8,10 @@ class QAbstractItemView;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 
-// Removes one row per pass, reading the selection again after each, and
-// lowers succeeded or failed by the row's verdict and total for each.
+// Removes every selected row in one pass, without re-entering the event
+// loop: lowers succeeded or failed by each row's verdict and total for each,
+// removes contiguous runs of rows together, refreshes the status bar once
+// and clears the selection.
 void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, QStandardItemModel* model,
                         int* totalFiles, int* succeededFiles, int* failedFiles,
                         const std::function<void()>& updateStatusBar);

@@ -1,10 +1,19 @@
-// Authenticates one file on a thread of its own and enters the outcome as a
-// new first row of the result model.
+// Authenticates one file on a thread of its own; its outcome becomes a new
+// first row of the result model.
+//
+// The engine reads the user's file in place, read-only: nothing is copied
+// or written anywhere. The row is written on the model's thread once the
+// job has ended (WriteRow), so the worker never waits for the user
+// interface, and the interface never waits for a worker that waits for it.
 #ifndef ARDENTIX_RUN_VERIFYTHREAD_H
 #define ARDENTIX_RUN_VERIFYTHREAD_H
 
-#include <QFileInfo>
+#include "FileJob.h"
+#include "FileResult.h"
+
 #include <QThread>
+
+#include <atomic>
 
 class QStandardItemModel;
 
@@ -13,12 +22,23 @@ class VerifyThread : public QThread
     Q_OBJECT
 
 public:
-    VerifyThread(const QFileInfo& file, QStandardItemModel* model, int* total, int* succeeded, int* failed,
-                 bool* cancel);
+    // stop, when given, stops the engine within one read block (the window
+    // is closing); the file then gets no row.
+    VerifyThread(const FileJob& file, QStandardItemModel* model, int* total, int* succeeded, int* failed, bool* cancel,
+                 const std::atomic<bool>* stop = nullptr);
     ~VerifyThread() override;
 
-    // Size of the one buffer the copy streams through.
-    static constexpr int CopyBufferSize = 16000;
+    // Also compute the whole file's SHA-256 in the same pass.
+    void SetSha256(bool sha256) { wantSha256 = sha256; }
+
+    // Bytes of the file passed so far; read from any thread.
+    qint64 BytesDone() const { return bytesDone.load(std::memory_order_relaxed); }
+    qint64 Size() const { return file.size; }
+
+    // On the model's thread, after the job has ended: enters the outcome as
+    // a new first row and counts it, unless the run was cancelled or the
+    // file stopped. Returns whether a row was written.
+    bool WriteRow();
 
 signals:
     void UpdateStatusBar();
@@ -27,15 +47,17 @@ protected:
     void run() override;
 
 private:
-    // Writes the row and raises the counters; runs on the model's thread.
-    void WriteRow(int result, const QString& startTime, const QString& endTime, const QString& serial);
-
-    QFileInfo file;
+    FileJob file;
     QStandardItemModel* model;
     int* total;
     int* succeeded;
     int* failed;
     bool* cancel;
+    const std::atomic<bool>* stop;
+    bool wantSha256 = false;
+    std::atomic<qint64> bytesDone{0};
+    bool haveRow = false;
+    FileResult result;
 };
 
 #endif

@@ -3,10 +3,26 @@
 #define ARDENTIX_UI_LOCALISATION_H
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // The three-letter code ("enu", "ger", ...) of the catalogue and help page
 // for a locale name such as "de_DE". A full name in the table wins, then the
 // first key the name begins with; anything else is English. Never empty.
 QString LanguageCodeForLocale(const QString& localeName);
+
+// The names of Qt's own catalogues (qtbase_<name>.qm) for a language code,
+// best first: Norwegian takes Bokmål, then Nynorsk; European Portuguese
+// takes Brazilian where Qt has no catalogue of its own.
+QStringList QtLocaleNamesForLanguage(const QString& code);
+
+// Where the program's catalogues are looked up, and how its one message is
+// shown. Tests point them elsewhere; the program keeps the defaults.
+struct LocalisationSeams
+{
+    static QString& CataloguePrefix();
+    static std::function<void(const QString&)>& MessageHandler();
+};
 
 #endif

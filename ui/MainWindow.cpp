@@ -3,13 +3,20 @@
 #include "CMainToolBar.h"
 #include "HelpWindow.h"
 #include "Localisation.h"
-#include "MediaFolderWalk.h"
+#include "InputCollector.h"
+#include "ResultRow.h"
 #include "RowRemoval.h"
+#include "RsaPublicDecrypt.h"
 #include "RunDriver.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
@@ -35,8 +42,15 @@ const char* const kLegalNotice = QT_TRANSLATE_NOOP(
                "international treaties. Unauthorized reproduction or distribution of this program, or any portion of "
                "it, may result in severe civil and criminal penalties.");
 
-const char* const kVersion = "1.0-006";
+#ifndef ARDENTIX_VERSION_TEXT
+#error "ARDENTIX_VERSION_TEXT must give the program's version"
+#endif
+const char* const kVersion = ARDENTIX_VERSION_TEXT;
 const char* const kYear = "2012";
+
+const char* const kDevelopmentNotice = QT_TRANSLATE_NOOP(
+    "QObject", "Development build: this program carries the development key, whose private half is public. Anyone "
+               "can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.");
 
 // Qt's file dialogs separate the patterns of a filter with spaces; the
 // catalogues separate them with semicolons, which would match no file.
@@ -88,30 +102,29 @@ MainWindow::~MainWindow()
     release(proxy);
 }
 
-MainWindow::TestHooks& MainWindow::Hooks()
-{
-    static TestHooks hooks;
-    return hooks;
-}
-
-void MainWindow::SetWorkerStartedHook(std::function<void(int, QProgressDialog*)> hook)
-{
-    workerStartedHook = std::move(hook);
-}
-
 void MainWindow::LoadTranslation()
 {
     const QString code = LanguageCodeForLocale(QLocale::system().name());
-    (void)translator.load(Hooks().cataloguePrefix + code, QString(), QString(), QString());
+    (void)translator.load(LocalisationSeams::CataloguePrefix() + code, QString(), QString(), QString());
     if (translator.isEmpty())
         ShowMessage(QStringLiteral("Error: Can't Read local i18n File."));
     QCoreApplication::installTranslator(&translator);
+
+    // Qt's own texts (standard buttons, file dialogs) in the same language,
+    // where Qt has a catalogue for it; otherwise they stay in English.
+    for (const QString& name : QtLocaleNamesForLanguage(code)) {
+        if (qtTranslator.load(QStringLiteral("qtbase_") + name,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qtTranslator);
+            break;
+        }
+    }
 }
 
 void MainWindow::ShowMessage(const QString& text)
 {
-    if (Hooks().showMessage) {
-        Hooks().showMessage(text);
+    if (LocalisationSeams::MessageHandler()) {
+        LocalisationSeams::MessageHandler()(text);
         return;
     }
     QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, nullptr);
@@ -153,6 +166,9 @@ void MainWindow::CreateResultTable()
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setFocusPolicy(Qt::NoFocus);
     view->setStyleSheet(QStringLiteral("QTreeView {border: 0px;}"));
+    // Every row is one line high: the view need not measure each row, which
+    // keeps long runs and removals fast.
+    view->setUniformRowHeights(true);
 
     QHeaderView* header = view->header();
     header->setSectionResizeMode(0, QHeaderView::Interactive);
@@ -163,8 +179,54 @@ void MainWindow::CreateResultTable()
     const int widths[4] = {200, 180, 150, 150};
     for (int column = 0; column < 4; ++column)
         view->setColumnWidth(column, widths[column]);
+    FitVerdictColumn();
 
-    setCentralWidget(view);
+    if (BuiltInModulusIsDevelopmentKey()) {
+        // A build that anyone can sign for must never pass for a real one.
+        QWidget* central = new QWidget(this);
+        QVBoxLayout* layout = new QVBoxLayout(central);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        developmentNotice = new QLabel(Tr(kDevelopmentNotice),
+                                       central);
+        developmentNotice->setWordWrap(true);
+        developmentNotice->setObjectName(QStringLiteral("developmentKeyNotice"));
+        developmentNotice->setStyleSheet(
+            QStringLiteral("QLabel {background: #fff3cd; color: #7a1f00; border-bottom: 1px solid #e0b000; "
+                           "padding: 4px 8px; font-weight: bold;}"));
+        layout->addWidget(developmentNotice);
+        layout->addWidget(view);
+        setCentralWidget(central);
+    } else {
+        setCentralWidget(view);
+    }
+}
+
+void MainWindow::FitVerdictColumn()
+{
+    // The verdict reads whole in every language: the column is at least as
+    // wide as the longer verdict with its icon.
+    const QFontMetrics metrics(view->font());
+    int needed = 0;
+    for (const char* text : {"Authentication succeeded", "Authentication failed"})
+        needed = qMax(needed, metrics.horizontalAdvance(Tr(text)));
+    needed += view->iconSize().isValid() ? view->iconSize().width() : 16;
+    needed += 16 + 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (needed > view->columnWidth(1))
+        view->setColumnWidth(1, needed);
+}
+
+QString MainWindow::KeyFingerprint()
+{
+    // The modulus as a 2048-bit big-endian number, as the command-line
+    // verifier prints it: xxd -r -p modulus.hex | sha256sum
+    QByteArray modulus = QByteArray::fromHex(QByteArray(BuiltInModulus()));
+    const int size = 256;
+    while (modulus.size() > size && modulus.startsWith('\0'))
+        modulus.remove(0, 1);
+    if (modulus.size() < size)
+        modulus.prepend(QByteArray(size - modulus.size(), '\0'));
+    return QString::fromLatin1(QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex());
 }
 
 void MainWindow::CreateActions()
@@ -244,7 +306,13 @@ void MainWindow::WriteSettings()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing during a run stops the file in progress at once (it gets no
+    // row) and ends the run; the program then exits as usual.
+    if (runInProgress)
+        stopRequested = true;
     WriteSettings();
+    if (helpWindow != nullptr)
+        helpWindow->close();
     event->accept();
 }
 
@@ -271,6 +339,15 @@ void MainWindow::SetRunActionsEnabled(bool enabled)
 
 void MainWindow::VerifyFiles(const QStringList& paths)
 {
+    std::vector<FileJob> files;
+    files.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths)
+        files.push_back({QFile::encodeName(path), 0, false});
+    VerifyJobs(files);
+}
+
+void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
+{
     if (runInProgress)
         return;
     // While a run is under way nothing may add or remove rows: Cancel hides
@@ -288,8 +365,8 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     context.succeededFiles = &succeededFiles;
     context.failedFiles = &failedFiles;
     context.updateStatusBar = [this] { UpdateStatusBar(); };
-    context.workerStarted = workerStartedHook;
-    RunVerification(paths, context);
+    context.stopRequested = &stopRequested;
+    RunVerification(files, context);
 
     SetRunActionsEnabled(true);
     runInProgress = false;
@@ -315,9 +392,13 @@ void MainWindow::OpenFolder()
     if (folder.isEmpty())
         return;
     setDisabled(true);
-    const QStringList files = CollectMediaFiles(folder, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    // The walk takes names as the system's bytes, so files whose names are
+    // not UTF-8 are verified too, and reports subfolders it cannot list.
+    std::vector<FileJob> files;
+    InputCollector::CollectOne(QFile::encodeName(folder), files,
+                               [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     setEnabled(true);
-    VerifyFiles(files);
+    VerifyJobs(files);
 }
 
 void MainWindow::RemoveFiles()
@@ -333,11 +414,23 @@ QString MainWindow::AboutText() const
     const QString version = QString::fromLatin1(kVersion);
     const QString label = Tr("Version");
     const QString title = Tr("Quorvane Ardentix");
-    return QStringLiteral("<H3>%1&nbsp;%2&nbsp;%3</H3><p>%4")
-        .arg(title, 0, QLatin1Char(' '))
-        .arg(label, 0, QLatin1Char(' '))
-        .arg(version, 0, QLatin1Char(' '))
-        .arg(notice, 0, QLatin1Char(' '));
+    QString text = QStringLiteral("<H3>%1&nbsp;%2&nbsp;%3</H3><p>%4")
+                       .arg(title, 0, QLatin1Char(' '))
+                       .arg(label, 0, QLatin1Char(' '))
+                       .arg(version, 0, QLatin1Char(' '))
+                       .arg(notice, 0, QLatin1Char(' '));
+    // Which key this build trusts, so that it can be checked against the
+    // recording servers' own.
+    QString fingerprint = KeyFingerprint();
+    for (int i = 32; i > 0; i -= 32)
+        fingerprint.insert(i, QStringLiteral("<br>"));
+    text += QStringLiteral("<p>%1:<br><tt>%2</tt>").arg(Tr("Public key fingerprint (SHA-256)").toHtmlEscaped(),
+                                                        fingerprint);
+    if (BuiltInModulusIsDevelopmentKey())
+        text += QStringLiteral("<p><b>%1</b>")
+                    .arg(Tr(kDevelopmentNotice)
+                             .toHtmlEscaped());
+    return text;
 }
 
 void MainWindow::About()

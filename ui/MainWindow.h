@@ -3,15 +3,18 @@
 #ifndef ARDENTIX_UI_MAINWINDOW_H
 #define ARDENTIX_UI_MAINWINDOW_H
 
+#include "FileJob.h"
+
 #include <QMainWindow>
 #include <QTranslator>
 
-#include <functional>
+#include <atomic>
+#include <vector>
 
 class CMainToolBar;
 class HelpWindow;
 class QAction;
-class QProgressDialog;
+class QLabel;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
@@ -27,8 +30,12 @@ public:
 
     // Authenticates the files in list order under the progress dialog.
     void VerifyFiles(const QStringList& paths);
+    // The same for paths as the system names them (names that are not
+    // UTF-8 included), and folders already walked.
+    void VerifyJobs(const std::vector<FileJob>& files);
 
-    // Loads and installs the catalogue for the system locale.
+    // Loads and installs the catalogue for the system locale, and Qt's own
+    // for its dialogs and buttons.
     void LoadTranslation();
 
     // Shows a modal information box without title or parent.
@@ -39,16 +46,6 @@ public:
     static QPoint DefaultPosition();
     static QSize DefaultSize();
 
-    // Seams for tests: where catalogues are looked up, how messages are
-    // shown, and a hook into each run.
-    struct TestHooks
-    {
-        QString cataloguePrefix = QStringLiteral(":/translations/");
-        std::function<void(const QString&)> showMessage;
-    };
-    static TestHooks& Hooks();
-    void SetWorkerStartedHook(std::function<void(int, QProgressDialog*)> hook);
-
     // Read access for tests and the run.
     QStandardItemModel* ResultModel() const { return model; }
     QSortFilterProxyModel* SortProxy() const { return proxy; }
@@ -57,6 +54,10 @@ public:
     HelpWindow* Help_() const { return helpWindow; }
     QList<QAction*> Actions() const;
     QString AboutText() const;
+    // The notice shown in builds with the development key (null otherwise).
+    QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
+    // SHA-256 of the built-in modulus, as 64 hexadecimal digits.
+    static QString KeyFingerprint();
     bool RunInProgress() const { return runInProgress; }
 
     int TotalFiles() const { return totalFiles; }
@@ -85,6 +86,7 @@ private:
     void ReadSettings();
     void WriteSettings();
     void SetRunActionsEnabled(bool enabled);
+    void FitVerdictColumn();
 
     CMainToolBar* toolbar;
     QAction* openFilesAction;
@@ -96,7 +98,9 @@ private:
     QSortFilterProxyModel* proxy;
     QTreeView* view;
     QTranslator translator;
+    QTranslator qtTranslator;
     HelpWindow* helpWindow;
+    QLabel* developmentNotice = nullptr;
 
     VerifyThread* currentWorker;
     bool cancelRequested;
@@ -105,7 +109,8 @@ private:
     int failedFiles;
 
     bool runInProgress = false;
-    std::function<void(int, QProgressDialog*)> workerStartedHook;
+    // Set when the window closes during a run: stops the file in progress.
+    std::atomic<bool> stopRequested{false};
 };
 
 #endif

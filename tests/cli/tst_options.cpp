@@ -285,8 +285,10 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(records.size(), 2);
         QCOMPARE(records[1].value(2), QStringLiteral("unreadable"));
-        QCOMPARE(records[1].size(), 10);
+        QCOMPARE(records[1].size(), 12);
         QCOMPARE(records[1].value(9), QString());
+        QCOMPARE(records[1].value(10), QString()); // no size
+        QCOMPARE(records[1].value(11), QString()); // no coverage
     }
 
     void sha256MatchesSha256sum()

@@ -49,6 +49,23 @@ WatermarkFields FieldsFor(int i)
 
 } // namespace
 
+// How many bytes the watermark covers in a file of this name and size: all
+// but the block and the unprotected front (AVI 240 bytes, MP4 3145764);
+// -1 when the name is not a JPG, AVI or MP4 or the file is too short.
+qint64 ExpectedProtectedBytes(const QString& path, qint64 size)
+{
+    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
+    if (size < 514)
+        return -1;
+    if (suffix == QLatin1String("jpg"))
+        return size - 512;
+    if (suffix == QLatin1String("avi"))
+        return qMax<qint64>(0, size - 512 - 240);
+    if (suffix == QLatin1String("mp4"))
+        return qMax<qint64>(0, size - 512 - 3145764);
+    return -1;
+}
+
 class TestReports : public QObject
 {
     Q_OBJECT
@@ -191,7 +208,16 @@ private slots:
                 QCOMPARE(value.toString(), expected[f]);
             }
             QCOMPARE(o.contains(QLatin1String("sha256")), sha256);
-            QCOMPARE(o.size(), 11 + (sha256 ? 1 : 0));
+            const QFileInfo info(PathOf(c));
+            const qint64 size = info.size();
+            if (info.exists())
+                QCOMPARE(o.value(QLatin1String("size")).toInteger(), size);
+            else
+                QVERIFY(o.value(QLatin1String("size")).isNull());
+            const qint64 covered = ExpectedProtectedBytes(PathOf(c), size);
+            if (covered >= 0)
+                QCOMPARE(o.value(QLatin1String("protected_bytes")).toInteger(), covered);
+            QCOMPARE(o.size(), 13 + (sha256 ? 1 : 0));
         }
     }
 
@@ -221,11 +247,14 @@ private slots:
         QString header = QStringLiteral("path,result,reason,start_time,end_time,serial,version,time_source,camera_mac");
         if (sha256)
             header += QStringLiteral(",sha256");
+        header += QStringLiteral(",size,protected_bytes");
         QCOMPARE(records[0].join(QLatin1Char(',')), header);
         for (qsizetype i = 0; i < cases.size(); ++i) {
             const Case& c = cases[i];
             const QStringList& r = records[i + 1];
-            QCOMPARE(r.size(), sha256 ? 10 : 9);
+            QCOMPARE(r.size(), sha256 ? 12 : 11);
+            const QFileInfo info(PathOf(c));
+            QCOMPARE(r.value(r.size() - 2), info.exists() ? QString::number(info.size()) : QString());
             const QStringList f = ExpectedFields(c); // marker, version, hmac, start, end, source, serial, mac
             const QStringList expected = {
                 PathOf(c), c.reason.isEmpty() ? QStringLiteral("authentic") : QStringLiteral("failed"),

@@ -208,7 +208,7 @@ private slots:
             const QList<QStringList> records = clitest::CsvRecords(csvWriter.Record(result), &error);
             QVERIFY2(error.isEmpty(), qPrintable(error));
             QCOMPARE(records.size(), 1);
-            QCOMPARE(records[0].size(), 9);
+            QCOMPARE(records[0].size(), 11);
             QCOMPARE(records[0][0], path);
             QCOMPARE(records[0][5], Latin1(result.record.VHSerial));
             QCOMPARE(records[0][8], Latin1(result.record.CamMAC));

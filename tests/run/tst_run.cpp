@@ -4,6 +4,7 @@
 #include "LargeExport.h"
 #include "MainWindow.h"
 #include "MediaFolderWalk.h"
+#include "ResultRow.h"
 #include "RunDriver.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
@@ -42,6 +43,13 @@ Row RowAt(QStandardItemModel* model, int row)
             model->index(row, 3).data().toString(),
             model->index(row, 4).data().toString()};
 }
+
+// Installs a hook into each run for one test.
+struct HookScope
+{
+    explicit HookScope(std::function<void(int, QProgressDialog*)> hook) { WorkerStartedHook() = std::move(hook); }
+    ~HookScope() { WorkerStartedHook() = nullptr; }
+};
 
 QStringList TemporaryCopies()
 {
@@ -163,10 +171,11 @@ private slots:
         QVERIFY(QFile::remove(gone));
         MainWindow w;
         QList<int> started;
-        w.SetWorkerStartedHook([&started](int index, QProgressDialog* dialog) {
+        const int steps = ProgressStepsPerFile(5);
+        HookScope hook([&started, steps](int index, QProgressDialog* dialog) {
             started << index;
-            QCOMPARE(dialog->maximum(), 5);
-            QCOMPARE(dialog->value(), index);
+            QCOMPARE(dialog->maximum(), 5 * steps);
+            QVERIFY(dialog->value() <= index * steps);
             QVERIFY(dialog->labelText().endsWith(QStringLiteral(" kept.avi...(3/5)")));
         });
         w.VerifyFiles(paths);
@@ -182,7 +191,7 @@ private slots:
         w.VerifyFiles({Write("before.avi", avi)});
         bool hiddenAtPress = false;
         bool actionsLocked = false;
-        w.SetWorkerStartedHook([&](int index, QProgressDialog* dialog) {
+        HookScope hook([&](int index, QProgressDialog* dialog) {
             if (index == 2) {
                 dialog->cancel();
                 hiddenAtPress = !dialog->isVisible();
@@ -198,6 +207,34 @@ private slots:
         QCOMPARE(w.SucceededFiles(), 4);
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(4, 4, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
+
+        // The next run verifies normally.
+        WorkerStartedHook() = nullptr;
+        w.VerifyFiles(FiveGenuine());
+        QCOMPARE(w.ResultModel()->rowCount(), 9);
+        QCOMPARE(w.SucceededFiles(), 9);
+        QCOMPARE(w.TotalFiles(), 9);
+    }
+
+    void closingDuringRun()
+    {
+        // Closing the window stops the file in progress at once: it gets no
+        // row, the rest are not verified, and the run returns.
+        const QString large = dir.filePath("closing.avi");
+        std::string error;
+        QVERIFY(WriteLargeExport(QFile::encodeName(large).toStdString(), MediaType::Avi, qint64(1) << 30, true, {},
+                                 &error));
+        MainWindow w;
+        w.show();
+        HookScope hook([&w](int index, QProgressDialog*) {
+            if (index == 0)
+                w.close();
+        });
+        w.VerifyFiles({large, Write("after-close.avi", avi)});
+        QFile::remove(large);
+        QCOMPARE(w.ResultModel()->rowCount(), 0);
+        QCOMPARE(w.TotalFiles(), 0);
+        QVERIFY(!w.RunInProgress());
     }
 
     void sameFileTwice()
@@ -279,18 +316,24 @@ private slots:
     {
         // Names that a label or a row could mangle reach the table as they are.
         const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi", "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi")};
+                                   QString::fromUtf8("Überwachung 監視.avi"), QString::fromUtf8("report-\u202E4pm.avi")};
+        // Control and reordering characters are shown escaped: no name can
+        // break a line or pass an AVI off as an MP4.
+        const QStringList shown = {"new\\x0Aline.avi", "\"quoted\".avi", "100%2 %1.avi", "comma,semi;.avi",
+                                   QString::fromUtf8("Überwachung 監視.avi"), "report-\\xE2\\x80\\xAE4pm.avi"};
         QStringList paths;
         for (const QString& name : names)
             paths << Write("hostile/" + name, avi);
         MainWindow w;
         QStringList labels;
-        w.SetWorkerStartedHook([&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
+        HookScope hook([&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
         w.VerifyFiles(paths);
         QCOMPARE(w.SucceededFiles(), names.size());
         for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(w.ResultModel()->index(names.size() - 1 - i, 0).data().toString(), names[i]);
-            QCOMPARE(labels[i], ProgressLabel(names[i], i, int(names.size())));
+            const QModelIndex index = w.ResultModel()->index(names.size() - 1 - i, 0);
+            QCOMPARE(index.data().toString(), shown[i]);
+            QVERIFY(index.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("/hostile/") + shown[i]));
+            QCOMPARE(labels[i], ProgressLabel(shown[i], i, int(names.size())));
         }
     }
 
@@ -306,7 +349,7 @@ private slots:
         QVERIFY(QFile::link(tree.path(), tree.filePath("loop")));
         QVERIFY(QFile::link(tree.filePath("loop2"), tree.filePath("loop1")));
         QVERIFY(QFile::link(tree.filePath("loop1"), tree.filePath("loop2")));
-        QVERIFY(CollectMediaFiles(tree.path()).isEmpty());
+        QVERIFY(WalkMediaFolder(QFile::encodeName(tree.path())).files.empty());
 
         MainWindow w;
         w.VerifyFiles({fifo, zero, tree.filePath("loop1"), Write("real.avi", avi)});
@@ -315,12 +358,13 @@ private slots:
         QCOMPARE(w.SucceededFiles(), 1);
     }
 
-    void temporaryFolderNotWritable()
+    void temporaryFolderMissing()
     {
-        // Without a place for the private copy nothing can be verified: each
-        // file is reported failed, and nothing crashes.
+        // Files are verified in place: a missing temporary folder changes
+        // nothing, and nothing is written beside the file or anywhere else.
         const QByteArray previous = qgetenv("TMPDIR");
-        const QString path = Write("no-copy.avi", avi);
+        const QString path = Write("in-place/genuine.avi", avi);
+        const QStringList before = TemporaryCopies();
         qputenv("TMPDIR", QFile::encodeName(dir.filePath("does/not/exist")));
         MainWindow w;
         w.VerifyFiles({path});
@@ -328,9 +372,13 @@ private slots:
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", previous);
-        QCOMPARE(w.ResultModel()->rowCount(), 1);
-        QCOMPARE(w.FailedFiles(), 1);
-        QVERIFY(w.ResultModel()->index(0, 2).data().toString().isEmpty());
+        QCOMPARE(w.SucceededFiles(), 1);
+        QCOMPARE(w.FailedFiles(), 0);
+        QVERIFY(!w.ResultModel()->index(0, 2).data().toString().isEmpty());
+        QCOMPARE(QDir(dir.filePath("in-place")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList("genuine.avi"));
+        QCOMPARE(TemporaryCopies(), before);
+        QVERIFY(!QFileInfo::exists(dir.filePath("does")));
     }
 
     void fileChangingDuringRun()
@@ -425,14 +473,20 @@ private slots:
         QFile(outside.filePath("x.avi")).open(QIODevice::WriteOnly);
         QVERIFY(QFile::link(outside.path(), tree.filePath("linkeddir")));
 
+        // A name that is not UTF-8 is found like any other.
+        const QByteArray root = QFile::encodeName(tree.path());
+        QVERIFY(WriteFile((root + "/caf\xe9.avi").toStdString(), std::string()));
+
         int calls = 0;
-        QStringList found = CollectMediaFiles(tree.path(), [&calls] { ++calls; });
-        for (QString& path : found)
-            path = QDir(tree.path()).relativeFilePath(path);
-        found.sort();
-        QCOMPARE(found, QStringList({"a.JPG", "b.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
+        const MediaFolderListing listing = WalkMediaFolder(root, [&calls] { ++calls; });
+        QList<QByteArray> found;
+        for (const QByteArray& path : listing.files)
+            found << path.mid(root.size() + 1);
+        QCOMPARE(found, QList<QByteArray>({"a.JPG", "b.avi", "caf\xe9.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
+        QVERIFY(listing.listed);
         QVERIFY(calls >= 6);
-        QVERIFY(CollectMediaFiles(QString()).isEmpty());
+        QVERIFY(!WalkMediaFolder(QByteArray()).listed);
+        QVERIFY(WalkMediaFolder(QByteArray()).files.empty());
     }
 };
 

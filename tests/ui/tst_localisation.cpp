@@ -61,7 +61,7 @@ private slots:
         QTest::newRow("zh_CN") << "zh_CN"
                                << "chs";
         QTest::newRow("zh_HK") << "zh_HK"
-                               << "chs";
+                               << "cht";
         QTest::newRow("zh_SG") << "zh_SG"
                                << "chs";
         QTest::newRow("pt_BR") << "pt_BR"
@@ -69,9 +69,11 @@ private slots:
         QTest::newRow("pt_PT") << "pt_PT"
                                << "ptg";
         QTest::newRow("nb_NO") << "nb_NO"
-                               << "enu";
+                               << "nor";
+        QTest::newRow("zh_MO") << "zh_MO"
+                               << "cht";
         QTest::newRow("nn_NO") << "nn_NO"
-                               << "enu";
+                               << "nor";
         QTest::newRow("no_NO") << "no_NO"
                                << "nor";
         QTest::newRow("zh_tw, country in lower case") << "zh_tw"
@@ -155,7 +157,8 @@ private slots:
     {
         // Each code the table can give names a catalogue in the resources.
         const QStringList locales = {"cs", "da", "de", "en",    "es", "fr", "hu", "it", "ja",    "ko",   "nl",
-                                     "no", "pl", "pt", "pt_BR", "ru", "sv", "tr", "zh", "zh_CN", "zh_TW"};
+                                     "no", "pl", "pt", "pt_BR", "ru", "sv", "tr", "zh", "zh_CN", "zh_TW",
+                                     "nb", "nn", "zh_HK", "zh_MO"};
         for (const QString& locale : locales)
             QVERIFY(QFile::exists(QStringLiteral(":/translations/") + LanguageCodeForLocale(locale) + ".qm"));
     }

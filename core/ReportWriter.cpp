@@ -18,6 +18,7 @@ const char kReset[] = "\x1b[0m";
 // "2012-05-14 09:30:00"
 const int kTimeWidth = 19;
 const char kCsvLineEnd[] = "\r\n";
+const char kNoCoverageWarning[] = "WARNING: the watermark covers no byte of this file";
 
 QString Verdict(const FileResult& result)
 {
@@ -40,7 +41,7 @@ QByteArray ReportWriter::Header() const
     QByteArray header = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac";
     if (m_options.sha256)
         header += ",sha256";
-    return header + kCsvLineEnd;
+    return header + ",size,protected_bytes" + kCsvLineEnd;
 }
 
 QByteArray ReportWriter::Record(const FileResult& result) const
@@ -106,6 +107,8 @@ QByteArray ReportWriter::TextRecord(const FileResult& result) const
     } else {
         line += Reason(result);
     }
+    if (result.IsAuthentic() && result.coverageKnown && result.ProtectedBytes() == 0)
+        line += QLatin1String("  ") + QLatin1String(kNoCoverageWarning);
     while (line.endsWith(QLatin1Char(' ')))
         line.chop(1);
     return (line + QLatin1Char('\n')).toUtf8();
@@ -129,6 +132,9 @@ QByteArray ReportWriter::JsonRecord(const FileResult& result) const
     object.insert(QLatin1String("camera_mac"), PathText::FromLatin1(record.CamMAC));
     if (m_options.sha256)
         object.insert(QLatin1String("sha256"), QString::fromLatin1(result.sha256));
+    object.insert(QLatin1String("size"), result.size >= 0 ? QJsonValue(result.size) : QJsonValue(QJsonValue::Null));
+    object.insert(QLatin1String("protected_bytes"), result.coverageKnown ? QJsonValue(result.ProtectedBytes())
+                                                                         : QJsonValue(QJsonValue::Null));
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -142,6 +148,8 @@ QByteArray ReportWriter::CsvRecord(const FileResult& result) const
            << PathText::FromLatin1(record.TimeSource) << PathText::FromLatin1(record.CamMAC);
     if (m_options.sha256)
         fields << QString::fromLatin1(result.sha256);
+    fields << (result.size >= 0 ? QString::number(result.size) : QString())
+           << (result.coverageKnown ? QString::number(result.ProtectedBytes()) : QString());
     for (QString& field : fields)
         field = CsvField(field);
     return (fields.join(QLatin1Char(',')) + QLatin1String(kCsvLineEnd)).toUtf8();

@@ -7,8 +7,8 @@
 // terminal, control characters and the characters that reorder text
 // (bidirectional formatting) are shown the same way, byte by byte, so that a
 // name can neither break a line nor steer the terminal.
-#ifndef ARDENTIX_CLI_PATHTEXT_H
-#define ARDENTIX_CLI_PATHTEXT_H
+#ifndef ARDENTIX_CORE_PATHTEXT_H
+#define ARDENTIX_CORE_PATHTEXT_H
 
 #include <QByteArray>
 #include <QString>

@@ -2,8 +2,8 @@
 //
 // A pure function of the results and the options: no I/O, no state between
 // calls, so that it can be unit-tested and fuzzed on its own.
-#ifndef ARDENTIX_CLI_REPORTWRITER_H
-#define ARDENTIX_CLI_REPORTWRITER_H
+#ifndef ARDENTIX_CORE_REPORTWRITER_H
+#define ARDENTIX_CORE_REPORTWRITER_H
 
 #include "FileResult.h"
 

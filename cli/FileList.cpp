@@ -1,0 +1,72 @@
+#include "FileList.h"
+
+#include <cstdio>
+
+namespace {
+
+const qint64 kReadSize = 64 * 1024;
+
+} // namespace
+
+FileList::FileList(Form form) : m_form(form) {}
+
+bool FileList::Open(const QByteArray& name)
+{
+    m_name = name == "-" ? QStringLiteral("standard input") : QFile::decodeName(name);
+    const bool open = name == "-" ? m_file.open(stdin, QIODevice::ReadOnly)
+                                  : (m_file.setFileName(QFile::decodeName(name)), m_file.open(QIODevice::ReadOnly));
+    if (!open)
+        return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+    return true;
+}
+
+bool FileList::Fail(const QString& text)
+{
+    if (m_error.isEmpty())
+        m_error = text;
+    return false;
+}
+
+bool FileList::Fill()
+{
+    if (m_atEnd)
+        return false;
+    m_buffer.remove(0, m_position);
+    m_position = 0;
+    const QByteArray more = m_file.read(kReadSize);
+    if (more.isEmpty()) {
+        m_atEnd = true;
+        if (m_file.error() != QFileDevice::NoError)
+            return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+        return false;
+    }
+    m_buffer += more;
+    return true;
+}
+
+bool FileList::Next(QByteArray& entry)
+{
+    if (Failed())
+        return false;
+    const char separator = m_form == NulSeparated ? '\0' : '\n';
+    for (;;) {
+        const qsizetype end = m_buffer.indexOf(separator, m_position);
+        if (end < 0 && Fill())
+            continue;
+        if (end < 0 && m_position >= m_buffer.size())
+            return false; // the end of the list, or a read error (see Failed)
+        const qsizetype stop = end < 0 ? m_buffer.size() : end;
+        entry = m_buffer.mid(m_position, stop - m_position);
+        m_position = end < 0 ? m_buffer.size() : end + 1;
+        ++m_entry;
+        if (entry.isEmpty())
+            return Fail(QStringLiteral("entry %1 of the list %2 is empty: every entry must name a path")
+                            .arg(m_entry)
+                            .arg(m_name));
+        if (m_form == LineSeparated && entry.contains('\0'))
+            return Fail(QStringLiteral("line %1 of the list %2 holds a NUL byte: for a NUL-separated list give -0")
+                            .arg(m_entry)
+                            .arg(m_name));
+        return true;
+    }
+}

@@ -1,0 +1,56 @@
+#include "InputCollector.h"
+
+#include "FileDigest.h"
+#include "MediaFolderWalk.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+FileJob JobFor(const QByteArray& path)
+{
+    const std::int64_t size = FileSize(path.constData());
+    return {path, size > 0 ? size : 0, false};
+}
+
+} // namespace
+
+bool InputCollector::IsFolder(const QByteArray& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::path(path.toStdString()), error);
+}
+
+void InputCollector::CollectOne(const QByteArray& path, std::vector<FileJob>& out,
+                                const std::function<void()>& afterEachEntry)
+{
+    if (!IsFolder(path)) {
+        out.push_back(JobFor(path));
+        return;
+    }
+    const MediaFolderListing listing = WalkMediaFolder(path, afterEachEntry);
+    if (!listing.listed) {
+        out.push_back({path, 0, true});
+        return;
+    }
+    // Files and unlisted subfolders together, in byte-wise path order.
+    auto file = listing.files.begin();
+    auto folder = listing.unlisted.begin();
+    while (file != listing.files.end() || folder != listing.unlisted.end()) {
+        if (folder == listing.unlisted.end() || (file != listing.files.end() && *file < *folder))
+            out.push_back(JobFor(*file++));
+        else
+            out.push_back({*folder++, 0, true});
+    }
+}
+
+std::vector<FileJob> InputCollector::Collect(const std::vector<QByteArray>& paths,
+                                             const std::function<void()>& afterEachEntry)
+{
+    std::vector<FileJob> jobs;
+    for (const QByteArray& path : paths)
+        CollectOne(path, jobs, afterEachEntry);
+    return jobs;
+}

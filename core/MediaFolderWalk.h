@@ -1,0 +1,39 @@
+// Which files of a folder are verified, and the walk that finds them.
+//
+// The folder is walked recursively. Only regular files are kept: no
+// symbolic links (to files or to folders), no FIFOs, sockets or devices, and
+// no hidden entries (hidden folders are not entered). A file is kept when its
+// complete suffix (everything after the first "."), in lower case, is exactly
+// "mp4", "avi" or "jpg": "clip.MP4" is kept, "clip.mp4.bak" and
+// "clip.2012.mp4" are not. Names are taken as the bytes the system gives, so
+// names that are not UTF-8 are found like any other. The files come sorted
+// byte-wise by path, and subfolders that cannot be listed are reported, so
+// that nothing in a folder is passed over silently.
+#ifndef ARDENTIX_CORE_MEDIAFOLDERWALK_H
+#define ARDENTIX_CORE_MEDIAFOLDERWALK_H
+
+#include <QByteArray>
+
+#include <functional>
+#include <vector>
+
+// Whether a file name (without folder) has a media file's complete suffix.
+bool IsMediaFileName(const QByteArray& name);
+
+struct MediaFolderListing
+{
+    // Whether the folder itself could be listed.
+    bool listed = false;
+    // The media files, sorted byte-wise.
+    std::vector<QByteArray> files;
+    // Subfolders that could not be listed, sorted byte-wise.
+    std::vector<QByteArray> unlisted;
+};
+
+// Walks folder (a path as the system names it). afterEachEntry, when given,
+// is called after every entry the walk meets, kept or not, to keep an event
+// loop turning. An empty path gives an unlisted, empty result: it never
+// stands for the working directory.
+MediaFolderListing WalkMediaFolder(const QByteArray& folder, const std::function<void()>& afterEachEntry = {});
+
+#endif

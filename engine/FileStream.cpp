@@ -1,0 +1,177 @@
+#include "FileStream.h"
+
+#include "DigestAlgorithms.h"
+#include "InputFile.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Hashes blocks on a thread of its own while the reader fills the next
+// ones. The blocks go round a small ring: the reader waits only when the
+// hasher is a whole ring behind.
+class Sha256Hasher
+{
+public:
+    static constexpr int Slots = 4;
+
+    explicit Sha256Hasher(EVP_MD_CTX* ctx) : m_ctx(ctx)
+    {
+        for (auto& slot : m_buffers)
+            slot.resize(ARDENTIX_READ_BLOCK_SIZE);
+        m_thread = std::thread([this] { Run(); });
+    }
+
+    ~Sha256Hasher() { Stop(true); }
+
+    // A free block for the reader to fill.
+    unsigned char* Acquire()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_filled < Slots; });
+        return m_buffers[m_produce].data();
+    }
+
+    // Hands the block from Acquire, with length bytes in it, to the hasher.
+    void Submit(std::size_t length)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_lengths[m_produce] = length;
+            m_produce = (m_produce + 1) % Slots;
+            ++m_filled;
+        }
+        m_changed.notify_all();
+    }
+
+    // Waits until every submitted block is hashed (or drops them, when
+    // abandon is set), and ends the thread.
+    void Stop(bool abandon)
+    {
+        if (!m_thread.joinable())
+            return;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_end = true;
+            m_abandon = abandon;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+private:
+    void Run()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return m_filled > 0 || m_end; });
+            if (m_abandon || m_filled == 0)
+                return;
+            const int slot = m_consume;
+            lock.unlock();
+            EVP_DigestUpdate(m_ctx, m_buffers[slot].data(), m_lengths[slot]);
+            lock.lock();
+            m_consume = (m_consume + 1) % Slots;
+            --m_filled;
+            m_changed.notify_all();
+        }
+    }
+
+    EVP_MD_CTX* m_ctx;
+    std::vector<unsigned char> m_buffers[Slots];
+    std::size_t m_lengths[Slots] = {};
+    int m_produce = 0;
+    int m_consume = 0;
+    int m_filled = 0;
+    bool m_end = false;
+    bool m_abandon = false;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::thread m_thread;
+};
+
+} // namespace
+
+StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRanges& ranges, const StreamSinks& sinks,
+                        unsigned char md5[ARDENTIX_MD5_DIGEST_SIZE], unsigned char sha256[ARDENTIX_SHA256_DIGEST_SIZE])
+{
+    DigestContext md5Ctx;
+    DigestContext shaCtx;
+    if (sinks.md5 && !(md5Ctx = StartDigest(Md5Algorithm())))
+        return StreamStatus::NoDigest;
+    if (sinks.sha256 && !(shaCtx = StartDigest(Sha256Algorithm())))
+        return StreamStatus::NoDigest;
+
+    std::unique_ptr<Sha256Hasher> hasher;
+    if (sinks.sha256 && sinks.sha256OnThread) {
+        try {
+            hasher = std::make_unique<Sha256Hasher>(shaCtx.get());
+        } catch (const std::system_error&) {
+            // No second thread to be had: hash on this one.
+        }
+    }
+    std::vector<unsigned char> ownBuffer;
+    if (!hasher)
+        ownBuffer.resize(ARDENTIX_READ_BLOCK_SIZE);
+
+    // Without the SHA-256 only the protected ranges are read; with it, the
+    // whole file, and the MD5 takes the protected parts of each block.
+    struct Segment
+    {
+        std::int64_t begin;
+        std::int64_t end;
+    };
+    std::vector<Segment> segments;
+    if (sinks.sha256)
+        segments.push_back({0, size});
+    else
+        for (int r = 0; r < ranges.count; ++r)
+            segments.push_back({ranges.begin[r], ranges.end[r]});
+
+    for (const Segment& segment : segments) {
+        for (std::int64_t offset = segment.begin; offset < segment.end;) {
+            if (sinks.cancel != nullptr && sinks.cancel->load(std::memory_order_relaxed))
+                return StreamStatus::Cancelled;
+            unsigned char* block = hasher ? hasher->Acquire() : ownBuffer.data();
+            const std::size_t want =
+                static_cast<std::size_t>(std::min<std::int64_t>(segment.end - offset, ARDENTIX_READ_BLOCK_SIZE));
+            const std::int64_t got = file.ReadAt(offset, block, want);
+            // A short read means the file shrank under us: not the file
+            // whose length the procedure took.
+            if (got != static_cast<std::int64_t>(want))
+                return StreamStatus::ReadError;
+            const std::int64_t blockEnd = offset + got;
+            if (md5Ctx) {
+                for (int r = 0; r < ranges.count; ++r) {
+                    const std::int64_t lo = std::max(offset, ranges.begin[r]);
+                    const std::int64_t hi = std::min(blockEnd, ranges.end[r]);
+                    if (lo < hi)
+                        EVP_DigestUpdate(md5Ctx.get(), block + (lo - offset), static_cast<std::size_t>(hi - lo));
+                }
+            }
+            if (hasher)
+                hasher->Submit(static_cast<std::size_t>(got));
+            else if (shaCtx)
+                EVP_DigestUpdate(shaCtx.get(), block, static_cast<std::size_t>(got));
+            offset = blockEnd;
+            if (sinks.progress)
+                sinks.progress(offset);
+        }
+    }
+    if (hasher)
+        hasher->Stop(false);
+
+    if (md5Ctx && !FinishDigest(md5Ctx, md5, ARDENTIX_MD5_DIGEST_SIZE))
+        return StreamStatus::NoDigest;
+    if (shaCtx && !FinishDigest(shaCtx, sha256, ARDENTIX_SHA256_DIGEST_SIZE))
+        return StreamStatus::NoDigest;
+    if (sinks.progress)
+        sinks.progress(size);
+    return StreamStatus::Done;
+}
