@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>开发版本：本程序使用开发密钥，其私钥已公开。任何人都可以制作出本程序判定为真实的文件。请勿将其判定结果用于真实证据。</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>公钥指纹 (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>文件真实：其内容与经过签名的水印相符。</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>文件在导出后已被更改：其内容与水印中的摘要不再相符。</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>没有有效水印：该文件不是由 Vornhold 服务器签名的，或其水印是伪造的。</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>水印文本不是 Quorvane 水印。</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>不是 JPG、AVI 或 MP4 导出文件。</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>文件太短，无法包含水印。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>无法列出文件夹内容：其中的文件未经验证。</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>无结论：程序无法在此系统上计算该文件的摘要。</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>验证已取消。</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>警告：水印未覆盖此文件的任何内容，因此不能证明其中任何内容的真实性。</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>文件详细信息</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>标记</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>摘要 (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>时间来源</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>摄像机 MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>签名覆盖范围</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>第 %1 至 %2 字节</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>共 %1 个受保护字节</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>整个文件的 SHA-256</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>验证时间</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>保存报告…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 报告 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>无法将报告写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>验证报告</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>生成时间：%1 (UTC)，%2 (本地时间)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>程序：Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>汇总</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>文件数：%1，真实：%2，失败：%3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>未验证</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>開發版本：本程式使用開發金鑰，其私密金鑰已公開。任何人都能製作出本程式判定為真實的檔案。請勿將其判定結果用於真實證據。</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>公開金鑰指紋 (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>檔案真實：其內容與經過簽章的浮水印相符。</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>檔案在匯出後已遭變更：其內容與浮水印中的摘要不再相符。</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>沒有有效的浮水印：此檔案並非由 Vornhold 伺服器簽章，或其浮水印為偽造。</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>浮水印文字不是 Quorvane 浮水印。</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>不是 JPG、AVI 或 MP4 匯出檔案。</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>檔案太短，無法容納浮水印。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>無法讀取檔案。</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>無法列出資料夾內容：其中的檔案未經驗證。</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>無判定結果：程式無法在此系統上計算檔案的摘要。</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>驗證已取消。</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>警告：浮水印未涵蓋此檔案的任何內容，因此無法證明其中任何內容的真實性。</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>檔案詳細資料</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 位元組</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>標記</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>摘要 (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>時間來源</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>攝影機 MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>簽章涵蓋範圍</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>第 %1 至 %2 位元組</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>共 %1 個受保護位元組</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>整個檔案的 SHA-256</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>驗證時間</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>儲存報告…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 報告 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>無法將報告寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>驗證報告</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>產生時間：%1 (UTC)，%2 (本機時間)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>程式：Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>彙總</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>檔案數：%1，真實：%2，失敗：%3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>未驗證</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Storno</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Vývojové sestavení: tento program obsahuje vývojový klíč, jehož soukromá část je veřejně známá. Kdokoli může vytvořit soubor, který program vyhodnotí jako pravý. U skutečných důkazů se na jeho výsledky nespoléhejte.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Otisk veřejného klíče (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Soubor je pravý: jeho obsah odpovídá jeho podepsanému vodoznaku.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Soubor byl po exportu změněn: jeho obsah již neodpovídá otisku v jeho vodoznaku.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Žádný platný vodoznak: soubor nepodepsal server Vornhold, nebo byl jeho vodoznak padělán.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Text vodoznaku není vodoznakem Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Nejde o export JPG, AVI ani MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Soubor je příliš krátký na to, aby obsahoval vodoznak.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Soubor nebylo možné přečíst.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Obsah složky nebylo možné vypsat: soubory v ní nebyly ověřeny.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Bez výsledku: program nemohl v tomto systému vypočítat otisk souboru.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Ověřování bylo zrušeno.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Upozornění: vodoznak nepokrývá žádnou část obsahu tohoto souboru, a proto nic z něj nepotvrzuje.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Podrobnosti o souboru</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Cesta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtů</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Důvod</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Značka</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Otisk (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Zdroj času</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC kamery</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Podpis pokrývá</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bajty %1 až %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>celkem chráněných bajtů: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 celého souboru</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Čas ověření</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Vybrat vše</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Uložit zprávu…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Zpráva PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Zprávu se nepodařilo zapsat do %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Zpráva o ověření</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Vytvořeno: %1 (UTC), %2 (místní čas)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Souhrn</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Souborů: %1, pravých: %2, neúspěšných: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Neověřeno</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Annuller</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Udviklingsversion: Dette program indeholder udviklingsnøglen, hvis private del er offentlig kendt. Enhver kan lave en fil, som programmet erklærer for ægte. Stol ikke på programmets vurderinger, når det gælder rigtigt bevismateriale.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Fingeraftryk af offentlig nøgle (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Filen er ægte: Indholdet stemmer overens med det signerede vandmærke.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Filen er ændret efter eksporten: Indholdet stemmer ikke længere overens med hashværdien i vandmærket.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Intet gyldigt vandmærke: Filen er ikke signeret af en Vornhold-server, eller vandmærket er forfalsket.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Vandmærketeksten er ikke et Quorvane-vandmærke.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Ikke en JPG-, AVI- eller MP4-eksport.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Filen er for kort til at indeholde et vandmærke.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Filen kunne ikke læses.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Mappens indhold kunne ikke vises: Filerne i den er ikke kontrolleret.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Ingen vurdering: Programmet kunne ikke beregne filens hashværdi på dette system.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Kontrollen blev annulleret.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Advarsel: Vandmærket dækker intet af filens indhold og går derfor ikke i god for noget af det.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Filoplysninger</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Sti</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Årsag</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markør</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Hashværdi (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Tidskilde</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera-MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Signaturen dækker</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>byte %1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 beskyttede byte i alt</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 af hele filen</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Kontrolleret</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Markér alt</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Gem rapport…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Rapporten kunne ikke skrives til %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Kontrolrapport</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Oprettet: %1 (UTC), %2 (lokal tid)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Oversigt</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Filer: %1, ægte: %2, ikke bestået: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Ikke kontrolleret</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Public key fingerprint (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>The file is authentic: its content matches its signed watermark.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>The file was changed after it was exported: its content no longer matches the digest in its watermark.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>The watermark text is not a Quorvane watermark.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Not a JPG, AVI or MP4 export.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>The file is too short to hold a watermark.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>The folder could not be listed: the files in it were not verified.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>No verdict: the program could not compute the file's digest on this system.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Verification was cancelled.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Warning: the watermark covers none of this file's content, so it vouches for none of it.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>File Details</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Digest (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Time Source</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Camera MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Signature covers</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bytes %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 protected bytes in all</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 of the whole file</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Verified at</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Save Report…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>The report could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Verification Report</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Generated: %1 (UTC), %2 (local time)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Files: %1, authentic: %2, failed: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Not verified</translation>
+    </message>
 </context>
 </TS>

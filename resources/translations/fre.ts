@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Version de développement : ce programme contient la clé de développement, dont la partie privée est publique. N’importe qui peut créer un fichier que ce programme déclarera authentique. Ne vous fiez pas à ses verdicts pour de véritables preuves.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Empreinte de la clé publique (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Le fichier est authentique : son contenu correspond à son filigrane signé.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Le fichier a été modifié après son exportation : son contenu ne correspond plus au condensé de son filigrane.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Aucun filigrane valide : le fichier n’a pas été signé par un serveur Vornhold, ou son filigrane a été falsifié.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Le texte du filigrane n’est pas un filigrane Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Il ne s’agit pas d’une exportation JPG, AVI ou MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Le fichier est trop court pour contenir un filigrane.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Le fichier n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Impossible de lister le contenu du dossier : les fichiers qu’il contient n’ont pas été vérifiés.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Aucun verdict : le programme n’a pas pu calculer le condensé du fichier sur ce système.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>La vérification a été annulée.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Avertissement : le filigrane ne couvre aucune partie du contenu de ce fichier, il n’en garantit donc aucune.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Détails du fichier</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marqueur</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Condensé (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Source de l’heure</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC de la caméra</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Portée de la signature</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>octets %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 octets protégés au total</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 du fichier entier</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Vérifié le</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Enregistrer le rapport…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Rapport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Rapport de vérification</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Généré : %1 (UTC), %2 (heure locale)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programme : Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Fichiers : %1, authentiques : %2, en échec : %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Non vérifié</translation>
+    </message>
 </context>
 </TS>

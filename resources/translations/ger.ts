@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Entwicklungsversion: Dieses Programm enthält den Entwicklungsschlüssel, dessen privater Teil öffentlich bekannt ist. Jeder kann eine Datei erstellen, die es als echt meldet. Verlassen Sie sich bei echten Beweismitteln nicht auf seine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Fingerabdruck des öffentlichen Schlüssels (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Die Datei ist echt: Ihr Inhalt stimmt mit ihrem signierten Wasserzeichen überein.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Die Datei wurde nach dem Export verändert: Ihr Inhalt stimmt nicht mehr mit dem Hashwert in ihrem Wasserzeichen überein.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Kein gültiges Wasserzeichen: Die Datei wurde nicht von einem Vornhold-Server signiert, oder ihr Wasserzeichen wurde gefälscht.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Der Wasserzeichentext ist kein Quorvane-Wasserzeichen.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Kein JPG-, AVI- oder MP4-Export.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Die Datei ist zu kurz, um ein Wasserzeichen zu enthalten.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Der Ordner konnte nicht aufgelistet werden: Die darin enthaltenen Dateien wurden nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Kein Ergebnis: Das Programm konnte den Hashwert der Datei auf diesem System nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Die Prüfung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Warnung: Das Wasserzeichen deckt keinen Inhalt dieser Datei ab und bürgt daher für nichts davon.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Dateidetails</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Hashwert (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera-MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Signatur umfasst</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>Bytes %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>insgesamt %1 geschützte Bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 der gesamten Datei</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Geprüft am</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Bericht speichern…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-Bericht (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Prüfbericht</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Erstellt: %1 (UTC), %2 (Ortszeit)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programm: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Dateien: %1, echt: %2, fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Nicht geprüft</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Mégse</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Fejlesztői változat: ez a program a fejlesztői kulcsot tartalmazza, amelynek titkos fele nyilvános. Bárki készíthet olyan fájlt, amelyet a program hitelesnek minősít. Valódi bizonyítékok esetén ne hagyatkozzon az eredményeire.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Nyilvános kulcs ujjlenyomata (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>A fájl hiteles: tartalma megegyezik az aláírt vízjelével.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>A fájlt az exportálás után módosították: tartalma már nem egyezik a vízjelében tárolt kivonattal.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Nincs érvényes vízjel: a fájlt nem Vornhold-szerver írta alá, vagy a vízjelét hamisították.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>A vízjel szövege nem Quorvane-vízjel.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Nem JPG-, AVI- vagy MP4-export.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>A fájl túl rövid ahhoz, hogy vízjelet tartalmazzon.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>A fájlt nem sikerült beolvasni.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>A mappa tartalmát nem sikerült listázni: a benne lévő fájlok nem lettek ellenőrizve.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Nincs eredmény: a program ezen a rendszeren nem tudta kiszámítani a fájl kivonatát.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Az ellenőrzést megszakították.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Figyelmeztetés: a vízjel a fájl tartalmának egyetlen részére sem terjed ki, így semmit sem igazol belőle.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Fájl részletei</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Elérési út</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Méret</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bájt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Eredmény</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Indok</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Jelölő</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Kivonat (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Időforrás</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera MAC-címe</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Az aláírás hatóköre</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>%1–%2. bájt</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>összesen %1 védett bájt</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>A teljes fájl SHA-256 értéke</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Ellenőrzés ideje</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Összes kijelölése</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Jelentés mentése…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-jelentés (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>A jelentés írása sikertelen (%1): %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Ellenőrzési jelentés</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Létrehozva: %1 (UTC), %2 (helyi idő)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Összegzés</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Fájlok: %1, hiteles: %2, sikertelen: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Nincs ellenőrizve</translation>
+    </message>
 </context>
 </TS>

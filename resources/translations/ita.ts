@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Versione di sviluppo: questo programma contiene la chiave di sviluppo, la cui parte privata è pubblica. Chiunque può creare un file che il programma segnala come autentico. Non fare affidamento sui suoi verdetti per prove reali.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Impronta della chiave pubblica (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Il file è autentico: il suo contenuto corrisponde alla sua filigrana firmata.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Il file è stato modificato dopo l’esportazione: il suo contenuto non corrisponde più al digest nella sua filigrana.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Nessuna filigrana valida: il file non è stato firmato da un server Vornhold oppure la sua filigrana è stata contraffatta.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Il testo della filigrana non è una filigrana Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Non è un’esportazione JPG, AVI o MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Il file è troppo corto per contenere una filigrana.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Impossibile elencare il contenuto della cartella: i file in essa contenuti non sono stati verificati.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Nessun verdetto: il programma non è riuscito a calcolare il digest del file su questo sistema.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Verifica annullata.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Attenzione: la filigrana non copre alcuna parte del contenuto di questo file, quindi non ne garantisce nulla.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Dettagli del file</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcatore</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Digest (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Origine dell’ora</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC della telecamera</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Copertura della firma</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>byte da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 byte protetti in totale</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 dell’intero file</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Verificato il</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Salva rapporto…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Rapporto PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Impossibile scrivere il rapporto in %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Rapporto di verifica</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Generato: %1 (UTC), %2 (ora locale)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programma: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>File: %1, autentici: %2, non riusciti: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Non verificato</translation>
+    </message>
 </context>
 </TS>

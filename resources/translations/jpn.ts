@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>開発ビルド: このプログラムには開発用の鍵が組み込まれており、その秘密鍵は公開されています。このプログラムが本物と判定するファイルは誰でも作成できます。実際の証拠については、このプログラムの判定結果に頼らないでください。</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>公開鍵のフィンガープリント (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>ファイルは本物です: コンテンツは署名付きの透かしと一致しています。</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>ファイルはエクスポート後に変更されています: コンテンツが透かし内のダイジェストと一致しなくなっています。</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>有効な透かしがありません: ファイルは Vornhold サーバーで署名されていないか、透かしが偽造されています。</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>透かしのテキストは Quorvane の透かしではありません。</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>JPG、AVI、MP4 のエクスポートではありません。</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>ファイルが短すぎるため、透かしを含むことができません。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>ファイルを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>フォルダーの内容を一覧表示できませんでした: フォルダー内のファイルは検証されていません。</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>判定なし: このシステムではファイルのダイジェストを計算できませんでした。</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>検証はキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>警告: 透かしはこのファイルのコンテンツをまったく対象としていないため、その内容を何も保証しません。</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>ファイルの詳細</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>マーカー</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>ダイジェスト (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>時刻ソース</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>カメラ MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>署名の対象範囲</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>%1 ～ %2 バイト目</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>保護対象は合計 %1 バイト</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>ファイル全体の SHA-256</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>検証日時</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>レポートを保存…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF レポート (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>レポートを %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>検証レポート</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>作成日時: %1 (UTC)、%2 (現地時刻)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>プログラム: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>ファイル数: %1、本物: %2、失敗: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>未検証</translation>
+    </message>
 </context>
 </TS>

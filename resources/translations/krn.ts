@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>개발 빌드: 이 프로그램에는 개인 키 부분이 공개된 개발 키가 들어 있습니다. 누구나 이 프로그램이 진본으로 판정하는 파일을 만들 수 있습니다. 실제 증거에 대해서는 이 프로그램의 판정을 신뢰하지 마십시오.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>공개 키 지문 (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>파일이 진본입니다: 내용이 서명된 워터마크와 일치합니다.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>내보낸 후 파일이 변경되었습니다: 내용이 더 이상 워터마크의 다이제스트와 일치하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>유효한 워터마크가 없습니다: 파일이 Vornhold 서버에서 서명되지 않았거나 워터마크가 위조되었습니다.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>워터마크 텍스트가 Quorvane 워터마크가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>JPG, AVI 또는 MP4 내보내기 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>파일이 너무 짧아 워터마크를 포함할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>폴더 내용을 나열할 수 없습니다: 폴더 안의 파일은 검증되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>판정 없음: 이 시스템에서 파일의 다이제스트를 계산할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>검증이 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>경고: 워터마크가 이 파일의 내용을 전혀 포함하지 않으므로 어떤 내용도 보증하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>파일 세부 정보</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>경로</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1바이트</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>원인</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>마커</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>다이제스트 (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>시간 소스</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>카메라 MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>서명 적용 범위</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>바이트 %1~%2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>총 %1바이트 보호됨</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>전체 파일의 SHA-256</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>검증 시각</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>보고서 저장…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 보고서 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>보고서를 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>검증 보고서</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>생성 시각: %1 (UTC), %2 (현지 시각)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>프로그램: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>파일: %1, 진본: %2, 실패: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>검증 안 됨</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Ontwikkelversie: dit programma bevat de ontwikkelsleutel, waarvan het privédeel openbaar is. Iedereen kan een bestand maken dat dit programma als echt beoordeelt. Vertrouw voor echt bewijsmateriaal niet op de uitkomsten ervan.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Vingerafdruk van openbare sleutel (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Het bestand is echt: de inhoud komt overeen met het ondertekende watermerk.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Het bestand is na de export gewijzigd: de inhoud komt niet meer overeen met de digest in het watermerk.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Geen geldig watermerk: het bestand is niet door een Vornhold-server ondertekend, of het watermerk is vervalst.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>De watermerktekst is geen Quorvane-watermerk.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Geen JPG-, AVI- of MP4-export.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Het bestand is te kort om een watermerk te bevatten.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Het bestand kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>De inhoud van de map kon niet worden opgevraagd: de bestanden erin zijn niet geverifieerd.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Geen uitkomst: het programma kon de digest van het bestand op dit systeem niet berekenen.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>De verificatie is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Waarschuwing: het watermerk dekt niets van de inhoud van dit bestand en staat dus voor geen enkel deel ervan in.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Bestandsdetails</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Digest (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Tijdbron</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Camera-MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Handtekening dekt</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bytes %1 t/m %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>in totaal %1 beschermde bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 van het hele bestand</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Geverifieerd op</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Rapport opslaan…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Het rapport kon niet naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Verificatierapport</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Gegenereerd: %1 (UTC), %2 (lokale tijd)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programma: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Bestanden: %1, echt: %2, mislukt: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Niet geverifieerd</translation>
+    </message>
 </context>
 </TS>

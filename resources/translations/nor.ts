@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Utviklingsversjon: dette programmet inneholder utviklingsnøkkelen, og den private delen av den er offentlig kjent. Hvem som helst kan lage en fil som programmet melder som ekte. Ikke stol på vurderingene til programmet når det gjelder ekte bevis.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Fingeravtrykk for offentlig nøkkel (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Filen er ekte: innholdet samsvarer med det signerte vannmerket.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Filen er endret etter at den ble eksportert: innholdet samsvarer ikke lenger med kontrollsummen i vannmerket.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Ikke noe gyldig vannmerke: filen er ikke signert av en Vornhold-server, eller vannmerket er forfalsket.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Vannmerketeksten er ikke et Quorvane-vannmerke.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Ikke en JPG-, AVI- eller MP4-eksport.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Filen er for kort til å inneholde et vannmerke.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Filen kunne ikke leses.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Innholdet i mappen kunne ikke listes opp: filene i den ble ikke kontrollert.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Ingen vurdering: programmet kunne ikke beregne kontrollsummen for filen på dette systemet.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Kontrollen ble avbrutt.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Advarsel: vannmerket dekker ikke noe av innholdet i denne filen, og går dermed ikke god for noe av det.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Fildetaljer</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Bane</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Årsak</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markør</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Kontrollsum (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Tidskilde</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera-MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Signaturen dekker</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>byte %1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 beskyttede byte totalt</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 for hele filen</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Kontrollert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Merk alt</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Lagre rapport…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Rapporten kunne ikke skrives til %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Kontrollrapport</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Generert: %1 (UTC), %2 (lokal tid)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammendrag</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Filer: %1, ekte: %2, mislyktes: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Ikke kontrollert</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Wersja deweloperska: ten program zawiera klucz deweloperski, którego część prywatna jest publicznie znana. Każdy może utworzyć plik, który program uzna za autentyczny. Nie polegaj na jego werdyktach w przypadku prawdziwych dowodów.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Odcisk klucza publicznego (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Plik jest autentyczny: jego zawartość odpowiada podpisanemu znakowi wodnemu.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Plik został zmieniony po wyeksportowaniu: jego zawartość nie odpowiada już skrótowi zapisanemu w znaku wodnym.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Brak prawidłowego znaku wodnego: plik nie został podpisany przez serwer Vornhold lub jego znak wodny został sfałszowany.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Tekst znaku wodnego nie jest znakiem wodnym Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>To nie jest plik eksportu JPG, AVI ani MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Plik jest zbyt krótki, aby zawierać znak wodny.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Nie udało się odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Nie udało się wyświetlić zawartości folderu: znajdujące się w nim pliki nie zostały zweryfikowane.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Brak werdyktu: program nie mógł obliczyć skrótu pliku w tym systemie.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Weryfikacja została anulowana.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Ostrzeżenie: znak wodny nie obejmuje żadnej części zawartości tego pliku, więc nie poświadcza niczego z niej.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Szczegóły pliku</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ścieżka</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtów</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Przyczyna</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Znacznik</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Skrót (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Źródło czasu</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC kamery</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Podpis obejmuje</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bajty od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>łącznie chronionych bajtów: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 całego pliku</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Czas weryfikacji</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Zapisz raport…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Raport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Nie udało się zapisać raportu w %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Raport weryfikacji</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Wygenerowano: %1 (UTC), %2 (czas lokalny)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Pliki: %1, autentyczne: %2, nieudane: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Nie zweryfikowano</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Versão de desenvolvimento: este programa contém a chave de desenvolvimento, cuja parte privada é pública. Qualquer pessoa pode criar um arquivo que ele informe como autêntico. Não confie nos veredictos dele para evidências reais.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Impressão digital da chave pública (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>O arquivo é autêntico: seu conteúdo corresponde à sua marca d’água assinada.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>O arquivo foi alterado após a exportação: seu conteúdo não corresponde mais ao resumo da sua marca d’água.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Nenhuma marca d’água válida: o arquivo não foi assinado por um servidor Vornhold ou sua marca d’água foi falsificada.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>O texto da marca d’água não é uma marca d’água Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Não é uma exportação JPG, AVI ou MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>O arquivo é curto demais para conter uma marca d’água.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Não foi possível listar a pasta: os arquivos nela não foram verificados.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Sem veredicto: o programa não conseguiu calcular o resumo do arquivo neste sistema.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>A verificação foi cancelada.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Aviso: a marca d’água não cobre nenhuma parte do conteúdo deste arquivo e, portanto, não garante nada dele.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Detalhes do arquivo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Resumo (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Fonte do horário</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC da câmera</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>A assinatura cobre</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bytes %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 bytes protegidos no total</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 do arquivo inteiro</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Verificado em</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Salvar relatório…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Relatório PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Não foi possível gravar o relatório em %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Relatório de verificação</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Gerado em: %1 (UTC), %2 (hora local)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programa: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo dos resultados</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Arquivos: %1, autênticos: %2, com falha: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Não verificado</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Сборка для разработки: программа содержит ключ разработчика, закрытая часть которого общедоступна. Любой может создать файл, который программа признает подлинным. Не полагайтесь на её заключения при работе с настоящими доказательствами.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Отпечаток открытого ключа (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Файл подлинный: его содержимое соответствует подписанному водяному знаку.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Файл был изменён после экспорта: его содержимое больше не соответствует хеш-сумме в водяном знаке.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Нет действительного водяного знака: файл не подписан сервером Vornhold, либо его водяной знак подделан.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Текст водяного знака не является водяным знаком Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Это не экспортированный файл JPG, AVI или MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Файл слишком короткий, чтобы содержать водяной знак.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Не удалось прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Не удалось получить список файлов в папке: файлы в ней не проверены.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Нет заключения: программе не удалось вычислить хеш-сумму файла в этой системе.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Проверка отменена.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Внимание: водяной знак не охватывает никакую часть содержимого этого файла, поэтому ничего в нём не подтверждает.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Маркер</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Хеш-сумма (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC-адрес камеры</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Подпись охватывает</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>байты с %1 по %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>всего защищено байт: %1</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 всего файла</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Время проверки</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Сохранить отчёт…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Не удалось записать отчёт в %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Отчёт о проверке</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Создан: %1 (UTC), %2 (местное время)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Программа: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Сводка</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Файлов: %1, подлинных: %2, не прошедших проверку: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Не проверено</translation>
+    </message>
 </context>
 </TS>

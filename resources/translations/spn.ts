@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Versión de desarrollo: este programa lleva la clave de desarrollo, cuya parte privada es pública. Cualquiera puede crear un archivo que el programa considere auténtico. No confíe en sus veredictos para pruebas reales.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Huella digital de la clave pública (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>El archivo es auténtico: su contenido coincide con su marca de agua firmada.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>El archivo se modificó después de exportarse: su contenido ya no coincide con el resumen de su marca de agua.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>No hay ninguna marca de agua válida: el archivo no lo firmó un servidor Vornhold o su marca de agua se ha falsificado.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>El texto de la marca de agua no es una marca de agua de Quorvane.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>No es una exportación JPG, AVI o MP4.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>El archivo es demasiado corto para contener una marca de agua.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>No se ha podido leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>No se ha podido listar el contenido de la carpeta: los archivos que contiene no se han verificado.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Sin veredicto: el programa no ha podido calcular el resumen del archivo en este sistema.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Se ha cancelado la verificación.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Advertencia: la marca de agua no abarca ninguna parte del contenido de este archivo, por lo que no garantiza nada de él.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Detalles del archivo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Resumen (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Origen de la hora</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC de la cámara</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>La firma abarca</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>bytes %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 bytes protegidos en total</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 del archivo completo</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Verificado el</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Guardar informe…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Informe PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>No se ha podido escribir el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Informe de verificación</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Generado: %1 (UTC), %2 (hora local)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Programa: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen de resultados</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Archivos: %1, auténticos: %2, con error: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>No verificado</translation>
+    </message>
 </context>
 </TS>

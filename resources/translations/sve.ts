@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Utvecklingsversion: det här programmet innehåller utvecklingsnyckeln, vars privata del är offentligt känd. Vem som helst kan skapa en fil som programmet rapporterar som äkta. Lita inte på programmets bedömningar när det gäller verkligt bevismaterial.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Fingeravtryck för offentlig nyckel (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Filen är äkta: innehållet stämmer med den signerade vattenstämpeln.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Filen har ändrats efter exporten: innehållet stämmer inte längre med kontrollsumman i vattenstämpeln.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Ingen giltig vattenstämpel: filen har inte signerats av en Vornhold-server, eller så har vattenstämpeln förfalskats.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Vattenstämpelns text är inte en Quorvane-vattenstämpel.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>Inte en JPG-, AVI- eller MP4-export.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Filen är för kort för att innehålla en vattenstämpel.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Filen kunde inte läsas.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Mappens innehåll kunde inte listas: filerna i den har inte kontrollerats.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Ingen bedömning: programmet kunde inte beräkna filens kontrollsumma på det här systemet.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Kontrollen avbröts.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Varning: vattenstämpeln täcker inget av filens innehåll och går därför inte i god för något av det.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Filinformation</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Sökväg</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Orsak</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markör</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Kontrollsumma (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Tidskälla</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera-MAC</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>Signaturen täcker</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>byte %1 till %2</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>%1 skyddade byte totalt</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>SHA-256 för hela filen</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Kontrollerad</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Markera allt</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Spara rapport…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Rapporten kunde inte skrivas till %1: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Kontrollrapport</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Skapad: %1 (UTC), %2 (lokal tid)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammanfattning</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Filer: %1, äkta: %2, misslyckade: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Inte kontrollerad</translation>
+    </message>
 </context>
 </TS>

@@ -83,5 +83,177 @@
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
+        <translation>Geliştirme sürümü: Bu program, özel yarısı herkese açık olan geliştirme anahtarını içerir. Herkes, bu programın orijinal olarak bildireceği bir dosya oluşturabilir. Gerçek kanıtlar söz konusu olduğunda programın kararlarına güvenmeyin.</translation>
+    </message>
+    <message>
+        <source>Public key fingerprint (SHA-256)</source>
+        <translation>Ortak Anahtar Parmak İzi (SHA-256)</translation>
+    </message>
+    <message>
+        <source>The file is authentic: its content matches its signed watermark.</source>
+        <translation>Dosya orijinal: İçeriği imzalı filigranıyla eşleşiyor.</translation>
+    </message>
+    <message>
+        <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
+        <translation>Dosya dışa aktarıldıktan sonra değiştirilmiş: İçeriği artık filigranındaki özetle eşleşmiyor.</translation>
+    </message>
+    <message>
+        <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
+        <translation>Geçerli filigran yok: Dosya bir Vornhold sunucusu tarafından imzalanmamış veya filigranı sahte.</translation>
+    </message>
+    <message>
+        <source>The watermark text is not a Quorvane watermark.</source>
+        <translation>Filigran metni bir Quorvane filigranı değil.</translation>
+    </message>
+    <message>
+        <source>Not a JPG, AVI or MP4 export.</source>
+        <translation>JPG, AVI veya MP4 dışa aktarma dosyası değil.</translation>
+    </message>
+    <message>
+        <source>The file is too short to hold a watermark.</source>
+        <translation>Dosya, filigran içeremeyecek kadar kısa.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Dosya okunamadı.</translation>
+    </message>
+    <message>
+        <source>The folder could not be listed: the files in it were not verified.</source>
+        <translation>Klasör listelenemedi: İçindeki dosyalar doğrulanmadı.</translation>
+    </message>
+    <message>
+        <source>No verdict: the program could not compute the file's digest on this system.</source>
+        <translation>Karar yok: Program bu sistemde dosyanın özetini hesaplayamadı.</translation>
+    </message>
+    <message>
+        <source>Verification was cancelled.</source>
+        <translation>Doğrulama iptal edildi.</translation>
+    </message>
+    <message>
+        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <translation>Uyarı: Filigran bu dosyanın içeriğinin hiçbir bölümünü kapsamıyor, bu nedenle hiçbir bölümüne kefil olmuyor.</translation>
+    </message>
+    <message>
+        <source>File Details</source>
+        <translation>Dosya Ayrıntıları</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Yol</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bayt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Neden</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>İşaretçi</translation>
+    </message>
+    <message>
+        <source>Digest (HMAC)</source>
+        <translation>Özet (HMAC)</translation>
+    </message>
+    <message>
+        <source>Time Source</source>
+        <translation>Zaman Kaynağı</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera MAC Adresi</translation>
+    </message>
+    <message>
+        <source>Signature covers</source>
+        <translation>İmzanın Kapsamı</translation>
+    </message>
+    <message>
+        <source>bytes %1 to %2</source>
+        <translation>%1 ile %2 arasındaki baytlar</translation>
+    </message>
+    <message>
+        <source>%1 protected bytes in all</source>
+        <translation>toplam %1 korumalı bayt</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the whole file</source>
+        <translation>Tüm dosyanın SHA-256 değeri</translation>
+    </message>
+    <message>
+        <source>Verified at</source>
+        <translation>Doğrulama Zamanı</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Raporu Kaydet…</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF raporu (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Rapor %1 konumuna yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Verification Report</source>
+        <translation>Doğrulama Raporu</translation>
+    </message>
+    <message>
+        <source>Generated: %1 (UTC), %2 (local time)</source>
+        <translation>Oluşturulma: %1 (UTC), %2 (yerel saat)</translation>
+    </message>
+    <message>
+        <source>Program: Quorvane Ardentix %1</source>
+        <translation>Program: Quorvane Ardentix %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Genel Bakış</translation>
+    </message>
+    <message>
+        <source>Files: %1, authentic: %2, failed: %3</source>
+        <translation>Dosya: %1, orijinal: %2, başarısız: %3</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>Doğrulanmadı</translation>
+    </message>
 </context>
 </TS>
