@@ -382,6 +382,7 @@ private slots:
 
     void growingFile()
     {
+        ARDENTIX_SLOW_TEST();
         // A recording that is still being written: verified while it grows,
         // it is never reported authentic, and nothing hangs.
         clitest::ScratchDir here;

@@ -218,6 +218,7 @@ private slots:
 
     void closingDuringRun()
     {
+        ARDENTIX_SLOW_TEST();
         // Closing the window stops the file in progress at once: it gets no
         // row, the rest are not verified, and the run returns.
         const QString large = dir.filePath("closing.avi");
@@ -383,6 +384,7 @@ private slots:
 
     void fileChangingDuringRun()
     {
+        ARDENTIX_SLOW_TEST();
         // A recording that grows while it is checked: no crash, and the
         // verdict is never "succeeded" for content that differs from the
         // genuine export at the time it was read.

@@ -13,6 +13,11 @@
 #define ARDENTIX_GUI_TEST_MAIN()                                                                                       \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
+        /* The widget suites compare the program's English texts: they     */                                          \
+        /* pin the system locale, whatever the user's is, and load other    */                                          \
+        /* catalogues explicitly where they test them.                      */                                          \
+        qputenv("LC_ALL", "C.UTF-8");                                                                                  \
+        qunsetenv("LANGUAGE");                                                                                         \
         RegisterResources();                                                                                           \
         QApplication app(argc, argv);                                                                                  \
         QTemporaryDir settingsDir;                                                                                     \

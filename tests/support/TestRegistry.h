@@ -54,6 +54,14 @@ inline int RunRegisteredTests(int argc, char** argv)
 
 } // namespace testsupport
 
+// Opens a test function that writes large exports: the "quick" ctest
+// label skips it (ARDENTIX_SKIP_SLOW), the "slow" label runs it alone.
+#define ARDENTIX_SLOW_TEST()                                                                                           \
+    do {                                                                                                               \
+        if (qEnvironmentVariableIsSet("ARDENTIX_SKIP_SLOW"))                                                           \
+            QSKIP("large exports: run with the ctest label 'slow'");                                                  \
+    } while (false)
+
 #define ARDENTIX_REGISTER_TEST(Class)                                                                                  \
     static testsupport::Registrar registrar_##Class(#Class, [] { return static_cast<QObject*>(new Class); });
 
