@@ -151,6 +151,65 @@ private slots:
             QVERIFY2(run.out.contains(word), word);
     }
 
+    void filesFrom_data()
+    {
+        QTest::addColumn<QByteArray>("list"); // "@" stands for the scratch folder
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("reported"); // paths in order; empty: stdout must be empty
+
+        const QString fromStdin = QStringLiteral("--files-from=-");
+        QTest::newRow("lines on standard input, a folder among them")
+            << QByteArray("@genuine.avi\n@good\n@tampered.avi\n") << QStringList{fromStdin} << 1
+            << QStringList{"genuine.avi", "good/a.avi", "good/deep/b.jpg", "tampered.avi"};
+        QTest::newRow("NUL-separated, no final separator")
+            << QByteArray("@genuine.avi\0@genuine.jpg", 25) << QStringList{QStringLiteral("-0"), fromStdin} << 0
+            << QStringList{"genuine.avi", "genuine.jpg"};
+        QTest::newRow("list order under --jobs 3")
+            << QByteArray("@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n")
+            << QStringList{fromStdin, QStringLiteral("--jobs=3")} << 1
+            << QStringList{"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"};
+        QTest::newRow("after the PATHs")
+            << QByteArray("@genuine.jpg\n") << QStringList{QStringLiteral("@genuine.avi"), fromStdin} << 0
+            << QStringList{"genuine.avi", "genuine.jpg"};
+        QTest::newRow("a missing path") << QByteArray("@missing.avi\n") << QStringList{fromStdin} << 1
+                                        << QStringList{"missing.avi"};
+        QTest::newRow("an empty list") << QByteArray() << QStringList{fromStdin} << 2 << QStringList();
+        QTest::newRow("an empty line") << QByteArray("@genuine.avi\n\n@genuine.jpg\n") << QStringList{fromStdin}
+                                       << 2 << QStringList{"genuine.avi"};
+        QTest::newRow("a NUL byte in a line list")
+            << QByteArray("@genuine.avi\0@genuine.jpg\n", 26) << QStringList{fromStdin} << 2 << QStringList();
+        QTest::newRow("a missing list file")
+            << QByteArray() << QStringList{QStringLiteral("--files-from"), QStringLiteral("@no-such-list")} << 2
+            << QStringList();
+        QTest::newRow("-0 without a list") << QByteArray() << QStringList{QStringLiteral("-0"), QStringLiteral("@good")}
+                                           << 2 << QStringList();
+    }
+
+    void filesFrom()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QStringList, reported);
+        const QString listPath = dir.filePath(QStringLiteral("list.txt"));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(listPath),
+                                    list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
+        QString command = clitest::VerifierPath() + QStringLiteral(" --format=json");
+        for (const QString& argument : Expand(arguments))
+            command += QStringLiteral(" '") + argument + QLatin1Char('\'');
+        command += QStringLiteral(" < '") + listPath + QLatin1Char('\'');
+        const clitest::Outcome run = clitest::RunShell(command, QProcessEnvironment::systemEnvironment());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, status);
+        QStringList expected;
+        for (const QString& path : reported)
+            expected << dir.filePath(path);
+        QCOMPARE(JsonPaths(run.out), expected);
+        if (status == 2)
+            QVERIFY(!run.err.isEmpty());
+    }
+
     void order_data()
     {
         QTest::addColumn<QStringList>("names");
