@@ -109,7 +109,8 @@ StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRange
         return StreamStatus::NoDigest;
 
     std::unique_ptr<Sha256Hasher> hasher;
-    if (sinks.sha256 && sinks.sha256OnThread) {
+    // A thread pays only over more than a few blocks.
+    if (sinks.sha256 && sinks.sha256OnThread && size > 4 * std::int64_t(ARDENTIX_READ_BLOCK_SIZE)) {
         try {
             hasher = std::make_unique<Sha256Hasher>(shaCtx.get());
         } catch (const std::system_error&) {
