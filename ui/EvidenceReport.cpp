@@ -148,10 +148,14 @@ QString DetailsText(const RowRecord& record)
     return text;
 }
 
-QString DetailsHtml(const RowRecord& record)
+QString DetailsHtml(const RowRecord& record, const QString& heading)
 {
     const bool warn = record.result.IsAuthentic() && record.result.coverageKnown && record.result.ProtectedBytes() == 0;
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
+    // A heading row is repeated at the top of each page the table runs on.
+    if (!heading.isEmpty())
+        html += QStringLiteral("<thead><tr><td colspan=\"2\" style=\"padding-top:10px\"><h3>%1</h3></td></tr></thead>")
+                    .arg(Html(heading));
     const QList<QPair<QString, QString>> details = Details(record);
     for (int i = 0; i < details.size(); ++i) {
         QString cell = Html(details[i].second);
@@ -228,8 +232,8 @@ QString DocumentHtml(const QList<RowRecord>& records, const Counts& counts, cons
     int number = 0;
     for (const RowRecord& record : records) {
         ++number;
-        html += QStringLiteral("<h3>%1. %2</h3>").arg(number).arg(Html(ResultRow::DisplayName(record.result.path)));
-        html += DetailsHtml(record);
+        html +=
+            DetailsHtml(record, QStringLiteral("%1. %2").arg(number).arg(ResultRow::DisplayName(record.result.path)));
     }
     return html + QStringLiteral("</body></html>");
 }

@@ -35,9 +35,10 @@ struct Counts
 // dialog and the PDF show them. Values may span several lines.
 QList<QPair<QString, QString>> Details(const RowRecord& record);
 
-// The details as plain text ("Label: value" lines) and as an HTML table.
+// The details as plain text ("Label: value" lines) and as an HTML table,
+// with a heading row when one is given.
 QString DetailsText(const RowRecord& record);
-QString DetailsHtml(const RowRecord& record);
+QString DetailsHtml(const RowRecord& record, const QString& heading = QString());
 
 // A moment as "yyyy-MM-dd HH:mm:ss UTC" followed by the local time with its
 // offset from UTC.

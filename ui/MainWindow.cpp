@@ -79,6 +79,17 @@ QString DialogFilter(const QString& translated)
     return filter;
 }
 
+// An action's text as a window title: without the trailing ellipsis that
+// says the action opens a dialog.
+QString TitleOf(QString text)
+{
+    for (const QString& dots : {QStringLiteral("…"), QStringLiteral("...")}) {
+        if (text.endsWith(dots))
+            text.chop(dots.size());
+    }
+    return text.trimmed();
+}
+
 // The Save Report icon, drawn like the toolbar's image icons: an 18-pixel
 // page with a folded corner and a coloured arrow, here pointing down.
 QPixmap DrawSaveIcon(qreal ratio)
@@ -639,7 +650,7 @@ bool MainWindow::SaveReportTo(const QString& path, EvidenceReport::Format format
     QString error;
     if (EvidenceReport::Write(path, format, RowRecords(false), counts, &error))
         return true;
-    QMessageBox::warning(this, Tr("Save Report…"),
+    QMessageBox::warning(this, TitleOf(Tr("Save Report…")),
                          Tr("The report could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error));
     return false;
 }
@@ -656,8 +667,8 @@ void MainWindow::SaveReport()
     for (const auto& filter : filters)
         list << filter.second;
     QString selected = list.first();
-    QString path =
-        QFileDialog::getSaveFileName(this, Tr("Save Report…"), QString(), list.join(QStringLiteral(";;")), &selected);
+    QString path = QFileDialog::getSaveFileName(this, TitleOf(Tr("Save Report…")), QString(),
+                                                list.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return;
     // The name's suffix decides the format; a name without one gets the
