@@ -1,5 +1,6 @@
 #include "CMainToolBar.h"
 
+#include <QAction>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -17,7 +18,16 @@ void CMainToolBar::paintEvent(QPaintEvent* event)
 
     QPainter painter(this);
     painter.drawImage(QRectF(0, 0, w, h), background, QRectF(0, 0, background.width(), background.height()));
-    painter.drawImage(QRectF(w - logo.width(), 0, logo.width(), logo.height()), logo,
-                      QRectF(0, 0, logo.width(), logo.height()));
+    // The logo gives way when the buttons reach it (long texts in some
+    // languages, or a narrow window), rather than showing under them.
+    int buttonsEnd = 0;
+    for (QAction* action : actions()) {
+        const QWidget* button = widgetForAction(action);
+        if (button != nullptr && button->isVisible())
+            buttonsEnd = qMax(buttonsEnd, button->geometry().right());
+    }
+    if (buttonsEnd < w - logo.width())
+        painter.drawImage(QRectF(w - logo.width(), 0, logo.width(), logo.height()), logo,
+                          QRectF(0, 0, logo.width(), logo.height()));
     event->accept();
 }

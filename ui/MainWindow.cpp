@@ -1,9 +1,10 @@
 #include "MainWindow.h"
 
 #include "CMainToolBar.h"
+#include "DetailsDialog.h"
 #include "HelpWindow.h"
-#include "Localisation.h"
 #include "InputCollector.h"
+#include "Localisation.h"
 #include "ResultRow.h"
 #include "RowRemoval.h"
 #include "RsaPublicDecrypt.h"
@@ -11,23 +12,34 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -67,6 +79,65 @@ QString DialogFilter(const QString& translated)
     return filter;
 }
 
+// An action's text as a window title: without the trailing ellipsis that
+// says the action opens a dialog.
+QString TitleOf(QString text)
+{
+    for (const QString& dots : {QStringLiteral("…"), QStringLiteral("...")}) {
+        if (text.endsWith(dots))
+            text.chop(dots.size());
+    }
+    return text.trimmed();
+}
+
+// The Save Report icon, drawn like the toolbar's image icons: an 18-pixel
+// page with a folded corner and a coloured arrow, here pointing down.
+QPixmap DrawSaveIcon(qreal ratio)
+{
+    const int size = 18;
+    QPixmap pixmap(qRound(size * ratio), qRound(size * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath page;
+    page.moveTo(2.5, 1.5);
+    page.lineTo(10.5, 1.5);
+    page.lineTo(14.5, 5.5);
+    page.lineTo(14.5, 16.5);
+    page.lineTo(2.5, 16.5);
+    page.closeSubpath();
+    painter.setPen(QPen(QColor(110, 110, 110), 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(page);
+    painter.setBrush(QColor(225, 225, 225));
+    painter.drawPolygon(QPolygonF({QPointF(10.5, 1.5), QPointF(10.5, 5.5), QPointF(14.5, 5.5)}));
+    painter.setPen(QPen(QColor(190, 190, 190), 1));
+    for (qreal y : {8.5, 10.5})
+        painter.drawLine(QPointF(4.5, y), QPointF(8.5, y));
+    QPainterPath arrow;
+    arrow.moveTo(10.0, 7.0);
+    arrow.lineTo(14.0, 7.0);
+    arrow.lineTo(14.0, 11.5);
+    arrow.lineTo(17.0, 11.5);
+    arrow.lineTo(12.0, 17.0);
+    arrow.lineTo(7.0, 11.5);
+    arrow.lineTo(10.0, 11.5);
+    arrow.closeSubpath();
+    painter.setPen(QPen(QColor(20, 90, 160), 1));
+    painter.setBrush(QColor(40, 130, 210));
+    painter.drawPath(arrow);
+    return pixmap;
+}
+
+QIcon SaveReportIcon()
+{
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0})
+        icon.addPixmap(DrawSaveIcon(ratio));
+    return icon;
+}
+
 } // namespace
 
 MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
@@ -77,6 +148,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
     CreateToolBar();
     UpdateStatusBar();
     ReadSettings();
+    setAcceptDrops(true);
+    view->setFocus();
     helpWindow = new HelpWindow();
     setWindowTitle(Tr("Quorvane Ardentix"));
 }
@@ -94,6 +167,10 @@ MainWindow::~MainWindow()
     release(toolbar);
     release(aboutAction);
     release(helpAction);
+    release(copyAction);
+    release(selectAllAction);
+    release(quitAction);
+    release(saveReportAction);
     release(removeFilesAction);
     release(openFolderAction);
     release(openFilesAction);
@@ -113,8 +190,7 @@ void MainWindow::LoadTranslation()
     // Qt's own texts (standard buttons, file dialogs) in the same language,
     // where Qt has a catalogue for it; otherwise they stay in English.
     for (const QString& name : QtLocaleNamesForLanguage(code)) {
-        if (qtTranslator.load(QStringLiteral("qtbase_") + name,
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        if (qtTranslator.load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qtTranslator);
             break;
         }
@@ -164,7 +240,9 @@ void MainWindow::CreateResultTable()
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setFocusPolicy(Qt::NoFocus);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->installEventFilter(this);
+    connect(view, &QAbstractItemView::doubleClicked, this, &MainWindow::ShowDetails);
     view->setStyleSheet(QStringLiteral("QTreeView {border: 0px;}"));
     // Every row is one line high: the view need not measure each row, which
     // keeps long runs and removals fast.
@@ -187,8 +265,7 @@ void MainWindow::CreateResultTable()
         QVBoxLayout* layout = new QVBoxLayout(central);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
-        developmentNotice = new QLabel(Tr(kDevelopmentNotice),
-                                       central);
+        developmentNotice = new QLabel(Tr(kDevelopmentNotice), central);
         developmentNotice->setWordWrap(true);
         developmentNotice->setObjectName(QStringLiteral("developmentKeyNotice"));
         developmentNotice->setStyleSheet(
@@ -229,6 +306,11 @@ QString MainWindow::KeyFingerprint()
     return QString::fromLatin1(QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex());
 }
 
+QString MainWindow::DevelopmentNoticeText()
+{
+    return Tr(kDevelopmentNotice);
+}
+
 void MainWindow::CreateActions()
 {
     openFilesAction = new QAction(QIcon(QStringLiteral(":/images/icon_add_file.png")), Tr("Open File(s)"), this);
@@ -237,10 +319,36 @@ void MainWindow::CreateActions()
     connect(openFolderAction, SIGNAL(triggered()), this, SLOT(OpenFolder()));
     removeFilesAction = new QAction(QIcon(QStringLiteral(":/images/icon_remove_file.png")), Tr("Remove File(s)"), this);
     connect(removeFilesAction, SIGNAL(triggered()), this, SLOT(RemoveFiles()));
+    saveReportAction = new QAction(SaveReportIcon(), Tr("Save Report…"), this);
+    connect(saveReportAction, SIGNAL(triggered()), this, SLOT(SaveReport()));
     helpAction = new QAction(QIcon(QStringLiteral(":/images/icon_help.png")), Tr("Help"), this);
     connect(helpAction, SIGNAL(triggered()), this, SLOT(Help()));
     aboutAction = new QAction(QIcon(QStringLiteral(":/images/icon_about.png")), Tr("About"), this);
     connect(aboutAction, SIGNAL(triggered()), this, SLOT(About()));
+
+    openFilesAction->setShortcut(QKeySequence::Open);
+    openFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    removeFilesAction->setShortcut(QKeySequence::Delete);
+    saveReportAction->setShortcut(QKeySequence::Save);
+    helpAction->setShortcut(QKeySequence::HelpContents);
+
+    // Quit is on the keyboard only: the window's action, not the toolbar's.
+    quitAction = new QAction(Tr("Quit"), this);
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    addAction(quitAction);
+
+    // Select All and Copy act on the table.
+    selectAllAction = new QAction(Tr("Select All"), this);
+    selectAllAction->setShortcut(QKeySequence::SelectAll);
+    selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(selectAllAction, &QAction::triggered, view, &QAbstractItemView::selectAll);
+    view->addAction(selectAllAction);
+    copyAction = new QAction(Tr("Copy"), this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyAction, SIGNAL(triggered()), this, SLOT(CopyRows()));
+    view->addAction(copyAction);
 }
 
 void MainWindow::CreateToolBar()
@@ -254,14 +362,22 @@ void MainWindow::CreateToolBar()
     toolbar->addAction(openFilesAction);
     toolbar->addAction(openFolderAction);
     toolbar->addAction(removeFilesAction);
+    toolbar->addAction(saveReportAction);
     toolbar->addSeparator();
     toolbar->addAction(helpAction);
     toolbar->addAction(aboutAction);
+    // Every button is reached with Tab and named for screen readers.
+    for (QAction* action : Actions()) {
+        if (QWidget* button = toolbar->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setAccessibleName(action->text());
+        }
+    }
 }
 
 QList<QAction*> MainWindow::Actions() const
 {
-    return {openFilesAction, openFolderAction, removeFilesAction, helpAction, aboutAction};
+    return {openFilesAction, openFolderAction, removeFilesAction, saveReportAction, helpAction, aboutAction};
 }
 
 QPoint MainWindow::DefaultPosition()
@@ -335,6 +451,7 @@ void MainWindow::SetRunActionsEnabled(bool enabled)
     openFilesAction->setEnabled(enabled);
     openFolderAction->setEnabled(enabled);
     removeFilesAction->setEnabled(enabled);
+    saveReportAction->setEnabled(enabled);
 }
 
 void MainWindow::VerifyFiles(const QStringList& paths)
@@ -366,6 +483,7 @@ void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
     context.failedFiles = &failedFiles;
     context.updateStatusBar = [this] { UpdateStatusBar(); };
     context.stopRequested = &stopRequested;
+    context.sha256 = true;
     RunVerification(files, context);
 
     SetRunActionsEnabled(true);
@@ -424,12 +542,10 @@ QString MainWindow::AboutText() const
     QString fingerprint = KeyFingerprint();
     for (int i = 32; i > 0; i -= 32)
         fingerprint.insert(i, QStringLiteral("<br>"));
-    text += QStringLiteral("<p>%1:<br><tt>%2</tt>").arg(Tr("Public key fingerprint (SHA-256)").toHtmlEscaped(),
-                                                        fingerprint);
+    text += QStringLiteral("<p>%1:<br><tt>%2</tt>")
+                .arg(Tr("Public key fingerprint (SHA-256)").toHtmlEscaped(), fingerprint);
     if (BuiltInModulusIsDevelopmentKey())
-        text += QStringLiteral("<p><b>%1</b>")
-                    .arg(Tr(kDevelopmentNotice)
-                             .toHtmlEscaped());
+        text += QStringLiteral("<p><b>%1</b>").arg(Tr(kDevelopmentNotice).toHtmlEscaped());
     return text;
 }
 
@@ -446,4 +562,124 @@ void MainWindow::Help()
         helpWindow->show();
         helpWindow->closed = false;
     }
+}
+
+void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
+{
+    if (runInProgress || paths.empty())
+        return;
+    setDisabled(true);
+    std::vector<FileJob> files;
+    for (const QByteArray& path : paths)
+        InputCollector::CollectOne(path, files, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    setEnabled(true);
+    VerifyJobs(files);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (runInProgress || !event->mimeData()->hasUrls())
+        return;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    std::vector<QByteArray> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(QFile::encodeName(url.toLocalFile()));
+    }
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // The run shows a modal dialog: it starts once the drop has finished,
+    // so that the program the files came from is not kept waiting.
+    QTimer::singleShot(0, this, [this, paths] { OpenPaths(paths); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && view->currentIndex().isValid()) {
+            ShowDetails(view->currentIndex());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QList<RowRecord> MainWindow::RowRecords(bool selectedOnly) const
+{
+    QList<RowRecord> records;
+    for (int row = 0; row < proxy->rowCount(); ++row) {
+        const QModelIndex index = proxy->index(row, 0);
+        if (selectedOnly && !view->selectionModel()->isRowSelected(row, QModelIndex()))
+            continue;
+        records << ResultRow::RecordAt(model, proxy->mapToSource(index).row());
+    }
+    return records;
+}
+
+void MainWindow::ShowDetails(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const QModelIndex source = proxy->mapToSource(index);
+    DetailsDialog dialog(ResultRow::RecordAt(model, source.row()), this);
+    dialog.exec();
+}
+
+void MainWindow::CopyRows()
+{
+    const QList<RowRecord> records = RowRecords(true);
+    if (records.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(EvidenceReport::TabSeparated(records));
+}
+
+bool MainWindow::SaveReportTo(const QString& path, EvidenceReport::Format format)
+{
+    const EvidenceReport::Counts counts{totalFiles, succeededFiles, failedFiles};
+    QString error;
+    if (EvidenceReport::Write(path, format, RowRecords(false), counts, &error))
+        return true;
+    QMessageBox::warning(this, TitleOf(Tr("Save Report…")),
+                         Tr("The report could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+void MainWindow::SaveReport()
+{
+    if (runInProgress)
+        return;
+    using EvidenceReport::Format;
+    const std::pair<Format, QString> filters[3] = {{Format::Pdf, DialogFilter(Tr("PDF report (*.pdf)"))},
+                                                   {Format::Csv, DialogFilter(Tr("CSV (*.csv)"))},
+                                                   {Format::JsonLines, DialogFilter(Tr("JSON Lines (*.jsonl)"))}};
+    QStringList list;
+    for (const auto& filter : filters)
+        list << filter.second;
+    QString selected = list.first();
+    QString path = QFileDialog::getSaveFileName(this, TitleOf(Tr("Save Report…")), QString(),
+                                                list.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty())
+        return;
+    // The name's suffix decides the format; a name without one gets the
+    // chosen filter's.
+    Format format = Format::Pdf;
+    if (!EvidenceReport::FormatForName(path, &format)) {
+        for (const auto& filter : filters) {
+            if (filter.second == selected)
+                format = filter.first;
+        }
+        path += QLatin1Char('.') + EvidenceReport::SuffixFor(format);
+    }
+    SaveReportTo(path, format);
 }

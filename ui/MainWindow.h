@@ -1,8 +1,9 @@
 // The program's one main window: the result table, the toolbar with its
-// five actions, the status bar totals, and the window's saved geometry.
+// six actions, the status bar totals, and the window's saved geometry.
 #ifndef ARDENTIX_UI_MAINWINDOW_H
 #define ARDENTIX_UI_MAINWINDOW_H
 
+#include "EvidenceReport.h"
 #include "FileJob.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class CMainToolBar;
 class HelpWindow;
 class QAction;
 class QLabel;
+class QModelIndex;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
@@ -33,6 +35,16 @@ public:
     // The same for paths as the system names them (names that are not
     // UTF-8 included), and folders already walked.
     void VerifyJobs(const std::vector<FileJob>& files);
+    // Paths from the command line or a drop, as the system names them:
+    // folders are walked, then everything is verified in one run.
+    void OpenPaths(const std::vector<QByteArray>& paths);
+
+    // The records of the rows in the view's order, all or the selected.
+    QList<RowRecord> RowRecords(bool selectedOnly) const;
+    // Opens the details of the view's current row.
+    void ShowDetails(const QModelIndex& index);
+    // Writes the report of all rows; false after showing why it failed.
+    bool SaveReportTo(const QString& path, EvidenceReport::Format format);
 
     // Loads and installs the catalogue for the system locale, and Qt's own
     // for its dialogs and buttons.
@@ -58,6 +70,8 @@ public:
     QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
     // SHA-256 of the built-in modulus, as 64 hexadecimal digits.
     static QString KeyFingerprint();
+    // The development-key notice, translated.
+    static QString DevelopmentNoticeText();
     bool RunInProgress() const { return runInProgress; }
 
     int TotalFiles() const { return totalFiles; }
@@ -67,11 +81,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void OpenFiles();
     void OpenFolder();
     void RemoveFiles();
+    void SaveReport();
+    void CopyRows();
     void About();
     void Help();
     void UpdateStatusBar();
@@ -92,6 +111,10 @@ private:
     QAction* openFilesAction;
     QAction* openFolderAction;
     QAction* removeFilesAction;
+    QAction* saveReportAction;
+    QAction* quitAction;
+    QAction* selectAllAction;
+    QAction* copyAction;
     QAction* helpAction;
     QAction* aboutAction;
     QStandardItemModel* model;

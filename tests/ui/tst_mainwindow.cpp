@@ -3,17 +3,26 @@
 #include "HelpWindow.h"
 #include "Localisation.h"
 #include "MainWindow.h"
+#include "ResultRow.h"
 #include "RsaPublicDecrypt.h"
 #include "TestRegistry.h"
+#include "WatermarkWriter.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
 #include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -37,6 +46,32 @@ void CloseNextModal(QString* text = nullptr)
         }
     });
 }
+
+// The texts as the window shows them in the system's language.
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+// A folder of three exports, the last one changed after export.
+struct SampleFolder
+{
+    QTemporaryDir dir;
+    SampleFolder()
+    {
+        using namespace testsupport;
+        std::string tampered = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        tampered[4000] ^= 0x10;
+        WriteFile(Path("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
+        WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi));
+        WriteFile(Path("cases/c, \"tampered\".avi"), tampered);
+    }
+    std::string Path(const char* name)
+    {
+        QDir().mkpath(dir.filePath(QStringLiteral("cases")));
+        return QFile::encodeName(dir.filePath(QString::fromUtf8(name))).toStdString();
+    }
+};
 
 } // namespace
 
@@ -90,7 +125,9 @@ private slots:
         QCOMPARE(view->header()->sortIndicatorOrder(), Qt::AscendingOrder);
 
         QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(view->focusPolicy(), Qt::NoFocus);
+        // The table takes the keyboard focus at start.
+        QCOMPARE(view->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(w.focusWidget(), view);
         QCOMPARE(view->selectionMode(), QAbstractItemView::ContiguousSelection);
         QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(!view->rootIsDecorated());
@@ -127,20 +164,177 @@ private slots:
         QCOMPARE(bar->styleSheet(), QStringLiteral("QToolButton {font-family: Verdana}"));
 
         const QList<QAction*> items = bar->actions();
-        QCOMPARE(items.size(), 6);
-        QVERIFY(items[3]->isSeparator());
-        const QStringList texts = {"Open File(s)", "Open Folder", "Remove File(s)", "", "Help", "About"};
-        for (int i = 0; i < 6; ++i) {
-            if (i == 3)
+        QCOMPARE(items.size(), 7);
+        QVERIFY(items[4]->isSeparator());
+        const QStringList texts = {"Open File(s)", "Open Folder", "Remove File(s)", "Save Report…", "",
+                                   "Help",         "About"};
+        for (int i = 0; i < 7; ++i) {
+            if (i == 4)
                 continue;
             QCOMPARE(items[i]->text(), texts[i]);
             QVERIFY2(!items[i]->icon().isNull(), qPrintable(texts[i]));
-            QVERIFY(items[i]->shortcut().isEmpty());
+            // Reached with Tab, and named for screen readers.
+            QWidget* button = bar->widgetForAction(items[i]);
+            QCOMPARE(button->focusPolicy(), Qt::TabFocus);
+            QCOMPARE(button->accessibleName(), texts[i]);
         }
         QCOMPARE(w.Actions()[0], items[0]);
-        QCOMPARE(w.Actions()[4], items[5]);
+        QCOMPARE(w.Actions()[3], items[3]);
+        QCOMPARE(w.Actions()[5], items[6]);
         QVERIFY(w.createPopupMenu() == nullptr);
         QVERIFY(w.menuWidget() == nullptr);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<bool>("onToolBar");
+        QTest::newRow("open files") << "Open File(s)" << QKeySequence(QKeySequence::Open) << true;
+        QTest::newRow("open folder") << "Open Folder" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) << true;
+        QTest::newRow("remove") << "Remove File(s)" << QKeySequence(Qt::Key_Delete) << true;
+        QTest::newRow("save report") << "Save Report…" << QKeySequence(QKeySequence::Save) << true;
+        QTest::newRow("help") << "Help" << QKeySequence(Qt::Key_F1) << true;
+        QTest::newRow("quit") << "Quit" << QKeySequence(Qt::CTRL | Qt::Key_Q) << false;
+        QTest::newRow("select all") << "Select All" << QKeySequence(QKeySequence::SelectAll) << false;
+        QTest::newRow("copy") << "Copy" << QKeySequence(QKeySequence::Copy) << false;
+    }
+
+    void shortcuts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, keys);
+        QFETCH(bool, onToolBar);
+        MainWindow w;
+        QAction* found = nullptr;
+        for (QAction* action : w.findChildren<QAction*>()) {
+            if (action->text() == Tr(qPrintable(text)))
+                found = action;
+        }
+        QVERIFY2(found != nullptr, qPrintable(text));
+        QCOMPARE(found->shortcut(), keys);
+        QCOMPARE(w.ToolBar()->actions().contains(found), onToolBar);
+    }
+
+    void commandLinePaths()
+    {
+        SampleFolder samples;
+        MainWindow w;
+        w.OpenPaths(
+            {QFile::encodeName(samples.dir.filePath("cases")), QFile::encodeName(samples.dir.filePath("cases/a.jpg"))});
+        QCOMPARE(w.TotalFiles(), 4);
+        QCOMPARE(w.SucceededFiles(), 3);
+        QCOMPARE(w.FailedFiles(), 1);
+        // Each row carries the whole file's SHA-256 from the same pass.
+        for (const RowRecord& record : w.RowRecords(false)) {
+            QFile file(QFile::decodeName(record.result.path));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(record.result.sha256,
+                     QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+            QVERIFY(record.verifiedAt.isValid());
+        }
+    }
+
+    void report_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("PDF") << int(EvidenceReport::Format::Pdf);
+        QTest::newRow("CSV") << int(EvidenceReport::Format::Csv);
+        QTest::newRow("JSON Lines") << int(EvidenceReport::Format::JsonLines);
+        QTest::newRow("clipboard") << -1;
+    }
+
+    void report()
+    {
+        QFETCH(int, format);
+        SampleFolder samples;
+        MainWindow w;
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
+        const QList<RowRecord> records = w.RowRecords(false);
+        QCOMPARE(records.size(), 3);
+        const QString path = samples.dir.filePath("report");
+        QStringList lines;
+        if (format < 0) {
+            w.ResultView()->selectAll();
+            for (QAction* action : w.ResultView()->actions()) {
+                if (action->shortcut() == QKeySequence::Copy)
+                    action->trigger();
+            }
+            lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        } else {
+            QVERIFY(w.SaveReportTo(path, EvidenceReport::Format(format)));
+            if (format == int(EvidenceReport::Format::Pdf)) {
+                const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+                if (pdftotext.isEmpty())
+                    QSKIP("pdftotext is not installed");
+                QProcess process;
+                process.start(pdftotext, {"-layout", path, "-"});
+                QVERIFY(process.waitForFinished(60000));
+                const QString text = QString::fromUtf8(process.readAllStandardOutput());
+                QVERIFY(text.contains(Tr("Verification Report")));
+                QVERIFY(text.contains(Tr("Files: %1, authentic: %2, failed: %3").arg(3).arg(2).arg(1)));
+                QVERIFY(text.contains(MainWindow::KeyFingerprint()));
+                QCOMPARE(text.contains(MainWindow::DevelopmentNoticeText().left(5)), BuiltInModulusIsDevelopmentKey());
+                for (const RowRecord& record : records) {
+                    QVERIFY(text.contains(QString::fromLatin1(record.result.sha256)));
+                    QVERIFY(text.contains(ResultRow::DisplayName(record.result.path)));
+                    QVERIFY(text.contains(Tr("%1 protected bytes in all").arg(record.result.ProtectedBytes())));
+                }
+                return;
+            }
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        }
+        const bool json = format == int(EvidenceReport::Format::JsonLines);
+        const QStringList columns = {"path",       "result", "reason",  "start_time",
+                                     "end_time",   "serial", "version", "time_source",
+                                     "camera_mac", "sha256", "size",    "protected_bytes"};
+        if (json) {
+            lines = lines.join("").split('\n', Qt::SkipEmptyParts);
+        } else {
+            QCOMPARE(lines.takeFirst(), columns.join(format < 0 ? "\t" : ","));
+        }
+        QCOMPARE(lines.size(), records.size());
+        for (int i = 0; i < records.size(); ++i) {
+            const FileResult& result = records[i].result;
+            QStringList fields;
+            if (json) {
+                const QJsonObject object = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+                for (const QString& key : columns)
+                    fields << object.value(key).toVariant().toString();
+            } else if (format < 0) {
+                fields = lines[i].split('\t');
+            } else {
+                // The only quoted field is the name with a comma and quotes.
+                QString line = lines[i];
+                const bool quoted = line.startsWith('"');
+                const int end = quoted ? line.indexOf("\",", 1) + 1 : line.indexOf(',');
+                fields = QStringList(quoted ? line.mid(1, end - 2).replace("\"\"", "\"") : line.left(end)) +
+                         line.mid(end + 1).split(',');
+            }
+            QCOMPARE(fields.size(), columns.size());
+            QCOMPARE(fields[0], QFile::decodeName(result.path));
+            QCOMPARE(fields[1], result.IsAuthentic() ? "authentic" : "failed");
+            QCOMPARE(fields[2].isEmpty(), result.IsAuthentic());
+            QCOMPARE(fields[3], QString::fromStdString(result.record.StartTime));
+            QCOMPARE(fields[5], QString::fromStdString(result.record.VHSerial));
+            QCOMPARE(fields[9], QString::fromLatin1(result.sha256));
+            QCOMPARE(fields[10].toLongLong(), result.size);
+            QCOMPARE(fields[11].toLongLong(), result.ProtectedBytes());
+        }
+        // The rows are in the view's order.
+        QCOMPARE(ResultRow::DisplayName(records.first().result.path), w.SortProxy()->index(0, 0).data().toString());
+    }
+
+    void reportWriteFails()
+    {
+        MainWindow w;
+        QString shown;
+        CloseNextModal(&shown);
+        QVERIFY(!w.SaveReportTo("/nonexistent-folder/report.csv", EvidenceReport::Format::Csv));
+        QVERIFY(shown.startsWith(
+            Tr("The report could not be written to %1: %2").arg("/nonexistent-folder/report.csv", QString())));
     }
 
     void statusBarLine()
@@ -197,10 +391,10 @@ private slots:
     {
         MainWindow w;
         QVERIFY(w.AboutText().startsWith(
-                 QStringLiteral("<H3>Quorvane Ardentix&nbsp;Version&nbsp;1.0-006</H3><p>Copyright © 2012 Quorvane Inc. "
-                                "All rights reserved. This program is protected by copyright law and international "
-                                "treaties. Unauthorized reproduction or distribution of this program, or any portion "
-                                "of it, may result in severe civil and criminal penalties.")));
+            QStringLiteral("<H3>Quorvane Ardentix&nbsp;Version&nbsp;1.0-006</H3><p>Copyright © 2012 Quorvane Inc. "
+                           "All rights reserved. This program is protected by copyright law and international "
+                           "treaties. Unauthorized reproduction or distribution of this program, or any portion "
+                           "of it, may result in severe civil and criminal penalties.")));
         // The built-in key's fingerprint, in every build.
         QVERIFY(w.AboutText().remove(QStringLiteral("<br>")).contains(MainWindow::KeyFingerprint()));
         QCOMPARE(MainWindow::KeyFingerprint().size(), 64);
