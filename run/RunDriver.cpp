@@ -95,6 +95,16 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
         sinceFrame.restart();
     };
     const auto stopped = [&c] { return c.stopRequested != nullptr && c.stopRequested->load(); };
+    // The label names the file in progress; it is set at most once a frame,
+    // and always before the first frame of a file is shown.
+    int labelledIndex = -1;
+    const auto setLabel = [&](int index) {
+        const QString name = QFontMetrics(label->font())
+                                 .elidedText(ResultRow::DisplayName(files[static_cast<std::size_t>(index)].path),
+                                             Qt::ElideMiddle, nameWidth);
+        dialog->setLabelText(ProgressLabel(name, index, n));
+        labelledIndex = index;
+    };
 
     for (int i = 0; i < n; ++i) {
         if (dialog->wasCanceled()) {
@@ -113,11 +123,8 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
         if (file.path.isEmpty() || (!file.unreadableFolder && !IsRegularFile(file.path))) {
             *c.totalFiles -= 1;
         } else {
-            if (frameDue || WorkerStartedHook()) {
-                const QString name = QFontMetrics(label->font())
-                                         .elidedText(ResultRow::DisplayName(file.path), Qt::ElideMiddle, nameWidth);
-                dialog->setLabelText(ProgressLabel(name, i, n));
-            }
+            if (frameDue || i == 0 || WorkerStartedHook())
+                setLabel(i);
             *c.totalFiles -= 1;
 
             VerifyThread* worker = new VerifyThread(file, c.model, c.totalFiles, c.succeededFiles, c.failedFiles,
@@ -133,6 +140,8 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
             // Wait for the worker, keeping the dialog painted, its bar moving
             // within the file and Cancel live, a frame at a time.
             while (!worker->wait(QDeadlineTimer(qMax<qint64>(1, kFrameMs - sinceFrame.elapsed())))) {
+                if (labelledIndex != i)
+                    setLabel(i);
                 const qint64 size = worker->Size();
                 const qint64 within = size > 0 ? qMin<qint64>(steps, worker->BytesDone() * steps / size) : 0;
                 showFrame(i * steps + static_cast<int>(within));
