@@ -82,7 +82,10 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
     label->setWordWrap(false);
     dialog->setLabel(label);
     dialog->setFixedWidth(kDialogWidth);
-    const int nameWidth = kDialogWidth - 160;
+    // What the label leaves for the name: the dialog's width less its
+    // margins and the longest label without a name.
+    const int nameWidth =
+        qMax(80, kDialogWidth - 48 - QFontMetrics(label->font()).horizontalAdvance(ProgressLabel(QString(), n, n)));
     dialog->setVisible(true);
 
     *c.cancelRequested = false;

@@ -8,6 +8,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,7 +17,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
+
+#include <memory>
+#include <vector>
 
 #ifndef ARDENTIX_VERSION_TEXT
 #error "ARDENTIX_VERSION_TEXT must give the program's version"
@@ -70,33 +76,144 @@ ReportFormat CoreFormat(EvidenceReport::Format format)
     return format == EvidenceReport::Format::Csv ? ReportFormat::Csv : ReportFormat::Json;
 }
 
-// Lays the document out on the writer's pages, inside its margins, with
-// "page / pages" under each page's text.
-void PrintPages(QTextDocument& document, QPdfWriter& writer)
+// One file's entry as a document of its own: a heading, then the details
+// as a two-column table. Built through the cursor rather than from HTML,
+// which parses several times slower for a long report.
+std::unique_ptr<QTextDocument> EntryDocument(const RowRecord& record, const QString& heading, const QFont& font,
+                                             QPaintDevice* device, qreal width)
 {
-    QPainter painter(&writer);
-    document.documentLayout()->setPaintDevice(&writer);
-    document.setDocumentMargin(0);
-    const QRectF area = writer.pageLayout()
-                            .paintRectPixels(writer.resolution())
-                            .translated(-writer.pageLayout().paintRectPixels(writer.resolution()).topLeft());
-    QFont footerFont = document.defaultFont();
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(font);
+    document->setDocumentMargin(0);
+    QTextCursor cursor(document.get());
+    // One edit block: the document is laid out once, at the end, not after
+    // every cell.
+    cursor.beginEditBlock();
+
+    // Margins are in the device's units, like the layout.
+    const qreal line = QFontMetricsF(font, device).height();
+    QTextBlockFormat headingBlock;
+    headingBlock.setTopMargin(line * 1.2);
+    headingBlock.setBottomMargin(line * 0.3);
+    QTextCharFormat headingChars;
+    headingChars.setFontWeight(QFont::Bold);
+    headingChars.setFontPointSize(font.pointSizeF() * 1.25);
+    cursor.setBlockFormat(headingBlock);
+    cursor.insertText(heading, headingChars);
+
+    // Two columns without a table (which lays out several times slower):
+    // each detail is a paragraph that hangs at the value column, and the
+    // label is followed by one space widened to reach that column.
+    const QList<QPair<QString, QString>> details = EvidenceReport::Details(record);
+    QFont boldFont = font;
+    boldFont.setBold(true);
+    const QFontMetricsF bold(boldFont, device);
+    qreal widest = 0;
+    for (const auto& detail : details)
+        widest = qMax(widest, bold.horizontalAdvance(detail.first));
+    const qreal column = qMin(width * 0.45, widest + bold.horizontalAdvance(QStringLiteral("MM")));
+    QTextBlockFormat detailBlock;
+    detailBlock.setLeftMargin(column);
+    detailBlock.setTextIndent(-column);
+    detailBlock.setTopMargin(line * 0.1);
+
+    const bool warn = record.result.IsAuthentic() && record.result.coverageKnown && record.result.ProtectedBytes() == 0;
+    QTextCharFormat label;
+    label.setFontWeight(QFont::Bold);
+    QTextCharFormat plain;
+    QTextCharFormat warning;
+    warning.setForeground(QColor(0xa0, 0, 0));
+    QTextCharFormat digest;
+    // The digests in a fixed-width face, each on one line.
+    static const QFont fixedFace = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont fixed = fixedFace;
+    fixed.setPointSizeF(font.pointSizeF() * 0.9);
+    digest.setFont(fixed);
+    for (const auto& [name, value] : details) {
+        cursor.insertBlock(detailBlock);
+        cursor.insertText(name, label);
+        QTextCharFormat gap = label;
+        const qreal space = bold.horizontalAdvance(QLatin1Char(' '));
+        gap.setFontWordSpacing(qMax<qreal>(0, column - bold.horizontalAdvance(name) - space));
+        cursor.insertText(QStringLiteral(" "), gap);
+        const QTextCharFormat& format = warn && name == Tr("Signature covers") ? warning
+                                        : name == Tr("Digest (HMAC)") || name == Tr("SHA-256 of the whole file")
+                                            ? digest
+                                            : plain;
+        // Line breaks inside a value stay within its paragraph.
+        QString text = value;
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        cursor.insertText(text, format);
+    }
+    cursor.endEditBlock();
+    document->documentLayout()->setPaintDevice(device);
+    document->setTextWidth(width);
+    return document;
+}
+
+// Places the documents one after another on the writer's pages, inside its
+// margins, starting a page where an entry would not fit whole, with
+// "page / pages" under each page's text. An entry taller than a page runs
+// on over as many pages as it needs.
+void PrintDocuments(const std::vector<std::unique_ptr<QTextDocument>>& documents, QPdfWriter& writer,
+                    const QFont& footerFont)
+{
+    const QRectF area(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
     const QFontMetricsF metrics(footerFont, &writer);
-    const qreal footer = metrics.height() * 2;
-    const qreal height = area.height() - footer;
-    document.setPageSize(QSizeF(area.width(), height));
-    const int pages = document.pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
+    const qreal height = area.height() - metrics.height() * 2;
+
+    // First where each document goes, then the pages, so that each footer
+    // can name the number of pages.
+    struct Placement
+    {
+        int page;
+        qreal top;
+    };
+    std::vector<Placement> placements;
+    int page = 0;
+    qreal y = 0;
+    // A line's space between entries on the same page.
+    const qreal gap = metrics.height();
+    for (const auto& document : documents) {
+        const qreal h = document->size().height();
+        if (y > 0)
+            y += gap;
+        if (y > 0 && y + h > height) {
+            ++page;
+            y = 0;
+        }
+        placements.push_back({page, y});
+        y += h;
+        while (y > height) { // an entry longer than a page
+            ++page;
+            y -= height;
+        }
+    }
+    const int pages = page + 1;
+
+    QPainter painter(&writer);
+    std::size_t next = 0;
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0)
             writer.newPage();
-        painter.save();
-        const QRectF view(0, page * height, area.width(), height);
-        painter.translate(0, -view.top());
-        document.drawContents(&painter, view);
-        painter.restore();
+        // Every document that shows on this page: those placed on it, and
+        // a long one that began on an earlier page.
+        for (std::size_t i = next; i < documents.size() && placements[i].page <= p; ++i) {
+            const qreal top = (placements[i].page - p) * height + placements[i].top;
+            const qreal h = documents[i]->size().height();
+            if (top + h <= 0) {
+                if (i == next)
+                    ++next;
+                continue;
+            }
+            painter.save();
+            painter.translate(0, top);
+            documents[i]->drawContents(&painter, QRectF(0, -top, area.width(), height));
+            painter.restore();
+        }
         painter.setFont(footerFont);
         painter.drawText(QRectF(0, area.height() - metrics.height(), area.width(), metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(p + 1).arg(pages));
     }
 }
 
@@ -209,7 +326,7 @@ QByteArray Delimited(const QList<RowRecord>& records, Format format)
     return bytes;
 }
 
-QString DocumentHtml(const QList<RowRecord>& records, const Counts& counts, const QDateTime& generated)
+QString HeaderHtml(const Counts& counts, const QDateTime& generated)
 {
     const QDateTime utc = generated.toUTC();
     const QDateTime local = generated.toLocalTime();
@@ -229,12 +346,6 @@ QString DocumentHtml(const QList<RowRecord>& records, const Counts& counts, cons
             .arg(Html(Tr("Summary")), Html(Tr("Files: %1, authentic: %2, failed: %3")
                                                .arg(QString::number(counts.total), QString::number(counts.authentic),
                                                     QString::number(counts.failed))));
-    int number = 0;
-    for (const RowRecord& record : records) {
-        ++number;
-        html +=
-            DetailsHtml(record, QStringLiteral("%1. %2").arg(number).arg(ResultRow::DisplayName(record.result.path)));
-    }
     return html + QStringLiteral("</body></html>");
 }
 
@@ -252,15 +363,29 @@ bool Write(const QString& path, Format format, const QList<RowRecord>& records, 
         writer.setResolution(300);
         writer.setTitle(Tr("Verification Report"));
         writer.setCreator(Tr("Program: Quorvane Ardentix %1").arg(QStringLiteral(ARDENTIX_VERSION_TEXT)));
-        QTextDocument document;
-        QFont font = document.defaultFont();
+        QFont font = QTextDocument().defaultFont();
         font.setPointSizeF(9);
         // Without ligatures, so that the PDF's text can be searched and
         // copied as written ("fi", not one ligature glyph).
         font.setStyleStrategy(QFont::PreferNoShaping);
-        document.setDefaultFont(font);
-        document.setHtml(DocumentHtml(records, counts, QDateTime::currentDateTimeUtc()));
-        PrintPages(document, writer);
+        const qreal width = writer.pageLayout().paintRectPixels(writer.resolution()).width();
+        std::vector<std::unique_ptr<QTextDocument>> documents;
+        documents.reserve(static_cast<std::size_t>(records.size()) + 1);
+        auto header = std::make_unique<QTextDocument>();
+        header->documentLayout()->setPaintDevice(&writer);
+        header->setDefaultFont(font);
+        header->setDocumentMargin(0);
+        header->setTextWidth(width);
+        header->setHtml(HeaderHtml(counts, QDateTime::currentDateTimeUtc()));
+        documents.push_back(std::move(header));
+        int number = 0;
+        for (const RowRecord& record : records) {
+            ++number;
+            const QString heading =
+                QStringLiteral("%1. %2").arg(number).arg(ResultRow::DisplayName(record.result.path));
+            documents.push_back(EntryDocument(record, heading, font, &writer, width));
+        }
+        PrintDocuments(documents, writer, font);
     } else {
         const QByteArray bytes = Delimited(records, format);
         if (file.write(bytes) != bytes.size()) {

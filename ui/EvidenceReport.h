@@ -52,8 +52,9 @@ QString TabSeparated(const QList<RowRecord>& records);
 // The verifier's CSV or JSON Lines report (with SHA-256) of the records.
 QByteArray Delimited(const QList<RowRecord>& records, Format format);
 
-// The PDF report's document as HTML, generated at the given moment.
-QString DocumentHtml(const QList<RowRecord>& records, const Counts& counts, const QDateTime& generated);
+// The PDF report's opening as HTML (title, time, program, key, summary),
+// generated at the given moment; one entry per file follows it.
+QString HeaderHtml(const Counts& counts, const QDateTime& generated);
 
 // Writes the report to path atomically; on failure false, with the reason
 // in error.
