@@ -98,6 +98,15 @@ void Insert(QStandardItemModel* model, const RowRecord& record)
     items << new QStandardItem(FromEngine(result.record.StartTime));
     items << new QStandardItem(FromEngine(result.record.EndTime));
     items << new QStandardItem(FromEngine(result.record.VHSerial));
+    // The times and serial of a file that failed are only what its watermark
+    // claims: they are shown greyed, with the reason, never like vouched-for
+    // values.
+    if (!authentic) {
+        for (int column = 2; column < 5; ++column) {
+            items[column]->setData(QColor(Qt::gray), Qt::ForegroundRole);
+            items[column]->setToolTip(verdict->toolTip());
+        }
+    }
     for (QStandardItem* item : items)
         item->setEditable(false);
     model->insertRow(0, items);

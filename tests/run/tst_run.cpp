@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -129,12 +130,25 @@ private slots:
             bool authentic;
             bool fieldsShown;
             const WatermarkFields* f;
+            AuthResult reason;
         };
         // The newest row is the first.
-        const Expected expected[6] = {{"plain.jpg", false, false, nullptr},    {"forged.avi", false, false, nullptr},
-                                      {"tampered.avi", false, true, &other},   {"good.mp4", true, true, &fields},
-                                      {"clip.part2.avi", true, true, &fields}, {"good.jpg", true, true, &fields}};
+        const Expected expected[6] = {{"plain.jpg", false, false, nullptr, AuthBadSignature},
+                                      {"forged.avi", false, false, nullptr, AuthBadSignature},
+                                      {"tampered.avi", false, true, &other, AuthDigestMismatch},
+                                      {"good.mp4", true, true, &fields, AuthAuthentic},
+                                      {"clip.part2.avi", true, true, &fields, AuthAuthentic},
+                                      {"good.jpg", true, true, &fields, AuthAuthentic}};
+        QSet<QString> reasonsShown;
         for (int r = 0; r < 6; ++r) {
+            // The row keeps the whole result, and its verdict cell says why.
+            QCOMPARE(AuthResultName(ResultRow::RecordAt(model, r).result.result), AuthResultName(expected[r].reason));
+            const QString why = model->index(r, 1).data(Qt::ToolTipRole).toString();
+            QVERIFY(!why.isEmpty());
+            reasonsShown << why;
+            // What a failed file's watermark claims is never shown like a
+            // vouched-for value.
+            QCOMPARE(model->index(r, 2).data(Qt::ForegroundRole).isValid(), !expected[r].authentic);
             const Row row = RowAt(model, r);
             QCOMPARE(row.name, QString::fromLatin1(expected[r].name));
             QCOMPARE(row.verdict, expected[r].authentic ? ok : bad);
@@ -148,6 +162,7 @@ private slots:
                 QVERIFY(row.start.isEmpty() && row.stop.isEmpty() && row.serial.isEmpty());
             }
         }
+        QCOMPARE(reasonsShown.size(), 3); // authentic, no valid watermark, changed
         QCOMPARE(w.TotalFiles(), 6);
         QCOMPARE(w.SucceededFiles(), 3);
         QCOMPARE(w.FailedFiles(), 3);
