@@ -87,8 +87,8 @@ void Insert(QStandardItemModel* model, const RowRecord& record)
     items << name;
 
     const Verdict kind = VerdictOf(result);
-    auto* verdict = new QStandardItem(kind == NoVerdict ? Tr("Not verified")
-                                                        : Tr(authentic ? "Authentication succeeded" : "Authentication failed"));
+    auto* verdict = new QStandardItem(
+        kind == NoVerdict ? Tr("Not verified") : Tr(authentic ? "Authentication succeeded" : "Authentication failed"));
     verdict->setData(QColor(authentic ? Qt::darkGreen : Qt::red), Qt::ForegroundRole);
     verdict->setData(static_cast<int>(kind), VerdictRole);
     verdict->setIcon(VerdictIcon(authentic));
@@ -149,19 +149,18 @@ QString VerdictExplanation(const FileResult& result)
 
 QIcon VerdictIcon(bool authentic)
 {
-    static const QIcon icons[2] = {
-        [] {
-            QIcon icon;
-            for (qreal ratio : {1.0, 2.0})
-                icon.addPixmap(DrawMark(false, 16, ratio));
-            return icon;
-        }(),
-        [] {
-            QIcon icon;
-            for (qreal ratio : {1.0, 2.0})
-                icon.addPixmap(DrawMark(true, 16, ratio));
-            return icon;
-        }()};
+    static const QIcon icons[2] = {[] {
+                                       QIcon icon;
+                                       for (qreal ratio : {1.0, 2.0})
+                                           icon.addPixmap(DrawMark(false, 16, ratio));
+                                       return icon;
+                                   }(),
+                                   [] {
+                                       QIcon icon;
+                                       for (qreal ratio : {1.0, 2.0})
+                                           icon.addPixmap(DrawMark(true, 16, ratio));
+                                       return icon;
+                                   }()};
     return icons[authentic ? 1 : 0];
 }
 

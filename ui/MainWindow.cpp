@@ -490,12 +490,16 @@ void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
     runInProgress = false;
 }
 
+QString MainWindow::OpenFilesFilter()
+{
+    return DialogFilter(Tr("Images and Videos (*.jpg;*.avi;*.mp4)"));
+}
+
 void MainWindow::OpenFiles()
 {
     if (runInProgress)
         return;
-    const QStringList files = QFileDialog::getOpenFileNames(this, Tr("Open File(s)"), QString(),
-                                                            DialogFilter(Tr("Images and Videos (*.jpg;*.avi;*.mp4)")),
+    const QStringList files = QFileDialog::getOpenFileNames(this, Tr("Open File(s)"), QString(), OpenFilesFilter(),
                                                             nullptr, QFileDialog::Options());
     VerifyFiles(files);
 }

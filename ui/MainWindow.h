@@ -68,6 +68,8 @@ public:
     QString AboutText() const;
     // The notice shown in builds with the development key (null otherwise).
     QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
+    // The Open File(s) dialog's filter, in the form Qt's dialogs take.
+    static QString OpenFilesFilter();
     // SHA-256 of the built-in modulus, as 64 hexadecimal digits.
     static QString KeyFingerprint();
     // The development-key notice, translated.

@@ -12,9 +12,9 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QProgressDialog>
+#include <QSet>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
-#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -331,12 +331,20 @@ private slots:
     void hostileNames()
     {
         // Names that a label or a row could mangle reach the table as they are.
-        const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi", "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"), QString::fromUtf8("report-\u202E4pm.avi")};
+        const QStringList names = {"new\nline.avi",
+                                   "\"quoted\".avi",
+                                   "100%2 %1.avi",
+                                   "comma,semi;.avi",
+                                   QString::fromUtf8("Überwachung 監視.avi"),
+                                   QString::fromUtf8("report-\u202E4pm.avi")};
         // Control and reordering characters are shown escaped: no name can
         // break a line or pass an AVI off as an MP4.
-        const QStringList shown = {"new\\x0Aline.avi", "\"quoted\".avi", "100%2 %1.avi", "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"), "report-\\xE2\\x80\\xAE4pm.avi"};
+        const QStringList shown = {"new\\x0Aline.avi",
+                                   "\"quoted\".avi",
+                                   "100%2 %1.avi",
+                                   "comma,semi;.avi",
+                                   QString::fromUtf8("Überwachung 監視.avi"),
+                                   "report-\\xE2\\x80\\xAE4pm.avi"};
         QStringList paths;
         for (const QString& name : names)
             paths << Write("hostile/" + name, avi);

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCryptographicHash>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -451,6 +454,50 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, page);
         QCOMPARE(HelpWindow::PageForLocale(locale), page);
+    }
+
+    void openFilesFilter_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QStringLiteral("ger");
+        QTest::newRow("Japanese") << QStringLiteral("jpn");
+    }
+
+    void openFilesFilter()
+    {
+        // The filter, as translated, lets Qt's own file dialog show exactly
+        // the exports (whatever the case of the suffix) and nothing else.
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        if (!catalogue.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/") + catalogue));
+            QCoreApplication::installTranslator(&translator);
+        }
+        QTemporaryDir folder;
+        const QStringList exports = {"a.jpg", "b.avi", "c.mp4", "D.JPG", "e.Avi"};
+        for (const QString& name : exports + QStringList{"f.txt", "g.mp4.bak"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QFileDialog dialog(nullptr, QString(), folder.path(), MainWindow::OpenFilesFilter());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* files = dialog.findChild<QFileSystemModel*>();
+        QVERIFY(files != nullptr);
+        dialog.show();
+        // Files the filter rejects are hidden, or shown disabled where the
+        // platform prefers that.
+        const QModelIndex root = files->index(folder.path());
+        QTRY_VERIFY(files->rowCount(root) >= int(exports.size()));
+        QStringList shown;
+        for (int row = 0; row < files->rowCount(root); ++row) {
+            const QModelIndex index = files->index(row, 0, root);
+            if (files->flags(index).testFlag(Qt::ItemIsEnabled))
+                shown << index.data().toString();
+        }
+        shown.sort();
+        QStringList expected = exports;
+        expected.sort();
+        QCOMPARE(shown, expected);
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void missingCatalogue()
