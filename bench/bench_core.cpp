@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     const QByteArray large = QFile::encodeName(QDir::temp().filePath(QStringLiteral("ardentix-bench-core.avi")));
     std::string error;
     if (!testsupport::WriteLargeExport(small.toStdString(), testsupport::MediaType::Avi, 1 << 20, false, {}, &error) ||
-        !testsupport::WriteLargeExport(large.toStdString(), testsupport::MediaType::Avi, mib << 20, false, {}, &error)) {
+        !testsupport::WriteLargeExport(large.toStdString(), testsupport::MediaType::Avi, mib << 20, false, {},
+                                       &error)) {
         std::fprintf(stderr, "cannot write the exports: %s\n", error.c_str());
         return 2;
     }
@@ -68,9 +69,10 @@ int main(int argc, char** argv)
     qint64 longestGap = reports.empty() ? clock.elapsed() : reports.front();
     for (std::size_t i = 1; i < reports.size(); ++i)
         longestGap = std::max(longestGap, reports[i] - reports[i - 1]);
-    std::printf("1. %lld MiB in %.2f s (%s): %zu progress reports within the file, %.1f a second, longest gap %lld ms\n",
-                static_cast<long long>(mib), seconds, authentic ? "authentic" : "NOT AUTHENTIC", reports.size(),
-                reports.size() / seconds, static_cast<long long>(longestGap));
+    std::printf(
+        "1. %lld MiB in %.2f s (%s): %zu progress reports within the file, %.1f a second, longest gap %lld ms\n",
+        static_cast<long long>(mib), seconds, authentic ? "authentic" : "NOT AUTHENTIC", reports.size(),
+        reports.size() / seconds, static_cast<long long>(longestGap));
     const long peakLarge = PeakKiB();
 
     // 2. Cancel latency, at different points of the file.

@@ -19,16 +19,16 @@
 #include "ResourceInit.h"
 #include "WatermarkWriter.h"
 
-#include <QApplication>
-#include <QProcess>
-#include <QStandardItemModel>
-#include <QTimer>
-#include <QTreeView>
 #include "RunDriver.h"
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 
 #include <cstdio>
 #include <ctime>
@@ -148,8 +148,8 @@ int main(int argc, char** argv)
         std::printf("GUI thread CPU:       %.3f s\n", gui);
         std::printf("worker CPU:           %.3f s\n", worker);
         std::printf("GUI/worker:           %.2f %% (target: under 5 %%)\n", 100 * gui / worker);
-        std::printf("openssl dgst -md5:    %.2f s; VerifyFiles / openssl: %.3f (target: at most 1.10)\n", opensslSeconds,
-                    wall / opensslSeconds);
+        std::printf("openssl dgst -md5:    %.2f s; VerifyFiles / openssl: %.3f (target: at most 1.10)\n",
+                    opensslSeconds, wall / opensslSeconds);
         std::printf("engine without SHA-256: %.2f s (%s); VerifyFiles with it / without: %.3f (target: at most 1.15)\n",
                     plainSeconds, plain.IsAuthentic() ? "authentic" : "FAILED", wall / plainSeconds);
 

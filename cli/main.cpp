@@ -20,9 +20,9 @@
 #include <QThread>
 
 #include <algorithm>
-#include <memory>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -367,8 +367,8 @@ int main(int argc, char** argv)
     if (list && list->Failed())
         return UsageError(list->ErrorText());
     if (authentic + failed == 0) {
-        (void)std::fprintf(stderr, "%s: no files to verify: the list and the folders given hold no JPG, AVI or MP4 file\n",
-                           kProgram);
+        (void)std::fprintf(
+            stderr, "%s: no files to verify: the list and the folders given hold no JPG, AVI or MP4 file\n", kProgram);
         return kExitUsage;
     }
     if (noDigest > 0) {

@@ -133,8 +133,8 @@ QByteArray ReportWriter::JsonRecord(const FileResult& result) const
     if (m_options.sha256)
         object.insert(QLatin1String("sha256"), QString::fromLatin1(result.sha256));
     object.insert(QLatin1String("size"), result.size >= 0 ? QJsonValue(result.size) : QJsonValue(QJsonValue::Null));
-    object.insert(QLatin1String("protected_bytes"), result.coverageKnown ? QJsonValue(result.ProtectedBytes())
-                                                                         : QJsonValue(QJsonValue::Null));
+    object.insert(QLatin1String("protected_bytes"),
+                  result.coverageKnown ? QJsonValue(result.ProtectedBytes()) : QJsonValue(QJsonValue::Null));
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 

@@ -12,8 +12,7 @@
 namespace {
 
 // Wipes what held the watermark text and the digests when the call ends.
-template <std::size_t N>
-struct Wiped
+template <std::size_t N> struct Wiped
 {
     unsigned char bytes[N];
     ~Wiped() { OPENSSL_cleanse(bytes, N); }
@@ -128,9 +127,9 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
         StreamSinks sinks = SinksFor(options);
         sinks.md5 = false;
         unsigned char unused[ARDENTIX_MD5_DIGEST_SIZE];
-        hashedWhole = StreamFile(file, details.size, ProtectedRanges(), sinks, unused, details.sha256) ==
-                          StreamStatus::Done &&
-                      file.Length() == details.size;
+        hashedWhole =
+            StreamFile(file, details.size, ProtectedRanges(), sinks, unused, details.sha256) == StreamStatus::Done &&
+            file.Length() == details.size;
     }
     details.hasSha256 = options.sha256 && hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
                         result != AuthInternalError;

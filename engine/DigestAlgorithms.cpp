@@ -67,14 +67,14 @@ bool FinishDigest(DigestContext& ctx, unsigned char* digest, std::size_t size)
     return ok;
 }
 
-bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsigned char* message,
-                    std::size_t length, unsigned char mac[16])
+bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsigned char* message, std::size_t length,
+                    unsigned char mac[16])
 {
     std::size_t written = 0;
     const Algorithms& algorithms = Get();
     const bool ok = algorithms.md5 != nullptr &&
-                    EVP_Q_mac(algorithms.context, "HMAC", nullptr, "MD5", nullptr, key, keyLength, message, length,
-                              mac, 16, &written) != nullptr &&
+                    EVP_Q_mac(algorithms.context, "HMAC", nullptr, "MD5", nullptr, key, keyLength, message, length, mac,
+                              16, &written) != nullptr &&
                     written == 16;
     if (!ok)
         std::memset(mac, 0, 16);

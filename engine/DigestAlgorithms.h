@@ -36,7 +36,7 @@ bool FinishDigest(DigestContext& ctx, unsigned char* digest, std::size_t size);
 
 // HMAC-MD5 of message under key, from the private context. Returns false,
 // with mac zeroed, when it cannot be computed.
-bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsigned char* message,
-                    std::size_t length, unsigned char mac[16]);
+bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsigned char* message, std::size_t length,
+                    unsigned char mac[16]);
 
 #endif

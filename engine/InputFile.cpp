@@ -98,7 +98,7 @@ void InputFile::Close()
 {
     if (m_fd < 0)
         return;
-    // A read-only descriptor has nothing to flush; its close cannot lose data.
+        // A read-only descriptor has nothing to flush; its close cannot lose data.
 #ifdef _WIN32
     (void)_close(m_fd);
 #else

@@ -10,11 +10,11 @@ QString LanguageCodeForLocale(const QString& localeName)
     // it, and Traditional Chinese is written in Hong Kong and Macao as well
     // as in Taiwan.
     const QList<QPair<QString, QString>> table = {
-        {"cs", "csy"},    {"da", "dan"},    {"de", "ger"},    {"en", "enu"},    {"es", "spn"},    {"fr", "fre"},
-        {"hu", "hun"},    {"it", "ita"},    {"ja", "jpn"},    {"ko", "krn"},    {"nb", "nor"},    {"nl", "nld"},
-        {"nn", "nor"},    {"no", "nor"},    {"pl", "plk"},    {"pt", "ptg"},    {"pt_BR", "ptb"}, {"ru", "rus"},
-        {"sv", "sve"},    {"tr", "trk"},    {"zh", "chs"},    {"zh_CN", "chs"}, {"zh_HK", "cht"}, {"zh_MO", "cht"},
-        {"zh_TW", "cht"},
+        {"cs", "csy"}, {"da", "dan"},    {"de", "ger"},    {"en", "enu"},    {"es", "spn"},
+        {"fr", "fre"}, {"hu", "hun"},    {"it", "ita"},    {"ja", "jpn"},    {"ko", "krn"},
+        {"nb", "nor"}, {"nl", "nld"},    {"nn", "nor"},    {"no", "nor"},    {"pl", "plk"},
+        {"pt", "ptg"}, {"pt_BR", "ptb"}, {"ru", "rus"},    {"sv", "sve"},    {"tr", "trk"},
+        {"zh", "chs"}, {"zh_CN", "chs"}, {"zh_HK", "cht"}, {"zh_MO", "cht"}, {"zh_TW", "cht"},
     };
     for (const auto& entry : table) {
         if (localeName == entry.first)
@@ -30,11 +30,11 @@ QString LanguageCodeForLocale(const QString& localeName)
 QStringList QtLocaleNamesForLanguage(const QString& code)
 {
     static const QList<QPair<QString, QStringList>> table = {
-        {"chs", {"zh_CN"}}, {"cht", {"zh_TW"}},       {"csy", {"cs"}},           {"dan", {"da"}}, {"enu", {"en"}},
-        {"fre", {"fr"}},    {"ger", {"de"}},          {"hun", {"hu"}},           {"ita", {"it"}}, {"jpn", {"ja"}},
-        {"krn", {"ko"}},    {"nld", {"nl"}},          {"nor", {"nb", "nn"}},     {"plk", {"pl"}}, {"ptb", {"pt_BR"}},
-        {"ptg", {"pt_PT", "pt", "pt_BR"}},            {"rus", {"ru"}},           {"spn", {"es"}}, {"sve", {"sv"}},
-        {"trk", {"tr"}},
+        {"chs", {"zh_CN"}},    {"cht", {"zh_TW"}}, {"csy", {"cs"}},    {"dan", {"da"}},
+        {"enu", {"en"}},       {"fre", {"fr"}},    {"ger", {"de"}},    {"hun", {"hu"}},
+        {"ita", {"it"}},       {"jpn", {"ja"}},    {"krn", {"ko"}},    {"nld", {"nl"}},
+        {"nor", {"nb", "nn"}}, {"plk", {"pl"}},    {"ptb", {"pt_BR"}}, {"ptg", {"pt_PT", "pt", "pt_BR"}},
+        {"rus", {"ru"}},       {"spn", {"es"}},    {"sve", {"sv"}},    {"trk", {"tr"}},
     };
     for (const auto& entry : table) {
         if (entry.first == code)

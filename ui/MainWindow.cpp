@@ -314,17 +314,17 @@ QString MainWindow::DevelopmentNoticeText()
 void MainWindow::CreateActions()
 {
     openFilesAction = new QAction(QIcon(QStringLiteral(":/images/icon_add_file.png")), Tr("Open File(s)"), this);
-    connect(openFilesAction, SIGNAL(triggered()), this, SLOT(OpenFiles()));
+    connect(openFilesAction, &QAction::triggered, this, &MainWindow::OpenFiles);
     openFolderAction = new QAction(QIcon(QStringLiteral(":/images/icon_add_folder.png")), Tr("Open Folder"), this);
-    connect(openFolderAction, SIGNAL(triggered()), this, SLOT(OpenFolder()));
+    connect(openFolderAction, &QAction::triggered, this, &MainWindow::OpenFolder);
     removeFilesAction = new QAction(QIcon(QStringLiteral(":/images/icon_remove_file.png")), Tr("Remove File(s)"), this);
-    connect(removeFilesAction, SIGNAL(triggered()), this, SLOT(RemoveFiles()));
+    connect(removeFilesAction, &QAction::triggered, this, &MainWindow::RemoveFiles);
     saveReportAction = new QAction(SaveReportIcon(), Tr("Save Report…"), this);
-    connect(saveReportAction, SIGNAL(triggered()), this, SLOT(SaveReport()));
+    connect(saveReportAction, &QAction::triggered, this, &MainWindow::SaveReport);
     helpAction = new QAction(QIcon(QStringLiteral(":/images/icon_help.png")), Tr("Help"), this);
-    connect(helpAction, SIGNAL(triggered()), this, SLOT(Help()));
+    connect(helpAction, &QAction::triggered, this, &MainWindow::Help);
     aboutAction = new QAction(QIcon(QStringLiteral(":/images/icon_about.png")), Tr("About"), this);
-    connect(aboutAction, SIGNAL(triggered()), this, SLOT(About()));
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::About);
 
     openFilesAction->setShortcut(QKeySequence::Open);
     openFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
@@ -347,7 +347,7 @@ void MainWindow::CreateActions()
     copyAction = new QAction(Tr("Copy"), this);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyAction, SIGNAL(triggered()), this, SLOT(CopyRows()));
+    connect(copyAction, &QAction::triggered, this, &MainWindow::CopyRows);
     view->addAction(copyAction);
 }
 

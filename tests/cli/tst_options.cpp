@@ -169,21 +169,21 @@ private slots:
             << QByteArray("@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n")
             << QStringList{fromStdin, QStringLiteral("--jobs=3")} << 1
             << QStringList{"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"};
-        QTest::newRow("after the PATHs")
-            << QByteArray("@genuine.jpg\n") << QStringList{QStringLiteral("@genuine.avi"), fromStdin} << 0
-            << QStringList{"genuine.avi", "genuine.jpg"};
+        QTest::newRow("after the PATHs") << QByteArray("@genuine.jpg\n")
+                                         << QStringList{QStringLiteral("@genuine.avi"), fromStdin} << 0
+                                         << QStringList{"genuine.avi", "genuine.jpg"};
         QTest::newRow("a missing path") << QByteArray("@missing.avi\n") << QStringList{fromStdin} << 1
                                         << QStringList{"missing.avi"};
         QTest::newRow("an empty list") << QByteArray() << QStringList{fromStdin} << 2 << QStringList();
-        QTest::newRow("an empty line") << QByteArray("@genuine.avi\n\n@genuine.jpg\n") << QStringList{fromStdin}
-                                       << 2 << QStringList{"genuine.avi"};
+        QTest::newRow("an empty line") << QByteArray("@genuine.avi\n\n@genuine.jpg\n") << QStringList{fromStdin} << 2
+                                       << QStringList{"genuine.avi"};
         QTest::newRow("a NUL byte in a line list")
             << QByteArray("@genuine.avi\0@genuine.jpg\n", 26) << QStringList{fromStdin} << 2 << QStringList();
         QTest::newRow("a missing list file")
             << QByteArray() << QStringList{QStringLiteral("--files-from"), QStringLiteral("@no-such-list")} << 2
             << QStringList();
-        QTest::newRow("-0 without a list") << QByteArray() << QStringList{QStringLiteral("-0"), QStringLiteral("@good")}
-                                           << 2 << QStringList();
+        QTest::newRow("-0 without a list")
+            << QByteArray() << QStringList{QStringLiteral("-0"), QStringLiteral("@good")} << 2 << QStringList();
     }
 
     void filesFrom()

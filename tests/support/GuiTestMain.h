@@ -14,8 +14,8 @@
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         /* The widget suites compare the program's English texts: they     */                                          \
-        /* pin the system locale, whatever the user's is, and load other    */                                          \
-        /* catalogues explicitly where they test them.                      */                                          \
+        /* pin the system locale, whatever the user's is, and load other    */                                         \
+        /* catalogues explicitly where they test them.                      */                                         \
         qputenv("LC_ALL", "C.UTF-8");                                                                                  \
         qunsetenv("LANGUAGE");                                                                                         \
         RegisterResources();                                                                                           \

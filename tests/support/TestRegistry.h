@@ -59,7 +59,7 @@ inline int RunRegisteredTests(int argc, char** argv)
 #define ARDENTIX_SLOW_TEST()                                                                                           \
     do {                                                                                                               \
         if (qEnvironmentVariableIsSet("ARDENTIX_SKIP_SLOW"))                                                           \
-            QSKIP("large exports: run with the ctest label 'slow'");                                                  \
+            QSKIP("large exports: run with the ctest label 'slow'");                                                   \
     } while (false)
 
 #define ARDENTIX_REGISTER_TEST(Class)                                                                                  \

@@ -156,9 +156,9 @@ private slots:
     void everyCodeHasItsCatalogue()
     {
         // Each code the table can give names a catalogue in the resources.
-        const QStringList locales = {"cs", "da", "de", "en",    "es", "fr", "hu", "it", "ja",    "ko",   "nl",
-                                     "no", "pl", "pt", "pt_BR", "ru", "sv", "tr", "zh", "zh_CN", "zh_TW",
-                                     "nb", "nn", "zh_HK", "zh_MO"};
+        const QStringList locales = {"cs", "da",    "de",    "en", "es", "fr",    "hu",   "it", "ja",
+                                     "ko", "nl",    "no",    "pl", "pt", "pt_BR", "ru",   "sv", "tr",
+                                     "zh", "zh_CN", "zh_TW", "nb", "nn", "zh_HK", "zh_MO"};
         for (const QString& locale : locales)
             QVERIFY(QFile::exists(QStringLiteral(":/translations/") + LanguageCodeForLocale(locale) + ".qm"));
     }
