@@ -5,6 +5,7 @@
 #include "FileJob.h"
 #include "FileList.h"
 #include "InputCollector.h"
+#include "KeyFingerprint.h"
 #include "Progress.h"
 #include "ReportWriter.h"
 #include "RsaPublicDecrypt.h"
@@ -125,15 +126,7 @@ bool ColourWanted()
 
 void PrintVersion()
 {
-    // The fingerprint is of the modulus as a 2048-bit big-endian number, so
-    // it can be checked with: xxd -r -p modulus.hex | sha256sum
-    QByteArray modulus = QByteArray::fromHex(QByteArray(BuiltInModulus()));
-    const int size = 256;
-    while (modulus.size() > size && modulus.startsWith('\0'))
-        modulus.remove(0, 1);
-    if (modulus.size() < size)
-        modulus.prepend(QByteArray(size - modulus.size(), '\0'));
-    const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+    const QByteArray fingerprint = BuiltInKeyFingerprint();
 
     std::printf("%s %s\n", kProgram, ARDENTIX_VERSION_TEXT);
     std::printf("Built-in public key: SHA-256 of the modulus's 256 big-endian bytes:\n  %s\n", fingerprint.constData());

@@ -76,6 +76,19 @@ Verdict VerdictOf(const FileResult& result)
     return result.IsAuthentic() ? Succeeded : Failed;
 }
 
+QString VerdictText(const FileResult& result)
+{
+    switch (VerdictOf(result)) {
+    case NoVerdict:
+        return Tr("Not verified");
+    case Succeeded:
+        return Tr("Authentication succeeded");
+    case Failed:
+        break;
+    }
+    return Tr("Authentication failed");
+}
+
 void Insert(QStandardItemModel* model, const RowRecord& record)
 {
     const FileResult& result = record.result;
@@ -87,8 +100,7 @@ void Insert(QStandardItemModel* model, const RowRecord& record)
     items << name;
 
     const Verdict kind = VerdictOf(result);
-    auto* verdict = new QStandardItem(
-        kind == NoVerdict ? Tr("Not verified") : Tr(authentic ? "Authentication succeeded" : "Authentication failed"));
+    auto* verdict = new QStandardItem(VerdictText(result));
     verdict->setData(QColor(authentic ? Qt::darkGreen : Qt::red), Qt::ForegroundRole);
     verdict->setData(static_cast<int>(kind), VerdictRole);
     verdict->setIcon(VerdictIcon(authentic));

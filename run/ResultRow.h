@@ -35,6 +35,14 @@ enum Verdict
 
 Verdict VerdictOf(const FileResult& result);
 
+// The verdict as the table shows it: "Authentication succeeded",
+// "Authentication failed" or, without a verdict, "Not verified".
+QString VerdictText(const FileResult& result);
+
+// The verdict as the table shows it: "Authentication succeeded",
+// "Authentication failed" or, without a verdict, "Not verified".
+QString VerdictText(const FileResult& result);
+
 // A name or path for the screen: control characters and the characters
 // that reorder text are shown as "\xHH", as are bytes that are not UTF-8,
 // so that a name cannot disguise its type ("report-\u202Eiva.mp4").

@@ -37,15 +37,7 @@ QString Tr(const char* text)
 
 QString VerdictText(const FileResult& result)
 {
-    switch (ResultRow::VerdictOf(result)) {
-    case ResultRow::NoVerdict:
-        return Tr("Not verified");
-    case ResultRow::Succeeded:
-        return Tr("Authentication succeeded");
-    case ResultRow::Failed:
-        break;
-    }
-    return Tr("Authentication failed");
+    return ResultRow::VerdictText(result);
 }
 
 QString Coverage(const FileResult& result)

@@ -4,6 +4,7 @@
 #include "DetailsDialog.h"
 #include "HelpWindow.h"
 #include "InputCollector.h"
+#include "KeyFingerprint.h"
 #include "Localisation.h"
 #include "ResultRow.h"
 #include "RowRemoval.h"
@@ -295,15 +296,7 @@ void MainWindow::FitVerdictColumn()
 
 QString MainWindow::KeyFingerprint()
 {
-    // The modulus as a 2048-bit big-endian number, as the command-line
-    // verifier prints it: xxd -r -p modulus.hex | sha256sum
-    QByteArray modulus = QByteArray::fromHex(QByteArray(BuiltInModulus()));
-    const int size = 256;
-    while (modulus.size() > size && modulus.startsWith('\0'))
-        modulus.remove(0, 1);
-    if (modulus.size() < size)
-        modulus.prepend(QByteArray(size - modulus.size(), '\0'));
-    return QString::fromLatin1(QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(BuiltInKeyFingerprint());
 }
 
 QString MainWindow::DevelopmentNoticeText()
