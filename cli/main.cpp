@@ -14,7 +14,6 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 #include <QStringList>

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
