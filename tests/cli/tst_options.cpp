@@ -210,6 +210,25 @@ private slots:
             QVERIFY(!run.err.isEmpty());
     }
 
+    void systemPolicyWithoutMd5()
+    {
+        // A system OpenSSL configuration that offers no MD5 (only the base
+        // provider) changes nothing: the digests come from the program's own
+        // library context.
+        const QString config = dir.filePath(QStringLiteral("base-only.cnf"));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(config), "openssl_conf = init\n[init]\nproviders = providers\n"
+                                                               "[providers]\nbase = base\n[base]\nactivate = 1\n"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("OPENSSL_CONF"), config);
+        const clitest::Outcome run =
+            clitest::RunShell(clitest::VerifierPath() + QStringLiteral(" --sha256 --format=json '") +
+                                  dir.filePath(QStringLiteral("genuine.avi")) + QLatin1Char('\''),
+                              environment);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("\"result\":\"authentic\""));
+        QVERIFY(run.out.contains("\"sha256\":\"") && !run.out.contains("\"sha256\":\"\""));
+    }
+
     void order_data()
     {
         QTest::addColumn<QStringList>("names");
