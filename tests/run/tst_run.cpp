@@ -17,6 +17,7 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <sys/stat.h>
@@ -462,6 +463,44 @@ private slots:
         QCOMPARE(w.FailedFiles(), failed);
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(left, succeeded, failed));
         QVERIFY(!view->selectionModel()->hasSelection());
+    }
+
+    void removeLargeSelection_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QStringLiteral("ger");
+    }
+
+    void removeLargeSelection()
+    {
+        // Hundreds of selected rows go in one pass, under any catalogue,
+        // and the totals keep counting only the rows left.
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        if (!catalogue.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/") + catalogue));
+            QCoreApplication::installTranslator(&translator);
+        }
+        std::string bad = avi;
+        bad[3000] ^= 1;
+        const QString good = Write("many/good.avi", avi);
+        const QString tampered = Write("many/bad.avi", bad);
+        QStringList paths;
+        for (int i = 0; i < 200; ++i)
+            paths << good << tampered;
+        MainWindow w;
+        w.VerifyFiles(paths);
+        QCOMPARE(w.ResultModel()->rowCount(), 400);
+        QTreeView* view = w.ResultView();
+        view->selectionModel()->select(QItemSelection(view->model()->index(50, 0), view->model()->index(349, 4)),
+                                       QItemSelectionModel::Select);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCOMPARE(w.ResultModel()->rowCount(), 100);
+        QCOMPARE(w.TotalFiles(), 100);
+        QCOMPARE(w.SucceededFiles(), 50);
+        QCOMPARE(w.FailedFiles(), 50);
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void removeAfterSorting()
