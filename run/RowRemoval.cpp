@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -39,17 +40,29 @@ void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, Q
         }
         --*totalFiles;
     }
-    // From the bottom up, a contiguous run at a time, so that the rows
-    // still to go keep their numbers.
-    std::size_t i = 0;
-    while (i < rows.size()) {
-        std::size_t j = i + 1;
-        while (j < rows.size() && rows[j] == rows[j - 1] - 1)
-            ++j;
-        const int first = rows[j - 1];
-        model->removeRows(first, static_cast<int>(j - i), QModelIndex());
-        i = j;
+    // The view does not follow the removal row by row: it would relayout
+    // the whole table for each. The sort proxy keeps its own mapping (it
+    // listens to the table, not to itself), so the rows left keep their
+    // order, and the view is brought up to date once, at the end.
+    {
+        const QSignalBlocker quietProxy(proxy);
+        // From the bottom up, a contiguous run at a time, so that the rows
+        // still to go keep their numbers. Within a run the rows go one by
+        // one from its first: a table's item finds its own place from where
+        // it was put, and rows are put at the top, so this keeps each lookup
+        // short where one block removal would search the table per cell.
+        std::size_t i = 0;
+        while (i < rows.size()) {
+            std::size_t j = i + 1;
+            while (j < rows.size() && rows[j] == rows[j - 1] - 1)
+                ++j;
+            const int first = rows[j - 1];
+            for (std::size_t k = i; k < j; ++k)
+                model->removeRows(first, 1, QModelIndex());
+            i = j;
+        }
     }
+    view->reset();
     updateStatusBar();
     view->scrollToTop();
 }

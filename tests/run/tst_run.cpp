@@ -10,6 +10,7 @@
 #include "WatermarkWriter.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QProgressDialog>
 #include <QSet>
@@ -306,6 +307,17 @@ private slots:
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("b.avi"));
         w.VerifyFiles({Write("z.avi", avi)});
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+
+        // A removal leaves the other rows where they were: it does not sort.
+        const int widthBefore = w.ResultView()->columnWidth(0);
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(2, 0),
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCOMPARE(w.SortProxy()->rowCount(), 2);
+        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("b.avi"));
+        QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
+        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
     }
 
     void progressLabel_data()
