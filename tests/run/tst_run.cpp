@@ -1,5 +1,6 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
+#include "CatalogueScope.h"
 #include "FileAppender.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
@@ -18,7 +19,6 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QTreeView>
 
 #include <sys/stat.h>
@@ -489,11 +489,8 @@ private slots:
         // Hundreds of selected rows go in one pass, under any catalogue,
         // and the totals keep counting only the rows left.
         QFETCH(QString, catalogue);
-        QTranslator translator;
-        if (!catalogue.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/") + catalogue));
-            QCoreApplication::installTranslator(&translator);
-        }
+        const testsupport::CatalogueScope translated(catalogue);
+        QVERIFY(translated.Ok());
         std::string bad = avi;
         bad[3000] ^= 1;
         const QString good = Write("many/good.avi", avi);
@@ -512,7 +509,6 @@ private slots:
         QCOMPARE(w.TotalFiles(), 100);
         QCOMPARE(w.SucceededFiles(), 50);
         QCOMPARE(w.FailedFiles(), 50);
-        QCoreApplication::removeTranslator(&translator);
     }
 
     void removeAfterSorting()

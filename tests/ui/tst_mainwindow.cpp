@@ -1,5 +1,6 @@
 // The main window's structure, settings, About box and help window.
 #include "CMainToolBar.h"
+#include "CatalogueScope.h"
 #include "HelpWindow.h"
 #include "Localisation.h"
 #include "MainWindow.h"
@@ -27,7 +28,6 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -469,11 +469,8 @@ private slots:
         // The filter, as translated, lets Qt's own file dialog show exactly
         // the exports (whatever the case of the suffix) and nothing else.
         QFETCH(QString, catalogue);
-        QTranslator translator;
-        if (!catalogue.isEmpty()) {
-            QVERIFY(translator.load(QStringLiteral(":/translations/") + catalogue));
-            QCoreApplication::installTranslator(&translator);
-        }
+        const testsupport::CatalogueScope translated(catalogue);
+        QVERIFY(translated.Ok());
         QTemporaryDir folder;
         const QStringList exports = {"a.jpg", "b.avi", "c.mp4", "D.JPG", "e.Avi"};
         for (const QString& name : exports + QStringList{"f.txt", "g.mp4.bak"})
@@ -497,7 +494,6 @@ private slots:
         QStringList expected = exports;
         expected.sort();
         QCOMPARE(shown, expected);
-        QCoreApplication::removeTranslator(&translator);
     }
 
     void missingCatalogue()
