@@ -2,13 +2,13 @@
 // command line, many at a time, with a verdict and a reason per file, a
 // machine-readable report and an exit status that scripts can trust.
 #include "BatchVerifier.h"
+#include "BuildIdentity.h"
 #include "FileJob.h"
 #include "FileList.h"
 #include "InputCollector.h"
-#include "KeyFingerprint.h"
 #include "Progress.h"
 #include "ReportWriter.h"
-#include "RsaPublicDecrypt.h"
+#include "Tally.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -33,10 +33,6 @@
 #include <unistd.h>
 #define ARDENTIX_ISATTY isatty
 #define ARDENTIX_FILENO fileno
-#endif
-
-#ifndef ARDENTIX_VERSION_TEXT
-#error "ARDENTIX_VERSION_TEXT must give the program's version"
 #endif
 
 namespace {
@@ -66,9 +62,9 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "that cannot be read is a usage error.\n"
                             "\n"
                             "Reasons (the first check that failed): unreadable, too-short,\n"
-                            "unsupported-type, bad-signature, bad-marker, digest-mismatch. And one that is\n"
-                            "no verdict on the file: internal-error, when this system could not compute a\n"
-                            "digest at all.\n"
+                            "unsupported-type, bad-signature, bad-marker, digest-mismatch, and\n"
+                            "internal-error when this system could not compute a digest at all (the file\n"
+                            "is reported failed, and the exit status is 2).\n"
                             "\n"
                             "Formats:\n"
                             "  text  one aligned line per file: the verdict, the path, then the start time,\n"
@@ -85,7 +81,9 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "        many bytes the watermark's digest covers; null when unknown).\n"
                             "  csv   RFC 4180 (CRLF line ends), header\n"
                             "        path,result,reason,start_time,end_time,serial,version,time_source,\n"
-                            "        camera_mac (and ,sha256 with --sha256),size,protected_bytes.\n"
+                            "        camera_mac (and ,sha256 with --sha256),size,protected_bytes. A field that\n"
+                            "        starts with =, +, -, @, a tab or a carriage return is written with a\n"
+                            "        leading ' so that a spreadsheet shows it as text, never as a formula.\n"
                             "\n"
                             "Paths are shown as UTF-8. A byte that is not part of well-formed UTF-8 is\n"
                             "shown as \\xHH (two hexadecimal digits), so that JSON and CSV stay valid and\n"
@@ -125,11 +123,11 @@ bool ColourWanted()
 
 void PrintVersion()
 {
-    const QByteArray fingerprint = BuiltInKeyFingerprint();
+    const QByteArray fingerprint = BuildIdentity::KeyFingerprint();
 
-    std::printf("%s %s\n", kProgram, ARDENTIX_VERSION_TEXT);
+    std::printf("%s %s\n", kProgram, qPrintable(BuildIdentity::Version()));
     std::printf("Built-in public key: SHA-256 of the modulus's 256 big-endian bytes:\n  %s\n", fingerprint.constData());
-    if (BuiltInModulusIsDevelopmentKey()) {
+    if (BuildIdentity::IsDevelopmentKey()) {
         std::printf("WARNING: this build carries the development key, whose private half is public:\n"
                     "anyone can sign a file that it accepts as authentic. Its verdicts must not be\n"
                     "trusted for real evidence.\n");
@@ -179,7 +177,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kProgram));
-    QCoreApplication::setApplicationVersion(QLatin1String(ARDENTIX_VERSION_TEXT));
+    QCoreApplication::setApplicationVersion(BuildIdentity::Version());
 
     std::vector<QByteArray> raw;
     QStringList decoded;
@@ -300,8 +298,7 @@ int main(int argc, char** argv)
         (void)std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
     };
 
-    qint64 authentic = 0;
-    qint64 failed = 0;
+    Tally tally;
     qint64 noDigest = 0;
     write(writer.Header());
 
@@ -312,10 +309,7 @@ int main(int argc, char** argv)
         if (stdoutIsTerminal)
             progress.Hide();
         write(writer.Record(result));
-        if (result.IsAuthentic())
-            ++authentic;
-        else
-            ++failed;
+        tally.Add(result);
         if (result.result == AuthInternalError)
             ++noDigest;
     };
@@ -350,15 +344,15 @@ int main(int argc, char** argv)
     BatchVerifier(jobs, options.sha256).Run(source, callbacks);
     progress.Finish();
 
-    if (authentic + failed > 0)
-        write(writer.Summary(authentic, failed));
+    if (tally.Total() > 0)
+        write(writer.Summary(tally));
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         (void)std::fprintf(stderr, "%s: cannot write the report to stdout\n", kProgram);
         return kExitUsage;
     }
     if (list && list->Failed())
         return UsageError(list->ErrorText());
-    if (authentic + failed == 0) {
+    if (tally.Total() == 0) {
         (void)std::fprintf(
             stderr, "%s: no files to verify: the list and the folders given hold no JPG, AVI or MP4 file\n", kProgram);
         return kExitUsage;
@@ -370,5 +364,5 @@ int main(int argc, char** argv)
                            kProgram, static_cast<long long>(noDigest));
         return kExitUsage;
     }
-    return failed == 0 ? kExitAuthentic : kExitFailed;
+    return tally.failed == 0 ? kExitAuthentic : kExitFailed;
 }

@@ -1,7 +1,5 @@
 #include "BatchVerifier.h"
 
-#include "PathText.h"
-
 #include <QThread>
 
 #include <algorithm>
@@ -17,7 +15,6 @@ FileResult VerifyFile(const FileJob& file, const VerifyOptions& options)
 {
     FileResult out;
     out.path = file.path;
-    out.displayPath = PathText::ForReport(file.path);
     if (file.unreadableFolder) {
         out.unlistedFolder = true;
         out.result = AuthUnreadable;
@@ -125,7 +122,6 @@ void BatchVerifier::Run(const Source& source, const Callbacks& callbacks, const 
             if (cancel != nullptr && cancel->load()) {
                 result = std::make_unique<FileResult>();
                 result->path = job.path;
-                result->displayPath = PathText::ForReport(job.path);
                 result->result = AuthCancelled;
             } else {
                 result = std::make_unique<FileResult>(VerifyFile(job, mine));

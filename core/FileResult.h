@@ -6,20 +6,19 @@
 #include "WatermarkRecord.h"
 
 #include <QByteArray>
-#include <QString>
 #include <QtGlobal>
 
 struct FileResult
 {
-    // The path as the system names it (see FileJob), and as text for
-    // display: well-formed UTF-8 decoded, other bytes shown as "\xHH".
+    // The path as the system names it (see FileJob).
     QByteArray path;
-    QString displayPath;
     // The path named a folder that could not be listed.
     bool unlistedFolder = false;
     // The length from the status call; -1 when there was none.
     qint64 size = -1;
-    // AuthAuthentic, the first check that failed, or why there is no verdict.
+    // AuthAuthentic; otherwise why the file failed: the first check that
+    // failed, or that no digest could be computed here (AuthInternalError).
+    // AuthCancelled for a file that a cancel stopped.
     AuthResult result = AuthUnreadable;
     // The watermark's eight fields; all empty when the watermark was not read.
     WatermarkRecord record;
@@ -31,10 +30,14 @@ struct FileResult
     // was not asked for or the file could not be read whole.
     QByteArray sha256;
 
+    // A file is authentic or it failed: every file that is reported is one
+    // of the two. Only a file stopped by a cancel (AuthCancelled) is
+    // reported nowhere.
     bool IsAuthentic() const { return result == AuthAuthentic; }
-    // False when the run was stopped or the system could not compute a
-    // digest: then the file was neither passed nor failed.
-    bool HasVerdict() const { return result != AuthCancelled && result != AuthInternalError; }
+    bool WasStopped() const { return result == AuthCancelled; }
+    // Authentic, yet the watermark's digest covers no byte of the file, so
+    // it vouches for none of its content.
+    bool CoversNothing() const { return IsAuthentic() && coverageKnown && covered.total == 0; }
     qint64 ProtectedBytes() const { return covered.total; }
 };
 

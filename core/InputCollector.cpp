@@ -7,15 +7,11 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-FileJob JobFor(const QByteArray& path)
+FileJob InputCollector::JobFor(const QByteArray& path)
 {
     const std::int64_t size = FileSize(path.constData());
     return {path, size > 0 ? size : 0, false};
 }
-
-} // namespace
 
 bool InputCollector::IsFolder(const QByteArray& path)
 {
@@ -23,8 +19,7 @@ bool InputCollector::IsFolder(const QByteArray& path)
     return std::filesystem::is_directory(std::filesystem::path(path.toStdString()), error);
 }
 
-void InputCollector::CollectOne(const QByteArray& path, std::vector<FileJob>& out,
-                                const std::function<void()>& afterEachEntry)
+void InputCollector::CollectOne(const QByteArray& path, std::vector<FileJob>& out, const WalkTick& afterEachEntry)
 {
     if (!IsFolder(path)) {
         out.push_back(JobFor(path));
@@ -46,8 +41,7 @@ void InputCollector::CollectOne(const QByteArray& path, std::vector<FileJob>& ou
     }
 }
 
-std::vector<FileJob> InputCollector::Collect(const std::vector<QByteArray>& paths,
-                                             const std::function<void()>& afterEachEntry)
+std::vector<FileJob> InputCollector::Collect(const std::vector<QByteArray>& paths, const WalkTick& afterEachEntry)
 {
     std::vector<FileJob> jobs;
     for (const QByteArray& path : paths)

@@ -10,6 +10,7 @@
 #define ARDENTIX_CORE_INPUTCOLLECTOR_H
 
 #include "FileJob.h"
+#include "MediaFolderWalk.h"
 
 #include <QByteArray>
 
@@ -21,12 +22,13 @@ class InputCollector
 public:
     // The files of the paths, in the paths' order. afterEachEntry is
     // handed to the folder walk.
-    static std::vector<FileJob> Collect(const std::vector<QByteArray>& paths,
-                                        const std::function<void()>& afterEachEntry = {});
+    static std::vector<FileJob> Collect(const std::vector<QByteArray>& paths, const WalkTick& afterEachEntry = {});
 
     // The files of one path, appended to out.
-    static void CollectOne(const QByteArray& path, std::vector<FileJob>& out,
-                           const std::function<void()>& afterEachEntry = {});
+    static void CollectOne(const QByteArray& path, std::vector<FileJob>& out, const WalkTick& afterEachEntry = {});
+
+    // One file, taken as it is (never walked), with its size for progress.
+    static FileJob JobFor(const QByteArray& path);
 
     static bool IsFolder(const QByteArray& path);
 };

@@ -34,7 +34,7 @@ QByteArray Join(const QByteArray& folder, const QByteArray& name)
 }
 
 // Returns whether folder could be opened.
-bool Walk(const QByteArray& folder, MediaFolderListing& out, const std::function<void()>& afterEachEntry)
+bool Walk(const QByteArray& folder, MediaFolderListing& out, const std::function<bool()>& tick)
 {
     DIR* dir = opendir(folder.constData());
     if (dir == nullptr)
@@ -52,8 +52,8 @@ bool Walk(const QByteArray& folder, MediaFolderListing& out, const std::function
             isDir = entry->d_type == DT_DIR;
             isFile = entry->d_type == DT_REG;
         } else if (entry->d_type != DT_UNKNOWN) {
-            if (afterEachEntry)
-                afterEachEntry();
+            if (!tick())
+                break;
             continue; // symbolic links, FIFOs, sockets, devices
         } else
 #endif
@@ -65,13 +65,13 @@ bool Walk(const QByteArray& folder, MediaFolderListing& out, const std::function
             }
         }
         if (isDir) {
-            if (!Walk(path, out, afterEachEntry))
+            if (!Walk(path, out, tick))
                 out.unlisted.push_back(path);
         } else if (isFile && IsMediaFileName(name)) {
             out.files.push_back(path);
         }
-        if (afterEachEntry)
-            afterEachEntry();
+        if (!tick())
+            break;
     }
     closedir(dir);
     return true;
@@ -81,11 +81,18 @@ bool Walk(const QByteArray& folder, MediaFolderListing& out, const std::function
 
 } // namespace
 
-MediaFolderListing WalkMediaFolder(const QByteArray& folder, const std::function<void()>& afterEachEntry)
+MediaFolderListing WalkMediaFolder(const QByteArray& folder, const WalkTick& afterEachEntry)
 {
     MediaFolderListing out;
     if (folder.isEmpty())
         return out;
+    // Once stopped, the walk stays stopped at every level of the tree.
+    bool stopped = false;
+    const std::function<bool()> tick = [&] {
+        if (!stopped && afterEachEntry && !afterEachEntry())
+            stopped = true;
+        return !stopped;
+    };
 #ifdef Q_OS_WIN
     // Windows names are UTF-16 and all of them convert; Qt's iterator lists
     // them, without hidden entries or links.
@@ -97,12 +104,12 @@ MediaFolderListing WalkMediaFolder(const QByteArray& folder, const std::function
             it.next();
             if (IsMediaFileName(QFile::encodeName(it.fileName())))
                 out.files.push_back(QFile::encodeName(it.filePath()));
-            if (afterEachEntry)
-                afterEachEntry();
+            if (!tick())
+                break;
         }
     }
 #else
-    out.listed = Walk(folder, out, afterEachEntry);
+    out.listed = Walk(folder, out, tick);
 #endif
     std::sort(out.files.begin(), out.files.end());
     std::sort(out.unlisted.begin(), out.unlisted.end());

@@ -30,10 +30,13 @@ struct MediaFolderListing
     std::vector<QByteArray> unlisted;
 };
 
-// Walks folder (a path as the system names it). afterEachEntry, when given,
-// is called after every entry the walk meets, kept or not, to keep an event
-// loop turning. An empty path gives an unlisted, empty result: it never
-// stands for the working directory.
-MediaFolderListing WalkMediaFolder(const QByteArray& folder, const std::function<void()>& afterEachEntry = {});
+// Called after every entry the walk meets, kept or not, to keep an event
+// loop turning; the walk stops, with what it has found so far, once it
+// returns false.
+using WalkTick = std::function<bool()>;
+
+// Walks folder (a path as the system names it). An empty path gives an
+// unlisted, empty result: it never stands for the working directory.
+MediaFolderListing WalkMediaFolder(const QByteArray& folder, const WalkTick& afterEachEntry = {});
 
 #endif

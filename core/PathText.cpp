@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 // The length of the well-formed UTF-8 sequence that starts at bytes[at], and
@@ -124,9 +126,18 @@ QString ForReport(const QByteArray& path)
     return Decode(path, false);
 }
 
-QString ForTerminal(const QByteArray& path)
+QString ForPeople(const QByteArray& path)
 {
     return Decode(path, true);
+}
+
+QString FileNameForPeople(const QByteArray& path)
+{
+    qsizetype slash = path.lastIndexOf('/');
+#ifdef Q_OS_WIN
+    slash = std::max(slash, path.lastIndexOf('\\'));
+#endif
+    return ForPeople(path.mid(slash + 1));
 }
 
 int TerminalWidth(const QString& text)
@@ -152,7 +163,7 @@ QString FromLatin1(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Latin1ForTerminal(const std::string& text)
+QString FieldForPeople(const std::string& text)
 {
     QString out;
     out.reserve(static_cast<qsizetype>(text.size()));

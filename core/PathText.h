@@ -1,12 +1,14 @@
-// Paths and watermark text as they are shown in reports.
+// Paths and watermark text as text.
 //
 // A path is a string of bytes. Well-formed UTF-8 is shown as the characters
 // it encodes; every byte that is not part of well-formed UTF-8 is shown as
 // "\xHH" (a backslash, "x" and two upper-case hexadecimal digits), so the
-// name stays recognisable and JSON and CSV reports stay valid UTF-8. For the
-// terminal, control characters and the characters that reorder text
-// (bidirectional formatting) are shown the same way, byte by byte, so that a
-// name can neither break a line nor steer the terminal.
+// name stays recognisable and JSON and CSV reports stay valid UTF-8. For
+// people (the terminal, the table, the details and the PDF), control
+// characters and the characters that reorder text (bidirectional
+// formatting) are shown the same way, byte by byte, so that a name can
+// neither break a line, steer a terminal nor disguise its type
+// ("report-\u202Eiva.mp4").
 #ifndef ARDENTIX_CORE_PATHTEXT_H
 #define ARDENTIX_CORE_PATHTEXT_H
 
@@ -24,8 +26,11 @@ bool IsValidUtf8(const QByteArray& bytes);
 // The path for JSON and CSV reports.
 QString ForReport(const QByteArray& path);
 
-// The path for a terminal line.
-QString ForTerminal(const QByteArray& path);
+// The path for people.
+QString ForPeople(const QByteArray& path);
+
+// The path's last component, for people.
+QString FileNameForPeople(const QByteArray& path);
 
 // The number of terminal columns text takes: East Asian wide characters
 // take two, combining marks none.
@@ -34,11 +39,12 @@ int TerminalWidth(const QString& text);
 // text padded with spaces to width terminal columns.
 QString PadToWidth(const QString& text, int width);
 
-// 8-bit watermark text read as Latin-1, as the desktop program shows it.
+// 8-bit watermark text read as Latin-1, whole and exact, for JSON and CSV.
 QString FromLatin1(const std::string& text);
 
-// As FromLatin1, with control characters shown as "\xHH", for a terminal.
-QString Latin1ForTerminal(const std::string& text);
+// As FromLatin1, with control characters (a zero byte among them) shown as
+// "\xHH", for people.
+QString FieldForPeople(const std::string& text);
 
 } // namespace PathText
 

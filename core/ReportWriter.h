@@ -6,6 +6,7 @@
 #define ARDENTIX_CORE_REPORTWRITER_H
 
 #include "FileResult.h"
+#include "Tally.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,7 +42,7 @@ public:
     QByteArray Record(const FileResult& result) const;
     // The text format's closing line, "<N> files: <A> authentic, <F> failed";
     // nothing for the other formats, whose output holds the files only.
-    QByteArray Summary(qint64 authentic, qint64 failed) const;
+    QByteArray Summary(const Tally& tally) const;
 
     // A path's width in the text format; the column is as wide as the
     // widest path, up to MaxPathWidth (a longer path pushes only its own
@@ -49,8 +50,13 @@ public:
     static int PathColumnWidth(const QByteArray& path);
     static constexpr int MaxPathWidth = 60;
 
-    // One CSV field, quoted as RFC 4180 asks when it holds a comma, a double
-    // quote, CR or LF.
+    // A field for a spreadsheet: one that starts with "=", "+", "-", "@", a
+    // tab or a carriage return gets a leading "'", so that it is shown as
+    // text and never run as a formula.
+    static QString SpreadsheetSafe(const QString& value);
+
+    // One CSV field, made spreadsheet-safe, then quoted as RFC 4180 asks
+    // when it holds a comma, a double quote, CR or LF.
     static QString CsvField(const QString& value);
 
 private:

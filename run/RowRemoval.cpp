@@ -1,21 +1,22 @@
 #include "RowRemoval.h"
 
 #include "ResultRow.h"
+#include "RunState.h"
 
-#include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTreeView>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
-void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, QStandardItemModel* model,
-                        int* totalFiles, int* succeededFiles, int* failedFiles,
-                        const std::function<void()>& updateStatusBar)
+bool RemoveSelectedRows(const ResultTable& table, RunState& state)
 {
+    QTreeView* view = table.view;
+    QSortFilterProxyModel* proxy = table.proxy;
+    QStandardItemModel* model = table.model;
     QItemSelectionModel* selection = view->selectionModel();
     std::vector<int> rows;
     for (const QModelIndex& index : selection->selectedRows(0))
@@ -23,22 +24,16 @@ void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, Q
     // The selection goes first, so that it is not updated row by row.
     selection->clearSelection();
     if (rows.empty())
-        return;
+        return false;
 
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     for (int row : rows) {
-        switch (model->index(row, 1).data(ResultRow::VerdictRole).toInt()) {
-        case ResultRow::Succeeded:
-            --*succeededFiles;
-            break;
-        case ResultRow::Failed:
-            --*failedFiles;
-            break;
-        default:
-            break;
-        }
-        --*totalFiles;
+        if (model->index(row, 1).data(ResultRow::AuthenticRole).toBool())
+            --state.succeededFiles;
+        else
+            --state.failedFiles;
+        --state.totalFiles;
     }
     // The view does not follow the removal row by row: it would relayout
     // the whole table for each. The sort proxy keeps its own mapping (it
@@ -63,6 +58,6 @@ void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, Q
         }
     }
     view->reset();
-    updateStatusBar();
     view->scrollToTop();
+    return true;
 }

@@ -2,18 +2,14 @@
 #ifndef ARDENTIX_RUN_ROWREMOVAL_H
 #define ARDENTIX_RUN_ROWREMOVAL_H
 
-#include <functional>
+#include "ResultTable.h"
 
-class QAbstractItemView;
-class QSortFilterProxyModel;
-class QStandardItemModel;
+struct RunState;
 
 // Removes every selected row in one pass, without re-entering the event
-// loop: lowers succeeded or failed by each row's verdict and total for each,
-// removes contiguous runs of rows together, refreshes the status bar once
-// and clears the selection.
-void RemoveSelectedRows(QAbstractItemView* view, QSortFilterProxyModel* proxy, QStandardItemModel* model,
-                        int* totalFiles, int* succeededFiles, int* failedFiles,
-                        const std::function<void()>& updateStatusBar);
+// loop: lowers succeededFiles or failedFiles by each row's verdict and
+// totalFiles for each, removes contiguous runs of rows together and clears
+// the selection. Returns whether any row went.
+bool RemoveSelectedRows(const ResultTable& table, RunState& state);
 
 #endif

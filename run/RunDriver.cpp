@@ -1,17 +1,17 @@
 #include "RunDriver.h"
 
-#include "ResultRow.h"
+#include "InputCollector.h"
+#include "PathText.h"
+#include "RunState.h"
 #include "VerifyThread.h"
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QProgressBar>
 #include <QProgressDialog>
-#include <QStandardItemModel>
+#include <QTreeView>
 
 #include <climits>
 #include <filesystem>
@@ -22,11 +22,6 @@ const char* const ProgressDialogStyleSheet =
     "background-position: top center;}QProgressBar {text-align: center;}";
 
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
 
 // The dialog and the table are repainted at most this often: a run of many
 // small files is then limited by the engine, not by painting.
@@ -39,6 +34,19 @@ bool IsRegularFile(const QByteArray& path)
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), error);
 }
+
+// Marks the state busy for as long as it lives.
+class BusyScope
+{
+public:
+    explicit BusyScope(RunState& state) : m_state(state) { m_state.busy = true; }
+    ~BusyScope() { m_state.busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    RunState& m_state;
+};
 
 } // namespace
 
@@ -57,20 +65,58 @@ int ProgressStepsPerFile(int fileCount)
 QString ProgressLabel(const QString& fileName, int index, int count)
 {
     // One substitution for all three: a name holding "%2" must show as is.
-    return Tr("Processing") +
+    return QObject::tr("Processing") +
            QStringLiteral(" %1...(%2/%3)").arg(fileName, QString::number(index), QString::number(count));
 }
 
-void RunVerification(const std::vector<FileJob>& files, RunContext& c)
+RunDriver::RunDriver(QWidget* window, const ResultTable& table, RunState& state, std::function<void()> updateStatusBar)
+    : m_window(window), m_table(table), m_state(state), m_updateStatusBar(std::move(updateStatusBar))
+{
+}
+
+void RunDriver::OpenPaths(const std::vector<QByteArray>& paths)
+{
+    if (m_state.busy || m_state.stopRequested || paths.empty())
+        return;
+    std::vector<FileJob> files;
+    {
+        const BusyScope busy(m_state);
+        m_window->setDisabled(true);
+        // The walk takes names as the system's bytes, so files whose names
+        // are not UTF-8 are verified too, and reports subfolders it cannot
+        // list. The window stays painted, and a close stops the walk.
+        const WalkTick tick = [this] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            return !m_state.stopRequested;
+        };
+        for (const QByteArray& path : paths) {
+            if (m_state.stopRequested)
+                break;
+            InputCollector::CollectOne(path, files, tick);
+        }
+        m_window->setEnabled(true);
+    }
+    Verify(files);
+}
+
+void RunDriver::Verify(const std::vector<FileJob>& files)
+{
+    if (m_state.busy || m_state.stopRequested)
+        return;
+    const BusyScope busy(m_state);
+    Run(files);
+}
+
+void RunDriver::Run(const std::vector<FileJob>& files)
 {
     const int n = static_cast<int>(files.size());
     const int steps = ProgressStepsPerFile(n);
-    *c.totalFiles += n;
-    c.updateStatusBar();
+    m_state.totalFiles += n;
+    m_updateStatusBar();
 
-    QProgressDialog* dialog = new QProgressDialog(Tr("Processing"), Tr("Cancel"), 0, n * steps, c.window,
-                                                  Qt::WindowFlags(ProgressDialogFlags));
-    dialog->setWindowTitle(Tr("Quorvane Ardentix"));
+    QProgressDialog* dialog = new QProgressDialog(QObject::tr("Processing"), QObject::tr("Cancel"), 0, n * steps,
+                                                  m_window, Qt::WindowFlags(ProgressDialogFlags));
+    dialog->setWindowTitle(QObject::tr("Quorvane Ardentix"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setStyleSheet(QString::fromLatin1(ProgressDialogStyleSheet));
     // Qt 6 shows a progress dialog only after its minimum duration; this one
@@ -88,22 +134,26 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
         qMax(80, kDialogWidth - 48 - QFontMetrics(label->font()).horizontalAdvance(ProgressLabel(QString(), n, n)));
     dialog->setVisible(true);
 
-    *c.cancelRequested = false;
+    m_state.cancelRequested = false;
     QElapsedTimer sinceFrame;
     sinceFrame.start();
+    // Cancel hides the dialog. Setting its value afterwards would show it
+    // again, modal, until the file in progress is done: once cancelled, only
+    // events are processed, so the window is free while that file ends.
     const auto showFrame = [&](int value) {
-        dialog->setValue(value); // a modal dialog processes events here
-        dialog->update();
+        if (!dialog->wasCanceled()) {
+            dialog->setValue(value); // a modal dialog processes events here
+            dialog->update();
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         sinceFrame.restart();
     };
-    const auto stopped = [&c] { return c.stopRequested != nullptr && c.stopRequested->load(); };
     // The label names the file in progress; it is set at most once a frame,
     // and always before the first frame of a file is shown.
     int labelledIndex = -1;
     const auto setLabel = [&](int index) {
         const QString name = QFontMetrics(label->font())
-                                 .elidedText(ResultRow::DisplayName(files[static_cast<std::size_t>(index)].path),
+                                 .elidedText(PathText::FileNameForPeople(files[static_cast<std::size_t>(index)].path),
                                              Qt::ElideMiddle, nameWidth);
         dialog->setLabelText(ProgressLabel(name, index, n));
         labelledIndex = index;
@@ -111,30 +161,27 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
 
     for (int i = 0; i < n; ++i) {
         if (dialog->wasCanceled()) {
-            *c.cancelRequested = true;
-            *c.totalFiles -= n - i;
-            c.updateStatusBar();
+            m_state.cancelRequested = true;
+            m_state.totalFiles -= n - i;
+            m_updateStatusBar();
             break;
         }
-        if (stopped()) {
-            *c.totalFiles -= n - i;
+        if (m_state.stopRequested) {
+            m_state.totalFiles -= n - i;
             break;
         }
         const bool frameDue = sinceFrame.elapsed() >= kFrameMs;
 
         const FileJob& file = files[static_cast<std::size_t>(i)];
-        if (file.path.isEmpty() || (!file.unreadableFolder && !IsRegularFile(file.path))) {
-            *c.totalFiles -= 1;
-        } else {
+        m_state.totalFiles -= 1;
+        if (!file.path.isEmpty() && (file.unreadableFolder || IsRegularFile(file.path))) {
             if (frameDue || i == 0 || WorkerStartedHook())
                 setLabel(i);
-            *c.totalFiles -= 1;
 
-            VerifyThread* worker = new VerifyThread(file, c.model, c.totalFiles, c.succeededFiles, c.failedFiles,
-                                                    c.cancelRequested, c.stopRequested);
-            worker->SetSha256(c.sha256);
-            *c.currentWorker = worker;
-            QObject::connect(worker, &VerifyThread::UpdateStatusBar, [&c] { c.updateStatusBar(); });
+            VerifyThread* worker = new VerifyThread(file, m_table.model, &m_state);
+            worker->SetSha256(m_sha256);
+            m_state.currentWorker = worker;
+            QObject::connect(worker, &VerifyThread::UpdateStatusBar, [this] { m_updateStatusBar(); });
             worker->start(QThread::InheritPriority);
             if (WorkerStartedHook())
                 WorkerStartedHook()(i, dialog);
@@ -151,14 +198,15 @@ void RunVerification(const std::vector<FileJob>& files, RunContext& c)
             }
             worker->WriteRow();
             delete worker;
-            *c.currentWorker = nullptr;
+            m_state.currentWorker = nullptr;
         }
-        c.updateStatusBar();
+        m_updateStatusBar();
     }
 
-    dialog->setValue(n * steps);
-    dialog->update();
-    if (c.view != nullptr)
-        c.view->scrollToTop();
+    if (!dialog->wasCanceled()) {
+        dialog->setValue(n * steps);
+        dialog->update();
+    }
+    m_table.view->scrollToTop();
     delete dialog;
 }

@@ -1,52 +1,59 @@
-// Authenticates a list of files one after another under a modal progress
-// dialog, one worker thread per file, keeping the totals.
+// Turns the user's paths into rows: walks folders, then authenticates the
+// files one after another under a modal progress dialog, one worker thread
+// per file, keeping the totals.
 #ifndef ARDENTIX_RUN_RUNDRIVER_H
 #define ARDENTIX_RUN_RUNDRIVER_H
 
 #include "FileJob.h"
+#include "ResultTable.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 #include <vector>
 
-class QAbstractItemView;
 class QProgressDialog;
-class QStandardItemModel;
 class QWidget;
-class VerifyThread;
-
-// What a run works on: the main window's result table and run state.
-struct RunContext
-{
-    QWidget* window = nullptr; // parent of the progress dialog
-    QStandardItemModel* model = nullptr;
-    QAbstractItemView* view = nullptr;
-    VerifyThread** currentWorker = nullptr;
-    bool* cancelRequested = nullptr;
-    int* totalFiles = nullptr;
-    int* succeededFiles = nullptr;
-    int* failedFiles = nullptr;
-    std::function<void()> updateStatusBar;
-    // Set when the window closes: the file in progress stops at once and
-    // gets no row, and the run ends.
-    const std::atomic<bool>* stopRequested = nullptr;
-    // Compute each file's SHA-256 in the same pass.
-    bool sha256 = false;
-};
+struct RunState;
 
 // The progress dialog's window flags and style sheet.
 inline constexpr int ProgressDialogFlags = 0x37;
 extern const char* const ProgressDialogStyleSheet;
 
+class RunDriver
+{
+public:
+    // window is the progress dialog's parent, and is disabled during a
+    // folder walk; updateStatusBar shows the state's counters.
+    RunDriver(QWidget* window, const ResultTable& table, RunState& state, std::function<void()> updateStatusBar);
+
+    // Also compute each file's SHA-256 in the same pass.
+    void SetSha256(bool sha256) { m_sha256 = sha256; }
+
+    // Walks the folders among paths by the media-file rule, with the window
+    // disabled and its events processed, then verifies everything in one
+    // run. Nothing is verified when the window closed meanwhile.
+    void OpenPaths(const std::vector<QByteArray>& paths);
+
+    // Verifies the files in order. Entries that are neither files nor
+    // unlisted folders are skipped; Cancel stops before the next file, and
+    // closing the window stops the file in progress.
+    void Verify(const std::vector<FileJob>& files);
+
+private:
+    void Run(const std::vector<FileJob>& files);
+
+    QWidget* m_window;
+    ResultTable m_table;
+    RunState& m_state;
+    std::function<void()> m_updateStatusBar;
+    bool m_sha256 = false;
+};
+
 // The dialog's bar counts this many steps per file, so that it moves within
 // a large file.
 int ProgressStepsPerFile(int fileCount);
-
-// Runs the list in order. Entries that are neither files nor unlisted
-// folders are skipped; Cancel stops before the next file.
-void RunVerification(const std::vector<FileJob>& files, RunContext& context);
 
 // The progress label for entry index of count.
 QString ProgressLabel(const QString& fileName, int index, int count);

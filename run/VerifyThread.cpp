@@ -2,14 +2,14 @@
 
 #include "BatchVerifier.h"
 #include "ResultRow.h"
+#include "RunState.h"
 
 #include <QStandardItemModel>
 
-VerifyThread::VerifyThread(const FileJob& file, QStandardItemModel* model, int* total, int* succeeded, int* failed,
-                           bool* cancel, const std::atomic<bool>* stop)
-    : QThread(nullptr), file(file), model(model), total(total), succeeded(succeeded), failed(failed), cancel(cancel),
-      stop(stop)
+VerifyThread::VerifyThread(const FileJob& file, QStandardItemModel* model, RunState* state)
+    : QThread(nullptr), m_file(file), m_model(model), m_state(state)
 {
+    m_result.result = AuthCancelled;
 }
 
 VerifyThread::~VerifyThread() = default;
@@ -17,32 +17,27 @@ VerifyThread::~VerifyThread() = default;
 void VerifyThread::run()
 {
     VerifyOptions options;
-    options.sha256 = wantSha256;
+    options.sha256 = m_sha256;
     // The user interface thread mostly sleeps during a run: the SHA-256
     // gets a processor of its own where there is one to spare.
-    options.sha256OnThread = wantSha256 && QThread::idealThreadCount() > 1;
-    options.cancel = stop;
-    options.progress = [this](qint64 done) { bytesDone.store(done, std::memory_order_relaxed); };
-    result = VerifyFile(file, options);
-
-    if (*cancel || result.result == AuthCancelled)
-        return;
-    haveRow = true;
+    options.sha256OnThread = m_sha256 && QThread::idealThreadCount() > 1;
+    options.cancel = &m_state->stopRequested;
+    options.progress = [this](qint64 done) { m_bytesDone.store(done, std::memory_order_relaxed); };
+    m_result = VerifyFile(m_file, options);
 }
 
 bool VerifyThread::WriteRow()
 {
-    if (!haveRow)
+    if (m_result.WasStopped())
         return false;
-    haveRow = false;
-    // A file without a verdict (no digest could be computed on this system)
-    // counts in the total only: it was neither passed nor failed.
-    ++*total;
-    if (result.IsAuthentic())
-        ++*succeeded;
-    else if (result.HasVerdict())
-        ++*failed;
-    ResultRow::Insert(model, RowRecord{result, QDateTime::currentDateTimeUtc()});
+    ++m_state->totalFiles;
+    if (m_result.IsAuthentic())
+        ++m_state->succeededFiles;
+    else
+        ++m_state->failedFiles;
+    ResultRow::Insert(m_model, RowRecord{m_result, QDateTime::currentDateTimeUtc()});
+    // Written once: a second call finds the result taken.
+    m_result.result = AuthCancelled;
     emit UpdateStatusBar();
     return true;
 }

@@ -16,28 +16,29 @@
 #include <atomic>
 
 class QStandardItemModel;
+struct RunState;
 
 class VerifyThread : public QThread
 {
     Q_OBJECT
 
 public:
-    // stop, when given, stops the engine within one read block (the window
-    // is closing); the file then gets no row.
-    VerifyThread(const FileJob& file, QStandardItemModel* model, int* total, int* succeeded, int* failed, bool* cancel,
-                 const std::atomic<bool>* stop = nullptr);
+    // The run's state gives the counters the row is counted in, and the
+    // stop flag that stops the engine within one read block (the window is
+    // closing; the file then gets no row).
+    VerifyThread(const FileJob& file, QStandardItemModel* model, RunState* state);
     ~VerifyThread() override;
 
     // Also compute the whole file's SHA-256 in the same pass.
-    void SetSha256(bool sha256) { wantSha256 = sha256; }
+    void SetSha256(bool sha256) { m_sha256 = sha256; }
 
     // Bytes of the file passed so far; read from any thread.
-    qint64 BytesDone() const { return bytesDone.load(std::memory_order_relaxed); }
-    qint64 Size() const { return file.size; }
+    qint64 BytesDone() const { return m_bytesDone.load(std::memory_order_relaxed); }
+    qint64 Size() const { return m_file.size; }
 
     // On the model's thread, after the job has ended: enters the outcome as
-    // a new first row and counts it, unless the run was cancelled or the
-    // file stopped. Returns whether a row was written.
+    // a new first row and counts it, unless the file was stopped before its
+    // verdict. Returns whether a row was written.
     bool WriteRow();
 
 signals:
@@ -47,17 +48,12 @@ protected:
     void run() override;
 
 private:
-    FileJob file;
-    QStandardItemModel* model;
-    int* total;
-    int* succeeded;
-    int* failed;
-    bool* cancel;
-    const std::atomic<bool>* stop;
-    bool wantSha256 = false;
-    std::atomic<qint64> bytesDone{0};
-    bool haveRow = false;
-    FileResult result;
+    FileJob m_file;
+    QStandardItemModel* m_model;
+    RunState* m_state;
+    bool m_sha256 = false;
+    std::atomic<qint64> m_bytesDone{0};
+    FileResult m_result;
 };
 
 #endif

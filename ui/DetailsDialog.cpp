@@ -1,44 +1,45 @@
 #include "DetailsDialog.h"
 
-#include "EvidenceReport.h"
+#include "DetailsDocument.h"
+#include "PathText.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
-namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
-} // namespace
-
 DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
-    : QDialog(parent), plainText(EvidenceReport::DetailsText(record))
+    : QDialog(parent), m_plainText(DetailsDocument::PlainText(record))
 {
-    setWindowTitle(Tr("File Details"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(tr("File Details"));
 
-    browser = new QTextBrowser(this);
-    browser->setOpenLinks(false);
-    browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    browser->setHtml(EvidenceReport::DetailsHtml(record));
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenLinks(false);
+    m_browser->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The same document as the PDF's entry, laid out for the screen. The
+    // browser takes it over; it reads as text to assistive technology.
+    std::unique_ptr<QTextDocument> document = DetailsDocument::Build(
+        record, PathText::FileNameForPeople(record.result.path), m_browser->font(), m_browser, 600);
+    document->setDocumentMargin(8);
+    document->setParent(m_browser);
+    m_browser->setDocument(document.release());
+    m_browser->setAccessibleName(windowTitle());
+    m_browser->setAccessibleDescription(m_plainText);
 
     auto* buttons = new QDialogButtonBox(this);
-    copyButton = buttons->addButton(Tr("Copy"), QDialogButtonBox::ActionRole);
-    QPushButton* closeButton = buttons->addButton(Tr("Close"), QDialogButtonBox::RejectRole);
+    m_copyButton = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* closeButton = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     closeButton->setDefault(true);
-    connect(copyButton, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(plainText); });
+    connect(m_copyButton, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_plainText); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(browser);
+    layout->addWidget(m_browser);
     layout->addWidget(buttons);
     resize(640, 480);
 }
+
+DetailsDialog::~DetailsDialog() = default;

@@ -7,8 +7,11 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QPushButton;
 class QTextBrowser;
+class QTextDocument;
 
 class DetailsDialog : public QDialog
 {
@@ -16,16 +19,17 @@ class DetailsDialog : public QDialog
 
 public:
     DetailsDialog(const RowRecord& record, QWidget* parent);
+    ~DetailsDialog() override;
 
-    QTextBrowser* Browser() const { return browser; }
-    QPushButton* CopyButton() const { return copyButton; }
+    QTextBrowser* Browser() const { return m_browser; }
+    QPushButton* CopyButton() const { return m_copyButton; }
     // What Copy puts on the clipboard.
-    QString PlainText() const { return plainText; }
+    QString PlainText() const { return m_plainText; }
 
 private:
-    QTextBrowser* browser;
-    QPushButton* copyButton;
-    QString plainText;
+    QTextBrowser* m_browser;
+    QPushButton* m_copyButton;
+    QString m_plainText;
 };
 
 #endif

@@ -1,7 +1,12 @@
 #include "Localisation.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QList>
+#include <QLocale>
 #include <QPair>
+#include <QRegularExpression>
+#include <QTranslator>
 
 QString LanguageCodeForLocale(const QString& localeName)
 {
@@ -53,4 +58,34 @@ std::function<void(const QString&)>& LocalisationSeams::MessageHandler()
 {
     static std::function<void(const QString&)> handler;
     return handler;
+}
+
+bool InstallTranslators(QTranslator& program, QTranslator& qt)
+{
+    const QString code = LanguageCodeForLocale(QLocale::system().name());
+    (void)program.load(LocalisationSeams::CataloguePrefix() + code, QString(), QString(), QString());
+    const bool loaded = !program.isEmpty();
+    QCoreApplication::installTranslator(&program);
+
+    // Qt's own texts (standard buttons, file dialogs) in the same language,
+    // where Qt has a catalogue for it; otherwise they stay in English.
+    for (const QString& name : QtLocaleNamesForLanguage(code)) {
+        if (qt.load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qt);
+            break;
+        }
+    }
+    return loaded;
+}
+
+QString DialogFilter(const QString& translated)
+{
+    QString filter = translated;
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\(([^()]*)\\)\\s*$")).match(filter);
+    if (match.hasMatch()) {
+        QString patterns = match.captured(1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filter.replace(match.capturedStart(1), match.capturedLength(1), patterns);
+    }
+    return filter;
 }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QTranslator;
+
 // The three-letter code ("enu", "ger", ...) of the catalogue and help page
 // for a locale name such as "de_DE". A full name in the table wins, then the
 // first key the name begins with; anything else is English. Never empty.
@@ -16,6 +18,16 @@ QString LanguageCodeForLocale(const QString& localeName);
 // best first: Norwegian takes Bokmål, then Nynorsk; European Portuguese
 // takes Brazilian where Qt has no catalogue of its own.
 QStringList QtLocaleNamesForLanguage(const QString& code);
+
+// Loads the program's catalogue for the system locale into program and
+// installs it, also when it is empty; then Qt's own catalogue for its
+// dialogs and buttons into qt, where Qt has one for the language. Returns
+// whether the program's catalogue held any message.
+bool InstallTranslators(QTranslator& program, QTranslator& qt);
+
+// A translated file dialog filter in the form Qt's dialogs take: the
+// catalogues separate the patterns with semicolons, Qt with spaces.
+QString DialogFilter(const QString& translated);
 
 // Where the program's catalogues are looked up, and how its one message is
 // shown. Tests point them elsewhere; the program keeps the defaults.

@@ -1,15 +1,18 @@
 // The program's one main window: the result table, the toolbar with its
-// six actions, the status bar totals, and the window's saved geometry.
+// actions, the status bar totals, and the window's saved geometry. It
+// creates and connects; the table, the run, the report, the settings and
+// the texts are each kept elsewhere.
 #ifndef ARDENTIX_UI_MAINWINDOW_H
 #define ARDENTIX_UI_MAINWINDOW_H
 
 #include "EvidenceReport.h"
 #include "FileJob.h"
+#include "ResultTable.h"
+#include "RunState.h"
 
 #include <QMainWindow>
 #include <QTranslator>
 
-#include <atomic>
 #include <vector>
 
 class CMainToolBar;
@@ -17,10 +20,7 @@ class HelpWindow;
 class QAction;
 class QLabel;
 class QModelIndex;
-class QSortFilterProxyModel;
-class QStandardItemModel;
-class QTreeView;
-class VerifyThread;
+class RunDriver;
 
 class MainWindow : public QMainWindow
 {
@@ -41,7 +41,7 @@ public:
 
     // The records of the rows in the view's order, all or the selected.
     QList<RowRecord> RowRecords(bool selectedOnly) const;
-    // Opens the details of the view's current row.
+    // Opens the details of a row of the view.
     void ShowDetails(const QModelIndex& index);
     // Writes the report of all rows; false after showing why it failed.
     bool SaveReportTo(const QString& path, EvidenceReport::Format format);
@@ -53,36 +53,30 @@ public:
     // Shows a modal information box without title or parent.
     static void ShowMessage(const QString& text);
 
-    // The window position used when none is stored, or when the stored one
-    // lies outside every available screen.
-    static QPoint DefaultPosition();
-    static QSize DefaultSize();
+    // The Open File(s) dialog's filter, in the form Qt's dialogs take.
+    static QString OpenFilesFilter();
 
-    // Read access for tests and the run.
     QStandardItemModel* ResultModel() const { return model; }
     QSortFilterProxyModel* SortProxy() const { return proxy; }
     QTreeView* ResultView() const { return view; }
     CMainToolBar* ToolBar() const { return toolbar; }
     HelpWindow* Help_() const { return helpWindow; }
+    // The toolbar's actions, in its order.
     QList<QAction*> Actions() const;
-    QString AboutText() const;
     // The notice shown in builds with the development key (null otherwise).
     QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
-    // The Open File(s) dialog's filter, in the form Qt's dialogs take.
-    static QString OpenFilesFilter();
-    // SHA-256 of the built-in modulus, as 64 hexadecimal digits.
-    static QString KeyFingerprint();
-    // The development-key notice, translated.
-    static QString DevelopmentNoticeText();
-    bool RunInProgress() const { return runInProgress; }
+    bool RunInProgress() const { return run.busy; }
 
-    int TotalFiles() const { return totalFiles; }
-    int SucceededFiles() const { return succeededFiles; }
-    int FailedFiles() const { return failedFiles; }
+    // No menu: the toolbar cannot be hidden.
+    QMenu* createPopupMenu() override;
+
+    int TotalFiles() const { return run.totalFiles; }
+    int SucceededFiles() const { return run.succeededFiles; }
+    int FailedFiles() const { return run.failedFiles; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    QMenu* createPopupMenu() override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,44 +92,34 @@ private slots:
     void UpdateStatusBar();
 
 private:
-    friend class TestMainWindow;
-    friend class TestRun;
-
     void CreateResultTable();
     void CreateActions();
     void CreateToolBar();
     void ReadSettings();
     void WriteSettings();
     void SetRunActionsEnabled(bool enabled);
-    void FitVerdictColumn();
+    ResultTable Table() const { return {model, proxy, view}; }
+    RunDriver Driver();
+    QAction* AddAction(const QString& text, const QIcon& icon, const QKeySequence& shortcut,
+                       void (MainWindow::*slot)());
 
-    CMainToolBar* toolbar;
-    QAction* openFilesAction;
-    QAction* openFolderAction;
-    QAction* removeFilesAction;
-    QAction* saveReportAction;
-    QAction* quitAction;
-    QAction* selectAllAction;
-    QAction* copyAction;
-    QAction* helpAction;
-    QAction* aboutAction;
-    QStandardItemModel* model;
-    QSortFilterProxyModel* proxy;
-    QTreeView* view;
+    CMainToolBar* toolbar = nullptr;
+    QAction* openFilesAction = nullptr;
+    QAction* openFolderAction = nullptr;
+    QAction* removeFilesAction = nullptr;
+    QAction* saveReportAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QStandardItemModel* model = nullptr;
+    QSortFilterProxyModel* proxy = nullptr;
+    QTreeView* view = nullptr;
     QTranslator translator;
     QTranslator qtTranslator;
-    HelpWindow* helpWindow;
+    HelpWindow* helpWindow = nullptr;
     QLabel* developmentNotice = nullptr;
 
-    VerifyThread* currentWorker;
-    bool cancelRequested;
-    int totalFiles;
-    int succeededFiles;
-    int failedFiles;
-
-    bool runInProgress = false;
-    // Set when the window closes during a run: stops the file in progress.
-    std::atomic<bool> stopRequested{false};
+    // currentWorker, cancelRequested and the three counters.
+    RunState run;
 };
 
 #endif

@@ -550,7 +550,10 @@ private slots:
         QVERIFY(WriteFile((root + "/caf\xe9.avi").toStdString(), std::string()));
 
         int calls = 0;
-        const MediaFolderListing listing = WalkMediaFolder(root, [&calls] { ++calls; });
+        const MediaFolderListing listing = WalkMediaFolder(root, [&calls] {
+            ++calls;
+            return true;
+        });
         QList<QByteArray> found;
         for (const QByteArray& path : listing.files)
             found << path.mid(root.size() + 1);

@@ -1,9 +1,12 @@
 // The main window's structure, settings, About box and help window.
+#include "AboutBox.h"
+#include "BuildIdentity.h"
 #include "CMainToolBar.h"
 #include "CatalogueScope.h"
 #include "HelpWindow.h"
 #include "Localisation.h"
 #include "MainWindow.h"
+#include "PathText.h"
 #include "ResultRow.h"
 #include "RsaPublicDecrypt.h"
 #include "TestRegistry.h"
@@ -102,7 +105,7 @@ private slots:
         // The table fills the window, under the development-key notice in
         // builds that carry that key.
         QVERIFY(w.centralWidget() == view || w.centralWidget()->isAncestorOf(view));
-        QCOMPARE(w.DevelopmentKeyNotice() != nullptr, BuiltInModulusIsDevelopmentKey());
+        QCOMPARE(w.DevelopmentKeyNotice() != nullptr, BuildIdentity::IsDevelopmentKey());
         const int widths[4] = {200, 180, 150, 150};
         for (int c = 0; c < 4; ++c) {
             if (c == 1) {
@@ -276,11 +279,11 @@ private slots:
                 const QString text = QString::fromUtf8(process.readAllStandardOutput());
                 QVERIFY(text.contains(Tr("Verification Report")));
                 QVERIFY(text.contains(Tr("Files: %1, authentic: %2, failed: %3").arg(3).arg(2).arg(1)));
-                QVERIFY(text.contains(MainWindow::KeyFingerprint()));
-                QCOMPARE(text.contains(MainWindow::DevelopmentNoticeText().left(5)), BuiltInModulusIsDevelopmentKey());
+                QVERIFY(text.contains(QString::fromLatin1(BuildIdentity::KeyFingerprint())));
+                QCOMPARE(text.contains(BuildIdentity::DevelopmentNotice().left(5)), BuildIdentity::IsDevelopmentKey());
                 for (const RowRecord& record : records) {
                     QVERIFY(text.contains(QString::fromLatin1(record.result.sha256)));
-                    QVERIFY(text.contains(ResultRow::DisplayName(record.result.path)));
+                    QVERIFY(text.contains(PathText::FileNameForPeople(record.result.path)));
                     QVERIFY(text.contains(Tr("%1 protected bytes in all").arg(record.result.ProtectedBytes())));
                 }
                 return;
@@ -327,7 +330,8 @@ private slots:
             QCOMPARE(fields[11].toLongLong(), result.ProtectedBytes());
         }
         // The rows are in the view's order.
-        QCOMPARE(ResultRow::DisplayName(records.first().result.path), w.SortProxy()->index(0, 0).data().toString());
+        QCOMPARE(PathText::FileNameForPeople(records.first().result.path),
+                 w.SortProxy()->index(0, 0).data().toString());
     }
 
     void reportWriteFails()
@@ -393,19 +397,21 @@ private slots:
     void aboutBox()
     {
         MainWindow w;
-        QVERIFY(w.AboutText().startsWith(
+        QVERIFY(AboutBox::Text().startsWith(
             QStringLiteral("<H3>Quorvane Ardentix&nbsp;Version&nbsp;1.0-006</H3><p>Copyright © 2012 Quorvane Inc. "
                            "All rights reserved. This program is protected by copyright law and international "
                            "treaties. Unauthorized reproduction or distribution of this program, or any portion "
                            "of it, may result in severe civil and criminal penalties.")));
         // The built-in key's fingerprint, in every build.
-        QVERIFY(w.AboutText().remove(QStringLiteral("<br>")).contains(MainWindow::KeyFingerprint()));
-        QCOMPARE(MainWindow::KeyFingerprint().size(), 64);
+        QVERIFY(AboutBox::Text()
+                    .remove(QStringLiteral("<br>"))
+                    .contains(QString::fromLatin1(BuildIdentity::KeyFingerprint())));
+        QCOMPARE(QString::fromLatin1(BuildIdentity::KeyFingerprint()).size(), 64);
         QVERIFY(w.styleSheet().isEmpty());
         QString shown;
         CloseNextModal(&shown);
         QMetaObject::invokeMethod(&w, "About");
-        QCOMPARE(shown, w.AboutText());
+        QCOMPARE(shown, AboutBox::Text());
         // The sheet stays on the main window for later boxes.
         QCOMPARE(w.styleSheet(), QStringLiteral("QMessageBox {font-size:10pt}"));
     }

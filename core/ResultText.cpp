@@ -1,0 +1,66 @@
+#include "ResultText.h"
+
+#include <QCoreApplication>
+
+namespace ResultText {
+
+QString VerdictName(const FileResult& result)
+{
+    return result.IsAuthentic() ? QStringLiteral("authentic") : QStringLiteral("failed");
+}
+
+QString ReasonName(const FileResult& result)
+{
+    return result.IsAuthentic() ? QString() : QString::fromLatin1(AuthResultName(result.result));
+}
+
+QString Verdict(bool authentic)
+{
+    return authentic ? QObject::tr("Authentication succeeded") : QObject::tr("Authentication failed");
+}
+
+QString Verdict(const FileResult& result)
+{
+    return Verdict(result.IsAuthentic());
+}
+
+QString Reason(const FileResult& result)
+{
+    switch (result.result) {
+    case AuthAuthentic:
+        if (result.CoversNothing())
+            return QObject::tr(
+                "Warning: the watermark covers none of this file's content, so it vouches for none of it.");
+        return QObject::tr("The file is authentic: its content matches its signed watermark.");
+    case AuthDigestMismatch:
+        return QObject::tr("The file was changed after it was exported: its content no longer matches the digest in "
+                           "its watermark.");
+    case AuthBadSignature:
+        return QObject::tr(
+            "No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.");
+    case AuthBadMarker:
+        return QObject::tr("The watermark text is not a Quorvane watermark.");
+    case AuthUnsupportedType:
+        return QObject::tr("Not a JPG, AVI or MP4 export.");
+    case AuthTooShort:
+        return QObject::tr("The file is too short to hold a watermark.");
+    case AuthUnreadable:
+        if (result.unlistedFolder)
+            return QObject::tr("The folder could not be listed: the files in it were not verified.");
+        return QObject::tr("The file could not be read.");
+    case AuthCancelled:
+        return QObject::tr("Verification was cancelled.");
+    case AuthInternalError:
+        return QObject::tr("The file could not be verified: this system could not compute its digest.");
+    }
+    return QString();
+}
+
+QString TotalsLine(qint64 total, qint64 authentic, qint64 failed)
+{
+    return QObject::tr("Total files") + QStringLiteral(": ") + QString::number(total) + QStringLiteral("  ") +
+           Verdict(true) + QStringLiteral(": ") + QString::number(authentic) + QStringLiteral("  ") + Verdict(false) +
+           QStringLiteral(": ") + QString::number(failed);
+}
+
+} // namespace ResultText

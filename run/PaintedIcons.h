@@ -1,0 +1,19 @@
+// The icons that are drawn rather than loaded: the verdict's check and
+// cross, and Save Report's page with its arrow, at 1x and 2x.
+#ifndef ARDENTIX_RUN_PAINTEDICONS_H
+#define ARDENTIX_RUN_PAINTEDICONS_H
+
+#include <QIcon>
+
+namespace PaintedIcons {
+
+// A green check or a red cross in a disc, 16 pixels.
+QIcon Verdict(bool authentic);
+
+// A page with a folded corner and a downward arrow, 18 pixels like the
+// toolbar's image icons.
+QIcon SaveReport();
+
+} // namespace PaintedIcons
+
+#endif

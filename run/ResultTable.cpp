@@ -1,0 +1,91 @@
+#include "ResultTable.h"
+
+#include "ResultText.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+namespace {
+
+const char* const kHeaders[5] = {QT_TRANSLATE_NOOP("QObject", "File Name"),
+                                 QT_TRANSLATE_NOOP("QObject", "Authentication Result"),
+                                 QT_TRANSLATE_NOOP("QObject", "Start Time"), QT_TRANSLATE_NOOP("QObject", "Stop Time"),
+                                 QT_TRANSLATE_NOOP("QObject", "Vornhold Serial Number")};
+// The last column takes the rest of the width.
+const int kWidths[4] = {200, 180, 150, 150};
+
+// The verdict reads whole in every language: the column is at least as wide
+// as the longer verdict with its icon.
+void FitVerdictColumn(QTreeView* view)
+{
+    const QFontMetrics metrics(view->font());
+    int needed = qMax(metrics.horizontalAdvance(ResultText::Verdict(true)),
+                      metrics.horizontalAdvance(ResultText::Verdict(false)));
+    needed += view->iconSize().isValid() ? view->iconSize().width() : 16;
+    needed += 16 + 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (needed > view->columnWidth(1))
+        view->setColumnWidth(1, needed);
+}
+
+} // namespace
+
+ResultTable ResultTable::Create(QWidget* parent)
+{
+    ResultTable table;
+    table.view = new QTreeView(parent);
+    table.model = new QStandardItemModel(0, 5, table.view);
+    for (int column = 0; column < 5; ++column)
+        table.model->setHeaderData(column, Qt::Horizontal, QCoreApplication::translate("QObject", kHeaders[column]),
+                                   Qt::EditRole);
+
+    table.proxy = new QSortFilterProxyModel();
+    table.proxy->setSourceModel(table.model);
+    // Qt's defaults, set explicitly because the table relies on them: the
+    // display text is compared case-sensitively and not locale-aware, and
+    // new rows stay where they were inserted until the user sorts again.
+    table.proxy->setSortRole(Qt::DisplayRole);
+    table.proxy->setSortCaseSensitivity(Qt::CaseSensitive);
+    table.proxy->setSortLocaleAware(false);
+    table.proxy->setDynamicSortFilter(false);
+
+    QTreeView* view = table.view;
+    view->setModel(table.proxy);
+    view->setRootIsDecorated(false);
+    view->setAlternatingRowColors(true);
+    view->setSortingEnabled(true);
+    view->sortByColumn(0, Qt::AscendingOrder);
+    view->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Reached with Tab, so that the rows can be read and opened from the
+    // keyboard.
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setStyleSheet(QStringLiteral("QTreeView {border: 0px;}"));
+    // Every row is one line high: the view need not measure each row, which
+    // keeps long runs and removals fast.
+    view->setUniformRowHeights(true);
+
+    QHeaderView* header = view->header();
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->setCascadingSectionResizes(true);
+    header->setStretchLastSection(true);
+    header->setSectionsMovable(false);
+    for (int column = 0; column < 4; ++column)
+        view->setColumnWidth(column, kWidths[column]);
+    FitVerdictColumn(view);
+    return table;
+}
+
+QList<RowRecord> ResultTable::Records(bool selectedOnly) const
+{
+    QList<RowRecord> records;
+    for (int row = 0; row < proxy->rowCount(); ++row) {
+        if (selectedOnly && !view->selectionModel()->isRowSelected(row, QModelIndex()))
+            continue;
+        records << ResultRow::RecordAt(model, proxy->mapToSource(proxy->index(row, 0)).row());
+    }
+    return records;
+}

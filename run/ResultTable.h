@@ -1,0 +1,31 @@
+// The result table: the model that holds one row per verified file, the
+// sort proxy and the tree view that shows it.
+#ifndef ARDENTIX_RUN_RESULTTABLE_H
+#define ARDENTIX_RUN_RESULTTABLE_H
+
+#include "ResultRow.h"
+
+#include <QList>
+
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTreeView;
+class QWidget;
+
+struct ResultTable
+{
+    QStandardItemModel* model = nullptr;
+    QSortFilterProxyModel* proxy = nullptr;
+    QTreeView* view = nullptr;
+
+    // Builds the table: five columns with their headers and widths, sorted
+    // by file name until the user sorts otherwise, rows selected whole, no
+    // editing. The view's parent is parent, the model's the view; the proxy
+    // has none.
+    static ResultTable Create(QWidget* parent);
+
+    // The records of the rows in the view's order: all, or the selected.
+    QList<RowRecord> Records(bool selectedOnly) const;
+};
+
+#endif

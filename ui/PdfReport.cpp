@@ -1,0 +1,298 @@
+#include "PdfReport.h"
+
+#include "BuildIdentity.h"
+#include "DetailsDocument.h"
+#include "PathText.h"
+#include "ResultText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString Html(const QString& text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return html;
+}
+
+// A piece of the report: its height, and how it paints itself from its top
+// left corner, within clip. A piece taller than a page runs on over as many
+// pages as it needs.
+struct Piece
+{
+    qreal height = 0;
+    std::function<void(QPainter&, const QRectF& clip)> paint;
+    // A line of the summary table: a page that begins with one repeats the
+    // table's head first.
+    bool summaryLine = false;
+};
+
+Piece DocumentPiece(std::shared_ptr<QTextDocument> document)
+{
+    const qreal height = document->size().height();
+    return {height, [document](QPainter& painter, const QRectF& clip) { document->drawContents(&painter, clip); },
+            false};
+}
+
+// The summary table: a number, the file's name, its verdict and the
+// reason, one line a file, the failed ones shaded and their verdict bold.
+class SummaryTable
+{
+public:
+    SummaryTable(const QFont& font, QPaintDevice* device, qreal width, int count)
+        : m_font(font), m_bold(Bold(font)), m_metrics(font, device), m_boldMetrics(m_bold, device), m_width(width)
+    {
+        const qreal number =
+            m_boldMetrics.horizontalAdvance(QString::number(count) + QLatin1String(".")) + m_metrics.averageCharWidth();
+        const qreal rest = width - number;
+        m_columns = {0, number, number + rest * 0.38, number + rest * 0.62, width};
+        m_padding = m_metrics.height() * 0.2;
+    }
+
+    Piece Head() const
+    {
+        const QStringList texts = {QStringLiteral("#"), QObject::tr("File Name"), QObject::tr("Result"),
+                                   QObject::tr("Reason")};
+        const qreal height = Height(texts, true);
+        return {height,
+                [this, texts, height](QPainter& painter, const QRectF&) {
+                    painter.setFont(m_bold);
+                    Cells(painter, texts, height);
+                    painter.drawLine(QPointF(0, height), QPointF(m_width, height));
+                },
+                false};
+    }
+
+    Piece Line(int number, const FileResult& result) const
+    {
+        const QStringList texts = {QString::number(number) + QLatin1Char('.'), PathText::FileNameForPeople(result.path),
+                                   ResultText::Verdict(result),
+                                   result.IsAuthentic() && !result.CoversNothing() ? QString()
+                                                                                   : ResultText::Reason(result)};
+        const bool failed = !result.IsAuthentic();
+        const qreal height = Height(texts, failed);
+        return {height,
+                [this, texts, height, failed](QPainter& painter, const QRectF&) {
+                    if (failed)
+                        painter.fillRect(QRectF(0, 0, m_width, height), QColor(0xfb, 0xe3, 0xe3));
+                    painter.setFont(m_font);
+                    Cells(painter, texts, height, failed);
+                },
+                true};
+    }
+
+private:
+    QRectF Cell(int column, qreal height) const
+    {
+        return QRectF(m_columns[column] + m_padding, m_padding,
+                      m_columns[column + 1] - m_columns[column] - 2 * m_padding, height - 2 * m_padding);
+    }
+
+    static QFont Bold(QFont font)
+    {
+        font.setBold(true);
+        return font;
+    }
+
+    // The line's height: its tallest cell, wrapped; boldVerdict when the
+    // verdict (or every cell, for the head) is bold.
+    qreal Height(const QStringList& texts, bool boldVerdict) const
+    {
+        qreal tallest = m_metrics.height();
+        for (int column = 0; column < 4; ++column) {
+            const QFontMetricsF& metrics = column == 2 && boldVerdict ? m_boldMetrics : m_metrics;
+            tallest = qMax(tallest, metrics.boundingRect(Cell(column, 1e9), Flags(column), texts[column]).height());
+        }
+        return tallest + 2 * m_padding;
+    }
+
+    static int Flags(int column)
+    {
+        // Names seldom have spaces: they break anywhere rather than overflow.
+        return Qt::AlignLeft | Qt::AlignTop | (column == 1 ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+    }
+
+    void Cells(QPainter& painter, const QStringList& texts, qreal height, bool failed = false) const
+    {
+        for (int column = 0; column < 4; ++column) {
+            if (column == 2 && failed) {
+                painter.save();
+                painter.setFont(m_bold);
+                painter.setPen(QColor(0xb0, 0, 0));
+                painter.drawText(Cell(column, height), Flags(column), texts[column]);
+                painter.restore();
+            } else {
+                painter.drawText(Cell(column, height), Flags(column), texts[column]);
+            }
+        }
+    }
+
+    QFont m_font;
+    QFont m_bold;
+    QFontMetricsF m_metrics;
+    QFontMetricsF m_boldMetrics;
+    qreal m_width;
+    std::vector<qreal> m_columns;
+    qreal m_padding;
+};
+
+// Places the pieces one after another on the writer's pages, inside its
+// margins, starting a page where a piece would not fit whole, with
+// "page / pages" under each page's text.
+void PrintPieces(const std::vector<Piece>& pieces, const Piece& summaryHead, QPdfWriter& writer,
+                 const QFont& footerFont)
+{
+    const QRectF area(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    const QFontMetricsF metrics(footerFont, &writer);
+    const qreal height = area.height() - metrics.height() * 2;
+
+    // First where each piece goes, then the pages, so that each footer can
+    // name the number of pages.
+    struct Placement
+    {
+        const Piece* piece;
+        int page;
+        qreal top;
+    };
+    std::vector<Placement> placements;
+    int page = 0;
+    qreal y = 0;
+    bool inTable = false;
+    for (const Piece& piece : pieces) {
+        // A line's space between pieces, but none between the table's lines.
+        const bool startsTable = piece.summaryLine && !inTable;
+        if (y > 0 && !(piece.summaryLine && inTable))
+            y += metrics.height();
+        if (y > 0 && y + piece.height + (startsTable ? summaryHead.height : 0) > height) {
+            ++page;
+            y = 0;
+        }
+        if (piece.summaryLine && (startsTable || y == 0)) {
+            placements.push_back({&summaryHead, page, y});
+            y += summaryHead.height;
+        }
+        inTable = piece.summaryLine;
+        placements.push_back({&piece, page, y});
+        y += piece.height;
+        while (y > height) { // a piece longer than a page
+            ++page;
+            y -= height;
+        }
+    }
+    const int pages = page + 1;
+
+    QPainter painter(&writer);
+    std::size_t next = 0;
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0)
+            writer.newPage();
+        // Every piece that shows on this page: those placed on it, and a
+        // long one that began on an earlier page.
+        for (std::size_t i = next; i < placements.size() && placements[i].page <= p; ++i) {
+            const qreal top = (placements[i].page - p) * height + placements[i].top;
+            if (top + placements[i].piece->height <= 0) {
+                if (i == next)
+                    ++next;
+                continue;
+            }
+            painter.save();
+            painter.translate(0, top);
+            placements[i].piece->paint(painter, QRectF(0, -top, area.width(), height));
+            painter.restore();
+        }
+        painter.setFont(footerFont);
+        painter.drawText(QRectF(0, area.height() - metrics.height(), area.width(), metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(p + 1).arg(pages));
+    }
+}
+
+QString ProgramLine()
+{
+    return QObject::tr("Program: Quorvane Ardentix %1").arg(BuildIdentity::Version());
+}
+
+} // namespace
+
+namespace PdfReport {
+
+QString HeaderHtml(const Tally& tally, const QDateTime& generated)
+{
+    const QDateTime utc = generated.toUTC();
+    const QDateTime local = generated.toLocalTime();
+    QString html = QStringLiteral("<html><body>");
+    html += QStringLiteral("<h1>%1</h1>").arg(Html(QObject::tr("Verification Report")));
+    html += QStringLiteral("<p>%1<br>%2<br>%3: <tt>%4</tt></p>")
+                .arg(Html(QObject::tr("Generated: %1 (UTC), %2 (local time)")
+                              .arg(utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                   local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))),
+                     Html(ProgramLine()), Html(QObject::tr("Public key fingerprint (SHA-256)")),
+                     QString::fromLatin1(BuildIdentity::KeyFingerprint()));
+    if (BuildIdentity::IsDevelopmentKey())
+        html +=
+            QStringLiteral("<p style=\"color:#7a1f00\"><b>%1</b></p>").arg(Html(BuildIdentity::DevelopmentNotice()));
+    html += QStringLiteral("<h2>%1</h2><p>%2</p>")
+                .arg(Html(QObject::tr("Summary")),
+                     Html(QObject::tr("Files: %1, authentic: %2, failed: %3")
+                              .arg(QString::number(tally.Total()), QString::number(tally.authentic),
+                                   QString::number(tally.failed))));
+    return html + QStringLiteral("</body></html>");
+}
+
+void Write(QIODevice& device, const QList<RowRecord>& records)
+{
+    QPdfWriter writer(&device);
+    // PDF/A-1b: fonts embedded, metadata as XMP, as archives of case files
+    // ask.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setResolution(300);
+    writer.setTitle(QObject::tr("Verification Report"));
+    writer.setCreator(QStringLiteral("Quorvane Ardentix ") + BuildIdentity::Version());
+    QFont font = QTextDocument().defaultFont();
+    font.setPointSizeF(9);
+    // Without ligatures, so that the PDF's text can be searched and copied
+    // as written ("fi", not one ligature glyph).
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    const qreal width = writer.pageLayout().paintRectPixels(writer.resolution()).width();
+
+    Tally tally;
+    for (const RowRecord& record : records)
+        tally.Add(record.result);
+
+    std::vector<Piece> pieces;
+    pieces.reserve(static_cast<std::size_t>(records.size()) * 2 + 1);
+    auto header = std::make_shared<QTextDocument>();
+    header->documentLayout()->setPaintDevice(&writer);
+    header->setDefaultFont(font);
+    header->setDocumentMargin(0);
+    header->setTextWidth(width);
+    header->setHtml(HeaderHtml(tally, QDateTime::currentDateTimeUtc()));
+    pieces.push_back(DocumentPiece(header));
+
+    const SummaryTable summary(font, &writer, width, static_cast<int>(records.size()));
+    int number = 0;
+    for (const RowRecord& record : records)
+        pieces.push_back(summary.Line(++number, record.result));
+    number = 0;
+    for (const RowRecord& record : records) {
+        ++number;
+        const QString heading =
+            QStringLiteral("%1. %2").arg(number).arg(PathText::FileNameForPeople(record.result.path));
+        pieces.push_back(DocumentPiece(DetailsDocument::Build(record, heading, font, &writer, width)));
+    }
+    PrintPieces(pieces, summary.Head(), writer, font);
+}
+
+} // namespace PdfReport
