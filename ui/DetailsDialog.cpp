@@ -14,7 +14,7 @@
 DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
     : QDialog(parent), m_plainText(DetailsDocument::PlainText(record))
 {
-    setWindowTitle(tr("File Details"));
+    setWindowTitle(QObject::tr("File Details"));
 
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(false);
@@ -30,8 +30,8 @@ DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
     m_browser->setAccessibleDescription(m_plainText);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_copyButton = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
-    QPushButton* closeButton = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    m_copyButton = buttons->addButton(QObject::tr("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* closeButton = buttons->addButton(QObject::tr("Close"), QDialogButtonBox::RejectRole);
     closeButton->setDefault(true);
     connect(m_copyButton, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_plainText); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

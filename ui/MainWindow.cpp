@@ -44,7 +44,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
     setAcceptDrops(true);
     view->setFocus();
     helpWindow = new HelpWindow();
-    setWindowTitle(tr("Quorvane Ardentix"));
+    setWindowTitle(QObject::tr("Quorvane Ardentix"));
 }
 
 MainWindow::~MainWindow()
@@ -123,32 +123,32 @@ QAction* MainWindow::AddAction(const QString& text, const QIcon& icon, const QKe
 
 void MainWindow::CreateActions()
 {
-    openFilesAction = AddAction(tr("Open File(s)"), QIcon(QStringLiteral(":/images/icon_add_file.png")),
+    openFilesAction = AddAction(QObject::tr("Open File(s)"), QIcon(QStringLiteral(":/images/icon_add_file.png")),
                                 QKeySequence::Open, &MainWindow::OpenFiles);
-    openFolderAction = AddAction(tr("Open Folder"), QIcon(QStringLiteral(":/images/icon_add_folder.png")),
+    openFolderAction = AddAction(QObject::tr("Open Folder"), QIcon(QStringLiteral(":/images/icon_add_folder.png")),
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &MainWindow::OpenFolder);
-    removeFilesAction = AddAction(tr("Remove File(s)"), QIcon(QStringLiteral(":/images/icon_remove_file.png")),
+    removeFilesAction = AddAction(QObject::tr("Remove File(s)"), QIcon(QStringLiteral(":/images/icon_remove_file.png")),
                                   QKeySequence::Delete, &MainWindow::RemoveFiles);
     saveReportAction =
-        AddAction(tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
-    helpAction = AddAction(tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")), QKeySequence::HelpContents,
+        AddAction(QObject::tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
+    helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")), QKeySequence::HelpContents,
                            &MainWindow::Help);
     aboutAction =
-        AddAction(tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(), &MainWindow::About);
+        AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(), &MainWindow::About);
 
     // Quit is on the keyboard only: the window's action, not the toolbar's.
-    QAction* quit = new QAction(tr("Quit"), this);
+    QAction* quit = new QAction(QObject::tr("Quit"), this);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
 
     // Select All and Copy act on the table.
-    QAction* selectAll = new QAction(tr("Select All"), view);
+    QAction* selectAll = new QAction(QObject::tr("Select All"), view);
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(selectAll, &QAction::triggered, view, &QAbstractItemView::selectAll);
     view->addAction(selectAll);
-    QAction* copy = new QAction(tr("Copy"), view);
+    QAction* copy = new QAction(QObject::tr("Copy"), view);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QAction::triggered, this, &MainWindow::CopyRows);
@@ -267,14 +267,14 @@ void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
 
 QString MainWindow::OpenFilesFilter()
 {
-    return DialogFilter(tr("Images and Videos (*.jpg;*.avi;*.mp4)"));
+    return DialogFilter(QObject::tr("Images and Videos (*.jpg;*.avi;*.mp4)"));
 }
 
 void MainWindow::OpenFiles()
 {
     if (run.busy)
         return;
-    VerifyFiles(QFileDialog::getOpenFileNames(this, tr("Open File(s)"), QString(), OpenFilesFilter(), nullptr,
+    VerifyFiles(QFileDialog::getOpenFileNames(this, QObject::tr("Open File(s)"), QString(), OpenFilesFilter(), nullptr,
                                               QFileDialog::Options()));
 }
 
@@ -283,7 +283,7 @@ void MainWindow::OpenFolder()
     if (run.busy)
         return;
     const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Open Folder"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+        this, QObject::tr("Open Folder"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     // A cancelled dialog gives the empty path: nothing to walk, no run.
     if (!folder.isEmpty())
         OpenPaths({QFile::encodeName(folder)});

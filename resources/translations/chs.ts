@@ -124,15 +124,11 @@
         <translation>无法列出文件夹内容：其中的文件未经验证。</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>无结论：程序无法在此系统上计算该文件的摘要。</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>验证已取消。</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>警告：水印未覆盖此文件的任何内容，因此不能证明其中任何内容的真实性。</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>文件数：%1，真实：%2，失败：%3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>未验证</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

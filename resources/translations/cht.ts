@@ -124,15 +124,11 @@
         <translation>無法列出資料夾內容：其中的檔案未經驗證。</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>無判定結果：程式無法在此系統上計算檔案的摘要。</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>驗證已取消。</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>警告：浮水印未涵蓋此檔案的任何內容，因此無法證明其中任何內容的真實性。</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>檔案數：%1，真實：%2，失敗：%3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>未驗證</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

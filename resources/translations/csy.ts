@@ -124,15 +124,11 @@
         <translation>Obsah složky nebylo možné vypsat: soubory v ní nebyly ověřeny.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Bez výsledku: program nemohl v tomto systému vypočítat otisk souboru.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Ověřování bylo zrušeno.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Upozornění: vodoznak nepokrývá žádnou část obsahu tohoto souboru, a proto nic z něj nepotvrzuje.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Souborů: %1, pravých: %2, neúspěšných: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Neověřeno</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

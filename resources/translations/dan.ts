@@ -124,15 +124,11 @@
         <translation>Mappens indhold kunne ikke vises: Filerne i den er ikke kontrolleret.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Ingen vurdering: Programmet kunne ikke beregne filens hashværdi på dette system.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Kontrollen blev annulleret.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Advarsel: Vandmærket dækker intet af filens indhold og går derfor ikke i god for noget af det.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Filer: %1, ægte: %2, ikke bestået: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Ikke kontrolleret</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,16 +124,12 @@
         <translation>The folder could not be listed: the files in it were not verified.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>No verdict: the program could not compute the file's digest on this system.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Verification was cancelled.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
-        <translation>Warning: the watermark covers none of this file's content, so it vouches for none of it.</translation>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
+        <translation>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</translation>
     </message>
     <message>
         <source>File Details</source>
@@ -252,8 +248,8 @@
         <translation>Files: %1, authentic: %2, failed: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Not verified</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

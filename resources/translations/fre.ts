@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Development build: this program carries the development key, whose private half is public. Anyone can make a file that it reports as authentic. Do not rely on its verdicts for real evidence.</source>
-        <translation>Version de développement : ce programme contient la clé de développement, dont la partie privée est publique. N’importe qui peut créer un fichier que ce programme déclarera authentique. Ne vous fiez pas à ses verdicts pour de véritables preuves.</translation>
+        <translation>Version de développement&#xa0;: ce programme contient la clé de développement, dont la partie privée est publique. N’importe qui peut créer un fichier que ce programme déclarera authentique. Ne vous fiez pas à ses verdicts pour de véritables preuves.</translation>
     </message>
     <message>
         <source>Public key fingerprint (SHA-256)</source>
@@ -93,15 +93,15 @@
     </message>
     <message>
         <source>The file is authentic: its content matches its signed watermark.</source>
-        <translation>Le fichier est authentique : son contenu correspond à son filigrane signé.</translation>
+        <translation>Le fichier est authentique&#xa0;: son contenu correspond à son filigrane signé.</translation>
     </message>
     <message>
         <source>The file was changed after it was exported: its content no longer matches the digest in its watermark.</source>
-        <translation>Le fichier a été modifié après son exportation : son contenu ne correspond plus au condensé de son filigrane.</translation>
+        <translation>Le fichier a été modifié après son exportation&#xa0;: son contenu ne correspond plus au condensé de son filigrane.</translation>
     </message>
     <message>
         <source>No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.</source>
-        <translation>Aucun filigrane valide : le fichier n’a pas été signé par un serveur Vornhold, ou son filigrane a été falsifié.</translation>
+        <translation>Aucun filigrane valide&#xa0;: le fichier n’a pas été signé par un serveur Vornhold, ou son filigrane a été falsifié.</translation>
     </message>
     <message>
         <source>The watermark text is not a Quorvane watermark.</source>
@@ -121,19 +121,15 @@
     </message>
     <message>
         <source>The folder could not be listed: the files in it were not verified.</source>
-        <translation>Impossible de lister le contenu du dossier : les fichiers qu’il contient n’ont pas été vérifiés.</translation>
-    </message>
-    <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Aucun verdict : le programme n’a pas pu calculer le condensé du fichier sur ce système.</translation>
+        <translation>Impossible de lister le contenu du dossier&#xa0;: les fichiers qu’il contient n’ont pas été vérifiés.</translation>
     </message>
     <message>
         <source>Verification was cancelled.</source>
         <translation>La vérification a été annulée.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
-        <translation>Avertissement : le filigrane ne couvre aucune partie du contenu de ce fichier, il n’en garantit donc aucune.</translation>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
+        <translation>Avertissement&#xa0;: le filigrane ne couvre aucune partie du contenu de ce fichier, il n’en garantit donc aucune.</translation>
     </message>
     <message>
         <source>File Details</source>
@@ -229,7 +225,7 @@
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation>Impossible d’écrire le rapport dans %1 : %2</translation>
+        <translation>Impossible d’écrire le rapport dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Verification Report</source>
@@ -237,11 +233,11 @@
     </message>
     <message>
         <source>Generated: %1 (UTC), %2 (local time)</source>
-        <translation>Généré : %1 (UTC), %2 (heure locale)</translation>
+        <translation>Généré&#xa0;: %1 (UTC), %2 (heure locale)</translation>
     </message>
     <message>
         <source>Program: Quorvane Ardentix %1</source>
-        <translation>Programme : Quorvane Ardentix %1</translation>
+        <translation>Programme&#xa0;: Quorvane Ardentix %1</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -249,11 +245,11 @@
     </message>
     <message>
         <source>Files: %1, authentic: %2, failed: %3</source>
-        <translation>Fichiers : %1, authentiques : %2, en échec : %3</translation>
+        <translation>Fichiers&#xa0;: %1, authentiques&#xa0;: %2, en échec&#xa0;: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Non vérifié</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Der Ordner konnte nicht aufgelistet werden: Die darin enthaltenen Dateien wurden nicht geprüft.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Kein Ergebnis: Das Programm konnte den Hashwert der Datei auf diesem System nicht berechnen.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Die Prüfung wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Warnung: Das Wasserzeichen deckt keinen Inhalt dieser Datei ab und bürgt daher für nichts davon.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Dateien: %1, echt: %2, fehlgeschlagen: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Nicht geprüft</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>A mappa tartalmát nem sikerült listázni: a benne lévő fájlok nem lettek ellenőrizve.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Nincs eredmény: a program ezen a rendszeren nem tudta kiszámítani a fájl kivonatát.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Az ellenőrzést megszakították.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Figyelmeztetés: a vízjel a fájl tartalmának egyetlen részére sem terjed ki, így semmit sem igazol belőle.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Fájlok: %1, hiteles: %2, sikertelen: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Nincs ellenőrizve</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Impossibile elencare il contenuto della cartella: i file in essa contenuti non sono stati verificati.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Nessun verdetto: il programma non è riuscito a calcolare il digest del file su questo sistema.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Verifica annullata.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Attenzione: la filigrana non copre alcuna parte del contenuto di questo file, quindi non ne garantisce nulla.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>File: %1, autentici: %2, non riusciti: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Non verificato</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

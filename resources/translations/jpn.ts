@@ -124,15 +124,11 @@
         <translation>フォルダーの内容を一覧表示できませんでした: フォルダー内のファイルは検証されていません。</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>判定なし: このシステムではファイルのダイジェストを計算できませんでした。</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>検証はキャンセルされました。</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>警告: 透かしはこのファイルのコンテンツをまったく対象としていないため、その内容を何も保証しません。</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>ファイル数: %1、本物: %2、失敗: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>未検証</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>폴더 내용을 나열할 수 없습니다: 폴더 안의 파일은 검증되지 않았습니다.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>판정 없음: 이 시스템에서 파일의 다이제스트를 계산할 수 없습니다.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>검증이 취소되었습니다.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>경고: 워터마크가 이 파일의 내용을 전혀 포함하지 않으므로 어떤 내용도 보증하지 않습니다.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>파일: %1, 진본: %2, 실패: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>검증 안 됨</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

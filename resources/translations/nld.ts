@@ -124,15 +124,11 @@
         <translation>De inhoud van de map kon niet worden opgevraagd: de bestanden erin zijn niet geverifieerd.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Geen uitkomst: het programma kon de digest van het bestand op dit systeem niet berekenen.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>De verificatie is geannuleerd.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Waarschuwing: het watermerk dekt niets van de inhoud van dit bestand en staat dus voor geen enkel deel ervan in.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Bestanden: %1, echt: %2, mislukt: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Niet geverifieerd</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Innholdet i mappen kunne ikke listes opp: filene i den ble ikke kontrollert.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Ingen vurdering: programmet kunne ikke beregne kontrollsummen for filen på dette systemet.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Kontrollen ble avbrutt.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Advarsel: vannmerket dekker ikke noe av innholdet i denne filen, og går dermed ikke god for noe av det.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Filer: %1, ekte: %2, mislyktes: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Ikke kontrollert</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Nie udało się wyświetlić zawartości folderu: znajdujące się w nim pliki nie zostały zweryfikowane.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Brak werdyktu: program nie mógł obliczyć skrótu pliku w tym systemie.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Weryfikacja została anulowana.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Ostrzeżenie: znak wodny nie obejmuje żadnej części zawartości tego pliku, więc nie poświadcza niczego z niej.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Pliki: %1, autentyczne: %2, nieudane: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Nie zweryfikowano</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

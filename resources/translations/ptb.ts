@@ -124,15 +124,11 @@
         <translation>Não foi possível listar a pasta: os arquivos nela não foram verificados.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Sem veredicto: o programa não conseguiu calcular o resumo do arquivo neste sistema.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>A verificação foi cancelada.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Aviso: a marca d’água não cobre nenhuma parte do conteúdo deste arquivo e, portanto, não garante nada dele.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Arquivos: %1, autênticos: %2, com falha: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Não verificado</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

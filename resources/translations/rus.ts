@@ -124,15 +124,11 @@
         <translation>Не удалось получить список файлов в папке: файлы в ней не проверены.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Нет заключения: программе не удалось вычислить хеш-сумму файла в этой системе.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Проверка отменена.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Внимание: водяной знак не охватывает никакую часть содержимого этого файла, поэтому ничего в нём не подтверждает.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Файлов: %1, подлинных: %2, не прошедших проверку: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Не проверено</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

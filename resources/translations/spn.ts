@@ -124,15 +124,11 @@
         <translation>No se ha podido listar el contenido de la carpeta: los archivos que contiene no se han verificado.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Sin veredicto: el programa no ha podido calcular el resumen del archivo en este sistema.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Se ha cancelado la verificación.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Advertencia: la marca de agua no abarca ninguna parte del contenido de este archivo, por lo que no garantiza nada de él.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Archivos: %1, auténticos: %2, con error: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>No verificado</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Mappens innehåll kunde inte listas: filerna i den har inte kontrollerats.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Ingen bedömning: programmet kunde inte beräkna filens kontrollsumma på det här systemet.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Kontrollen avbröts.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Varning: vattenstämpeln täcker inget av filens innehåll och går därför inte i god för något av det.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Filer: %1, äkta: %2, misslyckade: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Inte kontrollerad</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,15 +124,11 @@
         <translation>Klasör listelenemedi: İçindeki dosyalar doğrulanmadı.</translation>
     </message>
     <message>
-        <source>No verdict: the program could not compute the file's digest on this system.</source>
-        <translation>Karar yok: Program bu sistemde dosyanın özetini hesaplayamadı.</translation>
-    </message>
-    <message>
         <source>Verification was cancelled.</source>
         <translation>Doğrulama iptal edildi.</translation>
     </message>
     <message>
-        <source>Warning: the watermark covers none of this file's content, so it vouches for none of it.</source>
+        <source>Warning: the watermark covers none of this file&apos;s content, so it vouches for none of it.</source>
         <translation>Uyarı: Filigran bu dosyanın içeriğinin hiçbir bölümünü kapsamıyor, bu nedenle hiçbir bölümüne kefil olmuyor.</translation>
     </message>
     <message>
@@ -252,8 +248,8 @@
         <translation>Dosya: %1, orijinal: %2, başarısız: %3</translation>
     </message>
     <message>
-        <source>Not verified</source>
-        <translation>Doğrulanmadı</translation>
+        <source>The file could not be verified: this system could not compute its digest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
