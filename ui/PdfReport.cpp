@@ -55,9 +55,14 @@ public:
     {
         const qreal number =
             m_boldMetrics.horizontalAdvance(QString::number(count) + QLatin1String(".")) + m_metrics.averageCharWidth();
-        const qreal rest = width - number;
-        m_columns = {0, number, number + rest * 0.38, number + rest * 0.62, width};
         m_padding = m_metrics.height() * 0.2;
+        // The verdict on one line, in the bold of a failed file, where the
+        // page allows; the name and the reason share the rest.
+        const qreal verdict = qMin(width * 0.3, qMax(m_boldMetrics.horizontalAdvance(ResultText::Verdict(true)),
+                                                     m_boldMetrics.horizontalAdvance(ResultText::Verdict(false))) +
+                                                    3 * m_padding);
+        const qreal name = (width - number - verdict) * 0.45;
+        m_columns = {0, number, number + name, number + name + verdict, width};
     }
 
     Piece Head() const

@@ -229,6 +229,33 @@ private slots:
         QVERIFY(run.out.contains("\"sha256\":\"") && !run.out.contains("\"sha256\":\"\""));
     }
 
+    void noDigest_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("text") << "text"
+                              << QByteArray("failed     %1  internal-error\n1 files: 0 authentic, 1 failed\n");
+        QTest::newRow("json") << "json" << QByteArray("\"reason\":\"internal-error\",\"result\":\"failed\"");
+        QTest::newRow("csv") << "csv" << QByteArray("\r\n%1,failed,internal-error,2012-");
+    }
+
+    void noDigest()
+    {
+        // Where OpenSSL offers no MD5, the file is reported failed with the
+        // reason internal-error, counted as failed, and the exit status is 2.
+        QFETCH(QString, format);
+        QFETCH(QByteArray, expected);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ARDENTIX_NO_MD5_LIBRARY));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+        const QString path = dir.filePath(QStringLiteral("genuine.avi"));
+        const clitest::Outcome run = clitest::RunShell(
+            clitest::VerifierPath() + QStringLiteral(" --format=%1 '%2'").arg(format, path), environment);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.out.contains(QString::fromLatin1(expected).arg(path).toUtf8()), run.out.constData());
+        QVERIFY(run.err.contains("internal-error"));
+    }
+
     void order_data()
     {
         QTest::addColumn<QStringList>("names");

@@ -1,6 +1,7 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
 #include "CatalogueScope.h"
+#include "EvidenceReport.h"
 #include "FileAppender.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
@@ -11,14 +12,17 @@
 #include "WatermarkWriter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QSet>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 
 #include <sys/stat.h>
@@ -231,6 +235,109 @@ private slots:
         QCOMPARE(w.ResultModel()->rowCount(), 9);
         QCOMPARE(w.SucceededFiles(), 9);
         QCOMPARE(w.TotalFiles(), 9);
+    }
+
+    void cancelDuringLargeFile()
+    {
+        // Open File(s) gives the run the file's size, so the bar moves within
+        // it. Cancel then hides the dialog for good: the main window is free
+        // while the file ends, and the file still gets its row.
+        const QString large = dir.filePath("cancel-large.avi");
+        QVERIFY(WriteLargeExport(QFile::encodeName(large).toStdString(), MediaType::Avi, 192 << 20));
+        MainWindow w;
+        w.show();
+        const int steps = ProgressStepsPerFile(3);
+        int movedTo = 0;
+        bool cancelled = false;
+        bool shownAfterCancel = false;
+        bool modalAfterCancel = false;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* dialog = w.findChild<QProgressDialog*>();
+            if (dialog == nullptr)
+                return;
+            if (cancelled) {
+                shownAfterCancel = shownAfterCancel || dialog->isVisible();
+                modalAfterCancel = modalAfterCancel || QApplication::activeModalWidget() != nullptr;
+            } else if (dialog->value() > 0 && dialog->value() < steps) {
+                movedTo = dialog->value();
+                dialog->cancel();
+                cancelled = true;
+            }
+        });
+        watch.start();
+        w.VerifyFiles({large, Write("after-cancel-1.avi", avi), Write("after-cancel-2.avi", avi)});
+        watch.stop();
+        QFile::remove(large);
+        QVERIFY2(movedTo > 0, "the bar never moved within the file");
+        QVERIFY(!shownAfterCancel);
+        QVERIFY(!modalAfterCancel);
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.ResultModel()->index(0, 0).data().toString(), QStringLiteral("cancel-large.avi"));
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 1, 0));
+    }
+
+    void closingDuringWalk()
+    {
+        // Closing while a folder is walked stops the walk, and no run starts
+        // after it; a window shown again takes work again.
+        QTemporaryDir tree;
+        for (int i = 0; i < 100; ++i) {
+            const QString path = tree.filePath(QStringLiteral("d%1/x%2.avi").arg(i % 20).arg(i));
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QVERIFY(WriteFile(QFile::encodeName(path).toStdString(), avi));
+        }
+        MainWindow w;
+        w.show();
+        bool ran = false;
+        HookScope hook([&ran](int, QProgressDialog*) { ran = true; });
+        QTimer::singleShot(0, &w, [&w] { w.close(); });
+        w.OpenPaths({QFile::encodeName(tree.path())});
+        QVERIFY(!ran);
+        QCOMPARE(w.ResultModel()->rowCount(), 0);
+        QCOMPARE(w.TotalFiles(), 0);
+        QVERIFY(!w.RunInProgress());
+        QVERIFY(w.isEnabled());
+
+        w.show();
+        w.OpenPaths({QFile::encodeName(tree.path())});
+        QVERIFY(ran);
+        QCOMPARE(w.ResultModel()->rowCount(), 100);
+    }
+
+    void noDigest()
+    {
+        // Where this system cannot compute MD5, a file gets no verdict of
+        // its own; it reads "Authentication failed", says why, and counts as
+        // failed in the status bar, the saved reports and the PDF alike.
+        if (!qEnvironmentVariableIsSet("ARDENTIX_NO_MD5"))
+            QSKIP("runs with MD5 taken from OpenSSL (ctest: tst_run_noDigest_no_md5)");
+        MainWindow w;
+        w.VerifyFiles({Write("no-digest.avi", avi)});
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        const Row row = RowAt(w.ResultModel(), 0);
+        QCOMPARE(row.verdict, QStringLiteral("Authentication failed"));
+        QCOMPARE(row.colour, QColor(Qt::red));
+        const QString why = w.ResultModel()->index(0, 1).data(Qt::ToolTipRole).toString();
+        QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
+
+        const QString csv = dir.filePath("no-digest.csv");
+        QVERIFY(w.SaveReportTo(csv, EvidenceReport::Format::Csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().split('\n').value(1).startsWith(QFile::encodeName(dir.filePath("no-digest.avi")) +
+                                                               ",failed,internal-error,"));
+        const QString pdf = dir.filePath("no-digest.pdf");
+        QVERIFY(w.SaveReportTo(pdf, EvidenceReport::Format::Pdf));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (!text.waitForFinished(60000))
+            QSKIP("pdftotext is not installed");
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY(shown.contains(QStringLiteral("Files: 1, authentic: 0, failed: 1")));
+        QVERIFY(shown.contains(QStringLiteral("1. no-digest.avi Authentication failed ") + why));
     }
 
     void closingDuringRun()

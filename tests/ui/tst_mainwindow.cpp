@@ -12,6 +12,7 @@
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -23,6 +24,7 @@
 #include <QJsonObject>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -69,7 +71,10 @@ struct SampleFolder
         std::string tampered = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         tampered[4000] ^= 0x10;
         WriteFile(Path("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
-        WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi));
+        // A serial number that a spreadsheet would run as a formula.
+        WatermarkFields formula;
+        formula.serial = "=1+2";
+        WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
         WriteFile(Path("cases/c, \"tampered\".avi"), tampered);
     }
     std::string Path(const char* name)
@@ -281,6 +286,22 @@ private slots:
                 QVERIFY(text.contains(Tr("Files: %1, authentic: %2, failed: %3").arg(3).arg(2).arg(1)));
                 QVERIFY(text.contains(QString::fromLatin1(BuildIdentity::KeyFingerprint())));
                 QCOMPARE(text.contains(BuildIdentity::DevelopmentNotice().left(5)), BuildIdentity::IsDevelopmentKey());
+                // The summary table: a line a file, in the view's order.
+                const QString flat = text.simplified();
+                for (int i = 0; i < records.size(); ++i)
+                    QVERIFY(flat.contains(QStringLiteral("%1. %2 %3")
+                                              .arg(i + 1)
+                                              .arg(PathText::FileNameForPeople(records[i].result.path))
+                                              .arg(Tr(records[i].result.IsAuthentic() ? "Authentication succeeded"
+                                                                                      : "Authentication failed"))));
+                // Identified as PDF/A-1b, with its title and program.
+                QProcess info;
+                info.start(QStringLiteral("pdfinfo"), {"-meta", path});
+                QVERIFY(info.waitForFinished(60000));
+                const QByteArray meta = info.readAllStandardOutput();
+                QVERIFY(meta.contains("pdfaid:part=\"1\" pdfaid:conformance=\"B\""));
+                QVERIFY(meta.contains("xmp:CreatorTool=\"Quorvane Ardentix 1.0-006\""));
+                QVERIFY(meta.contains(Tr("Verification Report").toUtf8()));
                 for (const RowRecord& record : records) {
                     QVERIFY(text.contains(QString::fromLatin1(record.result.sha256)));
                     QVERIFY(text.contains(PathText::FileNameForPeople(record.result.path)));
@@ -324,7 +345,9 @@ private slots:
             QCOMPARE(fields[1], result.IsAuthentic() ? "authentic" : "failed");
             QCOMPARE(fields[2].isEmpty(), result.IsAuthentic());
             QCOMPARE(fields[3], QString::fromStdString(result.record.StartTime));
-            QCOMPARE(fields[5], QString::fromStdString(result.record.VHSerial));
+            // Exact in JSON; made text for a spreadsheet in CSV and the copy.
+            const QString serial = QString::fromStdString(result.record.VHSerial);
+            QCOMPARE(fields[5], serial.startsWith('=') && !json ? QLatin1Char('\'') + serial : serial);
             QCOMPARE(fields[9], QString::fromLatin1(result.sha256));
             QCOMPARE(fields[10].toLongLong(), result.size);
             QCOMPARE(fields[11].toLongLong(), result.ProtectedBytes());
@@ -342,6 +365,65 @@ private slots:
         QVERIFY(!w.SaveReportTo("/nonexistent-folder/report.csv", EvidenceReport::Format::Csv));
         QVERIFY(shown.startsWith(
             Tr("The report could not be written to %1: %2").arg("/nonexistent-folder/report.csv", QString())));
+    }
+
+    void saveAsksBeforeReplacing()
+    {
+        // A name typed without a suffix gets the chosen format's before the
+        // dialog checks for a file of that name, so it asks first.
+        SampleFolder samples;
+        const QString existing = samples.dir.filePath("case-17.pdf");
+        QFile old(existing);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
+        old.close();
+        MainWindow w;
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
+        QString question;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QTimer::singleShot(0, [&question, dialog] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+                dialog->reject();
+            });
+            dialog->selectFile(samples.dir.filePath("case-17"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        w.Actions()[3]->trigger();
+        QVERIFY2(question.contains("case-17.pdf"), qPrintable(question));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("kept"));
+    }
+
+    void reasonsForScreenReaders()
+    {
+        // Each cell of a failed row tells assistive technology why, as its
+        // tooltip does for the eye.
+        SampleFolder samples;
+        MainWindow w;
+        w.show();
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases/c, \"tampered\".avi"))});
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ResultView());
+        QVERIFY(table != nullptr);
+        // The head's five cells and the row's, once the view has laid it out.
+        QTRY_COMPARE(table->childCount(), 10);
+        const QString why = Tr("The file was changed after it was exported: its content no longer matches the "
+                               "digest in its watermark.");
+        // The cells of the one row, as a screen reader gets them: the name
+        // has no description, the verdict and the three fields say why.
+        QStringList described;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface* cell = table->child(i);
+            if (cell != nullptr && !cell->text(QAccessible::Description).isEmpty())
+                described << cell->text(QAccessible::Name) + QLatin1Char('|') + cell->text(QAccessible::Description);
+        }
+        const QString serial = w.ResultModel()->index(0, 4).data().toString();
+        QCOMPARE(described.size(), 4);
+        QVERIFY(described.contains(Tr("Authentication failed") + QLatin1Char('|') + why));
+        QVERIFY(described.contains(serial + QLatin1Char('|') + why));
     }
 
     void statusBarLine()
