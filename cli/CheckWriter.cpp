@@ -101,8 +101,8 @@ QByteArray CheckWriter::TextRecord(const CustodyLine& line) const
         detail = now;
         break;
     case CustodyStatus::Modified:
-        detail = then == now ? QStringLiteral("%1 then and now").arg(now)
-                             : QStringLiteral("%1 then, %2 now").arg(then, now);
+        detail =
+            then == now ? QStringLiteral("%1 then and now").arg(now) : QStringLiteral("%1 then, %2 now").arg(then, now);
         detail += QStringLiteral("; changed: ") + line.changed.join(QLatin1String(", "));
         break;
     case CustodyStatus::Missing:

@@ -41,8 +41,7 @@ int HexValue(char c)
 // leading "'"; the "'" is not part of the value.
 QString WithoutFormulaGuard(const QString& field)
 {
-    if (field.size() >= 2 && field[0] == QLatin1Char('\'') &&
-        QStringLiteral("=+-@\t\r").contains(field[1]))
+    if (field.size() >= 2 && field[0] == QLatin1Char('\'') && QStringLiteral("=+-@\t\r").contains(field[1]))
         return field.mid(1);
     return field;
 }
