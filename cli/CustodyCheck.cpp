@@ -93,7 +93,11 @@ CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& 
     const std::array<const std::string*, ReportEntry::FieldCount> fields = {
         &r.Marker, &r.Version, &r.HMAC, &r.StartTime, &r.EndTime, &r.TimeSource, &r.VHSerial, &r.CamMAC};
     for (int i = 0; i < ReportEntry::FieldCount; ++i) {
-        if ((entry.fieldMask & (1u << i)) != 0 && PathText::FromLatin1(*fields[i]) != entry.fields[i])
+        if ((entry.fieldMask & (1u << i)) == 0)
+            continue;
+        const QString value = PathText::FromLatin1(*fields[i]);
+        const bool guarded = (entry.guardMask & (1u << i)) != 0;
+        if (value != entry.fields[i] && !(guarded && value == QLatin1Char('\'') + entry.fields[i]))
             *changed << QLatin1String(ReportEntry::FieldNames[i]);
     }
     return changed->isEmpty() ? CustodyStatus::Unchanged : CustodyStatus::Modified;

@@ -309,7 +309,7 @@ bool ReportReader::NextCsv(ReportEntry& entry)
                 field += c;
             }
         }
-        fields << WithoutFormulaGuard(field);
+        fields << field;
         if (i >= n)
             break;
         ++i; // the comma
@@ -317,12 +317,21 @@ bool ReportReader::NextCsv(ReportEntry& entry)
     if (fields.size() != m_columns)
         return Fail(start, QStringLiteral("%1 fields where the header has %2").arg(fields.size()).arg(m_columns));
 
+    QList<bool> guarded(fields.size(), false);
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const QString plain = WithoutFormulaGuard(fields[f]);
+        guarded[f] = plain.size() != fields[f].size();
+        fields[f] = plain;
+    }
+
     entry = ReportEntry();
     entry.line = start;
     for (int f = 0; f < ReportEntry::FieldCount; ++f) {
         if (m_fieldColumns[f] >= 0) {
             entry.fields[f] = fields[m_fieldColumns[f]];
             entry.fieldMask |= 1u << f;
+            if (guarded[m_fieldColumns[f]])
+                entry.guardMask |= 1u << f;
         }
     }
     if (m_sizeColumn >= 0 && !fields[m_sizeColumn].isEmpty()) {
@@ -331,6 +340,9 @@ bool ReportReader::NextCsv(ReportEntry& entry)
         if (!ok)
             return Fail(start, QStringLiteral("the size is not a number"));
     }
-    return SetEntry(entry, fields[m_pathColumn], fields[m_resultColumn], fields[m_reasonColumn],
-                    fields[m_sha256Column]);
+    if (!SetEntry(entry, fields[m_pathColumn], fields[m_resultColumn], fields[m_reasonColumn], fields[m_sha256Column]))
+        return false;
+    if (guarded[m_pathColumn])
+        entry.literalPath = PathBytes(QLatin1Char('\'') + entry.path);
+    return true;
 }

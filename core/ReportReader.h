@@ -38,8 +38,9 @@ struct ReportEntry
     // The file's name: the path with its "\xHH" escapes turned back into
     // bytes (see PathBytes).
     QByteArray pathBytes;
-    // The other reading when the text holds "\xHH" that could be literal
-    // text of the name; empty when there is none.
+    // The other reading of the name, when the text holds "\xHH" that could be
+    // literal text of the name, or a CSV path lost a leading "'" that could
+    // be its own (this reading wins when both hold); empty when there is none.
     QByteArray literalPath;
     bool authentic = false;
     // The reason word; empty when authentic.
@@ -48,6 +49,9 @@ struct ReportEntry
     // FieldNames[i]).
     std::array<QString, FieldCount> fields;
     unsigned fieldMask = 0;
+    // The CSV fields that lost a leading "'": the value may also have been
+    // "'" and the field, as the formula guard cannot tell them apart.
+    unsigned guardMask = 0;
     // Lower-case hexadecimal, 64 digits; empty for a file that was unreadable.
     QByteArray sha256;
     // The file's length; -1 when the report gives none.
