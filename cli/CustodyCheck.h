@@ -14,7 +14,8 @@
 // Memory: nothing per report entry beyond the verifier's window of files in
 // progress. Per file under the PATHs: its job (as for verification) and its
 // normalised path (about 40 bytes plus the path's length); per file there
-// that the report does not list, 48 bytes for the index by SHA-256.
+// that the report does not list, 56 bytes for its result and the index by
+// SHA-256.
 #ifndef ARDENTIX_CLI_CUSTODYCHECK_H
 #define ARDENTIX_CLI_CUSTODYCHECK_H
 
