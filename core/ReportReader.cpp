@@ -132,12 +132,16 @@ bool ReportReader::Fail(qint64 line, const QString& text)
 // an error (Failed).
 bool ReportReader::ReadLine(QByteArray& line)
 {
-    line = m_file.readLine(kMaxLine);
-    if (line.isEmpty()) {
-        if (m_file.error() != QFileDevice::NoError)
-            return Fail(m_line + 1, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+    // Into one buffer kept for the whole report: a buffer of the longest
+    // line's size for each line would cost an allocation of its own each.
+    if (m_buffer.size() != kMaxLine + 1)
+        m_buffer.resize(kMaxLine + 1);
+    const qint64 length = m_file.readLine(m_buffer.data(), kMaxLine + 1);
+    if (length < 0 && m_file.error() != QFileDevice::NoError)
+        return Fail(m_line + 1, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+    if (length <= 0)
         return false;
-    }
+    line = QByteArray(m_buffer.constData(), static_cast<qsizetype>(length));
     ++m_line;
     if (!line.endsWith('\n')) {
         if (!m_file.atEnd())

@@ -97,6 +97,7 @@ private:
     bool Fail(qint64 line, const QString& text);
 
     QFile m_file;
+    QByteArray m_buffer;
     QString m_name;
     Format m_format = Format::JsonLines;
     qint64 m_line = 0;
