@@ -338,7 +338,8 @@ private slots:
                                    .arg(cases.size() - authentic));
     }
 
-    // A folder of a.avi, b.jpg (genuine) and c.avi (tampered), saved as a
+    // A folder of a.avi, b.jpg (genuine), c.avi and caf\xE9.jpg (tampered; a
+    // name that is not UTF-8), saved as a
     // report by the verifier or as the window saves it (ReportWriter with
     // the SHA-256, on each file's result), then changed, then re-checked.
     void check_data()
@@ -377,7 +378,7 @@ private slots:
         QFETCH(bool, walk);
         QFETCH(QStringList, lines);
         QFETCH(int, status);
-        QTemporaryDir scratch;
+        clitest::ScratchDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("case"));
         QVERIFY(QDir().mkpath(folder));
         const auto at = [&](const QString& name) { return QDir(folder).filePath(name); };
@@ -386,6 +387,11 @@ private slots:
                                     MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
         QVERIFY(clitest::WriteBytes(QFile::encodeName(at("b.jpg")), jpg));
         QVERIFY(clitest::WriteBytes(QFile::encodeName(at("c.avi")), Flip(cases[1].bytes, 4000)));
+        // A name that is not UTF-8: the report shows "\\xE9", which must
+        // lead back to the file.
+        const QByteArray latin1Name = QFile::encodeName(folder) + "/caf\xe9.jpg";
+        QVERIFY(clitest::WriteBytes(latin1Name, Flip(jpg, 100)));
+        lines.insert(3, QStringLiteral("unchanged caf\\xE9.jpg"));
 
         const QString format = report.section(QLatin1Char(' '), 1);
         const QString saved = scratch.filePath(QStringLiteral("report.") + format);
@@ -397,8 +403,9 @@ private slots:
         } else {
             const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
             QByteArray bytes = writer.Header();
-            for (const char* name : {"a.avi", "b.jpg", "c.avi"})
-                bytes += writer.Record(VerifyFile({QFile::encodeName(at(name)), 0, false}, {true}));
+            for (const QByteArray& name : {QFile::encodeName(at("a.avi")), QFile::encodeName(at("b.jpg")),
+                                           QFile::encodeName(at("c.avi")), latin1Name})
+                bytes += writer.Record(VerifyFile({name, 0, false}, {true}));
             QVERIFY(clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString()));
         }
 
