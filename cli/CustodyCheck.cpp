@@ -313,7 +313,7 @@ int CustodyCheck::Run() const
                            kProgram, static_cast<long long>(noDigest));
         return kExitError;
     }
-    qint64 unchanged = counts[static_cast<std::size_t>(CustodyStatus::Unchanged)];
+    const qint64 unchanged = counts[static_cast<std::size_t>(CustodyStatus::Unchanged)];
     qint64 total = 0;
     for (const qint64 count : counts)
         total += count;
