@@ -3,6 +3,7 @@
 // machine-readable report and an exit status that scripts can trust.
 #include "BatchVerifier.h"
 #include "BuildIdentity.h"
+#include "CustodyCheck.h"
 #include "FileJob.h"
 #include "FileList.h"
 #include "InputCollector.h"
@@ -91,6 +92,18 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "bidirectional formatting characters are shown the same way. Files whose\n"
                             "names are not UTF-8 are still found in folders and verified under their own\n"
                             "names. Watermark fields are 8-bit text, read as Latin-1.\n"
+                            "\n"
+                            "--check REPORT re-verifies every file that a report written with --sha256\n"
+                            "(JSON Lines or CSV, from this program or the desktop window's Save Report)\n"
+                            "lists, at its path, and compares it with its entry: unchanged (same SHA-256,\n"
+                            "result and fields), modified (with the result then and now), missing (no\n"
+                            "readable file at the path now), moved (missing, and its SHA-256 is found in\n"
+                            "a file under the PATHs that the report does not list), or new (a file under\n"
+                            "the PATHs that the report does not list). Lines come in the report's order,\n"
+                            "then the new files, then \"<N> files: <U> unchanged, <M> modified, <X>\n"
+                            "missing, <V> moved, <W> new\" (on stderr for json and csv). Exit status 0\n"
+                            "when all are unchanged and none is new, 1 otherwise, 2 when the report is\n"
+                            "not ours or has a bad line (nothing is verified then).\n"
                             "\n"
                             "Progress (files and bytes done) is shown on stderr when it is a terminal and\n"
                             "--quiet is not given.\n"
@@ -208,6 +221,11 @@ int main(int argc, char** argv)
         QStringLiteral("FILE"));
     const QCommandLineOption nullOption(QStringList{QStringLiteral("0"), QStringLiteral("null")},
                                         QStringLiteral("The --files-from list is NUL-separated, not line-separated."));
+    const QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QStringLiteral("Verify again the files that REPORT lists and compare each with its entry; the PATHs are "
+                       "searched for moved and new files."),
+        QStringLiteral("REPORT"));
     const QCommandLineOption versionOption(
         QStringLiteral("version"),
         QStringLiteral("Show the version, the built-in key's fingerprint and whether it is the development key."));
@@ -217,6 +235,7 @@ int main(int argc, char** argv)
     parser.addOption(quietOption);
     parser.addOption(filesFromOption);
     parser.addOption(nullOption);
+    parser.addOption(checkOption);
     parser.addHelpOption();
     parser.addOption(versionOption);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A file to verify, or a folder to walk."),
@@ -255,6 +274,19 @@ int main(int argc, char** argv)
 
     const QStringList positional = parser.positionalArguments();
     const bool fromList = parser.isSet(filesFromOption);
+    if (parser.isSet(checkOption)) {
+        if (fromList || parser.isSet(nullOption))
+            return UsageError(QStringLiteral("--check takes its PATHs on the command line, not from --files-from"));
+        CustodyOptions custody;
+        custody.report = RawOptionValue(raw, parser.value(checkOption));
+        custody.paths = RawPaths(positional, raw, decoded);
+        custody.format = options.format;
+        custody.jobs = jobs;
+        custody.progress = IsTerminal(stderr) && !parser.isSet(quietOption);
+        custody.stdoutIsTerminal = IsTerminal(stdout);
+        custody.quiet = parser.isSet(quietOption);
+        return CustodyCheck(custody).Run();
+    }
     if (positional.isEmpty() && !fromList)
         return UsageError(QStringLiteral("no PATH given: name the files or folders to verify"));
     if (parser.isSet(nullOption) && !fromList)

@@ -82,6 +82,13 @@ private slots:
         Write(QStringLiteral("nomedia/d.mp4.bak"), genuineAvi);
         Write(QStringLiteral("nomedia/.hidden.avi"), genuineAvi);
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("empty"))));
+        // Reports that --check refuses before it verifies anything.
+        const std::string entry = "{\"path\":\"" + dir.filePath(QStringLiteral("genuine.avi")).toStdString() +
+                                  "\",\"result\":\"authentic\",\"reason\":null,\"sha256\":\"" + std::string(64, 'd') +
+                                  "\"}\n";
+        Write(QStringLiteral("cut.jsonl"), entry + entry.substr(0, 40));
+        Write(QStringLiteral("nosha.csv"), "path,result,reason,size\r\n");
+        Write(QStringLiteral("foreign.csv"), "name,size\r\na.avi,1\r\n");
     }
 
     void exitStatus_data()
@@ -122,6 +129,14 @@ private slots:
             << QStringList{QStringLiteral("-j"), QStringLiteral("two"), QStringLiteral("@genuine.avi")} << 2 << -1;
         QTest::newRow("negative jobs") << QStringList{QStringLiteral("--jobs=-3"), QStringLiteral("@genuine.avi")} << 2
                                        << -1;
+        const QString check = QStringLiteral("--check");
+        QTest::newRow("check: report cut off") << QStringList{check, "@cut.jsonl", "@good"} << 2 << -1;
+        QTest::newRow("check: CSV without sha256") << QStringList{check, "@nosha.csv"} << 2 << -1;
+        QTest::newRow("check: foreign CSV") << QStringList{check, "@foreign.csv", "@good"} << 2 << -1;
+        QTest::newRow("check: a folder for a report") << QStringList{check, "@good"} << 2 << -1;
+        QTest::newRow("check: no such report") << QStringList{check, "@missing.jsonl"} << 2 << -1;
+        QTest::newRow("check with --files-from")
+            << QStringList{check, "@cut.jsonl", "--files-from", "@cut.jsonl"} << 2 << -1;
     }
 
     void exitStatus()
@@ -147,7 +162,7 @@ private slots:
         const clitest::Outcome run = clitest::Run({QStringLiteral("--help")});
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 0);
-        for (const char* word : {"--format", "--jobs", "--sha256", "--quiet", "--version", "PATH", "\\xHH"})
+        for (const char* word : {"--format", "--jobs", "--sha256", "--quiet", "--version", "--check", "PATH", "\\xHH"})
             QVERIFY2(run.out.contains(word), word);
     }
 

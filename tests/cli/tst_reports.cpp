@@ -1,10 +1,15 @@
-// Every report format on genuine and tampered exports, with every reason.
+// Every report format on genuine and tampered exports, with every reason,
+// and the re-check of a saved report (--check).
+#include "BatchVerifier.h"
 #include "CliRun.h"
+#include "ReportWriter.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QTemporaryDir>
@@ -331,6 +336,135 @@ private slots:
                                    .arg(cases.size())
                                    .arg(authentic)
                                    .arg(cases.size() - authentic));
+    }
+
+    // A folder of a.avi, b.jpg (genuine), c.avi and caf\xE9.jpg (tampered; a
+    // name that is not UTF-8), saved as a
+    // report by the verifier or as the window saves it (ReportWriter with
+    // the SHA-256, on each file's result), then changed, then re-checked.
+    void check_data()
+    {
+        QTest::addColumn<QString>("report"); // "cli" or "window", then the format
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("walk"); // the folder is given as a PATH
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("status");
+        const QStringList same = {"unchanged a.avi", "unchanged b.jpg", "unchanged c.avi"};
+        QTest::newRow("cli json, untouched") << "cli json"
+                                             << "" << true << same << 0;
+        QTest::newRow("window csv, untouched, no PATH") << "window csv"
+                                                        << "" << false << same << 0;
+        QTest::newRow("cli csv, one byte changed")
+            << "cli csv"
+            << "flip b.jpg" << true
+            << QStringList{"unchanged a.avi", "modified b.jpg sha256,result,reason", "unchanged c.avi"} << 1;
+        QTest::newRow("window json, renamed")
+            << "window json"
+            << "rename a.avi d.avi" << true << QStringList{"moved a.avi d.avi", "unchanged b.jpg", "unchanged c.avi"}
+            << 1;
+        QTest::newRow("window csv, renamed, folder not given")
+            << "window csv"
+            << "rename a.avi d.avi" << false << QStringList{"missing a.avi", "unchanged b.jpg", "unchanged c.avi"} << 1;
+        QTest::newRow("cli json, deleted and added")
+            << "cli json"
+            << "rename c.avi ../c.avi; add e.jpg" << true
+            << QStringList{"unchanged a.avi", "unchanged b.jpg", "missing c.avi", "new e.jpg"} << 1;
+    }
+
+    void check()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, change);
+        QFETCH(bool, walk);
+        QFETCH(QStringList, lines);
+        QFETCH(int, status);
+        clitest::ScratchDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("case"));
+        QVERIFY(QDir().mkpath(folder));
+        const auto at = [&](const QString& name) { return QDir(folder).filePath(name); };
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("a.avi")),
+                                    MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("b.jpg")), jpg));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("c.avi")), Flip(cases[1].bytes, 4000)));
+        // A name that is not UTF-8: the report shows "\\xE9", which must
+        // lead back to the file.
+        const QByteArray latin1Name = QFile::encodeName(folder) + "/caf\xe9.jpg";
+        QVERIFY(clitest::WriteBytes(latin1Name, Flip(jpg, 100)));
+        lines.insert(3, QStringLiteral("unchanged caf\\xE9.jpg"));
+
+        const QString format = report.section(QLatin1Char(' '), 1);
+        const QString saved = scratch.filePath(QStringLiteral("report.") + format);
+        if (report.startsWith(QLatin1String("cli"))) {
+            const clitest::Outcome run =
+                clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(saved), run.out.toStdString()));
+        } else {
+            const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
+            VerifyOptions withSha256;
+            withSha256.sha256 = true;
+            QByteArray bytes = writer.Header();
+            for (const QByteArray& name : {QFile::encodeName(at("a.avi")), QFile::encodeName(at("b.jpg")),
+                                           QFile::encodeName(at("c.avi")), latin1Name})
+                bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString()));
+        }
+
+        for (const QString& step : change.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QStringList words = step.split(QLatin1Char(' '));
+            if (words[0] == QLatin1String("flip"))
+                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(words[1])), Flip(jpg, -1)));
+            else if (words[0] == QLatin1String("rename"))
+                QVERIFY(QFile::rename(at(words[1]), at(words[2])));
+            else
+                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(words[1])), jpg + "x"));
+        }
+
+        QStringList arguments = {QStringLiteral("--check"), saved};
+        if (walk)
+            arguments << folder;
+        const clitest::Outcome json = clitest::Run(QStringList{"-f", "json", "-j2"} + arguments);
+        QCOMPARE(json.exitCode, status);
+        QString error;
+        QStringList got;
+        int counts[5] = {};
+        const QStringList statuses = {"unchanged", "modified", "missing", "moved", "new"};
+        for (const QJsonObject& o : clitest::JsonLines(json.out, &error)) {
+            QString line = o.value(QLatin1String("status")).toString() + QLatin1Char(' ') +
+                           QFileInfo(o.value(QLatin1String("path")).toString()).fileName();
+            if (!o.value(QLatin1String("new_path")).isNull())
+                line += QLatin1Char(' ') + QFileInfo(o.value(QLatin1String("new_path")).toString()).fileName();
+            QStringList changed;
+            for (const QJsonValue& value : o.value(QLatin1String("changed")).toArray())
+                changed << value.toString();
+            if (!changed.isEmpty())
+                line += QLatin1Char(' ') + changed.join(QLatin1Char(','));
+            got << line;
+            ++counts[statuses.indexOf(o.value(QLatin1String("status")).toString())];
+        }
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(got, lines);
+        const QByteArray summary = QStringLiteral("%1 files: %2 unchanged, %3 modified, %4 missing, %5 moved, %6 new\n")
+                                       .arg(lines.size())
+                                       .arg(counts[0])
+                                       .arg(counts[1])
+                                       .arg(counts[2])
+                                       .arg(counts[3])
+                                       .arg(counts[4])
+                                       .toUtf8();
+        QCOMPARE(json.err, summary);
+
+        // The text format: one line per file in the same order, then the
+        // summary.
+        const clitest::Outcome text = clitest::Run(QStringList{"-j1"} + arguments);
+        QCOMPARE(text.exitCode, status);
+        const QList<QByteArray> textLines = text.out.split('\n');
+        QCOMPARE(textLines.size(), lines.size() + 2);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QVERIFY2(textLines[i].startsWith(lines[i].section(QLatin1Char(' '), 0, 0).toUtf8() + ' '),
+                     textLines[i].constData());
+        QCOMPARE(textLines[lines.size()] + '\n', summary);
     }
 };
 

@@ -1,13 +1,17 @@
 // The report formatting and the path display on their own, without a run:
-// RFC 4180 quoting, the display of bytes that are not UTF-8, and reports
-// that stay valid whatever bytes a path or a watermark field holds.
+// RFC 4180 quoting, the display of bytes that are not UTF-8, reports that
+// stay valid whatever bytes a path or a watermark field holds, and reading
+// them back.
 #include "CliRun.h"
 #include "PathText.h"
+#include "ReportReader.h"
 #include "ReportWriter.h"
 #include "TestRegistry.h"
 
+#include <QFile>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -45,6 +49,22 @@ FileResult RandomResult(QRandomGenerator& random)
 QString Latin1(const std::string& text)
 {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// Reads a whole report: its entries' "path|sha256-prefix|reason" and the
+// error, if any.
+QStringList ReadBack(const QString& file, QString* error)
+{
+    ReportReader reader;
+    QStringList entries;
+    ReportEntry entry;
+    if (reader.Open(QFile::encodeName(file))) {
+        while (reader.Next(entry))
+            entries
+                << QStringLiteral("%1|%2|%3").arg(entry.path, QString::fromLatin1(entry.sha256.left(4)), entry.reason);
+    }
+    *error = reader.ErrorText();
+    return entries;
 }
 
 } // namespace
@@ -207,6 +227,14 @@ private slots:
         const ReportWriter jsonWriter(json);
         const ReportWriter csvWriter(csv);
         const ReportWriter textWriter(text);
+        // The same records as reports with the SHA-256, read back below.
+        QTemporaryDir dir;
+        QFile jsonReport(dir.filePath(QStringLiteral("r.jsonl")));
+        QFile csvReport(dir.filePath(QStringLiteral("r.csv")));
+        QVERIFY(jsonReport.open(QIODevice::WriteOnly) && csvReport.open(QIODevice::WriteOnly));
+        const ReportWriter csvSha({ReportFormat::Csv, true});
+        csvReport.write(csvSha.Header());
+        QList<FileResult> written;
 
         for (int i = 0; i < 3000; ++i) {
             const FileResult result = RandomResult(random);
@@ -239,7 +267,129 @@ private slots:
                 const char16_t u = shown[c].unicode();
                 QVERIFY2(u >= 0x20 && !(u >= 0x7f && u <= 0x9f) && u != 0x202e, qPrintable(shown));
             }
+            jsonReport.write(line);
+            csvReport.write(csvSha.Record(result));
+            written << result;
         }
+        jsonReport.close();
+        csvReport.close();
+
+        // Both read back to the same paths, bytes and fields.
+        for (QFile* file : {&jsonReport, &csvReport}) {
+            ReportReader reader;
+            QVERIFY2(reader.Open(QFile::encodeName(file->fileName())), qPrintable(reader.ErrorText()));
+            ReportEntry entry;
+            qsizetype i = 0;
+            for (; reader.Next(entry); ++i) {
+                const FileResult& result = written.value(i);
+                if (file == &jsonReport)
+                    QCOMPARE(entry.path, PathText::ForReport(result.path));
+                QVERIFY2(entry.pathBytes == result.path || entry.literalPath == result.path, qPrintable(entry.path));
+                QCOMPARE(entry.authentic, result.IsAuthentic());
+                QCOMPARE(entry.sha256, result.sha256);
+                // A guarded value reads back as written; one that started with
+                // "'" and a formula character is the other reading of a guard.
+                const QString serial = Latin1(result.record.VHSerial);
+                const bool serialGuarded = (entry.guardMask & (1u << 6)) != 0;
+                QVERIFY(entry.fields[6] == serial || (serialGuarded && QLatin1Char('\'') + entry.fields[6] == serial));
+                const QString mac = Latin1(result.record.CamMAC);
+                const bool macGuarded = (entry.guardMask & (1u << 7)) != 0;
+                QVERIFY(entry.fields[7] == mac || (macGuarded && QLatin1Char('\'') + entry.fields[7] == mac));
+            }
+            QVERIFY2(!reader.Failed(), qPrintable(reader.ErrorText()));
+            QCOMPARE(i, written.size());
+        }
+    }
+
+    // Reports as found on disk: how each is read, and why one is refused,
+    // with the line. "D" stands for a valid SHA-256.
+    void readBack_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("error"); // after "FILE"
+
+        const QByteArray d(64, 'd');
+        const QByteArray header = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac,"
+                                  "sha256,size,protected_bytes\r\n";
+        const QByteArray json = R"({"path":"a.jpg","result":"authentic","reason":null,"sha256":"D"})";
+        const QStringList none;
+        QTest::newRow("JSON Lines") << QByteArray(json + "\n\n" + json + "\n").replace("D", d)
+                                    << QStringList{"a.jpg|dddd|", "a.jpg|dddd|"} << QString();
+        QTest::newRow("CSV, quoted path over three lines, a formula guard")
+            << QByteArray(header + "\"a\r\nb,\"\"c\"\"\nd.avi\",failed,digest-mismatch,,,,,,,D,1,1\r\n" +
+                          "'=1+2.jpg,failed,'-x,,,,,,,D,,\r\n'x.jpg,failed,unreadable,,,,,,,,,\r\n")
+                   .replace(",D,", "," + d + ",")
+            << QStringList{"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch", "=1+2.jpg|dddd|-x", "'x.jpg||unreadable"}
+            << QString();
+        QTest::newRow("CSV with LF line ends and only its header")
+            << QByteArray(header).replace("\r", "") << none << QString();
+        QTest::newRow("foreign CSV") << QByteArray("name,size\r\na,1\r\n") << none
+                                     << QStringLiteral(":1: not a report of ardentix-verify: neither JSON Lines nor "
+                                                       "its CSV, whose header starts \"path,result,reason,\"");
+        QTest::newRow("JSON cut off") << QByteArray(json + "\n" + json.left(30)).replace("D", d)
+                                      << QStringList{"a.jpg|dddd|"}
+                                      << QStringLiteral(":2: the last line has no line end: the report is cut off");
+        QTest::newRow("CSV cut off in a quoted field")
+            << QByteArray(header + "\"a\nb") << none
+            << QStringLiteral(":3: the last line has no line end: the report is cut off");
+        QTest::newRow("CSV without sha256") << QByteArray("path,result,reason,size\r\n") << none
+                                            << QStringLiteral(":1: the report has no sha256 column: it was written "
+                                                              "without --sha256");
+        QTest::newRow("JSON without sha256")
+            << QByteArray(json + "\n" + json).replace(",\"sha256\":\"D\"", "").replace("D", d) << none
+            << QStringLiteral(":1: the entry has no SHA-256: the report was written without --sha256");
+        QTest::newRow("authentic without SHA-256")
+            << QByteArray(json + "\n").replace("D", "") << none << QStringLiteral(":1: the entry has no SHA-256");
+        QTest::newRow("CSV row short of fields")
+            << QByteArray(header + "a.jpg,authentic,,,,,,,," + d + ",1,1\r\nb.jpg,authentic,\r\n")
+            << QStringList{"a.jpg|dddd|"} << QStringLiteral(":3: 3 fields where the header has 12");
+        QTest::newRow("JSON that is not a report") << QByteArray("{\"name\":\"x\"}\n") << none
+                                                   << QStringLiteral(":1: not a report of ardentix-verify: no "
+                                                                     "\"path\", \"result\" and \"reason\"");
+        QTest::newRow("empty") << QByteArray("\n\n") << none << QStringLiteral(": the report is empty");
+    }
+
+    void readBack()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report"));
+        QVERIFY(clitest::WriteBytes(QFile::encodeName(file), report.toStdString()));
+        QString got;
+        QCOMPARE(ReadBack(file, &got), entries);
+        QCOMPARE(got, error.isEmpty() ? QString() : file + error);
+    }
+
+    // A name's bytes from its report text: "\xHH" of 80 and above is the
+    // byte where the text could not have been written otherwise.
+    void pathBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("literal");
+        QTest::newRow("plain UTF-8") << QStringLiteral("caf\u00e9.jpg") << QByteArray("caf\xc3\xa9.jpg")
+                                     << QByteArray();
+        QTest::newRow("Latin-1 byte") << QStringLiteral("caf\\xE9.jpg") << QByteArray("caf\xe9.jpg")
+                                      << QByteArray("caf\\xE9.jpg");
+        QTest::newRow("below 80 is always literal")
+            << QStringLiteral("a\\x41.jpg") << QByteArray("a\\x41.jpg") << QByteArray();
+        QTest::newRow("well-formed UTF-8 is never escaped")
+            << QStringLiteral("\\xC3\\xA9.jpg") << QByteArray("\\xC3\\xA9.jpg") << QByteArray();
+        QTest::newRow("lower-case digits are not ours")
+            << QStringLiteral("\\xe9.jpg") << QByteArray("\\xe9.jpg") << QByteArray();
+    }
+
+    void pathBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, literal);
+        QByteArray other;
+        QCOMPARE(ReportReader::PathBytes(text, &other), bytes);
+        QCOMPARE(other, literal);
     }
 
     // Paths of different widths, wide characters among them: the column

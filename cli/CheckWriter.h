@@ -1,0 +1,81 @@
+// Formats the outcome of a re-check against a saved report (--check) as
+// text, JSON Lines or CSV.
+//
+// Like ReportWriter, a pure function of its input: no I/O, no state between
+// calls.
+#ifndef ARDENTIX_CLI_CHECKWRITER_H
+#define ARDENTIX_CLI_CHECKWRITER_H
+
+#include "AuthenticateFile.h"
+#include "ReportWriter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <array>
+
+enum class CustodyStatus
+{
+    Unchanged,
+    Modified,
+    Missing,
+    Moved,
+    New
+};
+
+// One file of the re-check: a report entry, or a new file.
+struct CustodyLine
+{
+    CustodyStatus status = CustodyStatus::New;
+    // The path as the report shows it (a new file's as a report would), and
+    // the file's name.
+    QString path;
+    QByteArray pathBytes;
+    // Where a moved file is now.
+    QByteArray newPath;
+    // The report's line for the entry; 0 for a new file.
+    qint64 reportLine = 0;
+    // The verdict now (of the file at newPath when moved), and its SHA-256
+    // (empty when the file could not be read).
+    AuthResult result = AuthUnreadable;
+    QByteArray sha256;
+    // The entry's verdict and SHA-256.
+    bool reportAuthentic = false;
+    QString reportReason;
+    QByteArray reportSha256;
+    // What differs between the entry and the file now: "sha256", "result",
+    // "reason" and the names of watermark fields.
+    QStringList changed;
+};
+
+class CheckWriter
+{
+public:
+    static constexpr int StatusCount = 5;
+    using Counts = std::array<qint64, StatusCount>;
+
+    // pathWidth: the text format's path column (ReportWriter::PathColumnWidth).
+    CheckWriter(ReportFormat format, int pathWidth);
+
+    // The CSV header line; nothing for the other formats.
+    QByteArray Header() const;
+    // One file's line, with its line end.
+    QByteArray Record(const CustodyLine& line) const;
+    // "<N> files: <U> unchanged, <M> modified, <X> missing, <V> moved,
+    // <W> new", with a line end, in every format.
+    static QByteArray Summary(const Counts& counts);
+
+    static const char* StatusName(CustodyStatus status);
+
+private:
+    QByteArray TextRecord(const CustodyLine& line) const;
+    QByteArray JsonRecord(const CustodyLine& line) const;
+    QByteArray CsvRecord(const CustodyLine& line) const;
+
+    ReportFormat m_format;
+    int m_pathWidth;
+};
+
+#endif

@@ -1,0 +1,352 @@
+#include "ReportReader.h"
+
+#include "PathText.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QLatin1String>
+#include <QStringList>
+
+namespace {
+
+// No record of ours comes near this; a longer line is not a report's.
+const qint64 kMaxLine = 1 << 20;
+const char kCsvStart[] = "path,result,reason,";
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+bool IsHexDigest(const QByteArray& text)
+{
+    if (text.size() != 64)
+        return false;
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A field that a spreadsheet would take for a formula is written with a
+// leading "'"; the "'" is not part of the value.
+QString WithoutFormulaGuard(const QString& field)
+{
+    if (field.size() >= 2 && field[0] == QLatin1Char('\'') && QStringLiteral("=+-@\t\r").contains(field[1]))
+        return field.mid(1);
+    return field;
+}
+
+} // namespace
+
+const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = {
+    "marker", "version", "hmac", "start_time", "end_time", "time_source", "serial", "camera_mac"};
+
+QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (literal != nullptr)
+        literal->clear();
+    if (!utf8.contains("\\x"))
+        return utf8;
+    // Only bytes of 80 and above can be shown escaped: every byte below is
+    // well-formed UTF-8 on its own.
+    QByteArray decoded;
+    decoded.reserve(utf8.size());
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\\' && i + 3 < utf8.size() && utf8[i + 1] == 'x') {
+            const int high = HexValue(utf8[i + 2]);
+            const int low = HexValue(utf8[i + 3]);
+            if (high >= 8 && low >= 0) {
+                decoded += static_cast<char>(high * 16 + low);
+                i += 3;
+                continue;
+            }
+        }
+        decoded += utf8[i];
+    }
+    if (decoded == utf8 || PathText::ForReport(decoded) != text)
+        return utf8;
+    if (literal != nullptr)
+        *literal = utf8;
+    return decoded;
+}
+
+bool ReportReader::Open(const QByteArray& name)
+{
+    m_name = QFile::decodeName(name);
+    m_line = 0;
+    m_error.clear();
+    m_file.close();
+    m_file.setFileName(m_name);
+    const QFileInfo info(m_name);
+    if (info.exists() && !info.isFile())
+        return Fail(0, QStringLiteral("not a regular file"));
+    if (!m_file.open(QIODevice::ReadOnly))
+        return Fail(0, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+
+    const QByteArray start = m_file.peek(4096);
+    qsizetype first = 0;
+    while (first < start.size() && QByteArray(" \t\r\n").contains(start[first]))
+        ++first;
+    if (first == start.size() && m_file.size() <= start.size())
+        return Fail(0, QStringLiteral("the report is empty"));
+    if (first < start.size() && start[first] == '{') {
+        m_format = Format::JsonLines;
+        return true;
+    }
+    const QByteArray header = start.startsWith(kUtf8Bom) ? start.mid(3) : start;
+    if (!header.startsWith(kCsvStart)) {
+        return Fail(1, QStringLiteral("not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header "
+                                      "starts \"%1\"")
+                           .arg(QLatin1String(kCsvStart)));
+    }
+    m_format = Format::Csv;
+    return ReadCsvHeader();
+}
+
+bool ReportReader::Next(ReportEntry& entry)
+{
+    if (Failed() || !m_file.isOpen())
+        return false;
+    return m_format == Format::JsonLines ? NextJson(entry) : NextCsv(entry);
+}
+
+bool ReportReader::Fail(qint64 line, const QString& text)
+{
+    m_error = line > 0 ? QStringLiteral("%1:%2: %3").arg(m_name).arg(line).arg(text)
+                       : QStringLiteral("%1: %2").arg(m_name, text);
+    return false;
+}
+
+// One physical line with its line end. False at the end of the report, or on
+// an error (Failed).
+bool ReportReader::ReadLine(QByteArray& line)
+{
+    // Into one buffer kept for the whole report: a buffer of the longest
+    // line's size for each line would cost an allocation of its own each.
+    if (m_buffer.size() != kMaxLine + 1)
+        m_buffer.resize(kMaxLine + 1);
+    const qint64 length = m_file.readLine(m_buffer.data(), kMaxLine + 1);
+    if (length < 0 && m_file.error() != QFileDevice::NoError)
+        return Fail(m_line + 1, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+    if (length <= 0)
+        return false;
+    line = QByteArray(m_buffer.constData(), static_cast<qsizetype>(length));
+    ++m_line;
+    if (!line.endsWith('\n')) {
+        if (!m_file.atEnd())
+            return Fail(m_line, QStringLiteral("the line is longer than %1 bytes").arg(kMaxLine));
+        return Fail(m_line, QStringLiteral("the last line has no line end: the report is cut off"));
+    }
+    return true;
+}
+
+bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QString& result, const QString& reason,
+                            const QString& sha256)
+{
+    if (path.isEmpty())
+        return Fail(entry.line, QStringLiteral("the entry has no path"));
+    entry.path = path;
+    entry.pathBytes = PathBytes(path, &entry.literalPath);
+    if (result == QLatin1String("authentic")) {
+        if (!reason.isEmpty())
+            return Fail(entry.line, QStringLiteral("an authentic entry with a reason"));
+        entry.authentic = true;
+    } else if (result == QLatin1String("failed")) {
+        if (reason.isEmpty())
+            return Fail(entry.line, QStringLiteral("a failed entry without a reason"));
+        entry.authentic = false;
+    } else {
+        return Fail(entry.line, QStringLiteral("the result is neither authentic nor failed"));
+    }
+    entry.reason = reason;
+    entry.sha256 = sha256.toLatin1();
+    if (entry.sha256.isEmpty()) {
+        // The verifier writes no SHA-256 only for a file it could not read.
+        if (reason != QLatin1String("unreadable") && reason != QLatin1String("internal-error"))
+            return Fail(entry.line, QStringLiteral("the entry has no SHA-256"));
+    } else if (!IsHexDigest(entry.sha256)) {
+        return Fail(entry.line, QStringLiteral("the SHA-256 is not 64 lower-case hexadecimal digits"));
+    }
+    return true;
+}
+
+bool ReportReader::NextJson(ReportEntry& entry)
+{
+    QByteArray line;
+    do {
+        if (!ReadLine(line))
+            return false;
+    } while (line.trimmed().isEmpty());
+    entry = ReportEntry();
+    entry.line = m_line;
+
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson(line, &parse);
+    if (parse.error != QJsonParseError::NoError)
+        return Fail(m_line, QStringLiteral("not JSON: %1").arg(parse.errorString()));
+    if (!document.isObject())
+        return Fail(m_line, QStringLiteral("not a JSON object"));
+    const QJsonObject object = document.object();
+    const QJsonValue path = object.value(QLatin1String("path"));
+    const QJsonValue result = object.value(QLatin1String("result"));
+    const QJsonValue reason = object.value(QLatin1String("reason"));
+    if (!path.isString() || !result.isString() || !(reason.isNull() || reason.isString()))
+        return Fail(m_line, QStringLiteral("not a report of ardentix-verify: no \"path\", \"result\" and \"reason\""));
+    const QJsonValue sha256 = object.value(QLatin1String("sha256"));
+    if (sha256.isUndefined())
+        return Fail(m_line, QStringLiteral("the entry has no SHA-256: the report was written without --sha256"));
+    if (!sha256.isString())
+        return Fail(m_line, QStringLiteral("the SHA-256 is not text"));
+    for (int i = 0; i < ReportEntry::FieldCount; ++i) {
+        const QJsonValue value = object.value(QLatin1String(ReportEntry::FieldNames[i]));
+        if (value.isUndefined())
+            continue;
+        if (!value.isString())
+            return Fail(m_line, QStringLiteral("\"%1\" is not text").arg(QLatin1String(ReportEntry::FieldNames[i])));
+        entry.fields[i] = value.toString();
+        entry.fieldMask |= 1u << i;
+    }
+    const QJsonValue size = object.value(QLatin1String("size"));
+    if (size.isDouble())
+        entry.size = size.toInteger(-1);
+    return SetEntry(entry, path.toString(), result.toString(), reason.toString(), sha256.toString());
+}
+
+bool ReportReader::ReadCsvHeader()
+{
+    QByteArray line;
+    if (!ReadLine(line))
+        return Failed() ? false : Fail(1, QStringLiteral("the report is empty"));
+    if (line.startsWith(kUtf8Bom))
+        line.remove(0, 3);
+    const QList<QByteArray> names = line.trimmed().split(',');
+    m_columns = static_cast<int>(names.size());
+    m_fieldColumns.fill(-1);
+    for (int column = 0; column < m_columns; ++column) {
+        const QByteArray& name = names[column];
+        if (name == "path")
+            m_pathColumn = column;
+        else if (name == "result")
+            m_resultColumn = column;
+        else if (name == "reason")
+            m_reasonColumn = column;
+        else if (name == "sha256")
+            m_sha256Column = column;
+        else if (name == "size")
+            m_sizeColumn = column;
+        for (int i = 0; i < ReportEntry::FieldCount; ++i) {
+            if (name == ReportEntry::FieldNames[i])
+                m_fieldColumns[i] = column;
+        }
+    }
+    if (m_sha256Column < 0)
+        return Fail(1, QStringLiteral("the report has no sha256 column: it was written without --sha256"));
+    return true;
+}
+
+bool ReportReader::NextCsv(ReportEntry& entry)
+{
+    // A record ends at the first line end outside quotes: where the quotes
+    // so far are even in number (a doubled quote counts two).
+    QByteArray record;
+    qint64 start = 0;
+    for (;;) {
+        QByteArray line;
+        if (!ReadLine(line)) {
+            if (Failed())
+                return false;
+            if (record.isEmpty())
+                return false;
+            return Fail(start, QStringLiteral("a quoted field is not closed: the report is cut off"));
+        }
+        if (record.isEmpty()) {
+            if (line == "\r\n" || line == "\n")
+                continue;
+            start = m_line;
+        }
+        record += line;
+        if (record.count('"') % 2 == 0)
+            break;
+    }
+    record.chop(record.endsWith("\r\n") ? 2 : 1);
+    if (!PathText::IsValidUtf8(record))
+        return Fail(start, QStringLiteral("not UTF-8 text"));
+    const QString text = QString::fromUtf8(record);
+
+    QStringList fields;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    for (;;) {
+        QString field;
+        if (i < n && text[i] == QLatin1Char('"')) {
+            for (++i;; ++i) {
+                if (i >= n)
+                    return Fail(start, QStringLiteral("a quoted field is not closed"));
+                if (text[i] == QLatin1Char('"')) {
+                    if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
+                        ++i;
+                    } else {
+                        ++i;
+                        break;
+                    }
+                }
+                field += text[i];
+            }
+            if (i < n && text[i] != QLatin1Char(','))
+                return Fail(start, QStringLiteral("text after a closing quote"));
+        } else {
+            for (; i < n && text[i] != QLatin1Char(','); ++i) {
+                const QChar c = text[i];
+                if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+                    return Fail(start, QStringLiteral("a quote or a line end in a field without quotes"));
+                field += c;
+            }
+        }
+        fields << field;
+        if (i >= n)
+            break;
+        ++i; // the comma
+    }
+    if (fields.size() != m_columns)
+        return Fail(start, QStringLiteral("%1 fields where the header has %2").arg(fields.size()).arg(m_columns));
+
+    QList<bool> guarded(fields.size(), false);
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const QString plain = WithoutFormulaGuard(fields[f]);
+        guarded[f] = plain.size() != fields[f].size();
+        fields[f] = plain;
+    }
+
+    entry = ReportEntry();
+    entry.line = start;
+    for (int f = 0; f < ReportEntry::FieldCount; ++f) {
+        if (m_fieldColumns[f] >= 0) {
+            entry.fields[f] = fields[m_fieldColumns[f]];
+            entry.fieldMask |= 1u << f;
+            if (guarded[m_fieldColumns[f]])
+                entry.guardMask |= 1u << f;
+        }
+    }
+    if (m_sizeColumn >= 0 && !fields[m_sizeColumn].isEmpty()) {
+        bool ok = false;
+        entry.size = fields[m_sizeColumn].toLongLong(&ok);
+        if (!ok)
+            return Fail(start, QStringLiteral("the size is not a number"));
+    }
+    if (!SetEntry(entry, fields[m_pathColumn], fields[m_resultColumn], fields[m_reasonColumn], fields[m_sha256Column]))
+        return false;
+    if (guarded[m_pathColumn])
+        entry.literalPath = PathBytes(QLatin1Char('\'') + entry.path);
+    return true;
+}
