@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法验证该文件：此系统无法计算其摘要。</translation>
     </message>
 </context>
 </TS>

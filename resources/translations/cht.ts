@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法驗證檔案：此系統無法計算其摘要。</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunne ikke verificeres: Dette system kunne ikke beregne dens hashværdi.</translation>
     </message>
 </context>
 </TS>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Enregistrer le rapport…</translation>
+        <translation>Rapport…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être vérifié : ce système n’a pas pu calculer son condensé.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geprüft werden: Dieses System konnte ihren Hashwert nicht berechnen.</translation>
     </message>
 </context>
 </TS>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Jelentés mentése…</translation>
+        <translation>Jelentés…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fájl nem ellenőrizhető: ez a rendszer nem tudta kiszámítani a kivonatát.</translation>
     </message>
 </context>
 </TS>

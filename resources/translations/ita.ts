@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile verificare il file: questo sistema non è riuscito a calcolarne il digest.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを検証できませんでした: このシステムではダイジェストを計算できませんでした。</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 검증할 수 없습니다: 이 시스템에서 다이제스트를 계산할 수 없습니다.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon niet worden geverifieerd: dit systeem kon de digest ervan niet berekenen.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zweryfikować pliku: ten system nie mógł obliczyć jego skrótu.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível verificar o arquivo: este sistema não conseguiu calcular o resumo dele.</translation>
     </message>
 </context>
 </TS>

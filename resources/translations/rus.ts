@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Сохранить отчёт…</translation>
+        <translation>Отчёт…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось проверить файл: эта система не смогла вычислить его хеш-сумму.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido verificar el archivo: este sistema no ha podido calcular su resumen.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunde inte verifieras: det här systemet kunde inte beräkna dess kontrollsumma.</translation>
     </message>
 </context>
 </TS>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya doğrulanamadı: Bu sistem dosyanın özetini hesaplayamadı.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,11 @@
 // The choice of language from the system locale, and the catalogues.
+#include "CMainToolBar.h"
 #include "Localisation.h"
+#include "MainWindow.h"
 #include "TestRegistry.h"
 
+#include <QAction>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 namespace {
@@ -132,6 +136,21 @@ private slots:
         QCOMPARE(translator.translate("QObject", "Quorvane Ardentix"), QStringLiteral("Quorvane Ardentix"));
         QVERIFY(translator.translate("QObject", "Images and Videos (*.jpg;*.avi;*.mp4)")
                     .endsWith(QLatin1String("(*.jpg;*.avi;*.mp4)")));
+
+        // Every toolbar action shows at the default size: none is pushed
+        // into the toolbar's overflow menu. The window loads the catalogue
+        // as if the system spoke the language.
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(QStringLiteral(":/translations/%1.qm").arg(code), folder.filePath("enu.qm")));
+        const QString prefix = LocalisationSeams::CataloguePrefix();
+        LocalisationSeams::CataloguePrefix() = folder.path() + QLatin1Char('/');
+        MainWindow w;
+        LocalisationSeams::CataloguePrefix() = prefix;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.width(), 800);
+        QVERIFY2(w.ToolBar()->sizeHint().width() <= w.ToolBar()->width(),
+                 qPrintable(QString::number(w.ToolBar()->sizeHint().width())));
     }
 
     void helpPage_data() { catalogue_data(); }
