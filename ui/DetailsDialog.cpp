@@ -26,6 +26,8 @@ DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
     document->setDocumentMargin(8);
     document->setParent(m_browser);
     m_browser->setDocument(document.release());
+    // The browser lays the document out again at its own width.
+    m_browser->setLineWrapMode(QTextEdit::WidgetWidth);
     m_browser->setAccessibleName(windowTitle());
     m_browser->setAccessibleDescription(m_plainText);
 
@@ -39,7 +41,8 @@ DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);
     layout->addWidget(buttons);
-    resize(640, 480);
+    // Wide enough for a SHA-256 on the line of its label.
+    resize(780, 520);
 }
 
 DetailsDialog::~DetailsDialog() = default;
