@@ -3,9 +3,21 @@
 #include "FileDigest.h"
 #include "MediaFolderWalk.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+std::vector<QByteArray> InputCollector::LocalPaths(const QList<QUrl>& urls)
+{
+    std::vector<QByteArray> paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths.push_back(QFile::encodeName(url.toLocalFile()));
+    }
+    return paths;
+}
 
 FileJob InputCollector::JobFor(const QByteArray& path)
 {

@@ -13,6 +13,8 @@
 #include "MediaFolderWalk.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QUrl>
 
 #include <functional>
 #include <vector>
@@ -26,6 +28,10 @@ public:
 
     // The files of one path, appended to out.
     static void CollectOne(const QByteArray& path, std::vector<FileJob>& out, const WalkTick& afterEachEntry = {});
+
+    // The local files and folders among dropped URLs, as the system names
+    // them.
+    static std::vector<QByteArray> LocalPaths(const QList<QUrl>& urls);
 
     // One file, taken as it is (never walked), with its size for progress.
     static FileJob JobFor(const QByteArray& path);

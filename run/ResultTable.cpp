@@ -2,6 +2,7 @@
 
 #include "ResultText.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
@@ -77,6 +78,20 @@ ResultTable ResultTable::Create(QWidget* parent)
         view->setColumnWidth(column, kWidths[column]);
     FitVerdictColumn(view);
     return table;
+}
+
+void ResultTable::AddKeyboardActions(const std::function<void()>& copy) const
+{
+    QAction* selectAll = new QAction(QObject::tr("Select All"), view);
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(selectAll, &QAction::triggered, view, &QAbstractItemView::selectAll);
+    view->addAction(selectAll);
+    QAction* copyAction = new QAction(QObject::tr("Copy"), view);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copyAction, &QAction::triggered, view, copy);
+    view->addAction(copyAction);
 }
 
 QList<RowRecord> ResultTable::Records(bool selectedOnly) const

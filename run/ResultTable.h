@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
@@ -23,6 +25,9 @@ struct ResultTable
     // editing. The view's parent is parent, the model's the view; the proxy
     // has none.
     static ResultTable Create(QWidget* parent);
+
+    // Select All and Copy (copy is what Copy does), on the view's keys.
+    void AddKeyboardActions(const std::function<void()>& copy) const;
 
     // The records of the rows in the view's order: all, or the selected.
     QList<RowRecord> Records(bool selectedOnly) const;

@@ -1,9 +1,9 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
-#include "BuildIdentity.h"
 #include "CMainToolBar.h"
 #include "DetailsDialog.h"
+#include "DevelopmentNotice.h"
 #include "HelpWindow.h"
 #include "InputCollector.h"
 #include "Localisation.h"
@@ -14,15 +14,14 @@
 #include "WindowSettings.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSortFilterProxyModel>
@@ -30,8 +29,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
-#include <QUrl>
-#include <QVBoxLayout>
 
 MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
 {
@@ -92,24 +89,7 @@ void MainWindow::CreateResultTable()
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::doubleClicked, this, &MainWindow::ShowDetails);
 
-    if (!BuildIdentity::IsDevelopmentKey()) {
-        setCentralWidget(view);
-        return;
-    }
-    // A build that anyone can sign for must never pass for a real one.
-    QWidget* central = new QWidget(this);
-    QVBoxLayout* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    developmentNotice = new QLabel(BuildIdentity::DevelopmentNotice(), central);
-    developmentNotice->setWordWrap(true);
-    developmentNotice->setObjectName(QStringLiteral("developmentKeyNotice"));
-    developmentNotice->setStyleSheet(
-        QStringLiteral("QLabel {background: #fff3cd; color: #7a1f00; border-bottom: 1px solid #e0b000; "
-                       "padding: 4px 8px; font-weight: bold;}"));
-    layout->addWidget(developmentNotice);
-    layout->addWidget(view);
-    setCentralWidget(central);
+    setCentralWidget(DevelopmentNotice::Around(view, this, &developmentNotice));
 }
 
 QAction* MainWindow::AddAction(const QString& text, const QIcon& icon, const QKeySequence& shortcut,
@@ -131,10 +111,10 @@ void MainWindow::CreateActions()
                                   QKeySequence::Delete, &MainWindow::RemoveFiles);
     saveReportAction =
         AddAction(QObject::tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
-    helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")), QKeySequence::HelpContents,
-                           &MainWindow::Help);
-    aboutAction =
-        AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(), &MainWindow::About);
+    helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")),
+                           QKeySequence::HelpContents, &MainWindow::Help);
+    aboutAction = AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(),
+                            &MainWindow::About);
 
     // Quit is on the keyboard only: the window's action, not the toolbar's.
     QAction* quit = new QAction(QObject::tr("Quit"), this);
@@ -143,16 +123,7 @@ void MainWindow::CreateActions()
     addAction(quit);
 
     // Select All and Copy act on the table.
-    QAction* selectAll = new QAction(QObject::tr("Select All"), view);
-    selectAll->setShortcut(QKeySequence::SelectAll);
-    selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(selectAll, &QAction::triggered, view, &QAbstractItemView::selectAll);
-    view->addAction(selectAll);
-    QAction* copy = new QAction(QObject::tr("Copy"), view);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, &MainWindow::CopyRows);
-    view->addAction(copy);
+    Table().AddKeyboardActions([this] { CopyRows(); });
 }
 
 void MainWindow::CreateToolBar()
@@ -310,23 +281,13 @@ void MainWindow::Help()
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (run.busy || !event->mimeData()->hasUrls())
-        return;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            event->acceptProposedAction();
-            return;
-        }
-    }
+    if (!run.busy && !InputCollector::LocalPaths(event->mimeData()->urls()).empty())
+        event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    std::vector<QByteArray> paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
-            paths.push_back(QFile::encodeName(url.toLocalFile()));
-    }
+    const std::vector<QByteArray> paths = InputCollector::LocalPaths(event->mimeData()->urls());
     if (paths.empty())
         return;
     event->acceptProposedAction();
