@@ -99,6 +99,15 @@ std::vector<FieldInfo> ForPeople()
     return fields;
 }
 
+const char* Column(Field field)
+{
+    for (const FieldInfo& info : All()) {
+        if (info.field == field)
+            return info.column;
+    }
+    return nullptr;
+}
+
 QString Label(const FieldInfo& info)
 {
     return info.label != nullptr ? QCoreApplication::translate("QObject", info.label) : QString();

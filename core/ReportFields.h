@@ -59,6 +59,10 @@ std::vector<FieldInfo> Columns(bool csv, bool sha256);
 // The fields people read, in the details and the PDF.
 std::vector<FieldInfo> ForPeople();
 
+// The field's column name ("start_time"); null for a field that only people
+// read.
+const char* Column(Field field);
+
 // The field's label, translated.
 QString Label(const FieldInfo& info);
 

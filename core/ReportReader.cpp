@@ -1,6 +1,7 @@
 #include "ReportReader.h"
 
 #include "PathText.h"
+#include "ReportFields.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -9,6 +10,8 @@
 #include <QJsonValue>
 #include <QLatin1String>
 #include <QStringList>
+
+using ReportFields::Field;
 
 namespace {
 
@@ -48,8 +51,13 @@ QString WithoutFormulaGuard(const QString& field)
 
 } // namespace
 
+// The names come from the one list of report fields, so that the reader
+// reads what the writer writes.
 const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = {
-    "marker", "version", "hmac", "start_time", "end_time", "time_source", "serial", "camera_mac"};
+    ReportFields::Column(Field::Marker),  ReportFields::Column(Field::Version),
+    ReportFields::Column(Field::Hmac),    ReportFields::Column(Field::StartTime),
+    ReportFields::Column(Field::EndTime), ReportFields::Column(Field::TimeSource),
+    ReportFields::Column(Field::Serial),  ReportFields::Column(Field::CameraMac)};
 
 QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 {
@@ -198,12 +206,12 @@ bool ReportReader::NextJson(ReportEntry& entry)
     if (!document.isObject())
         return Fail(m_line, QStringLiteral("not a JSON object"));
     const QJsonObject object = document.object();
-    const QJsonValue path = object.value(QLatin1String("path"));
-    const QJsonValue result = object.value(QLatin1String("result"));
-    const QJsonValue reason = object.value(QLatin1String("reason"));
+    const QJsonValue path = object.value(QLatin1String(ReportFields::Column(Field::Path)));
+    const QJsonValue result = object.value(QLatin1String(ReportFields::Column(Field::Result)));
+    const QJsonValue reason = object.value(QLatin1String(ReportFields::Column(Field::Reason)));
     if (!path.isString() || !result.isString() || !(reason.isNull() || reason.isString()))
         return Fail(m_line, QStringLiteral("not a report of ardentix-verify: no \"path\", \"result\" and \"reason\""));
-    const QJsonValue sha256 = object.value(QLatin1String("sha256"));
+    const QJsonValue sha256 = object.value(QLatin1String(ReportFields::Column(Field::Sha256)));
     if (sha256.isUndefined())
         return Fail(m_line, QStringLiteral("the entry has no SHA-256: the report was written without --sha256"));
     if (!sha256.isString())
@@ -217,7 +225,7 @@ bool ReportReader::NextJson(ReportEntry& entry)
         entry.fields[i] = value.toString();
         entry.fieldMask |= 1u << i;
     }
-    const QJsonValue size = object.value(QLatin1String("size"));
+    const QJsonValue size = object.value(QLatin1String(ReportFields::Column(Field::Size)));
     if (size.isDouble())
         entry.size = size.toInteger(-1);
     return SetEntry(entry, path.toString(), result.toString(), reason.toString(), sha256.toString());
@@ -235,15 +243,15 @@ bool ReportReader::ReadCsvHeader()
     m_fieldColumns.fill(-1);
     for (int column = 0; column < m_columns; ++column) {
         const QByteArray& name = names[column];
-        if (name == "path")
+        if (name == ReportFields::Column(Field::Path))
             m_pathColumn = column;
-        else if (name == "result")
+        else if (name == ReportFields::Column(Field::Result))
             m_resultColumn = column;
-        else if (name == "reason")
+        else if (name == ReportFields::Column(Field::Reason))
             m_reasonColumn = column;
-        else if (name == "sha256")
+        else if (name == ReportFields::Column(Field::Sha256))
             m_sha256Column = column;
-        else if (name == "size")
+        else if (name == ReportFields::Column(Field::Size))
             m_sizeColumn = column;
         for (int i = 0; i < ReportEntry::FieldCount; ++i) {
             if (name == ReportEntry::FieldNames[i])
