@@ -2,8 +2,6 @@
 // reports or the run: hostile names, names that are not UTF-8, FIFOs and
 // devices.
 #include "CliRun.h"
-#include "FileAppender.h"
-#include "LargeExport.h"
 #include "MediaFolderWalk.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
@@ -11,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
-#include <QThread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -384,29 +381,6 @@ private slots:
         QCOMPARE(objects[0].value(QLatin1String("reason")).toString(), QStringLiteral("unreadable"));
         if (!lockTheRoot)
             QCOMPARE(objects[1].value(QLatin1String("result")).toString(), QStringLiteral("authentic"));
-    }
-
-    void growingFile()
-    {
-        ARDENTIX_SLOW_TEST();
-        // A recording that is still being written: verified while it grows,
-        // it is never reported authentic, and nothing hangs.
-        clitest::ScratchDir here;
-        const QString path = here.filePath(QStringLiteral("growing.avi"));
-        std::string error;
-        QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
-        clitest::Outcome run;
-        {
-            FileAppender appender(path);
-            QVERIFY(appender.Appending());
-            run = clitest::Run({QStringLiteral("--format=json"), QStringLiteral("--sha256"), path});
-        }
-        QVERIFY(run.finished);
-        QCOMPARE(run.exitCode, 1);
-        QString jsonError;
-        const QList<QJsonObject> objects = clitest::JsonLines(run.out, &jsonError);
-        QCOMPARE(objects.size(), 1);
-        QCOMPARE(objects[0].value(QLatin1String("result")).toString(), QStringLiteral("failed"));
     }
 };
 
