@@ -438,27 +438,22 @@ private slots:
     void terminal_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("noColorSet");
+        QTest::addColumn<QString>("environment"); // NAME=value, set for the run
         QTest::addColumn<bool>("colour");
         QTest::addColumn<bool>("progress");
-        const QStringList big = {QStringLiteral("@big.avi"), QStringLiteral("@big.avi"),
-                                 QStringLiteral("@genuine.jpg")};
-        QTest::newRow("text") << QStringList{QStringLiteral("-j1")} + big << false << true << true;
-        QTest::newRow("text, quiet") << QStringList{QStringLiteral("-j1"), QStringLiteral("--quiet")} + big << false
-                                     << true << false;
-        QTest::newRow("text, NO_COLOR") << QStringList{QStringLiteral("-j1")} + big << true << false << true;
-        QTest::newRow("json") << QStringList{QStringLiteral("-j1"), QStringLiteral("--format=json")} + big << false
-                              << false << true;
-        QTest::newRow("csv, quiet") << QStringList{QStringLiteral("-j1"), QStringLiteral("-q"),
-                                                   QStringLiteral("--format=csv")} +
-                                           big
-                                    << false << false << false;
+        const QStringList big = {"-j1", "@big.avi", "@big.avi", "@genuine.jpg"};
+        QTest::newRow("text") << big << "" << true << true;
+        QTest::newRow("text, quiet") << QStringList{"--quiet"} + big << "" << true << false;
+        QTest::newRow("text, NO_COLOR") << big << "NO_COLOR=1" << false << true;
+        QTest::newRow("text, dumb terminal") << big << "TERM=dumb" << false << true;
+        QTest::newRow("json") << QStringList{"--format=json"} + big << "" << false << true;
+        QTest::newRow("csv, quiet") << QStringList{"-q", "--format=csv"} + big << "" << false << false;
     }
 
     void terminal()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(bool, noColorSet);
+        QFETCH(QString, environment);
         QFETCH(bool, colour);
         QFETCH(bool, progress);
         const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
@@ -474,13 +469,13 @@ private slots:
         QString command = QStringLiteral("exec '%1'").arg(clitest::VerifierPath());
         for (const QString& argument : Expand(arguments))
             command += QStringLiteral(" '%1'").arg(argument);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TERM"), QStringLiteral("xterm"));
-        environment.remove(QStringLiteral("NO_COLOR"));
-        if (noColorSet)
-            environment.insert(QStringLiteral("NO_COLOR"), QStringLiteral("1"));
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.insert(QStringLiteral("TERM"), QStringLiteral("xterm"));
+        variables.remove(QStringLiteral("NO_COLOR"));
+        if (!environment.isEmpty())
+            variables.insert(environment.section('=', 0, 0), environment.section('=', 1));
         const clitest::Outcome run =
-            clitest::RunShell(QStringLiteral("exec '%1' -qec \"%2\" /dev/null").arg(script, command), environment);
+            clitest::RunShell(QStringLiteral("exec '%1' -qec \"%2\" /dev/null").arg(script, command), variables);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 0);
         const QByteArray& out = run.out;

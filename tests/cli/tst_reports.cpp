@@ -336,36 +336,31 @@ private slots:
     {
         QTest::addColumn<QString>("report"); // "cli" or "window", then the format
         QTest::addColumn<QString>("change");
-        QTest::addColumn<bool>("walk"); // the folder is given as a PATH
+        QTest::addColumn<int>("walk"); // how many times the folder is given as a PATH
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("status");
+        const auto row = [](const char* title, const char* report, const char* change, int walk,
+                            const QStringList& lines,
+                            int status) { QTest::newRow(title) << report << change << walk << lines << status; };
         const QStringList same = {"unchanged a.avi", "unchanged b.jpg", "unchanged c.avi"};
-        QTest::newRow("cli json, untouched") << "cli json"
-                                             << "" << true << same << 0;
-        QTest::newRow("window csv, untouched, no PATH") << "window csv"
-                                                        << "" << false << same << 0;
-        QTest::newRow("cli csv, one byte changed")
-            << "cli csv"
-            << "flip b.jpg" << true
-            << QStringList{"unchanged a.avi", "modified b.jpg sha256,result,reason", "unchanged c.avi"} << 1;
-        QTest::newRow("window json, renamed")
-            << "window json"
-            << "rename a.avi d.avi" << true << QStringList{"moved a.avi d.avi", "unchanged b.jpg", "unchanged c.avi"}
-            << 1;
-        QTest::newRow("window csv, renamed, folder not given")
-            << "window csv"
-            << "rename a.avi d.avi" << false << QStringList{"missing a.avi", "unchanged b.jpg", "unchanged c.avi"} << 1;
-        QTest::newRow("cli json, deleted and added")
-            << "cli json"
-            << "rename c.avi ../c.avi; add e.jpg" << true
-            << QStringList{"unchanged a.avi", "unchanged b.jpg", "missing c.avi", "new e.jpg"} << 1;
+        row("cli json, untouched", "cli json", "", 1, same, 0);
+        row("window csv, untouched, no PATH", "window csv", "", 0, same, 0);
+        row("cli csv, one byte changed", "cli csv", "flip b.jpg", 1,
+            {"unchanged a.avi", "modified b.jpg sha256,result,reason", "unchanged c.avi"}, 1);
+        row("window json, renamed", "window json", "rename a.avi d.avi", 1,
+            {"moved a.avi d.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
+        row("window csv, renamed, folder not given", "window csv", "rename a.avi d.avi", 0,
+            {"missing a.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
+        // A file reached through two PATHs is one file.
+        row("cli json, deleted and added, folder given twice", "cli json", "rename c.avi ../c.avi; add e.jpg", 2,
+            {"unchanged a.avi", "unchanged b.jpg", "missing c.avi", "new e.jpg"}, 1);
     }
 
     void check()
     {
         QFETCH(QString, report);
         QFETCH(QString, change);
-        QFETCH(bool, walk);
+        QFETCH(int, walk);
         QFETCH(QStringList, lines);
         QFETCH(int, status);
         clitest::ScratchDir scratch;
@@ -412,8 +407,8 @@ private slots:
         }
 
         QStringList arguments = {QStringLiteral("--check"), saved};
-        if (walk)
-            arguments << folder;
+        for (int i = 0; i < walk; ++i)
+            arguments << (i == 0 ? folder : folder + QStringLiteral("/./"));
         const clitest::Outcome json = clitest::Run(QStringList{"-f", "json", "-j2"} + arguments);
         QCOMPARE(json.exitCode, status);
         QString error;

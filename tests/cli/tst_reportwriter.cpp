@@ -7,6 +7,7 @@
 #include "CheckWriter.h"
 #include "CliRun.h"
 #include "CustodyCheck.h"
+#include "InputCollector.h"
 #include "PathText.h"
 #include "Progress.h"
 #include "ReportReader.h"
@@ -15,6 +16,7 @@
 #include "WatermarkWriter.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -46,12 +48,17 @@ FileResult RandomResult(QRandomGenerator& random)
     result.path = bytes(40);
     if (result.path.isEmpty())
         result.path = "x";
-    result.result = static_cast<AuthResult>(random.bounded(AuthDigestMismatch + 1));
+    // Every reason a report holds; no SHA-256 where the file could not be
+    // read or hashed, as the verifier writes them.
+    result.result = static_cast<AuthResult>(random.bounded(AuthInternalError + 1));
+    if (result.result == AuthCancelled)
+        result.result = AuthBadMarker;
     WatermarkRecord& r = result.record;
     for (std::string* field :
          {&r.Marker, &r.Version, &r.HMAC, &r.StartTime, &r.EndTime, &r.TimeSource, &r.VHSerial, &r.CamMAC})
         *field = bytes(12).toStdString();
-    result.sha256 = QByteArray(32, 'a').toHex().left(64);
+    if (result.result != AuthUnreadable && result.result != AuthInternalError)
+        result.sha256 = QByteArray::number(random.generate64(), 16).repeated(4).rightJustified(64, '0').left(64);
     return result;
 }
 
@@ -185,6 +192,10 @@ private slots:
         row("overlong three-byte", "\xe0\x80\xaf", false, "\\xE0\\x80\\xAF", "\\xE0\\x80\\xAF");
         row("overlong four-byte", "\xf0\x8f\xbf\xbf", false, "\\xF0\\x8F\\xBF\\xBF", "\\xF0\\x8F\\xBF\\xBF");
         row("surrogate", "\xed\xa0\x80", false, "\\xED\\xA0\\x80", "\\xED\\xA0\\x80");
+        row("overlong at the edge", "\xe0\x9f\xbf", false, "\\xE0\\x9F\\xBF", "\\xE0\\x9F\\xBF");
+        row("C1 lead", "\xc1\xbf", false, "\\xC1\\xBF", "\\xC1\\xBF");
+        row("first three-byte", "\xe0\xa0\x80", true, "\u0800", "\u0800");
+        row("first four-byte", "\xf0\x90\x80\x80", true, "\U00010000", "\U00010000");
         row("last before the surrogates", "\xed\x9f\xbf", true, "\uD7FF", "\uD7FF");
         row("above U+10FFFF", "\xf4\x90\x80\x80", false, "\\xF4\\x90\\x80\\x80", "\\xF4\\x90\\x80\\x80");
         row("F5 lead", "\xf5\x80\x80\x80", false, "\\xF5\\x80\\x80\\x80", "\\xF5\\x80\\x80\\x80");
@@ -307,6 +318,10 @@ private slots:
         };
         for (int i = 0; i < results.size(); ++i)
             QCOMPARE(writer(ReportFormat::Text, true).Record(results[i]), text[i]);
+        FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
+        bare.record.StartTime = "2012-05-14 09:30:00";
+        QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
+                 QByteArray("authentic  /c/n.avi    2012-05-14 09:30:00\n"));
         QCOMPARE(writer(ReportFormat::Text, false, true).Record(results[0]),
                  "\x1b[32mauthentic\x1b[0m  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
         QCOMPARE(writer(ReportFormat::Text, false, true).Record(results[1]),
@@ -507,6 +522,26 @@ private slots:
         QCOMPARE(out.Take(), QByteArray("\r\x1b[K"));
         quiet.Show();
         QCOMPARE(off.Take(), QByteArray());
+    }
+
+    // The paths given, as the files to verify: a folder (or a link to one)
+    // walked, anything else one file with its size (0 when it has none).
+    void collect()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QVERIFY(QDir().mkpath(dir.filePath("f/sub")));
+        for (const auto& [name, size] :
+             {std::pair<const char*, int>{"/f/b.avi", 700}, {"/f/sub/a.jpg", 600}, {"/f/c.txt", 1}, {"/x.mov", 5}})
+            QVERIFY(testsupport::WriteFile((root + name).toStdString(), std::string(size, 'x')));
+        QVERIFY(QFile::link("f", dir.filePath("link")));
+        QStringList jobs;
+        for (const FileJob& job :
+             InputCollector::Collect({root + "/x.mov", root + "/missing.avi", root + "/link", root + "/f/", ""}))
+            jobs << QString::fromLatin1(job.path.mid(job.path.isEmpty() ? 0 : root.size())) + ' ' +
+                        QString::number(job.size) + (job.unreadableFolder ? " unlisted" : "");
+        QCOMPARE(jobs, QStringList({"/x.mov 5", "/missing.avi 0", "/link/b.avi 700", "/link/sub/a.jpg 600",
+                                    "/f/b.avi 700", "/f/sub/a.jpg 600", " 0"}));
     }
 
     // A batch hands the results on in the list's order whatever the jobs,

@@ -7,13 +7,16 @@
 #include "ResultRow.h"
 #include "ResultText.h"
 #include "RunDriver.h"
+#include "RunState.h"
 #include "TestRegistry.h"
+#include "VerifyThread.h"
 #include "WatermarkWriter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QSet>
@@ -354,22 +357,78 @@ private slots:
     void newRowOnTopAfterSorting()
     {
         MainWindow w;
-        w.VerifyFiles({Write("m.avi", avi), Write("b.avi", avi)});
+        w.VerifyFiles({Write("m.avi", avi), Write("b.avi", avi), Write("B.avi", avi)});
+        // Names compare case-sensitively, whatever the locale.
         w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("b.avi"));
+        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("B.avi"));
+        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("b.avi"));
         w.VerifyFiles({Write("z.avi", avi)});
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
 
         // A removal leaves the other rows where they were: it does not sort.
         const int widthBefore = w.ResultView()->columnWidth(0);
-        w.ResultView()->selectionModel()->select(w.SortProxy()->index(2, 0),
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCOMPARE(w.SortProxy()->rowCount(), 2);
+        QCOMPARE(w.SortProxy()->rowCount(), 3);
         QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
-        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("b.avi"));
+        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("B.avi"));
+        QCOMPARE(w.SortProxy()->index(2, 0).data().toString(), QStringLiteral("b.avi"));
         QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
         QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
+    }
+
+    void stopBeforeVerdict()
+    {
+        // The stop flag that closing the window sets reaches the engine: the
+        // file in progress gets no verdict, no row and no count.
+        RunState state;
+        QStandardItemModel model;
+        const FileJob job{QFile::encodeName(Write("stopped.avi", avi)), qint64(avi.size()), false};
+        for (bool stop : {true, false}) {
+            state.stopRequested = stop;
+            VerifyThread worker(job, &model, &state);
+            worker.start();
+            QVERIFY(worker.wait(60000));
+            QCOMPARE(worker.WriteRow(), !stop);
+            QCOMPARE(worker.BytesDone(), stop ? 0 : qint64(avi.size()));
+        }
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(state.totalFiles, 1);
+        QCOMPARE(state.succeededFiles, 1);
+    }
+
+    void dropped()
+    {
+        // Files dropped on the window are verified; a drag that holds no
+        // local file is refused, and remote addresses are never paths.
+        struct Window : MainWindow
+        {
+            using MainWindow::dragEnterEvent;
+            using MainWindow::dropEvent;
+        } w;
+        QMimeData remote;
+        remote.setUrls({QUrl("https://example.com/x.avi")});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        w.dragEnterEvent(&enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent dropRemote(QPointF(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+        dropRemote.ignore();
+        w.dropEvent(&dropRemote);
+        QVERIFY(!dropRemote.isAccepted());
+        QMimeData mixed;
+        mixed.setUrls({QUrl("https://example.com/x.avi"), QUrl::fromLocalFile(Write("dropped.avi", avi))});
+        QDragEnterEvent enterLocal(QPoint(5, 5), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+        enterLocal.ignore();
+        w.dragEnterEvent(&enterLocal);
+        QVERIFY(enterLocal.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+        w.dropEvent(&drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.SucceededFiles(), 1);
     }
 
     void progressLabel()
