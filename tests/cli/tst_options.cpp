@@ -98,52 +98,36 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("reported"); // files on stdout (JSON), -1: stdout must be empty
 
-        const QString json = QStringLiteral("--format=json");
-        QTest::newRow("one authentic file") << QStringList{json, QStringLiteral("@genuine.avi")} << 0 << 1;
-        QTest::newRow("authentic files and a folder")
-            << QStringList{json, QStringLiteral("@genuine.jpg"), QStringLiteral("@good"),
-                           QStringLiteral("@genuine.avi")}
-            << 0 << 4;
-        QTest::newRow("one tampered among authentic")
-            << QStringList{json, QStringLiteral("@genuine.avi"), QStringLiteral("@tampered.avi")} << 1 << 2;
-        QTest::newRow("folder with a tampered file") << QStringList{json, QStringLiteral("@mixed")} << 1 << 2;
-        QTest::newRow("missing path") << QStringList{json, QStringLiteral("@missing.avi")} << 1 << 1;
-        QTest::newRow("missing path and authentic file")
-            << QStringList{json, QStringLiteral("@genuine.avi"), QStringLiteral("@missing.avi")} << 1 << 2;
-        QTest::newRow("empty folder and authentic file")
-            << QStringList{json, QStringLiteral("@empty"), QStringLiteral("@genuine.avi")} << 0 << 1;
-        QTest::newRow("empty folder") << QStringList{json, QStringLiteral("@empty")} << 2 << -1;
-        QTest::newRow("folder with no matching file") << QStringList{json, QStringLiteral("@nomedia")} << 2 << -1;
-        QTest::newRow("two folders without files")
-            << QStringList{QStringLiteral("@nomedia"), QStringLiteral("@empty")} << 2 << -1;
-        QTest::newRow("no PATH") << QStringList{json} << 2 << -1;
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast"), QStringLiteral("@genuine.avi")} << 2
-                                        << -1;
-        QTest::newRow("unknown format") << QStringList{QStringLiteral("--format"), QStringLiteral("xml"),
-                                                       QStringLiteral("@genuine.avi")}
-                                        << 2 << -1;
-        QTest::newRow("format without value") << QStringList{QStringLiteral("--format")} << 2 << -1;
-        QTest::newRow("zero jobs") << QStringList{QStringLiteral("--jobs"), QStringLiteral("0"),
-                                                  QStringLiteral("@genuine.avi")}
-                                   << 2 << -1;
-        QTest::newRow("jobs not a number")
-            << QStringList{QStringLiteral("-j"), QStringLiteral("two"), QStringLiteral("@genuine.avi")} << 2 << -1;
-        QTest::newRow("jobs at its most")
-            << QStringList{QStringLiteral("--jobs=1024"), QStringLiteral("@genuine.avi")} << 0 << 1;
-        QTest::newRow("jobs above its most")
-            << QStringList{QStringLiteral("--jobs=1025"), QStringLiteral("@genuine.avi")} << 2 << -1;
-        QTest::newRow("a symbolic link to a folder")
-            << QStringList{json, QStringLiteral("@linked"), QStringLiteral("@linked/a.avi")} << 0 << 3;
-        QTest::newRow("negative jobs") << QStringList{QStringLiteral("--jobs=-3"), QStringLiteral("@genuine.avi")} << 2
-                                       << -1;
-        const QString check = QStringLiteral("--check");
-        QTest::newRow("check: report cut off") << QStringList{check, "@cut.jsonl", "@good"} << 2 << -1;
-        QTest::newRow("check: CSV without sha256") << QStringList{check, "@nosha.csv"} << 2 << -1;
-        QTest::newRow("check: foreign CSV") << QStringList{check, "@foreign.csv", "@good"} << 2 << -1;
-        QTest::newRow("check: a folder for a report") << QStringList{check, "@good"} << 2 << -1;
-        QTest::newRow("check: no such report") << QStringList{check, "@missing.jsonl"} << 2 << -1;
-        QTest::newRow("check with --files-from")
-            << QStringList{check, "@cut.jsonl", "--files-from", "@cut.jsonl"} << 2 << -1;
+        // The arguments separated by spaces.
+        const auto row = [](const char* title, const char* arguments, int status, int reported) {
+            QTest::newRow(title) << QString::fromLatin1(arguments).split(' ', Qt::SkipEmptyParts) << status << reported;
+        };
+        row("one authentic file", "--format=json @genuine.avi", 0, 1);
+        row("authentic files and a folder", "--format=json @genuine.jpg @good @genuine.avi", 0, 4);
+        row("one tampered among authentic", "--format=json @genuine.avi @tampered.avi", 1, 2);
+        row("folder with a tampered file", "--format=json @mixed", 1, 2);
+        row("missing path", "--format=json @missing.avi", 1, 1);
+        row("missing path and authentic file", "--format=json @genuine.avi @missing.avi", 1, 2);
+        row("empty folder and authentic file", "--format=json @empty @genuine.avi", 0, 1);
+        row("a symbolic link to a folder", "--format=json @linked @linked/a.avi", 0, 3);
+        row("jobs at its most", "--jobs=1024 --format=json @genuine.avi", 0, 1);
+        row("empty folder", "--format=json @empty", 2, -1);
+        row("folder with no matching file", "--format=json @nomedia", 2, -1);
+        row("two folders without files", "@nomedia @empty", 2, -1);
+        row("no PATH", "--format=json", 2, -1);
+        row("unknown option", "--fast @genuine.avi", 2, -1);
+        row("unknown format", "--format xml @genuine.avi", 2, -1);
+        row("format without value", "--format", 2, -1);
+        row("zero jobs", "--jobs 0 @genuine.avi", 2, -1);
+        row("jobs not a number", "-j two @genuine.avi", 2, -1);
+        row("jobs above its most", "--jobs=1025 @genuine.avi", 2, -1);
+        row("negative jobs", "--jobs=-3 @genuine.avi", 2, -1);
+        row("check: report cut off", "--check @cut.jsonl @good", 2, -1);
+        row("check: CSV without sha256", "--check @nosha.csv", 2, -1);
+        row("check: foreign CSV", "--check @foreign.csv @good", 2, -1);
+        row("check: a folder for a report", "--check @good", 2, -1);
+        row("check: no such report", "--check @missing.jsonl", 2, -1);
+        row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, -1);
     }
 
     void exitStatus()
@@ -171,32 +155,23 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("reported"); // paths in order; empty: stdout must be empty
 
-        const QString fromStdin = QStringLiteral("--files-from=-");
-        QTest::newRow("lines on standard input, a folder among them")
-            << QByteArray("@genuine.avi\n@good\n@tampered.avi\n") << QStringList{fromStdin} << 1
-            << QStringList{"genuine.avi", "good/a.avi", "good/deep/b.jpg", "tampered.avi"};
-        QTest::newRow("NUL-separated, no final separator")
-            << QByteArray("@genuine.avi\0@genuine.jpg", 25) << QStringList{QStringLiteral("-0"), fromStdin} << 0
-            << QStringList{"genuine.avi", "genuine.jpg"};
-        QTest::newRow("list order under --jobs 3")
-            << QByteArray("@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n")
-            << QStringList{fromStdin, QStringLiteral("--jobs=3")} << 1
-            << QStringList{"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"};
-        QTest::newRow("after the PATHs") << QByteArray("@genuine.jpg\n")
-                                         << QStringList{QStringLiteral("@genuine.avi"), fromStdin} << 0
-                                         << QStringList{"genuine.avi", "genuine.jpg"};
-        QTest::newRow("a missing path") << QByteArray("@missing.avi\n") << QStringList{fromStdin} << 1
-                                        << QStringList{"missing.avi"};
-        QTest::newRow("an empty list") << QByteArray() << QStringList{fromStdin} << 2 << QStringList();
-        QTest::newRow("an empty line") << QByteArray("@genuine.avi\n\n@genuine.jpg\n") << QStringList{fromStdin} << 2
-                                       << QStringList{"genuine.avi"};
-        QTest::newRow("a NUL byte in a line list")
-            << QByteArray("@genuine.avi\0@genuine.jpg\n", 26) << QStringList{fromStdin} << 2 << QStringList();
-        QTest::newRow("a missing list file")
-            << QByteArray() << QStringList{QStringLiteral("--files-from"), QStringLiteral("@no-such-list")} << 2
-            << QStringList();
-        QTest::newRow("-0 without a list")
-            << QByteArray() << QStringList{QStringLiteral("-0"), QStringLiteral("@good")} << 2 << QStringList();
+        const auto row = [](const char* title, const QByteArray& list, const char* arguments, int status,
+                            const QStringList& reported) {
+            QTest::newRow(title) << list << QString::fromLatin1(arguments).split(' ') << status << reported;
+        };
+        row("lines on standard input, a folder among them", "@genuine.avi\n@good\n@tampered.avi\n", "--files-from=-", 1,
+            {"genuine.avi", "good/a.avi", "good/deep/b.jpg", "tampered.avi"});
+        row("NUL-separated, no final separator", QByteArray("@genuine.avi\0@genuine.jpg", 25), "-0 --files-from=-", 0,
+            {"genuine.avi", "genuine.jpg"});
+        row("list order under --jobs 3", "@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n",
+            "--files-from=- --jobs=3", 1, {"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"});
+        row("after the PATHs", "@genuine.jpg\n", "@genuine.avi --files-from=-", 0, {"genuine.avi", "genuine.jpg"});
+        row("a missing path", "@missing.avi\n", "--files-from=-", 1, {"missing.avi"});
+        row("an empty list", "", "--files-from=-", 2, {});
+        row("an empty line", "@genuine.avi\n\n@genuine.jpg\n", "--files-from=-", 2, {"genuine.avi"});
+        row("a NUL byte in a line list", QByteArray("@genuine.avi\0@genuine.jpg\n", 26), "--files-from=-", 2, {});
+        row("a missing list file", "", "--files-from @no-such-list", 2, {});
+        row("-0 without a list", "", "-0 @good", 2, {});
     }
 
     void filesFrom()
@@ -297,24 +272,12 @@ private slots:
         QVERIFY(run.err.contains("internal-error"));
     }
 
-    void order_data()
-    {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QList<int>>("mebibytes");
-        QTest::newRow("large first") << QStringList{QStringLiteral("l1.avi"), QStringLiteral("s1.avi"),
-                                                    QStringLiteral("s2.jpg"), QStringLiteral("s3.avi"),
-                                                    QStringLiteral("s4.avi"), QStringLiteral("s5.avi")}
-                                     << QList<int>{64, 0, 0, 0, 0, 0};
-        QTest::newRow("large, small, large, small")
-            << QStringList{QStringLiteral("s1.avi"), QStringLiteral("l1.avi"), QStringLiteral("s2.avi"),
-                           QStringLiteral("l2.avi"), QStringLiteral("s3.avi"), QStringLiteral("s4.avi")}
-            << QList<int>{0, 48, 0, 24, 0, 0};
-    }
-
     void order()
     {
-        QFETCH(QStringList, names);
-        QFETCH(QList<int>, mebibytes);
+        // Large files first and between small ones: the small ones finish
+        // first, yet come in their place.
+        const QStringList names = {"l1.avi", "s1.avi", "s2.jpg", "l2.avi", "s3.avi", "s4.avi"};
+        const QList<int> mebibytes = {64, 0, 0, 24, 0, 0};
         QTemporaryDir here;
         const std::string small = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
@@ -349,18 +312,12 @@ private slots:
 
     void folderOrderIsByteWise()
     {
-        QTemporaryDir here;
-        // Made in another order than the expected one.
-        const QStringList made = {QStringLiteral("é.avi"),   QStringLiteral("b.avi"),  QStringLiteral("a/x.avi"),
-                                  QStringLiteral("a.avi"),   QStringLiteral("_c.avi"), QStringLiteral("Z.avi"),
-                                  QStringLiteral("a-b.avi"), QStringLiteral("B.avi")};
         // Bytes: '-' 2D < '.' 2E < '/' 2F < 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 < 0xC3.
-        const QStringList expected = {QStringLiteral("B.avi"),   QStringLiteral("Z.avi"), QStringLiteral("_c.avi"),
-                                      QStringLiteral("a-b.avi"), QStringLiteral("a.avi"), QStringLiteral("a/x.avi"),
-                                      QStringLiteral("b.avi"),   QStringLiteral("é.avi")};
-        for (const QString& name : made) {
-            QVERIFY(QDir(here.path()).mkpath(QFileInfo(name).path()));
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(name)), genuineAvi));
+        const QStringList expected = {"B.avi", "Z.avi", "_c.avi", "a-b.avi", "a.avi", "a/x.avi", "b.avi", "é.avi"};
+        QTemporaryDir here;
+        for (qsizetype i = expected.size() - 1; i >= 0; --i) { // made in another order
+            QVERIFY(QDir(here.path()).mkpath(QFileInfo(expected[i]).path()));
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(expected[i])), genuineAvi));
         }
         const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), here.path() + QLatin1Char('/')});
         QCOMPARE(run.exitCode, 0);

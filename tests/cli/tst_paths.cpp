@@ -161,31 +161,24 @@ private slots:
 
     void walkItself()
     {
-        // Called after every entry the walk meets, kept or not, so that an
-        // event loop can keep turning; the files come sorted byte-wise.
+        // The files come sorted byte-wise; the walk asks after each entry
+        // whether to go on, and stops for good at the first no.
+        const MediaFolderListing all = WalkMediaFolder(QFile::encodeName(folder));
+        QCOMPARE(std::count_if(std::begin(kEntries), std::end(kEntries), [](const Entry& e) { return e.kept; }),
+                 qsizetype(all.files.size()));
+        QVERIFY(all.listed && std::is_sorted(all.files.begin(), all.files.end()));
         int calls = 0;
-        const MediaFolderListing listing = WalkMediaFolder(QFile::encodeName(folder), [&calls] {
-            ++calls;
-            return true;
-        });
-        int kept = 0;
-        for (const Entry& e : kEntries)
-            kept += e.kept ? 1 : 0;
-        QCOMPARE(int(listing.files.size()), kept);
-        QVERIFY(std::is_sorted(listing.files.begin(), listing.files.end()));
-        QVERIFY(calls >= kept);
+        const MediaFolderListing stopped = WalkMediaFolder(QFile::encodeName(folder), [&calls] { return ++calls < 3; });
+        QCOMPARE(calls, 3);
+        QVERIFY(stopped.files.size() < all.files.size());
 
         // An empty folder path never stands for the working directory.
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder));
-        const int callsBefore = calls;
-        const MediaFolderListing none = WalkMediaFolder(QByteArray(), [&calls] {
-            ++calls;
-            return true;
-        });
+        const MediaFolderListing none = WalkMediaFolder(QByteArray(), [&calls] { return ++calls > 0; });
         QVERIFY(QDir::setCurrent(before));
-        QVERIFY(none.files.empty());
-        QCOMPARE(calls, callsBefore);
+        QVERIFY(none.files.empty() && !none.listed);
+        QCOMPARE(calls, 3);
     }
 
     void hostileNames_data()
@@ -199,24 +192,16 @@ private slots:
         };
         row("newline", "new\nline.avi", QStringLiteral("new\nline.avi"), QStringLiteral("new\\x0Aline.avi"));
         row("carriage return", "cr\r.avi", QStringLiteral("cr\r.avi"), QStringLiteral("cr\\x0D.avi"));
-        row("double quotes", "say \"cheese\".avi", QStringLiteral("say \"cheese\".avi"),
-            QStringLiteral("say \"cheese\".avi"));
-        row("comma", "a,b.avi", QStringLiteral("a,b.avi"), QStringLiteral("a,b.avi"));
         row("comma, quote and newline", "x,\"y\"\nz.avi", QStringLiteral("x,\"y\"\nz.avi"),
             QStringLiteral("x,\"y\"\\x0Az.avi"));
         row("escape sequence", "\x1b[31mred.avi", QStringLiteral("\x1b[31mred.avi"),
             QStringLiteral("\\x1B[31mred.avi"));
         row("non-ASCII", QStringLiteral("Überwachung 監視.avi").toUtf8(), QStringLiteral("Überwachung 監視.avi"),
             QStringLiteral("Überwachung 監視.avi"));
-        row("outside the BMP", QStringLiteral("Kamera \U0001F4F7.jpg").toUtf8(),
-            QStringLiteral("Kamera \U0001F4F7.jpg"), QStringLiteral("Kamera \U0001F4F7.jpg"));
         row("right-to-left override", QStringLiteral("evil\u202Eiva.avi").toUtf8(), QStringLiteral("evil\u202Eiva.avi"),
             QStringLiteral("evil\\xE2\\x80\\xAEiva.avi"));
         row("byte that is not UTF-8", "bad\xff.avi", QStringLiteral("bad\\xFF.avi"), QStringLiteral("bad\\xFF.avi"));
         row("Latin-1 name", "caf\xe9.avi", QStringLiteral("caf\\xE9.avi"), QStringLiteral("caf\\xE9.avi"));
-        row("overlong slash", "ov\xc0\xaf.avi", QStringLiteral("ov\\xC0\\xAF.avi"), QStringLiteral("ov\\xC0\\xAF.avi"));
-        row("encoded surrogate", "su\xed\xa0\x80.avi", QStringLiteral("su\\xED\\xA0\\x80.avi"),
-            QStringLiteral("su\\xED\\xA0\\x80.avi"));
         row("leading dash", "-x.avi", QStringLiteral("-x.avi"), QStringLiteral("-x.avi"));
         row("backslash", "back\\slash.avi", QStringLiteral("back\\slash.avi"), QStringLiteral("back\\slash.avi"));
     }

@@ -403,17 +403,6 @@ private slots:
         QCOMPARE(record.Version, f.version);
     }
 
-    void nonUtf8Name()
-    {
-        // A name whose bytes are not valid UTF-8 reaches the file calls as is.
-        const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.avi";
-        QVERIFY(WriteFile(native.toStdString(), avi));
-        WatermarkRecord record;
-        const AuthResult result = AuthenticateFileDetailed(record, native.constData());
-        ::unlink(native.constData());
-        QCOMPARE(result, AuthAuthentic);
-    }
-
     void withoutPermission()
     {
         if (geteuid() == 0)

@@ -39,41 +39,35 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<std::string>("message");
 
+        const auto row = [](const char* title, const std::string& block, int code, const std::string& message = {}) {
+            QTest::newRow(title) << Block(block) << code << message;
+        };
+        const auto em = [](char type, const std::string& padding, bool separator, const std::string& message) {
+            return PrivateOperation(Em(type, padding, separator, message));
+        };
         const std::string text = "Quorvane Digital Watermark\r\nVersion: 1\r\n";
-        ExportOptions options;
-        QTest::newRow("writer block") << Block(EncryptMessage(text, options)) << 0 << text;
-
         const std::string m253(253, 'M');
-        QTest::newRow("empty padding, 253-byte message")
-            << Block(PrivateOperation(Em('\x02', "", true, m253))) << 0 << m253;
-        QTest::newRow("253 padding bytes, empty message")
-            << Block(PrivateOperation(Em('\x02', std::string(253, '\x11'), true, ""))) << 0 << std::string();
-        QTest::newRow("message with a zero byte kept whole")
-            << Block(PrivateOperation(Em('\x02', std::string(248, '\x22'), true, std::string("ab\0cd", 5)))) << 0
-            << std::string("ab\0cd", 5);
-
-        QTest::newRow("254 nonzero bytes, no separator")
-            << Block(PrivateOperation(Em('\x02', std::string(254, '\x33'), false, ""))) << ARDENTIX_RSA_INVALID_PADDING
-            << std::string();
-        QTest::newRow("block type 1") << Block(PrivateOperation(
-                                             Em('\x01', std::string(200, '\xff'), true, std::string(51, 'x'))))
-                                      << ARDENTIX_RSA_INVALID_PADDING << std::string();
-        options.fault = BlockFault::BlockType1;
-        QTest::newRow("writer block type 1")
-            << Block(EncryptMessage(text, options)) << ARDENTIX_RSA_INVALID_PADDING << std::string();
-        QTest::newRow("all zero: m = 0") << Block(std::string(256, '\0')) << ARDENTIX_RSA_INVALID_PADDING
-                                         << std::string();
-        QTest::newRow("all 0xFF: above the modulus")
-            << Block(std::string(256, '\xff')) << ARDENTIX_RSA_BAD_INPUT << std::string();
-        options.fault = BlockFault::AtModulus;
-        QTest::newRow("equal to the modulus")
-            << Block(EncryptMessage(text, options)) << ARDENTIX_RSA_BAD_INPUT << std::string();
-        QTest::newRow("first byte not zero")
-            << Block(PrivateOperation(std::string("\x01\x02", 2) + std::string(10, '\x44') + std::string(1, '\0') +
-                                      std::string(243, 'y')))
-            << ARDENTIX_RSA_INVALID_PADDING << std::string();
-        QTest::newRow("random bytes") << Block(std::string(1, '\x12') + std::string(255, '\x9c'))
-                                      << ARDENTIX_RSA_INVALID_PADDING << std::string();
+        const std::string zero("ab\0cd", 5);
+        ExportOptions type1;
+        type1.fault = BlockFault::BlockType1;
+        ExportOptions atModulus;
+        atModulus.fault = BlockFault::AtModulus;
+        row("writer block", EncryptMessage(text, ExportOptions()), 0, text);
+        row("empty padding, 253-byte message", em('\x02', "", true, m253), 0, m253);
+        row("253 padding bytes, empty message", em('\x02', std::string(253, '\x11'), true, ""), 0);
+        row("message with a zero byte kept whole", em('\x02', std::string(248, '\x22'), true, zero), 0, zero);
+        row("254 nonzero bytes, no separator", em('\x02', std::string(254, '\x33'), false, ""),
+            ARDENTIX_RSA_INVALID_PADDING);
+        row("block type 1", em('\x01', std::string(200, '\xff'), true, std::string(51, 'x')),
+            ARDENTIX_RSA_INVALID_PADDING);
+        row("writer block type 1", EncryptMessage(text, type1), ARDENTIX_RSA_INVALID_PADDING);
+        row("all zero: m = 0", std::string(256, '\0'), ARDENTIX_RSA_INVALID_PADDING);
+        row("all 0xFF: above the modulus", std::string(256, '\xff'), ARDENTIX_RSA_BAD_INPUT);
+        row("equal to the modulus", EncryptMessage(text, atModulus), ARDENTIX_RSA_BAD_INPUT);
+        row("first byte not zero",
+            PrivateOperation(std::string("\x01\x02", 2) + std::string(10, '\x44') + '\0' + std::string(243, 'y')),
+            ARDENTIX_RSA_INVALID_PADDING);
+        row("random bytes", '\x12' + std::string(255, '\x9c'), ARDENTIX_RSA_INVALID_PADDING);
     }
 
     void decrypt()

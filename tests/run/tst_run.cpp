@@ -1,6 +1,5 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
-#include "CatalogueScope.h"
 #include "EvidenceReport.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
@@ -25,6 +24,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <sys/stat.h>
@@ -357,23 +357,25 @@ private slots:
     void newRowOnTopAfterSorting()
     {
         MainWindow w;
-        w.VerifyFiles({Write("m.avi", avi), Write("b.avi", avi), Write("B.avi", avi)});
+        w.VerifyFiles({Write("m.avi", avi), Write("a.avi", avi), Write("B.avi", avi)});
         // Names compare case-sensitively, whatever the locale.
         w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("B.avi"));
-        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("b.avi"));
+        const auto shown = [&w] {
+            QStringList names;
+            for (int r = 0; r < w.SortProxy()->rowCount(); ++r)
+                names << w.SortProxy()->index(r, 0).data().toString();
+            return names;
+        };
+        QCOMPARE(shown(), QStringList({"B.avi", "a.avi", "m.avi"}));
         w.VerifyFiles({Write("z.avi", avi)});
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+        QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi", "m.avi"}));
 
         // A removal leaves the other rows where they were: it does not sort.
         const int widthBefore = w.ResultView()->columnWidth(0);
         w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCOMPARE(w.SortProxy()->rowCount(), 3);
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
-        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("B.avi"));
-        QCOMPARE(w.SortProxy()->index(2, 0).data().toString(), QStringLiteral("b.avi"));
+        QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
         QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
         QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
     }
@@ -501,19 +503,11 @@ private slots:
     void hostileNames()
     {
         // Names that a label or a row could mangle reach the table as they are.
-        const QStringList names = {"new\nline.avi",
-                                   "\"quoted\".avi",
-                                   "100%2 %1.avi",
-                                   "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"),
+        const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi",
                                    QString::fromUtf8("report-\u202E4pm.avi")};
         // Control and reordering characters are shown escaped: no name can
         // break a line or pass an AVI off as an MP4.
-        const QStringList shown = {"new\\x0Aline.avi",
-                                   "\"quoted\".avi",
-                                   "100%2 %1.avi",
-                                   "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"),
+        const QStringList shown = {"new\\x0Aline.avi", "\"quoted\".avi", "100%2 %1.avi",
                                    "report-\\xE2\\x80\\xAE4pm.avi"};
         QStringList paths;
         for (const QString& name : names)
@@ -588,20 +582,13 @@ private slots:
         QVERIFY(!view->selectionModel()->hasSelection());
     }
 
-    void removeLargeSelection_data()
-    {
-        QTest::addColumn<QString>("catalogue");
-        QTest::newRow("English") << QString();
-        QTest::newRow("German") << QStringLiteral("ger");
-    }
-
     void removeLargeSelection()
     {
-        // Hundreds of selected rows go in one pass, under any catalogue,
-        // and the totals keep counting only the rows left.
-        QFETCH(QString, catalogue);
-        const testsupport::CatalogueScope translated(catalogue);
-        QVERIFY(translated.Ok());
+        // Hundreds of selected rows go in one pass, and the totals keep
+        // counting only the rows left, whatever language the verdicts read.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
+        QCoreApplication::installTranslator(&german);
         std::string bad = avi;
         bad[3000] ^= 1;
         const QString good = Write("many/good.avi", avi);
@@ -616,6 +603,7 @@ private slots:
         view->selectionModel()->select(QItemSelection(view->model()->index(50, 0), view->model()->index(349, 4)),
                                        QItemSelectionModel::Select);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCoreApplication::removeTranslator(&german);
         QCOMPARE(w.ResultModel()->rowCount(), 100);
         QCOMPARE(w.TotalFiles(), 100);
         QCOMPARE(w.SucceededFiles(), 50);
