@@ -334,6 +334,8 @@ private slots:
         QCOMPARE(writer(ReportFormat::Csv, false).Header(), columns + "size,protected_bytes\r\n");
         for (int i = 0; i < csv.size(); ++i)
             QCOMPARE(writer(ReportFormat::Csv, true).Record(results[i + 1]), csv[i]);
+        QCOMPARE(writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthDigestMismatch, 5000000000, false)),
+                 QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
         QCOMPARE(writer(ReportFormat::Csv, false).Record(results[4]),
                  QByteArray("/c/e.jpg,failed,too-short,,,,,,,0,\r\n"));
 
@@ -633,6 +635,11 @@ private slots:
                 "'=1+2.jpg,failed,'-,,,,,,,D,,\r\n'x.jpg,failed,unreadable,,,'x,,,,,,\r\n",
             {"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch|1|=1", "=1+2.jpg|dddd|-|-1|", "'x.jpg||unreadable|-1|'x"}, "");
         row("CSV with LF line ends and only its header", QByteArray(header).replace("\r", ""), {}, "");
+        row("CSV after a byte order mark", "\xEF\xBB\xBF" + header + "a.jpg,authentic,,,,,,,,D,7,1\r\n",
+            {"a.jpg|dddd||7|"}, "");
+        row("JSON after blank lines", " \n\r\n" + json + "\n", {"a.jpg|dddd||-1|"}, "");
+        row("CSV row with a field too many", header + "a.jpg,authentic,,,,,,,,D,1,1,x\r\n", {},
+            ":2: 13 fields where the header has 12");
         row("foreign CSV", "name,size\r\na,1\r\n", {},
             ":1: not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header starts "
             "\"path,result,reason,\"");

@@ -95,27 +95,6 @@ private slots:
         QCOMPARE(RsaPublicDecrypt(reinterpret_cast<const unsigned char*>(block.data()), out, &length), 0);
         QCOMPARE(std::string(reinterpret_cast<const char*>(out), length), text);
     }
-
-    void keyLengthLimits_data()
-    {
-        QTest::addColumn<QByteArray>("modulus");
-        QTest::addColumn<int>("code");
-        QTest::newRow("120 bits") << QByteArray(30, 'F') << ARDENTIX_RSA_BAD_INPUT;
-        QTest::newRow("4104 bits, longer than the block")
-            << QByteArray("F") + QByteArray(1025, 'F') << ARDENTIX_RSA_BAD_INPUT;
-    }
-
-    void keyLengthLimits()
-    {
-        QFETCH(QByteArray, modulus);
-        QFETCH(int, code);
-        const std::string block(512, '\0');
-        unsigned char out[ARDENTIX_MESSAGE_BUFFER_SIZE];
-        std::size_t length = 0;
-        QCOMPARE(RsaPublicDecryptWithModulus(modulus.constData(), reinterpret_cast<const unsigned char*>(block.data()),
-                                             out, &length),
-                 code);
-    }
 };
 
 ARDENTIX_REGISTER_TEST(TestRsa)
