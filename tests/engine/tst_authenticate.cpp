@@ -1,17 +1,18 @@
-// The authentication procedure: verdicts, reasons, and what the record holds.
+// The authentication procedure: verdicts, reasons and their order, the bytes
+// the digest covers, what the record holds, files that change while they are
+// read, and how soon a stop is honoured.
 #include "AuthenticateFile.h"
 #include "LargeExport.h"
+#include "Md5.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <openssl/sha.h>
 
 #include <atomic>
-#include <chrono>
-#include <thread>
+#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +39,31 @@ std::string Flip(std::string bytes, std::int64_t offset)
     return bytes;
 }
 
+WatermarkRecord Sentinel()
+{
+    WatermarkRecord r;
+    r.Marker = r.Version = r.HMAC = r.StartTime = r.EndTime = r.TimeSource = r.VHSerial = r.CamMAC = "sentinel";
+    return r;
+}
+
+QByteArray Sha256Of(const std::string& bytes)
+{
+    unsigned char digest[SHA256_DIGEST_LENGTH];
+    SHA256(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), digest);
+    return QByteArray(reinterpret_cast<const char*>(digest), SHA256_DIGEST_LENGTH);
+}
+
+// "first-last,first-last=total" (last bytes inclusive), or "unknown".
+QString Coverage(const AuthDetails& details)
+{
+    if (!details.coverageKnown)
+        return QStringLiteral("unknown");
+    QStringList ranges;
+    for (int i = 0; i < details.covered.count; ++i)
+        ranges << QStringLiteral("%1-%2").arg(details.covered.begin[i]).arg(details.covered.end[i] - 1);
+    return ranges.join(QLatin1Char(',')) + QLatin1Char('=') + QString::number(details.covered.total);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
@@ -47,15 +73,19 @@ class TestAuthenticate : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
+    std::string avi;
 
-    static WatermarkRecord Sentinel()
+    QByteArray Write(const QString& name, const std::string& bytes)
     {
-        WatermarkRecord r;
-        r.Marker = r.Version = r.HMAC = r.StartTime = r.EndTime = r.TimeSource = r.VHSerial = r.CamMAC = "sentinel";
-        return r;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (!WriteFile(path.toStdString(), bytes))
+            qFatal("cannot write %s", path.constData());
+        return path;
     }
 
 private slots:
+    void initTestCase() { avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi); }
+
     void procedure_data()
     {
         QTest::addColumn<QString>("name");
@@ -66,87 +96,89 @@ private slots:
 
         const WatermarkFields fields;
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        const std::string avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
-        const std::string mp4Media = PaddedMedia(MediaType::Mp4, 3145764 + 20000);
-        const std::string mp4 = MakeExport(mp4Media, MediaType::Mp4);
+        const std::string mp4 = MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 20000), MediaType::Mp4);
         const std::int64_t aviBlock = BlockOffset(std::int64_t(avi.size()), MediaType::Avi);
+        const auto row = [](const char* title, const QString& name, const std::string& bytes, AuthResult reason,
+                            bool filled, Kind kind = Kind::File) {
+            QTest::newRow(title) << name << kind << bytes << reason << filled;
+        };
+        const auto faulty = [](BlockFault fault) {
+            ExportOptions options;
+            options.fault = fault;
+            return MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, WatermarkFields(), options);
+        };
 
-        QTest::newRow("genuine jpg") << "a.jpg" << Kind::File << jpg << AuthAuthentic << true;
-        QTest::newRow("genuine avi") << "a.avi" << Kind::File << avi << AuthAuthentic << true;
-        QTest::newRow("genuine mp4") << "a.mp4" << Kind::File << mp4 << AuthAuthentic << true;
-        QTest::newRow("mixed-case suffix") << "clip.Avi" << Kind::File << avi << AuthAuthentic << true;
-        QTest::newRow("upper-case name") << "CLIP.AVI" << Kind::File << avi << AuthAuthentic << true;
-        QTest::newRow("several dots") << "a.b.jpg" << Kind::File << jpg << AuthAuthentic << true;
-        QTest::newRow("non-ASCII UTF-8 name")
-            << QString::fromUtf8("Überwachung 監視.avi") << Kind::File << avi << AuthAuthentic << true;
+        row("genuine jpg", "a.jpg", jpg, AuthAuthentic, true);
+        row("genuine avi", "a.avi", avi, AuthAuthentic, true);
+        row("genuine mp4", "a.mp4", mp4, AuthAuthentic, true);
+        row("mixed-case suffix", "clip.Avi", avi, AuthAuthentic, true);
+        row("upper-case name", "CLIP.AVI", avi, AuthAuthentic, true);
+        row("several dots: the last suffix counts", "a.b.jpg", jpg, AuthAuthentic, true);
+        row("non-ASCII UTF-8 name", QString::fromUtf8("Überwachung 監視.avi"), avi, AuthAuthentic, true);
 
-        QTest::newRow("missing") << "missing.avi" << Kind::Missing << std::string() << AuthUnreadable << false;
-        QTest::newRow("directory named like a recording")
-            << "folder.avi" << Kind::Directory << std::string() << AuthUnreadable << false;
-        QTest::newRow("fifo") << "pipe.avi" << Kind::Fifo << std::string() << AuthTooShort << false;
-        QTest::newRow("empty") << "empty.avi" << Kind::File << std::string() << AuthTooShort << false;
-        QTest::newRow("511 bytes") << "s.avi" << Kind::File << std::string(511, 'x') << AuthTooShort << false;
-        QTest::newRow("jpg of 512 bytes") << "s.jpg" << Kind::File << std::string(512, 'x') << AuthTooShort << false;
-        QTest::newRow("jpg of 513 bytes") << "s.jpg" << Kind::File << std::string(513, 'x') << AuthTooShort << false;
-        QTest::newRow("jpeg suffix") << "photo.jpeg" << Kind::File << jpg << AuthUnsupportedType << false;
-        QTest::newRow("no dot") << "clip" << Kind::File << avi << AuthUnsupportedType << false;
-        QTest::newRow("trailing dot") << "clip." << Kind::File << avi << AuthUnsupportedType << false;
-        QTest::newRow("mov") << "clip.mov" << Kind::File << avi << AuthUnsupportedType << false;
+        row("missing", "missing.avi", std::string(), AuthUnreadable, false, Kind::Missing);
+        row("directory named like a recording", "folder.avi", std::string(), AuthUnreadable, false, Kind::Directory);
+        row("fifo: its status says 0 bytes", "pipe.avi", std::string(), AuthTooShort, false, Kind::Fifo);
+        row("empty", "empty.avi", std::string(), AuthTooShort, false);
+        row("511 bytes", "s.avi", std::string(511, 'x'), AuthTooShort, false);
+        row("jpg of 512 bytes", "s.jpg", std::string(512, 'x'), AuthTooShort, false);
+        row("jpg of 513 bytes", "s.jpg", std::string(513, 'x'), AuthTooShort, false);
+        row("jpg of 514 bytes", "s.jpg", std::string(514, 'x'), AuthBadSignature, false);
+        row("avi of 512 bytes", "s.avi", std::string(512, 'x'), AuthBadSignature, false);
+        // The length is checked before the type.
+        row("short file of unsupported type", "s.mov", std::string(100, 'x'), AuthTooShort, false);
+        row("short file without a dot", "short", std::string(511, 'x'), AuthTooShort, false);
+        row("jpeg suffix", "photo.jpeg", jpg, AuthUnsupportedType, false);
+        row("suffix that starts like jpg", "photo.jpgx", jpg, AuthUnsupportedType, false);
+        row("suffix that starts like mp4", "clip.mp4v", mp4, AuthUnsupportedType, false);
+        row("suffix shorter than avi", "clip.av", avi, AuthUnsupportedType, false);
+        row("no dot", "clip", avi, AuthUnsupportedType, false);
+        row("trailing dot", "clip.", avi, AuthUnsupportedType, false);
+        row("dot in a folder name only", "d.avi/clip", avi, AuthUnsupportedType, false);
 
-        QTest::newRow("plain media, no watermark")
-            << "plain.avi" << Kind::File << SampleMedia(MediaType::Avi) << AuthBadSignature << false;
-        QTest::newRow("block first half changed")
-            << "b.avi" << Kind::File << Flip(avi, aviBlock + 100) << AuthBadSignature << false;
-        QTest::newRow("truncated export")
-            << "t.avi" << Kind::File << avi.substr(0, avi.size() - 100) << AuthBadSignature << false;
-        QTest::newRow("avi bytes named jpg") << "x.jpg" << Kind::File << avi << AuthBadSignature << false;
-        ExportOptions fault;
-        fault.fault = BlockFault::BlockType1;
-        QTest::newRow("block type 1") << "f.avi" << Kind::File
-                                      << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, fields, fault)
-                                      << AuthBadSignature << false;
-        fault.fault = BlockFault::NoSeparator;
-        QTest::newRow("no separator") << "f.avi" << Kind::File
-                                      << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, fields, fault)
-                                      << AuthBadSignature << false;
-        fault.fault = BlockFault::AboveModulus;
-        QTest::newRow("above modulus") << "f.avi" << Kind::File
-                                       << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, fields, fault)
-                                       << AuthBadSignature << false;
+        row("plain media, no watermark", "plain.avi", SampleMedia(MediaType::Avi), AuthBadSignature, false);
+        row("block first half changed", "b.avi", Flip(avi, aviBlock + 100), AuthBadSignature, false);
+        row("truncated export", "t.avi", avi.substr(0, avi.size() - 100), AuthBadSignature, false);
+        row("avi bytes named jpg", "x.jpg", avi, AuthBadSignature, false);
+        row("block type 1", "f.avi", faulty(BlockFault::BlockType1), AuthBadSignature, false);
+        row("no separator", "f.avi", faulty(BlockFault::NoSeparator), AuthBadSignature, false);
+        row("above modulus", "f.avi", faulty(BlockFault::AboveModulus), AuthBadSignature, false);
+        std::string keyLike;
+        while (keyLike.size() < 10000)
+            keyLike += "Quorvane Digital Watermark\r\nHMAC: 00000000000000000000000000000000\r\nVHSerial: X\r\n";
+        row("key-like text after the block", "k.avi", avi + keyLike.substr(0, 10000), AuthBadSignature, false);
 
         WatermarkFields badMarker;
         badMarker.marker = "Quorvane Digital Watermark ";
-        QTest::newRow("marker with trailing space")
-            << "m.avi" << Kind::File << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, badMarker)
-            << AuthBadMarker << true;
+        row("marker with trailing space", "m.avi", MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, badMarker),
+            AuthBadMarker, true);
 
-        QTest::newRow("protected byte changed")
-            << "c.avi" << Kind::File << Flip(avi, 5000) << AuthDigestMismatch << true;
-        QTest::newRow("jpg last byte changed") << "c.jpg" << Kind::File << Flip(jpg, -1) << AuthDigestMismatch << true;
-        QTest::newRow("mp4 body changed") << "c.mp4" << Kind::File << Flip(mp4, -600) << AuthDigestMismatch << true;
+        row("protected byte changed", "c.avi", Flip(avi, 5000), AuthDigestMismatch, true);
+        row("jpg first byte changed", "c.jpg", Flip(jpg, 0), AuthDigestMismatch, true);
+        row("jpg last body byte changed", "c.jpg", Flip(jpg, -515), AuthDigestMismatch, true);
+        row("jpg second-to-last byte changed", "c.jpg", Flip(jpg, -2), AuthDigestMismatch, true);
+        row("jpg last byte changed", "c.jpg", Flip(jpg, -1), AuthDigestMismatch, true);
+        row("avi byte 240 changed", "c.avi", Flip(avi, 240), AuthDigestMismatch, true);
+        row("avi last body byte changed", "c.avi", Flip(avi, -513), AuthDigestMismatch, true);
+        row("mp4 byte 3145764 changed", "c.mp4", Flip(mp4, 3145764), AuthDigestMismatch, true);
+        row("mp4 last body byte changed", "c.mp4", Flip(mp4, -513), AuthDigestMismatch, true);
         WatermarkFields upper;
         upper.hmac = QByteArray::fromStdString(DigestHexOfMedia(SampleMedia(MediaType::Avi), MediaType::Avi))
                          .toUpper()
                          .toStdString();
-        QTest::newRow("hmac in upper case")
-            << "u.avi" << Kind::File << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, upper)
-            << AuthDigestMismatch << true;
+        row("hmac in upper case", "u.avi", MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, upper),
+            AuthDigestMismatch, true);
 
-        QTest::newRow("block second half changed")
-            << "h.avi" << Kind::File << Flip(avi, aviBlock + 300) << AuthAuthentic << true;
-        QTest::newRow("avi prefix changed") << "p.avi" << Kind::File << Flip(avi, 100) << AuthAuthentic << true;
-        QTest::newRow("mp4 prefix changed") << "p.mp4" << Kind::File << Flip(mp4, 3145763) << AuthAuthentic << true;
-        std::string keyLike;
-        while (keyLike.size() < 10000)
-            keyLike += "Quorvane Digital Watermark\r\nHMAC: 00000000000000000000000000000000\r\nVHSerial: X\r\n";
-        QTest::newRow("key-like text after the block")
-            << "k.avi" << Kind::File << avi + keyLike.substr(0, 10000) << AuthBadSignature << false;
-
+        // Bytes outside the protected ranges may change.
+        row("block second half changed", "h.avi", Flip(avi, aviBlock + 300), AuthAuthentic, true);
+        row("jpg block last byte changed", "h.jpg", Flip(jpg, -3), AuthAuthentic, true);
+        row("avi byte 239 changed", "p.avi", Flip(avi, 239), AuthAuthentic, true);
+        row("avi last byte changed", "p.avi", Flip(avi, -1), AuthAuthentic, true);
+        row("mp4 byte 3145763 changed", "p.mp4", Flip(mp4, 3145763), AuthAuthentic, true);
         WatermarkFields version;
         version.version = "anything at all";
-        QTest::newRow("other version") << "v.avi" << Kind::File
-                                       << MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, version)
-                                       << AuthAuthentic << true;
+        row("other version", "v.avi", MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, version), AuthAuthentic,
+            true);
     }
 
     void procedure()
@@ -160,23 +192,16 @@ private slots:
         QTemporaryDir here;
         const QString path = here.filePath(name);
         const QByteArray native = QFile::encodeName(path);
-        switch (kind) {
-        case Kind::File:
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (kind == Kind::File)
             QVERIFY(WriteFile(native.toStdString(), bytes));
-            break;
-        case Kind::Missing:
-            break;
-        case Kind::Directory:
+        else if (kind == Kind::Directory)
             QVERIFY(QDir().mkpath(path));
-            break;
-        case Kind::Fifo:
+        else if (kind == Kind::Fifo)
             QCOMPARE(mkfifo(native.constData(), 0600), 0);
-            break;
-        }
 
         WatermarkRecord record = Sentinel();
-        const AuthResult result = AuthenticateFileDetailed(record, native.constData());
-        QCOMPARE(AuthResultName(result), AuthResultName(reason));
+        QCOMPARE(AuthResultName(AuthenticateFileDetailed(record, native.constData())), AuthResultName(reason));
         WatermarkRecord again = Sentinel();
         QCOMPARE(AuthenticateFile(again, native.constData()), reason == AuthAuthentic ? 0 : -1);
 
@@ -192,15 +217,13 @@ private slots:
             WatermarkRecord withHash = Sentinel();
             QCOMPARE(AuthResultName(AuthenticateFileDetailed(withHash, native.constData(), options, &details)),
                      AuthResultName(reason));
-            const bool regular = kind == Kind::File;
-            QCOMPARE(details.hasSha256, regular);
-            if (regular) {
-                unsigned char expected[SHA256_DIGEST_LENGTH];
-                SHA256(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), expected);
-                QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32),
-                         QByteArray(reinterpret_cast<const char*>(expected), 32));
+            QCOMPARE(details.hasSha256, kind == Kind::File);
+            QCOMPARE(qint64(details.size), kind == Kind::Missing ? -1 : QFileInfo(path).size());
+            if (kind == Kind::File) {
+                QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32), Sha256Of(bytes));
                 QCOMPARE(reached, std::int64_t(bytes.size()));
-                QCOMPARE(details.size, std::int64_t(bytes.size()));
+            } else {
+                QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32), QByteArray(32, '\0'));
             }
         }
 
@@ -214,16 +237,132 @@ private slots:
                      AuthResultName(AuthCancelled));
         }
 
-        if (filled) {
-            QVERIFY(record.Marker != "sentinel");
-            QCOMPARE(record.StartTime, WatermarkFields().startTime);
-            QCOMPARE(record.EndTime, WatermarkFields().endTime);
-            QCOMPARE(record.VHSerial, WatermarkFields().serial);
-            QCOMPARE(record.CamMAC, WatermarkFields().camMac);
-        } else {
-            QCOMPARE(record.Marker, std::string("sentinel"));
-            QCOMPARE(record.HMAC, std::string("sentinel"));
-            QCOMPARE(record.VHSerial, std::string("sentinel"));
+        // The record is filled once the text is read, and left as given
+        // before that.
+        const WatermarkFields expected;
+        const std::string sentinel = "sentinel";
+        QCOMPARE(record.Marker == sentinel, !filled);
+        QCOMPARE(record.StartTime, filled ? expected.startTime : sentinel);
+        QCOMPARE(record.EndTime, filled ? expected.endTime : sentinel);
+        QCOMPARE(record.VHSerial, filled ? expected.serial : sentinel);
+        QCOMPARE(record.CamMAC, filled ? expected.camMac : sentinel);
+    }
+
+    // The bytes the digest covers, known once the length and the type are,
+    // whatever the file holds.
+    void coverage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("covered");
+        QTest::newRow("too short") << "a.jpg" << qint64(511) << "unknown";
+        QTest::newRow("unsupported type") << "a.mov" << qint64(600) << "unknown";
+        QTest::newRow("jpg of 512 bytes") << "a.jpg" << qint64(512) << "510-511=2";
+        QTest::newRow("jpg of 514 bytes") << "a.jpg" << qint64(514) << "512-513=2";
+        QTest::newRow("jpg of 515 bytes") << "a.jpg" << qint64(515) << "0-0,513-514=3";
+        QTest::newRow("jpg of 5000 bytes") << "a.JPG" << qint64(5000) << "0-4485,4998-4999=4488";
+        QTest::newRow("avi of 752 bytes: none") << "a.avi" << qint64(752) << "=0";
+        QTest::newRow("avi of 753 bytes") << "a.avi" << qint64(753) << "240-240=1";
+        QTest::newRow("avi of 5000 bytes") << "a.avi" << qint64(5000) << "240-4487=4248";
+        QTest::newRow("mp4 within its prefix") << "a.mp4" << qint64(3146276) << "=0";
+        QTest::newRow("mp4 one byte past") << "a.mp4" << qint64(3146277) << "3145764-3145764=1";
+        QTest::newRow("mp4 of 4000000 bytes") << "a.Mp4" << qint64(4000000) << "3145764-3999487=853724";
+    }
+
+    void coverage()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, covered);
+        QTemporaryDir here;
+        QFile file(here.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        file.close();
+        WatermarkRecord record;
+        AuthDetails details;
+        AuthenticateFileDetailed(record, QFile::encodeName(file.fileName()).constData(), {}, &details);
+        QCOMPARE(qint64(details.size), size);
+        QCOMPARE(Coverage(details), covered);
+    }
+
+    // A file that changes while it is read: after each block, the test
+    // appends to it, cuts it, or puts another file in its place.
+    void changedWhileRead_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("genuine");
+        QTest::addColumn<AuthResult>("reason");
+        QTest::addColumn<bool>("hasSha256");
+        QTest::newRow("grows") << "append" << true << AuthUnreadable << false;
+        QTest::newRow("is cut short") << "truncate" << true << AuthUnreadable << false;
+        QTest::newRow("replaced by a longer file") << "replace longer" << true << AuthUnreadable << false;
+        // The open file is read whole: its bytes are the ones judged.
+        QTest::newRow("replaced by a file as long") << "replace same" << true << AuthAuthentic << true;
+        QTest::newRow("failed file grows during its hash") << "append" << false << AuthBadSignature << false;
+        QTest::newRow("failed file unchanged") << "" << false << AuthBadSignature << true;
+    }
+
+    void changedWhileRead()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, genuine);
+        QFETCH(AuthResult, reason);
+        QFETCH(bool, hasSha256);
+        const std::string media = PaddedMedia(MediaType::Avi, 1 << 20);
+        const std::string bytes = genuine ? MakeExport(media, MediaType::Avi) : media;
+        const QByteArray path = Write(QStringLiteral("changing.avi"), bytes);
+        const std::string other = Flip(bytes, 5000) + (change == QLatin1String("replace longer") ? "xx" : "");
+        const QByteArray otherPath = Write(QStringLiteral("other.avi"), other);
+        for (bool sha256 : {false, true}) {
+            if (!genuine && !sha256)
+                continue;
+            QVERIFY(WriteFile(path.toStdString(), bytes));
+            QVERIFY(WriteFile(otherPath.toStdString(), other));
+            bool changed = false;
+            AuthOptions options;
+            options.sha256 = sha256;
+            options.progress = [&](std::int64_t) {
+                if (changed || change.isEmpty())
+                    return;
+                changed = true;
+                if (change == QLatin1String("append"))
+                    QVERIFY(QFile(QFile::decodeName(path)).resize(qint64(bytes.size()) + 1));
+                else if (change == QLatin1String("truncate"))
+                    QVERIFY(::truncate(path.constData(), 1000) == 0);
+                else
+                    QVERIFY(std::rename(otherPath.constData(), path.constData()) == 0);
+            };
+            WatermarkRecord record;
+            AuthDetails details;
+            QCOMPARE(AuthResultName(AuthenticateFileDetailed(record, path.constData(), options, &details)),
+                     AuthResultName(reason));
+            QCOMPARE(details.hasSha256, sha256 && hasSha256);
+            if (details.hasSha256)
+                QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32), Sha256Of(bytes));
+        }
+    }
+
+    // A stop is honoured before the next block, also within one long range.
+    void stopWithinRange()
+    {
+        const std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 2 << 20), MediaType::Avi);
+        const QByteArray path = Write(QStringLiteral("long.avi"), bytes);
+        for (bool sha256 : {false, true}) {
+            std::atomic<bool> stop{false};
+            QList<qint64> reached;
+            AuthOptions options;
+            options.sha256 = sha256;
+            options.cancel = &stop;
+            options.progress = [&](std::int64_t done) {
+                reached << done;
+                stop = true;
+            };
+            WatermarkRecord record;
+            AuthDetails details;
+            QCOMPARE(AuthResultName(AuthenticateFileDetailed(record, path.constData(), options, &details)),
+                     AuthResultName(AuthCancelled));
+            QCOMPARE(reached, QList<qint64>{sha256 ? 256 * 1024 : 240 + 256 * 1024});
+            QVERIFY(!details.hasSha256);
         }
     }
 
@@ -234,90 +373,12 @@ private slots:
         options.useRawText = true;
         options.rawText = std::string("Quorvane Digital Watermark\r\nVersion: 1\r\n\0", 41) +
                           "HMAC: " + DigestHexOfMedia(media, MediaType::Avi) + "\r\nVHSerial: x\r\n";
-        const QString path = dir.filePath("zero.avi");
-        QVERIFY(WriteFile(QFile::encodeName(path).toStdString(), MakeExport(media, MediaType::Avi, {}, options)));
+        const QByteArray path = Write(QStringLiteral("zero.avi"), MakeExport(media, MediaType::Avi, {}, options));
         WatermarkRecord record;
-        QCOMPARE(AuthenticateFileDetailed(record, QFile::encodeName(path).constData()), AuthDigestMismatch);
+        QCOMPARE(AuthenticateFileDetailed(record, path.constData()), AuthDigestMismatch);
         QCOMPARE(record.Marker, std::string(ARDENTIX_WATERMARK_MARKER));
         QCOMPARE(record.Version, std::string("1"));
-        QVERIFY(record.HMAC.empty());
-        QVERIFY(record.VHSerial.empty());
-    }
-
-    void nonUtf8Name()
-    {
-        // A name whose bytes are not valid UTF-8 reaches the file calls as is.
-        const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.avi";
-        QVERIFY(WriteFile(native.toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
-        WatermarkRecord record;
-        const AuthResult result = AuthenticateFileDetailed(record, native.constData());
-        ::unlink(native.constData());
-        QCOMPARE(result, AuthAuthentic);
-    }
-
-    void withoutPermission()
-    {
-        if (geteuid() == 0)
-            QSKIP("root reads files whatever their permissions");
-        const QString path = dir.filePath("locked.avi");
-        QVERIFY(
-            WriteFile(QFile::encodeName(path).toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
-        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-        WatermarkRecord record;
-        QCOMPARE(AuthenticateFileDetailed(record, QFile::encodeName(path).constData()), AuthUnreadable);
-        QVERIFY(record.Marker.empty());
-    }
-
-    void beyondTwoGigabytes()
-    {
-        ARDENTIX_SLOW_TEST();
-        // A sparse export of 2.2 GiB: lengths and offsets past 2^31 work, and
-        // one changed byte deep in the body is found.
-        const QString path = dir.filePath("large.avi");
-        const QByteArray native = QFile::encodeName(path);
-        std::string error;
-        QVERIFY2(WriteLargeExport(native.toStdString(), MediaType::Avi, (qint64(22) << 30) / 10, true, {}, &error),
-                 error.c_str());
-        QVERIFY(QFileInfo(path).size() > (qint64(1) << 31));
-        WatermarkRecord record;
-        QCOMPARE(AuthenticateFileDetailed(record, native.constData()), AuthAuthentic);
-
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.seek((qint64(21) << 30) / 10));
-        QCOMPARE(file.write("x", 1), qint64(1));
-        file.close();
-        WatermarkRecord tampered;
-        QCOMPARE(AuthenticateFileDetailed(tampered, native.constData()), AuthDigestMismatch);
-        QVERIFY(QFile::remove(path));
-    }
-
-    void shrinkingWhileRead()
-    {
-        ARDENTIX_SLOW_TEST();
-        // A file cut short while it is read is never reported authentic
-        // unless the cut came after the verdict.
-        const QString path = dir.filePath("shrinking.avi");
-        const QByteArray native = QFile::encodeName(path);
-        for (int delayUs : {0, 2000, 8000, 20000}) {
-            std::string error;
-            QVERIFY(WriteLargeExport(native.toStdString(), MediaType::Avi, 32 << 20, false, {}, &error));
-            std::atomic<qint64> cutAt{0};
-            QElapsedTimer clock;
-            clock.start();
-            std::thread cutter([&] {
-                std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
-                if (::truncate(native.constData(), 1 << 20) != 0)
-                    return;
-                cutAt = clock.nsecsElapsed();
-            });
-            WatermarkRecord record;
-            const AuthResult result = AuthenticateFileDetailed(record, native.constData());
-            const qint64 returnedAt = clock.nsecsElapsed();
-            cutter.join();
-            if (result == AuthAuthentic)
-                QVERIFY2(cutAt > returnedAt, qPrintable(QStringLiteral("delay %1 us").arg(delayUs)));
-        }
+        QVERIFY(record.HMAC.empty() && record.VHSerial.empty());
     }
 
     void longestText()
@@ -335,11 +396,75 @@ private slots:
         options.useRawText = true;
         options.rawText = CanonicalText(f, DigestHexOfMedia(media, MediaType::Jpg));
         QCOMPARE(options.rawText.size(), std::size_t(253));
-        const QString path = dir.filePath("long.jpg");
-        QVERIFY(WriteFile(QFile::encodeName(path).toStdString(), MakeExport(media, MediaType::Jpg, {}, options)));
+        const QByteArray path = Write(QStringLiteral("long.jpg"), MakeExport(media, MediaType::Jpg, {}, options));
         WatermarkRecord record;
-        QCOMPARE(AuthenticateFileDetailed(record, QFile::encodeName(path).constData()), AuthAuthentic);
+        QCOMPARE(AuthenticateFileDetailed(record, path.constData()), AuthAuthentic);
         QCOMPARE(record.CamMAC, f.camMac);
+        QCOMPARE(record.Version, f.version);
+    }
+
+    void withoutPermission()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads files whatever their permissions");
+        const QByteArray path = Write(QStringLiteral("locked.avi"), avi);
+        QVERIFY(QFile::setPermissions(QFile::decodeName(path), QFileDevice::WriteOwner));
+        WatermarkRecord record;
+        AuthDetails details;
+        QCOMPARE(AuthenticateFileDetailed(record, path.constData(), {}, &details), AuthUnreadable);
+        QVERIFY(record.Marker.empty());
+        QCOMPARE(details.size, std::int64_t(avi.size()));
+    }
+
+    // The HMAC under the servers' key, against values computed with:
+    // printf '%s' MESSAGE | openssl dgst -md5 -mac HMAC -macopt key:Qrzn.Westerlandia.1997
+    void watermarkHmac_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("mac");
+        QTest::newRow("empty") << QByteArray("") << QByteArray("dd204f8dc7def161890ee26dd2d9df0c");
+        QTest::newRow("abc") << QByteArray("abc") << QByteArray("547eaba03b2a469b2a9c1b71fca214e3");
+        QTest::newRow("100 bytes, longer than a block")
+            << QByteArray(100, 'x') << QByteArray("ddb5e75cd75a813627ed5eb017937ca3");
+        QTest::newRow("md5 of empty") << QByteArray::fromHex("d41d8cd98f00b204e9800998ecf8427e")
+                                      << QByteArray("bf4d38857360f35121438db9e0e7469a");
+    }
+
+    void watermarkHmac()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(QByteArray, mac);
+        unsigned char out[16];
+        QCOMPARE(WatermarkHmacChecked(reinterpret_cast<const unsigned char*>(message.constData()),
+                                      std::uint32_t(message.size()), out),
+                 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(out), 16).toHex(), mac);
+    }
+
+    void beyondTwoGigabytes()
+    {
+        ARDENTIX_SLOW_TEST();
+        // A sparse export of 2.2 GiB: lengths and offsets past 2^31 work, and
+        // one changed byte deep in the body is found.
+        const QString path = dir.filePath("large.avi");
+        const QByteArray native = QFile::encodeName(path);
+        std::string error;
+        QVERIFY2(WriteLargeExport(native.toStdString(), MediaType::Avi, (qint64(22) << 30) / 10, true, {}, &error),
+                 error.c_str());
+        QVERIFY(QFileInfo(path).size() > (qint64(1) << 31));
+        WatermarkRecord record;
+        AuthDetails details;
+        QCOMPARE(AuthenticateFileDetailed(record, native.constData(), {}, &details), AuthAuthentic);
+        QCOMPARE(qint64(details.covered.total), QFileInfo(path).size() - 512 - 240);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((qint64(21) << 30) / 10));
+        QCOMPARE(file.write("x", 1), qint64(1));
+        file.close();
+        WatermarkRecord tampered;
+        QCOMPARE(AuthenticateFileDetailed(tampered, native.constData()), AuthDigestMismatch);
+        QVERIFY(QFile::remove(path));
     }
 };
 

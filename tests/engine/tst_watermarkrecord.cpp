@@ -50,55 +50,40 @@ private slots:
     {
         QTest::addColumn<std::string>("text");
         QTest::addColumn<QStringList>("fields");
-
-        QTest::newRow("canonical") << kCanonical << kCanonicalFields;
-        QTest::newRow("empty text") << std::string() << QStringList(8, QString());
-        QTest::newRow("keys only, empty first line")
-            << std::string("\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\n"
-                           "CamMAC: \r\n")
-            << QStringList(8, QString());
-
+        // The canonical fields but for those given.
+        const auto row = [](const char* title, const std::string& text, const QList<QPair<int, QString>>& changed) {
+            QStringList fields = kCanonicalFields;
+            for (const auto& [index, value] : changed)
+                fields[index] = value;
+            QTest::newRow(title) << text << fields;
+        };
+        const QList<QPair<int, QString>> none = {{0, ""}, {1, ""}, {2, ""}, {3, ""},
+                                                 {4, ""}, {5, ""}, {6, ""}, {7, ""}};
+        row("canonical", kCanonical, {});
+        row("empty text", "", none);
+        row("keys only, empty first line",
+            "\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\nCamMAC: \r\n", none);
         std::string lf = kCanonical;
         for (std::string::size_type at; (at = lf.find("\r\n")) != std::string::npos;)
             lf.replace(at, 2, "\n");
-        QTest::newRow("LF line ends") << lf << QStringList(8, QString());
-
-        QTest::newRow("other order")
-            << std::string("Quorvane Digital Watermark\r\nCamMAC: 00:1A:2B:3C:4D:5E\r\nVHSerial: VH-0042\r\n"
-                           "TimeSource: NTP\r\nEndTime: 2012-05-14 09:35:00\r\nStartTime: 2012-05-14 09:30:00\r\n"
-                           "HMAC: 0123456789abcdef0123456789abcdef\r\nVersion: 2.1\r\n")
-            << kCanonicalFields;
-
-        QStringList noSpace = kCanonicalFields;
-        noSpace[1] = QString();
-        QTest::newRow("no space after the colon") << Replace(kCanonical, "Version: 2.1", "Version:2.1") << noSpace;
-
-        QStringList lower = kCanonicalFields;
-        lower[2] = QString();
-        QTest::newRow("key in lower case") << Replace(kCanonical, "HMAC: ", "hmac: ") << lower;
-
-        QStringList lastOpen = kCanonicalFields;
-        lastOpen[7] = QString();
-        QTest::newRow("last line without CR LF") << kCanonical.substr(0, kCanonical.size() - 2) << lastOpen;
-
-        QStringList duplicate = kCanonicalFields;
-        QTest::newRow("duplicate key: first wins") << kCanonical + "VHSerial: other\r\n" << duplicate;
-
-        QStringList inside = kCanonicalFields;
-        inside[1] = "2.1 HMAC: ffff extra";
-        inside[2] = "ffff extra";
-        QTest::newRow("key inside an earlier value")
-            << Replace(kCanonical, "Version: 2.1", "Version: 2.1 HMAC: ffff extra") << inside;
-
-        QStringList spaces = kCanonicalFields;
-        spaces[6] = "  VH-0042 \n\r";
-        QTest::newRow("value keeps spaces and lone CR or LF")
-            << Replace(kCanonical, "VHSerial: VH-0042", "VHSerial:   VH-0042 \n\r") << spaces;
-
-        QStringList trailing = kCanonicalFields;
-        trailing[0] = "Quorvane Digital Watermark ";
-        QTest::newRow("marker with trailing space")
-            << Replace(kCanonical, "Quorvane Digital Watermark", "Quorvane Digital Watermark ") << trailing;
+        row("LF line ends", lf, none);
+        row("other order",
+            "Quorvane Digital Watermark\r\nCamMAC: 00:1A:2B:3C:4D:5E\r\nVHSerial: VH-0042\r\nTimeSource: NTP\r\n"
+            "EndTime: 2012-05-14 09:35:00\r\nStartTime: 2012-05-14 09:30:00\r\n"
+            "HMAC: 0123456789abcdef0123456789abcdef\r\nVersion: 2.1\r\n",
+            {});
+        row("no space after the colon", Replace(kCanonical, "Version: 2.1", "Version:2.1"), {{1, ""}});
+        row("key in lower case", Replace(kCanonical, "HMAC: ", "hmac: "), {{2, ""}});
+        row("last line without CR LF", kCanonical.substr(0, kCanonical.size() - 2), {{7, ""}});
+        row("duplicate key: first wins", kCanonical + "VHSerial: other\r\n", {});
+        row("key inside an earlier value", Replace(kCanonical, "Version: 2.1", "Version: 2.1 HMAC: ffff extra"),
+            {{1, "2.1 HMAC: ffff extra"}, {2, "ffff extra"}});
+        row("value keeps spaces and lone CR or LF",
+            Replace(kCanonical, "VHSerial: VH-0042", "VHSerial:   VH-0042 \n\r"), {{6, "  VH-0042 \n\r"}});
+        row("marker with trailing space",
+            Replace(kCanonical, "Quorvane Digital Watermark", "Quorvane Digital Watermark "),
+            {{0, "Quorvane Digital Watermark "}});
+        row("an empty value", Replace(kCanonical, "NTP", ""), {{5, ""}});
     }
 
     void fill()
@@ -116,15 +101,14 @@ private slots:
         QTest::addColumn<std::string>("text");
         QTest::addColumn<std::string>("key");
         QTest::addColumn<std::string>("value");
-        QTest::newRow("empty key reads the first line")
-            << std::string("abc\r\ndef\r\n") << std::string() << std::string("abc");
-        QTest::newRow("no CR LF after the key")
-            << std::string("Version: 1") << std::string("Version: ") << std::string();
-        QTest::newRow("CR LF right after the key")
-            << std::string("Version: \r\n") << std::string("Version: ") << std::string();
-        QTest::newRow("key missing") << std::string("x\r\n") << std::string("HMAC: ") << std::string();
-        QTest::newRow("key in the middle of a line")
-            << std::string("xxHMAC: ab\r\n") << std::string("HMAC: ") << std::string("ab");
+        const auto row = [](const char* title, const std::string& text, const std::string& key,
+                            const std::string& value) { QTest::newRow(title) << text << key << value; };
+        row("empty key reads the first line", "abc\r\ndef\r\n", "", "abc");
+        row("no CR LF after the key", "Version: 1", "Version: ", "");
+        row("CR LF right after the key", "Version: \r\n", "Version: ", "");
+        row("key missing", "x\r\n", "HMAC: ", "");
+        row("key in the middle of a line", "xxHMAC: ab\r\n", "HMAC: ", "ab");
+        row("the first CR LF after the key ends it", "HMAC: a\rb\r\nc\r\n", "HMAC: ", "a\rb");
     }
 
     void extractField()

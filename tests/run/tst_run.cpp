@@ -1,20 +1,21 @@
 // Verification runs through the main window: rows, colours, counters,
 // skipping, cancelling, the folder walk and removing rows.
-#include "CatalogueScope.h"
 #include "EvidenceReport.h"
-#include "FileAppender.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
-#include "MediaFolderWalk.h"
 #include "ResultRow.h"
+#include "ResultText.h"
 #include "RunDriver.h"
+#include "RunState.h"
 #include "TestRegistry.h"
+#include "VerifyThread.h"
 #include "WatermarkWriter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QSet>
@@ -23,9 +24,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -119,70 +122,59 @@ private slots:
             Write("tampered.avi", tampered),
             Write("forged.avi", forged),
             Write("plain.jpg", SampleMedia(MediaType::Jpg)),
+            Write("short.mov", std::string(100, 'x')),
+            Write("clip.avix", avi),
         };
-        const QStringList copiesBefore = TemporaryCopies();
-
         MainWindow w;
         w.VerifyFiles(paths);
         QStandardItemModel* model = w.ResultModel();
-        QCOMPARE(model->rowCount(), 6);
+        QCOMPARE(model->rowCount(), 8);
 
         const WatermarkFields fields;
-        const QString ok = QStringLiteral("Authentication succeeded");
-        const QString bad = QStringLiteral("Authentication failed");
         struct Expected
         {
             const char* name;
-            bool authentic;
-            bool fieldsShown;
-            const WatermarkFields* f;
+            const WatermarkFields* f; // null: no field shown
             AuthResult reason;
         };
         // The newest row is the first.
-        const Expected expected[6] = {{"plain.jpg", false, false, nullptr, AuthBadSignature},
-                                      {"forged.avi", false, false, nullptr, AuthBadSignature},
-                                      {"tampered.avi", false, true, &other, AuthDigestMismatch},
-                                      {"good.mp4", true, true, &fields, AuthAuthentic},
-                                      {"clip.part2.avi", true, true, &fields, AuthAuthentic},
-                                      {"good.jpg", true, true, &fields, AuthAuthentic}};
-        QSet<QString> reasonsShown;
-        for (int r = 0; r < 6; ++r) {
+        const Expected expected[8] = {
+            {"clip.avix", nullptr, AuthUnsupportedType},  {"short.mov", nullptr, AuthTooShort},
+            {"plain.jpg", nullptr, AuthBadSignature},     {"forged.avi", nullptr, AuthBadSignature},
+            {"tampered.avi", &other, AuthDigestMismatch}, {"good.mp4", &fields, AuthAuthentic},
+            {"clip.part2.avi", &fields, AuthAuthentic},   {"good.jpg", &fields, AuthAuthentic}};
+        for (int r = 0; r < 8; ++r) {
+            const bool authentic = expected[r].reason == AuthAuthentic;
             // The row keeps the whole result, and its verdict cell says why.
             QCOMPARE(AuthResultName(ResultRow::RecordAt(model, r).result.result), AuthResultName(expected[r].reason));
-            const QString why = model->index(r, 1).data(Qt::ToolTipRole).toString();
-            QVERIFY(!why.isEmpty());
-            reasonsShown << why;
-            // What a failed file's watermark claims is never shown like a
-            // vouched-for value.
-            QCOMPARE(model->index(r, 2).data(Qt::ForegroundRole).isValid(), !expected[r].authentic);
             const Row row = RowAt(model, r);
             QCOMPARE(row.name, QString::fromLatin1(expected[r].name));
-            QCOMPARE(row.verdict, expected[r].authentic ? ok : bad);
-            QCOMPARE(row.colour, expected[r].authentic ? QColor(Qt::darkGreen) : QColor(Qt::red));
+            QCOMPARE(row.verdict,
+                     authentic ? QStringLiteral("Authentication succeeded") : QStringLiteral("Authentication failed"));
+            QCOMPARE(row.colour, authentic ? QColor(Qt::darkGreen) : QColor(Qt::red));
             QVERIFY(!model->index(r, 0).data(Qt::ForegroundRole).isValid());
-            if (expected[r].fieldsShown) {
-                QCOMPARE(row.start, QString::fromStdString(expected[r].f->startTime));
-                QCOMPARE(row.stop, QString::fromStdString(expected[r].f->endTime));
-                QCOMPARE(row.serial, QString::fromStdString(expected[r].f->serial));
-            } else {
-                QVERIFY(row.start.isEmpty() && row.stop.isEmpty() && row.serial.isEmpty());
+            const QString why = model->index(r, 1).data(Qt::ToolTipRole).toString();
+            QCOMPARE(why, ResultText::Reason(ResultRow::RecordAt(model, r).result));
+            QCOMPARE(model->index(r, 1).data(Qt::AccessibleDescriptionRole).toString(), why);
+            const WatermarkFields* f = expected[r].f;
+            QCOMPARE(QStringList({row.start, row.stop, row.serial}),
+                     f ? QStringList({QString::fromStdString(f->startTime), QString::fromStdString(f->endTime),
+                                      QString::fromStdString(f->serial)})
+                       : QStringList({"", "", ""}));
+            // What a failed file's watermark claims is greyed and says why,
+            // never shown like a vouched-for value.
+            for (int c = 2; c < 5; ++c) {
+                const QModelIndex cell = model->index(r, c);
+                QCOMPARE(cell.data(Qt::ForegroundRole).value<QColor>(), authentic ? QColor() : QColor(Qt::gray));
+                QCOMPARE(cell.data(Qt::ToolTipRole).toString(), authentic ? QString() : why);
+                QCOMPARE(cell.data(Qt::AccessibleDescriptionRole).toString(), authentic ? QString() : why);
             }
         }
-        QCOMPARE(reasonsShown.size(), 3); // authentic, no valid watermark, changed
-        QCOMPARE(w.TotalFiles(), 6);
+        QCOMPARE(w.TotalFiles(), 8);
         QCOMPARE(w.SucceededFiles(), 3);
-        QCOMPARE(w.FailedFiles(), 3);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(6, 3, 3));
-        QCOMPARE(TemporaryCopies(), copiesBefore);
+        QCOMPARE(w.FailedFiles(), 5);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(8, 3, 5));
         QVERIFY(w.Actions()[0]->isEnabled());
-    }
-
-    void emptyList()
-    {
-        MainWindow w;
-        w.VerifyFiles({});
-        QCOMPARE(w.ResultModel()->rowCount(), 0);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(0, 0, 0));
     }
 
     void skippedEntries()
@@ -278,6 +270,23 @@ private slots:
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 1, 0));
     }
 
+    void closingDuringRun()
+    {
+        // Closing the window stops the run: the files not reached are not
+        // counted, and the total is the rows shown.
+        MainWindow w;
+        w.show();
+        HookScope hook([&w](int index, QProgressDialog*) {
+            if (index == 0)
+                w.close();
+        });
+        w.VerifyFiles({Write("first.avi", avi), Write("second.avi", avi), Write("third.avi", avi)});
+        QVERIFY(w.ResultModel()->rowCount() <= 1);
+        QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
+        QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
+        QVERIFY(!w.RunInProgress());
+    }
+
     void closingDuringWalk()
     {
         // Closing while a folder is walked stops the walk, and no run starts
@@ -340,7 +349,7 @@ private slots:
         QVERIFY(shown.contains(QStringLiteral("1. no-digest.avi Authentication failed ") + why));
     }
 
-    void closingDuringRun()
+    void closingDuringLargeFile()
     {
         ARDENTIX_SLOW_TEST();
         // Closing the window stops the file in progress at once: it gets no
@@ -362,108 +371,160 @@ private slots:
         QVERIFY(!w.RunInProgress());
     }
 
-    void sameFileTwice()
-    {
-        const QString path = Write("twice.avi", avi);
-        MainWindow w;
-        w.VerifyFiles({path, path});
-        QCOMPARE(w.ResultModel()->rowCount(), 2);
-        QCOMPARE(w.SucceededFiles(), 2);
-    }
-
-    void workingDirectoryUntouched()
-    {
-        // A file named like the old fixed copy name, in the working
-        // directory, must survive a run byte for byte.
-        QTemporaryDir cwd;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(cwd.path()));
-        const std::string mine = "the user's own file, not an export";
-        QVERIFY(WriteFile("temp.avi", mine));
-        MainWindow w;
-        w.VerifyFiles({Write("cwd.avi", avi)});
-        QCOMPARE(ReadFile("temp.avi"), mine);
-        QCOMPARE(QDir(cwd.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList("temp.avi"));
-        QCOMPARE(w.SucceededFiles(), 1);
-        QDir::setCurrent(previous);
-    }
-
-    void unwritableWorkingDirectory()
-    {
-        // A working directory that no longer exists cannot be written, even
-        // by root; authentication does not depend on it.
-        const QString previous = QDir::currentPath();
-        const QString path = Write("genuine-elsewhere.avi", avi);
-        {
-            QTemporaryDir cwd;
-            QVERIFY(QDir::setCurrent(cwd.path()));
-        }
-        MainWindow w;
-        w.VerifyFiles({path});
-        QDir::setCurrent(previous);
-        QCOMPARE(w.SucceededFiles(), 1);
-        QCOMPARE(w.FailedFiles(), 0);
-    }
-
     void newRowOnTopAfterSorting()
     {
         MainWindow w;
-        w.VerifyFiles({Write("m.avi", avi), Write("b.avi", avi)});
+        w.VerifyFiles({Write("m.avi", avi), Write("a.avi", avi), Write("B.avi", avi)});
+        // Names compare case-sensitively, whatever the locale.
         w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("b.avi"));
+        const auto shown = [&w] {
+            QStringList names;
+            for (int r = 0; r < w.SortProxy()->rowCount(); ++r)
+                names << w.SortProxy()->index(r, 0).data().toString();
+            return names;
+        };
+        QCOMPARE(shown(), QStringList({"B.avi", "a.avi", "m.avi"}));
         w.VerifyFiles({Write("z.avi", avi)});
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
+        QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi", "m.avi"}));
 
         // A removal leaves the other rows where they were: it does not sort.
         const int widthBefore = w.ResultView()->columnWidth(0);
-        w.ResultView()->selectionModel()->select(w.SortProxy()->index(2, 0),
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCOMPARE(w.SortProxy()->rowCount(), 2);
-        QCOMPARE(w.SortProxy()->index(0, 0).data().toString(), QStringLiteral("z.avi"));
-        QCOMPARE(w.SortProxy()->index(1, 0).data().toString(), QStringLiteral("b.avi"));
+        QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
         QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
         QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
     }
 
-    void progressLabel_data()
+    void stopBeforeVerdict()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("plain") << "clip.avi"
-                               << "Processing clip.avi...(2/5)";
-        QTest::newRow("percent markers") << "clip%2%1%3.avi"
-                                         << "Processing clip%2%1%3.avi...(2/5)";
-        QTest::newRow("percent sign") << "100% clip.avi"
-                                      << "Processing 100% clip.avi...(2/5)";
-        QTest::newRow("newline and quotes") << "a\n\"b\".avi"
-                                            << "Processing a\n\"b\".avi...(2/5)";
+        // The stop flag that closing the window sets reaches the engine: the
+        // file in progress gets no verdict, no row and no count.
+        RunState state;
+        QStandardItemModel model;
+        const FileJob job{QFile::encodeName(Write("stopped.avi", avi)), qint64(avi.size()), false};
+        for (bool stop : {true, false}) {
+            state.stopRequested = stop;
+            VerifyThread worker(job, &model, &state);
+            worker.start();
+            QVERIFY(worker.wait(60000));
+            QCOMPARE(worker.WriteRow(), !stop);
+            QCOMPARE(worker.BytesDone(), stop ? 0 : qint64(avi.size()));
+        }
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(state.totalFiles, 1);
+        QCOMPARE(state.succeededFiles, 1);
+    }
+
+    void dropped()
+    {
+        // Files dropped on the window are verified; a drag that holds no
+        // local file is refused, and remote addresses are never paths.
+        struct Window : MainWindow
+        {
+            using MainWindow::dragEnterEvent;
+            using MainWindow::dropEvent;
+        } w;
+        QMimeData remote;
+        remote.setUrls({QUrl("https://example.com/x.avi")});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        w.dragEnterEvent(&enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent dropRemote(QPointF(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+        dropRemote.ignore();
+        w.dropEvent(&dropRemote);
+        QVERIFY(!dropRemote.isAccepted());
+        QMimeData mixed;
+        mixed.setUrls({QUrl("https://example.com/x.avi"), QUrl::fromLocalFile(Write("dropped.avi", avi))});
+        QDragEnterEvent enterLocal(QPoint(5, 5), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+        enterLocal.ignore();
+        w.dragEnterEvent(&enterLocal);
+        QVERIFY(enterLocal.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mixed, Qt::LeftButton, Qt::NoModifier);
+        w.dropEvent(&drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.SucceededFiles(), 1);
     }
 
     void progressLabel()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, label);
-        QCOMPARE(ProgressLabel(name, 2, 5), label);
+        // One substitution for all three: a name holding "%2" shows as is.
+        for (const char* name : {"clip.avi", "clip%2%1%3.avi", "100% clip.avi", "a\n\"b\".avi"})
+            QCOMPARE(ProgressLabel(name, 2, 5), QStringLiteral("Processing ") + name + "...(2/5)");
+    }
+
+    void verifiedInPlace()
+    {
+        // Files are verified where they are: nothing is written beside them,
+        // in the working directory or in a temporary folder, and neither a
+        // working directory that is gone nor a missing temporary folder
+        // changes the verdict.
+        const QString previous = QDir::currentPath();
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QString path = Write("in-place/genuine.avi", avi);
+        const QStringList copies = TemporaryCopies();
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath("does/not/exist")));
+        MainWindow w;
+        {
+            QTemporaryDir cwd;
+            QVERIFY(QDir::setCurrent(cwd.path()));
+            // A file named like an old fixed copy name survives byte for byte.
+            QVERIFY(WriteFile("temp.avi", "the user's own file"));
+            w.VerifyFiles({path});
+            QCOMPARE(ReadFile("temp.avi"), std::string("the user's own file"));
+            QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("temp.avi"));
+        }
+        w.VerifyFiles({path});
+        QDir::setCurrent(previous);
+        if (tmp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmp);
+        QCOMPARE(w.SucceededFiles(), 2);
+        QCOMPARE(w.FailedFiles(), 0);
+        QCOMPARE(QDir(dir.filePath("in-place")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList("genuine.avi"));
+        QCOMPARE(TemporaryCopies(), copies);
+        QVERIFY(!QFileInfo::exists(dir.filePath("does")));
+    }
+
+    void unlistedFolder()
+    {
+        // A subfolder that cannot be listed gets a failed row of its own,
+        // among the files in path order, saying why.
+        if (geteuid() == 0)
+            QSKIP("permissions do not apply to root");
+        QTemporaryDir tree;
+        const QString locked = tree.filePath("locked");
+        QVERIFY(QDir().mkpath(locked));
+        for (const char* name : {"locked/x.avi", "a.avi", "z.avi"})
+            QVERIFY(WriteFile(QFile::encodeName(tree.filePath(name)).toStdString(), avi));
+        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0), 0);
+        MainWindow w;
+        w.OpenPaths({QFile::encodeName(tree.path())});
+        chmod(QFile::encodeName(locked).constData(), 0700);
+        QStringList rows;
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+            rows << RowAt(w.ResultModel(), r).name + '|' + RowAt(w.ResultModel(), r).verdict;
+        QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
+                                    "a.avi|Authentication succeeded"}));
+        QCOMPARE(w.ResultModel()->index(1, 1).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("The folder could not be listed: the files in it were not verified."));
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 2, 1));
     }
 
     void hostileNames()
     {
         // Names that a label or a row could mangle reach the table as they are.
-        const QStringList names = {"new\nline.avi",
-                                   "\"quoted\".avi",
-                                   "100%2 %1.avi",
-                                   "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"),
+        const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi",
                                    QString::fromUtf8("report-\u202E4pm.avi")};
         // Control and reordering characters are shown escaped: no name can
         // break a line or pass an AVI off as an MP4.
-        const QStringList shown = {"new\\x0Aline.avi",
-                                   "\"quoted\".avi",
-                                   "100%2 %1.avi",
-                                   "comma,semi;.avi",
-                                   QString::fromUtf8("Überwachung 監視.avi"),
+        const QStringList shown = {"new\\x0Aline.avi", "\"quoted\".avi", "100%2 %1.avi",
                                    "report-\\xE2\\x80\\xAE4pm.avi"};
         QStringList paths;
         for (const QString& name : names)
@@ -483,65 +544,19 @@ private slots:
 
     void specialFilesAreSkipped()
     {
-        // A FIFO and a link to a device, both named like recordings, are not
-        // files: the run skips them, and the folder walk never lists them.
+        // A FIFO, a link to a device and a loop of links, named like
+        // recordings, are not files: the run skips them.
         QTemporaryDir tree;
         const QString fifo = tree.filePath("clip.avi");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString zero = tree.filePath("zero.avi");
-        QVERIFY(QFile::link("/dev/zero", zero));
-        QVERIFY(QFile::link(tree.path(), tree.filePath("loop")));
-        QVERIFY(QFile::link(tree.filePath("loop2"), tree.filePath("loop1")));
-        QVERIFY(QFile::link(tree.filePath("loop1"), tree.filePath("loop2")));
-        QVERIFY(WalkMediaFolder(QFile::encodeName(tree.path())).files.empty());
-
+        QVERIFY(QFile::link("/dev/zero", tree.filePath("zero.avi")));
+        QVERIFY(QFile::link(tree.filePath("loop2.avi"), tree.filePath("loop1.avi")));
+        QVERIFY(QFile::link(tree.filePath("loop1.avi"), tree.filePath("loop2.avi")));
         MainWindow w;
-        w.VerifyFiles({fifo, zero, tree.filePath("loop1"), Write("real.avi", avi)});
+        w.VerifyFiles({fifo, tree.filePath("zero.avi"), tree.filePath("loop1.avi"), Write("real.avi", avi)});
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         QCOMPARE(w.TotalFiles(), 1);
         QCOMPARE(w.SucceededFiles(), 1);
-    }
-
-    void temporaryFolderMissing()
-    {
-        // Files are verified in place: a missing temporary folder changes
-        // nothing, and nothing is written beside the file or anywhere else.
-        const QByteArray previous = qgetenv("TMPDIR");
-        const QString path = Write("in-place/genuine.avi", avi);
-        const QStringList before = TemporaryCopies();
-        qputenv("TMPDIR", QFile::encodeName(dir.filePath("does/not/exist")));
-        MainWindow w;
-        w.VerifyFiles({path});
-        if (previous.isNull())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", previous);
-        QCOMPARE(w.SucceededFiles(), 1);
-        QCOMPARE(w.FailedFiles(), 0);
-        QVERIFY(!w.ResultModel()->index(0, 2).data().toString().isEmpty());
-        QCOMPARE(QDir(dir.filePath("in-place")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList("genuine.avi"));
-        QCOMPARE(TemporaryCopies(), before);
-        QVERIFY(!QFileInfo::exists(dir.filePath("does")));
-    }
-
-    void fileChangingDuringRun()
-    {
-        ARDENTIX_SLOW_TEST();
-        // A recording that grows while it is checked: no crash, and the
-        // verdict is never "succeeded" for content that differs from the
-        // genuine export at the time it was read.
-        const QString path = dir.filePath("growing.avi");
-        std::string error;
-        QVERIFY(WriteLargeExport(QFile::encodeName(path).toStdString(), MediaType::Avi, 48 << 20, false, {}, &error));
-        MainWindow w;
-        {
-            FileAppender appender(path);
-            QVERIFY(appender.Appending());
-            w.VerifyFiles({path});
-        }
-        QCOMPARE(w.ResultModel()->rowCount(), 1);
-        QCOMPARE(w.FailedFiles(), 1);
     }
 
     void removeRows_data()
@@ -584,20 +599,13 @@ private slots:
         QVERIFY(!view->selectionModel()->hasSelection());
     }
 
-    void removeLargeSelection_data()
-    {
-        QTest::addColumn<QString>("catalogue");
-        QTest::newRow("English") << QString();
-        QTest::newRow("German") << QStringLiteral("ger");
-    }
-
     void removeLargeSelection()
     {
-        // Hundreds of selected rows go in one pass, under any catalogue,
-        // and the totals keep counting only the rows left.
-        QFETCH(QString, catalogue);
-        const testsupport::CatalogueScope translated(catalogue);
-        QVERIFY(translated.Ok());
+        // Hundreds of selected rows go in one pass, and the totals keep
+        // counting only the rows left, whatever language the verdicts read.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
+        QCoreApplication::installTranslator(&german);
         std::string bad = avi;
         bad[3000] ^= 1;
         const QString good = Write("many/good.avi", avi);
@@ -612,6 +620,7 @@ private slots:
         view->selectionModel()->select(QItemSelection(view->model()->index(50, 0), view->model()->index(349, 4)),
                                        QItemSelectionModel::Select);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCoreApplication::removeTranslator(&german);
         QCOMPARE(w.ResultModel()->rowCount(), 100);
         QCOMPARE(w.TotalFiles(), 100);
         QCOMPARE(w.SucceededFiles(), 50);
@@ -630,45 +639,8 @@ private slots:
         view->selectionModel()->select(view->model()->index(0, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCOMPARE(w.FailedFiles(), 0);
-        QCOMPARE(w.SucceededFiles(), 2);
         QCOMPARE(w.ResultModel()->rowCount(), 2);
-    }
-
-    void folderWalk()
-    {
-        QTemporaryDir tree;
-        auto touch = [&tree](const QString& name) {
-            const QString path = tree.filePath(name);
-            QDir().mkpath(QFileInfo(path).path());
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        };
-        for (const char* name : {"a.JPG", "b.avi", "c.txt", "d.mp4.bak", "e.2012.mp4", ".hidden.avi", "sub/f.Mp4",
-                                 "sub/deeper/g.jpg", ".hiddendir/h.avi", "noext"})
-            touch(QString::fromLatin1(name));
-        QVERIFY(QFile::link(tree.filePath("b.avi"), tree.filePath("link.avi")));
-        QTemporaryDir outside;
-        QFile(outside.filePath("x.avi")).open(QIODevice::WriteOnly);
-        QVERIFY(QFile::link(outside.path(), tree.filePath("linkeddir")));
-
-        // A name that is not UTF-8 is found like any other.
-        const QByteArray root = QFile::encodeName(tree.path());
-        QVERIFY(WriteFile((root + "/caf\xe9.avi").toStdString(), std::string()));
-
-        int calls = 0;
-        const MediaFolderListing listing = WalkMediaFolder(root, [&calls] {
-            ++calls;
-            return true;
-        });
-        QList<QByteArray> found;
-        for (const QByteArray& path : listing.files)
-            found << path.mid(root.size() + 1);
-        QCOMPARE(found, QList<QByteArray>({"a.JPG", "b.avi", "caf\xe9.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
-        QVERIFY(listing.listed);
-        QVERIFY(calls >= 6);
-        QVERIFY(!WalkMediaFolder(QByteArray()).listed);
-        QVERIFY(WalkMediaFolder(QByteArray()).files.empty());
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(2, 2, 0));
     }
 };
 
