@@ -7,6 +7,7 @@
 #include "FileJob.h"
 #include "FileList.h"
 #include "InputCollector.h"
+#include "PathText.h"
 #include "Progress.h"
 #include "ReportWriter.h"
 #include "Tally.h"
@@ -165,7 +166,7 @@ std::vector<QByteArray> RawPaths(const QStringList& positional, const std::vecto
         if (next < raw.size())
             paths.push_back(raw[next++]);
         else
-            paths.push_back(QFile::encodeName(argument));
+            paths.push_back(PathText::ToNative(argument));
     }
     return paths;
 }
@@ -178,10 +179,10 @@ QByteArray RawOptionValue(const std::vector<QByteArray>& raw, const QString& val
         const QByteArray& argument = raw[i];
         const qsizetype equals = argument.indexOf('=');
         const QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
-        if (QFile::decodeName(tail) == value)
+        if (PathText::FromNative(tail) == value)
             return tail;
     }
-    return QFile::encodeName(value);
+    return PathText::ToNative(value);
 }
 
 } // namespace
@@ -194,10 +195,19 @@ int main(int argc, char** argv)
 
     std::vector<QByteArray> raw;
     QStringList decoded;
+#ifdef Q_OS_WIN
+    // argv is in the ANSI code page, where a name outside it is lost; Qt
+    // reads the wide command line, and every name converts from it.
+    (void)argv;
+    decoded = QCoreApplication::arguments();
+    for (const QString& argument : std::as_const(decoded))
+        raw.push_back(PathText::ToNative(argument));
+#else
     for (int i = 0; i < argc; ++i) {
         raw.emplace_back(argv[i]);
-        decoded << QFile::decodeName(raw.back());
+        decoded << PathText::FromNative(raw.back());
     }
+#endif
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QLatin1String(kDescription));

@@ -61,7 +61,8 @@ std::int64_t FileSize(const char* path)
 {
 #ifdef _WIN32
     struct _stat64 st;
-    if (_stat64(path, &st) != 0)
+    const std::wstring wide = WidePath(path);
+    if (wide.empty() || _wstat64(wide.c_str(), &st) != 0)
         return -1;
 #else
     struct stat st;

@@ -8,6 +8,7 @@
 #include "InputCollector.h"
 #include "Localisation.h"
 #include "PaintedIcons.h"
+#include "PathText.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
 #include "RunDriver.h"
@@ -131,10 +132,10 @@ void MainWindow::CreateActions()
                                   QKeySequence::Delete, &MainWindow::RemoveFiles);
     saveReportAction =
         AddAction(QObject::tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
-    helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")), QKeySequence::HelpContents,
-                           &MainWindow::Help);
-    aboutAction =
-        AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(), &MainWindow::About);
+    helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")),
+                           QKeySequence::HelpContents, &MainWindow::Help);
+    aboutAction = AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(),
+                            &MainWindow::About);
 
     // Quit is on the keyboard only: the window's action, not the toolbar's.
     QAction* quit = new QAction(QObject::tr("Quit"), this);
@@ -243,7 +244,7 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     files.reserve(static_cast<std::size_t>(paths.size()));
     // Each with its size, so that the bar moves within a large file.
     for (const QString& path : paths)
-        files.push_back(InputCollector::JobFor(QFile::encodeName(path)));
+        files.push_back(InputCollector::JobFor(PathText::ToNative(path)));
     VerifyJobs(files);
 }
 
@@ -286,7 +287,7 @@ void MainWindow::OpenFolder()
         this, QObject::tr("Open Folder"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     // A cancelled dialog gives the empty path: nothing to walk, no run.
     if (!folder.isEmpty())
-        OpenPaths({QFile::encodeName(folder)});
+        OpenPaths({PathText::ToNative(folder)});
 }
 
 void MainWindow::RemoveFiles()
@@ -325,7 +326,7 @@ void MainWindow::dropEvent(QDropEvent* event)
     std::vector<QByteArray> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            paths.push_back(QFile::encodeName(url.toLocalFile()));
+            paths.push_back(PathText::ToNative(url.toLocalFile()));
     }
     if (paths.empty())
         return;
