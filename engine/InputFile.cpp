@@ -54,8 +54,13 @@ bool InputFile::Open(const char* path)
     const int fd = _wopen(wide.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL | _O_NOINHERIT);
     if (fd < 0)
         return false;
+    // The C library's status calls a folder opened this way (Wine opens
+    // one) a regular file; the handle's attributes tell.
     struct _stat64 st;
-    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG || GetFileType(handle) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         _close(fd);
         return false;
     }

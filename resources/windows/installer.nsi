@@ -4,7 +4,8 @@
 ;
 ; makensis -DVERSION=1.0.6 -DSOURCE=<portable folder> -DICON=<.ico> -DOUTFILE=<setup.exe>
 
-Unicode true
+; A 64-bit installer for the 64-bit programs: it runs where they run.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define PRODUCT "Quorvane Ardentix"

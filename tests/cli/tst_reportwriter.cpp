@@ -4,6 +4,7 @@
 // them back.
 #include "CliRun.h"
 #include "PathText.h"
+#include "PosixCalls.h"
 #include "ReportReader.h"
 #include "ReportWriter.h"
 #include "TestRegistry.h"
@@ -185,6 +186,13 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QString, terminal);
         QCOMPARE(PathText::IsValidUtf8(bytes), valid);
+#ifdef Q_OS_WIN
+        // There a path that is not UTF-8 is in the ANSI code page.
+        if (!valid) {
+            QCOMPARE(PathText::ForReport(bytes), QString::fromLocal8Bit(bytes));
+            return;
+        }
+#endif
         QCOMPARE(PathText::ForReport(bytes), report);
         QCOMPARE(PathText::ForPeople(bytes), terminal);
     }
@@ -387,6 +395,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, literal);
+        if (!PathText::IsValidUtf8(bytes))
+            ARDENTIX_SKIP_ON_WINDOWS("a path that is not UTF-8 is shown in the ANSI code page there");
         QByteArray other;
         QCOMPARE(ReportReader::PathBytes(text, &other), bytes);
         QCOMPARE(other, literal);

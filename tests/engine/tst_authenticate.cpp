@@ -159,7 +159,7 @@ private slots:
 
         QTemporaryDir here;
         const QString path = here.filePath(name);
-        const QByteArray native = QFile::encodeName(path);
+        const QByteArray native = NativePath(path);
         switch (kind) {
         case Kind::File:
             QVERIFY(WriteFile(native.toStdString(), bytes));

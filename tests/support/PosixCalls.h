@@ -8,6 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QString>
+
 #ifdef _WIN32
 #include <cerrno>
 #include <direct.h>
@@ -35,7 +38,18 @@ inline int geteuid()
 }
 
 #define ARDENTIX_SKIP_ON_WINDOWS(why) QSKIP(why)
+
+// A name as the engine takes it: UTF-8 reaches every name on Windows.
+inline QByteArray NativePath(const QString& name)
+{
+    return name.toUtf8();
+}
 #else
+inline QByteArray NativePath(const QString& name)
+{
+    return QFile::encodeName(name);
+}
+
 #define ARDENTIX_SKIP_ON_WINDOWS(why) static_cast<void>(0)
 #endif
 
