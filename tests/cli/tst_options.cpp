@@ -321,14 +321,19 @@ private slots:
     {
         QTemporaryDir here;
         // Made in another order than the expected one.
-        const QStringList made = {QStringLiteral("é.avi"),   QStringLiteral("b.avi"),  QStringLiteral("a/x.avi"),
-                                  QStringLiteral("a.avi"),   QStringLiteral("_c.avi"), QStringLiteral("Z.avi"),
-                                  QStringLiteral("a-b.avi"), QStringLiteral("B.avi")};
+        QStringList made = {QStringLiteral("é.avi"),   QStringLiteral("b.avi"),  QStringLiteral("a/x.avi"),
+                            QStringLiteral("a.avi"),   QStringLiteral("_c.avi"), QStringLiteral("Z.avi"),
+                            QStringLiteral("a-b.avi"), QStringLiteral("B.avi")};
         // Bytes: '-' 2D < '.' 2E < '/' 2F < 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 < 0xC3.
-        const QStringList expected = {QStringLiteral("B.avi"),   QStringLiteral("Z.avi"), QStringLiteral("_c.avi"),
-                                      QStringLiteral("a-b.avi"), QStringLiteral("a.avi"), QStringLiteral("a/x.avi"),
-                                      QStringLiteral("b.avi"),   QStringLiteral("é.avi")};
-        for (const QString& name : made) {
+        QStringList expected = {QStringLiteral("B.avi"),   QStringLiteral("Z.avi"), QStringLiteral("_c.avi"),
+                                QStringLiteral("a-b.avi"), QStringLiteral("a.avi"), QStringLiteral("a/x.avi"),
+                                QStringLiteral("b.avi"),   QStringLiteral("é.avi")};
+#ifdef Q_OS_WIN
+        // Names that differ only in case name one file there.
+        made.removeAll(QStringLiteral("B.avi"));
+        expected.removeAll(QStringLiteral("B.avi"));
+#endif
+        for (const QString& name : std::as_const(made)) {
             QVERIFY(QDir(here.path()).mkpath(QFileInfo(name).path()));
             QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(name)), genuineAvi));
         }

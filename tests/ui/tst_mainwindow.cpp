@@ -61,6 +61,14 @@ QString Tr(const char* text)
     return QCoreApplication::translate("QObject", text);
 }
 
+// The changed export: a comma and quotes for the CSV quoting, where a name
+// may hold quotes (not on Windows).
+#ifdef Q_OS_WIN
+const char kTamperedName[] = "cases/c, 'tampered'.avi";
+#else
+const char kTamperedName[] = "cases/c, \"tampered\".avi";
+#endif
+
 // A folder of three exports, the last one changed after export.
 struct SampleFolder
 {
@@ -75,7 +83,7 @@ struct SampleFolder
         WatermarkFields formula;
         formula.serial = "=1+2";
         WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
-        WriteFile(Path("cases/c, \"tampered\".avi"), tampered);
+        WriteFile(Path(kTamperedName), tampered);
     }
     std::string Path(const char* name)
     {
@@ -405,7 +413,7 @@ private slots:
         SampleFolder samples;
         MainWindow w;
         w.show();
-        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases/c, \"tampered\".avi"))});
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath(QString::fromUtf8(kTamperedName)))});
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ResultView());
         QVERIFY(table != nullptr);
         // The head's five cells and the row's, once the view has laid it out.
