@@ -227,7 +227,7 @@ private slots:
         MainWindow w;
         QAction* found = nullptr;
         for (QAction* action : w.findChildren<QAction*>()) {
-            if (action->text() == Tr(qPrintable(text)))
+            if (action->text() == Tr(text.toUtf8().constData()))
                 found = action;
         }
         QVERIFY2(found != nullptr, qPrintable(text));
