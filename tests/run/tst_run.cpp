@@ -665,7 +665,13 @@ private slots:
         QList<QByteArray> found;
         for (const QByteArray& path : listing.files)
             found << path.mid(root.size() + 1);
+#ifdef Q_OS_WIN
+        // QFile::link makes a shortcut there: a file, not a symbolic link.
+        QCOMPARE(found,
+                 QList<QByteArray>({"a.JPG", "b.avi", "caf\xe9.avi", "link.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
+#else
         QCOMPARE(found, QList<QByteArray>({"a.JPG", "b.avi", "caf\xe9.avi", "sub/deeper/g.jpg", "sub/f.Mp4"}));
+#endif
         QVERIFY(listing.listed);
         QVERIFY(calls >= 6);
         QVERIFY(!WalkMediaFolder(QByteArray()).listed);
