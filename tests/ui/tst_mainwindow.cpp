@@ -372,7 +372,8 @@ private slots:
         CloseNextModal(&shown);
         QVERIFY(!w.SaveReportTo("/nonexistent-folder/report.csv", EvidenceReport::Format::Csv));
         QVERIFY(shown.startsWith(
-            Tr("The report could not be written to %1: %2").arg("/nonexistent-folder/report.csv", QString())));
+            Tr("The report could not be written to %1: %2")
+                .arg(QDir::toNativeSeparators(QStringLiteral("/nonexistent-folder/report.csv")), QString())));
     }
 
     void saveAsksBeforeReplacing()
