@@ -13,6 +13,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -66,7 +67,21 @@ CustodyCheck::CustodyCheck(const CustodyOptions& options) : m_options(options) {
 
 QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cwd)
 {
+#ifdef Q_OS_WIN
+    // Either slash separates, so "C:\a\b.avi" and "c:/a/b.avi" are the
+    // same file: a drive letter compares without case.
+    const auto windowsForm = [](QByteArray p) {
+        p.replace('\\', '/');
+        const bool drive = p.size() >= 3 && p[1] == ':' && p[2] == '/';
+        if (drive && p[0] >= 'a' && p[0] <= 'z')
+            p[0] = static_cast<char>(p[0] - 'a' + 'A');
+        return std::make_pair(p, drive);
+    };
+    const auto [given, drive] = windowsForm(path);
+    const QByteArray absolute = given.startsWith('/') || drive ? given : windowsForm(cwd).first + '/' + given;
+#else
     const QByteArray absolute = path.startsWith('/') ? path : cwd + '/' + path;
+#endif
     QByteArray out;
     out.reserve(absolute.size());
     for (const QByteArray& part : absolute.split('/')) {
@@ -106,7 +121,7 @@ CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& 
 int CustodyCheck::Run() const
 {
     const bool text = m_options.format == ReportFormat::Text;
-    const QByteArray cwd = QFile::encodeName(QDir::currentPath());
+    const QByteArray cwd = PathText::ToNative(QDir::currentPath());
 
     // The files under the PATHs, and their normalised paths in byte-wise
     // order, to find those that the report lists.

@@ -1,5 +1,7 @@
 #include "FileList.h"
 
+#include "PathText.h"
+
 #include <cstdio>
 
 namespace {
@@ -12,9 +14,9 @@ FileList::FileList(Form form) : m_form(form) {}
 
 bool FileList::Open(const QByteArray& name)
 {
-    m_name = name == "-" ? QStringLiteral("standard input") : QFile::decodeName(name);
+    m_name = name == "-" ? QStringLiteral("standard input") : PathText::FromNative(name);
     const bool open = name == "-" ? m_file.open(stdin, QIODevice::ReadOnly)
-                                  : (m_file.setFileName(QFile::decodeName(name)), m_file.open(QIODevice::ReadOnly));
+                                  : (m_file.setFileName(PathText::FromNative(name)), m_file.open(QIODevice::ReadOnly));
     if (!open)
         return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
     return true;
@@ -59,6 +61,11 @@ bool FileList::Next(QByteArray& entry)
         entry = m_buffer.mid(m_position, stop - m_position);
         m_position = end < 0 ? m_buffer.size() : end + 1;
         ++m_entry;
+#ifdef Q_OS_WIN
+        // Lists written on Windows end their lines with CR LF.
+        if (m_form == LineSeparated && entry.endsWith('\r'))
+            entry.chop(1);
+#endif
         if (entry.isEmpty())
             return Fail(QStringLiteral("entry %1 of the list %2 is empty: every entry must name a path")
                             .arg(m_entry)

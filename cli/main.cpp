@@ -7,6 +7,7 @@
 #include "FileJob.h"
 #include "FileList.h"
 #include "InputCollector.h"
+#include "PathText.h"
 #include "Progress.h"
 #include "ReportWriter.h"
 #include "Tally.h"
@@ -27,7 +28,9 @@
 #include <vector>
 
 #ifdef Q_OS_WIN
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #define ARDENTIX_ISATTY _isatty
 #define ARDENTIX_FILENO _fileno
 #else
@@ -39,6 +42,30 @@
 namespace {
 
 const char kProgram[] = "ardentix-verify";
+
+#ifdef Q_OS_WIN
+// A console shows the UTF-8 output as text while the program runs; the code
+// page it had comes back at the end.
+class ConsoleCodePage
+{
+public:
+    ConsoleCodePage() : m_previous(GetConsoleOutputCP())
+    {
+        if (m_previous != 0)
+            (void)SetConsoleOutputCP(CP_UTF8);
+    }
+    ~ConsoleCodePage()
+    {
+        if (m_previous != 0)
+            (void)SetConsoleOutputCP(m_previous);
+    }
+    ConsoleCodePage(const ConsoleCodePage&) = delete;
+    ConsoleCodePage& operator=(const ConsoleCodePage&) = delete;
+
+private:
+    UINT m_previous;
+};
+#endif
 const int kExitAuthentic = 0;
 const int kExitFailed = 1;
 const int kExitUsage = 2;
@@ -165,7 +192,7 @@ std::vector<QByteArray> RawPaths(const QStringList& positional, const std::vecto
         if (next < raw.size())
             paths.push_back(raw[next++]);
         else
-            paths.push_back(QFile::encodeName(argument));
+            paths.push_back(PathText::ToNative(argument));
     }
     return paths;
 }
@@ -178,10 +205,10 @@ QByteArray RawOptionValue(const std::vector<QByteArray>& raw, const QString& val
         const QByteArray& argument = raw[i];
         const qsizetype equals = argument.indexOf('=');
         const QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
-        if (QFile::decodeName(tail) == value)
+        if (PathText::FromNative(tail) == value)
             return tail;
     }
-    return QFile::encodeName(value);
+    return PathText::ToNative(value);
 }
 
 } // namespace
@@ -194,10 +221,25 @@ int main(int argc, char** argv)
 
     std::vector<QByteArray> raw;
     QStringList decoded;
+#ifdef Q_OS_WIN
+    // Reports go out byte for byte: no CR before each LF (CSV writes its own
+    // CR LF, JSON Lines ends lines with LF alone). A list on standard input
+    // comes in byte for byte too, a Ctrl-Z in it being no end of file.
+    (void)_setmode(_fileno(stdout), _O_BINARY);
+    (void)_setmode(_fileno(stdin), _O_BINARY);
+    const ConsoleCodePage consoleCodePage;
+    // argv is in the ANSI code page, where a name outside it is lost; Qt
+    // reads the wide command line, and every name converts from it.
+    (void)argv;
+    decoded = QCoreApplication::arguments();
+    for (const QString& argument : std::as_const(decoded))
+        raw.push_back(PathText::ToNative(argument));
+#else
     for (int i = 0; i < argc; ++i) {
         raw.emplace_back(argv[i]);
-        decoded << QFile::decodeName(raw.back());
+        decoded << PathText::FromNative(raw.back());
     }
+#endif
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QLatin1String(kDescription));

@@ -2,6 +2,7 @@
 
 #include "FileDigest.h"
 #include "MediaFolderWalk.h"
+#include "PathText.h"
 
 #include <QFile>
 
@@ -14,7 +15,7 @@ std::vector<QByteArray> InputCollector::LocalPaths(const QList<QUrl>& urls)
     std::vector<QByteArray> paths;
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            paths.push_back(QFile::encodeName(url.toLocalFile()));
+            paths.push_back(PathText::ToNative(url.toLocalFile()));
     }
     return paths;
 }

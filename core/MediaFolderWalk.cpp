@@ -1,11 +1,12 @@
 #include "MediaFolderWalk.h"
 
+#include "PathText.h"
+
 #include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #else
 #include <dirent.h>
@@ -96,14 +97,18 @@ MediaFolderListing WalkMediaFolder(const QByteArray& folder, const WalkTick& aft
 #ifdef Q_OS_WIN
     // Windows names are UTF-16 and all of them convert; Qt's iterator lists
     // them, without hidden entries or links.
-    const QString root = QFile::decodeName(folder);
+    // The paths found keep the separator of the folder as given: "D:\x"
+    // lists "D:\x\a.jpg", "D:/x" lists "D:/x/a.jpg".
+    const QString root = PathText::FromNative(folder);
+    const bool backslashes = root.contains(QLatin1Char('\\'));
     out.listed = QFileInfo(root).isDir() && QDir(root).isReadable();
     if (out.listed) {
         QDirIterator it(root, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
-            if (IsMediaFileName(QFile::encodeName(it.fileName())))
-                out.files.push_back(QFile::encodeName(it.filePath()));
+            if (IsMediaFileName(PathText::ToNative(it.fileName())))
+                out.files.push_back(
+                    PathText::ToNative(backslashes ? QDir::toNativeSeparators(it.filePath()) : it.filePath()));
             if (!tick())
                 break;
         }

@@ -1,5 +1,6 @@
 #include "PathText.h"
 
+#include <QFile>
 #include <QList>
 
 #include <algorithm>
@@ -80,8 +81,14 @@ void AppendEscaped(QString& out, unsigned char byte)
     out += QLatin1Char(digits[byte & 15]);
 }
 
-QString Decode(const QByteArray& path, bool forTerminal)
+QString Decode(const QByteArray& bytes, bool forTerminal)
 {
+#ifdef Q_OS_WIN
+    // A path that is not UTF-8 is in the ANSI code page (see ToNative).
+    const QByteArray path = PathText::IsValidUtf8(bytes) ? bytes : PathText::FromNative(bytes).toUtf8();
+#else
+    const QByteArray& path = bytes;
+#endif
     QString out;
     out.reserve(path.size());
     qsizetype at = 0;
@@ -121,6 +128,38 @@ bool IsValidUtf8(const QByteArray& bytes)
     return true;
 }
 
+QByteArray ToNative(const QString& name)
+{
+#ifdef Q_OS_WIN
+    bool ascii = true;
+    for (const QChar c : name)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return name.toLatin1();
+    // A character outside the code page becomes "?" there: the round trip
+    // tells whether the name fits.
+    const QByteArray ansi = name.toLocal8Bit();
+    if (QString::fromLocal8Bit(ansi) == name && !IsValidUtf8(ansi))
+        return ansi;
+    return name.toUtf8();
+#else
+    return QFile::encodeName(name);
+#endif
+}
+
+QString FromNative(const QByteArray& path)
+{
+#ifdef Q_OS_WIN
+    for (const char c : path) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return IsValidUtf8(path) ? QString::fromUtf8(path) : QString::fromLocal8Bit(path);
+    }
+    return QString::fromLatin1(path);
+#else
+    return QFile::decodeName(path);
+#endif
+}
+
 QString ForReport(const QByteArray& path)
 {
     return Decode(path, false);
@@ -133,11 +172,15 @@ QString ForPeople(const QByteArray& path)
 
 QString FileNameForPeople(const QByteArray& path)
 {
-    qsizetype slash = path.lastIndexOf('/');
 #ifdef Q_OS_WIN
-    slash = std::max(slash, path.lastIndexOf('\\'));
+    // Split the decoded name: in a multi-byte code page a backslash byte
+    // can be the second half of a character.
+    const QString name = FromNative(path);
+    const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    return ForPeople(name.mid(slash + 1).toUtf8());
+#else
+    return ForPeople(path.mid(path.lastIndexOf('/') + 1));
 #endif
-    return ForPeople(path.mid(slash + 1));
 }
 
 int TerminalWidth(const QString& text)

@@ -23,6 +23,14 @@ namespace PathText {
 // nothing above U+10FFFF).
 bool IsValidUtf8(const QByteArray& bytes);
 
+// A name as an 8-bit path, and back: Qt's QFile::encodeName and decodeName,
+// except on Windows. There a name that fits the ANSI code page keeps that
+// code page, and a name that does not is UTF-8, so that no name is lost;
+// ANSI bytes that would read as UTF-8 are given as UTF-8 too, so that
+// FromNative(ToNative(name)) == name. The engine opens both (WidePath).
+QByteArray ToNative(const QString& name);
+QString FromNative(const QByteArray& path);
+
 // The path for JSON and CSV reports.
 QString ForReport(const QByteArray& path);
 

@@ -91,7 +91,7 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 
 bool ReportReader::Open(const QByteArray& name)
 {
-    m_name = QFile::decodeName(name);
+    m_name = PathText::FromNative(name);
     m_line = 0;
     m_error.clear();
     m_file.close();

@@ -61,7 +61,10 @@ std::int64_t FileSize(const char* path)
 {
 #ifdef _WIN32
     struct _stat64 st;
-    if (_stat64(path, &st) != 0)
+    const std::wstring wide = WidePath(path);
+    // A folder's length is 0 there: it counts as unreadable, as its opening
+    // fails elsewhere, not as a file too short.
+    if (wide.empty() || _wstat64(wide.c_str(), &st) != 0 || (st.st_mode & _S_IFMT) == _S_IFDIR)
         return -1;
 #else
     struct stat st;

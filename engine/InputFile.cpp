@@ -1,6 +1,7 @@
 #include "InputFile.h"
 
 #include <cerrno>
+#include <cstring>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -14,6 +15,30 @@
 #include <unistd.h>
 #endif
 
+#ifdef _WIN32
+std::wstring WidePath(const char* path)
+{
+    const int length = static_cast<int>(std::strlen(path));
+    bool ascii = true;
+    for (int i = 0; i < length && ascii; ++i)
+        ascii = static_cast<unsigned char>(path[i]) < 0x80;
+    // MB_ERR_INVALID_CHARS makes the UTF-8 reading fail on any byte that is
+    // not part of well-formed UTF-8; the code page reading never fails.
+    UINT codePage = CP_ACP;
+    DWORD flags = 0;
+    if (!ascii && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, length, nullptr, 0) > 0) {
+        codePage = CP_UTF8;
+        flags = MB_ERR_INVALID_CHARS;
+    }
+    const int wide = MultiByteToWideChar(codePage, flags, path, length, nullptr, 0);
+    if (wide <= 0)
+        return std::wstring();
+    std::wstring out(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(codePage, flags, path, length, out.data(), wide);
+    return out;
+}
+#endif
+
 InputFile::~InputFile()
 {
     Close();
@@ -23,11 +48,19 @@ bool InputFile::Open(const char* path)
 {
     Close();
 #ifdef _WIN32
-    const int fd = _open(path, _O_RDONLY | _O_BINARY | _O_SEQUENTIAL | _O_NOINHERIT);
+    const std::wstring wide = WidePath(path);
+    if (wide.empty())
+        return false;
+    const int fd = _wopen(wide.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL | _O_NOINHERIT);
     if (fd < 0)
         return false;
+    // The C library's status calls a folder opened this way (Wine opens
+    // one) a regular file; the handle's attributes tell.
     struct _stat64 st;
-    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG || GetFileType(handle) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         _close(fd);
         return false;
     }

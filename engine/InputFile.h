@@ -9,6 +9,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#ifdef _WIN32
+#include <string>
+#endif
 
 class InputFile
 {
@@ -36,5 +39,14 @@ public:
 private:
     int m_fd = -1;
 };
+
+#ifdef _WIN32
+// An 8-bit path as Windows' wide (UTF-16) name. Names that fit the ANSI code
+// page come in that code page; a name that does not fit comes as UTF-8
+// instead, so that no file is out of reach for its name. Well-formed UTF-8
+// with a byte above 0x7F is read as UTF-8, anything else in the ANSI code
+// page. Returns an empty string for a path that converts to nothing.
+std::wstring WidePath(const char* path);
+#endif
 
 #endif

@@ -8,6 +8,7 @@
 #include "InputCollector.h"
 #include "Localisation.h"
 #include "PaintedIcons.h"
+#include "PathText.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
 #include "RunDriver.h"
@@ -214,7 +215,7 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     files.reserve(static_cast<std::size_t>(paths.size()));
     // Each with its size, so that the bar moves within a large file.
     for (const QString& path : paths)
-        files.push_back(InputCollector::JobFor(QFile::encodeName(path)));
+        files.push_back(InputCollector::JobFor(PathText::ToNative(path)));
     VerifyJobs(files);
 }
 
@@ -257,7 +258,7 @@ void MainWindow::OpenFolder()
         this, QObject::tr("Open Folder"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     // A cancelled dialog gives the empty path: nothing to walk, no run.
     if (!folder.isEmpty())
-        OpenPaths({QFile::encodeName(folder)});
+        OpenPaths({PathText::ToNative(folder)});
 }
 
 void MainWindow::RemoveFiles()

@@ -1,5 +1,6 @@
 // The desktop program's entry point.
 #include "MainWindow.h"
+#include "PathText.h"
 #include "ResourceInit.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int main(int argc, char* argv[])
     // argv is in the ANSI code page there; Qt reads the wide command line.
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i)
-        paths.push_back(QFile::encodeName(arguments[i]));
+        paths.push_back(PathText::ToNative(arguments[i]));
 #else
     for (int i = 1; i < argc; ++i)
         paths.emplace_back(argv[i]);

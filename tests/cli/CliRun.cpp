@@ -49,6 +49,17 @@ Outcome Run(const QStringList& arguments, int timeoutMs)
     return Finish(process, timeoutMs);
 }
 
+Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,
+            int timeoutMs)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
+    process.start(VerifierPath(), arguments);
+    return Finish(process, timeoutMs);
+}
+
 QByteArray ShellWord(const QByteArray& bytes)
 {
     // $(printf '\ooo...x') with the x taken off again, so that trailing

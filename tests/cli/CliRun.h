@@ -28,6 +28,11 @@ const int kTimeoutMs = 60000;
 // Runs the verifier with arguments (encoded like any Qt argument, as UTF-8).
 Outcome Run(const QStringList& arguments, int timeoutMs = kTimeoutMs);
 
+// As Run, with this environment and, unless empty, standard input read from
+// inputFile.
+Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,
+            int timeoutMs = kTimeoutMs);
+
 // Runs the verifier with arguments given byte for byte, through /bin/sh, for
 // names that are not UTF-8 (QProcess would re-encode them).
 Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs = kTimeoutMs);

@@ -3,15 +3,13 @@
 // devices.
 #include "CliRun.h"
 #include "MediaFolderWalk.h"
+#include "PosixCalls.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace testsupport;
 
@@ -127,6 +125,10 @@ private slots:
         for (const Entry& e : kEntries) {
             const QString name = QString::fromUtf8(e.name);
             // A link to a folder is made at its name's first part.
+#ifdef Q_OS_WIN
+            if (e.kind == Kind::Fifo || e.kind == Kind::SymlinkToFile || e.kind == Kind::SymlinkedFolder)
+                continue; // none there: their rows hold trivially
+#endif
             const QString where = e.kind == Kind::SymlinkedFolder ? name.section(QLatin1Char('/'), 0, 0) : name;
             QVERIFY2(Create(folder, where, e.kind, e.target ? QString::fromUtf8(e.target) : QString()), e.name);
         }
@@ -211,6 +213,7 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QString, shown);
         QFETCH(QString, shownOnTerminal);
+        ARDENTIX_SKIP_ON_WINDOWS("Windows names are UTF-16, without control characters or quotes");
         clitest::ScratchDir here;
         const QByteArray root = QFile::encodeName(here.path());
         const QByteArray path = root + '/' + name;
@@ -247,6 +250,7 @@ private slots:
     // still finds them, and those under a folder whose name is not UTF-8.
     void namesThatAreNotUtf8InFolders()
     {
+        ARDENTIX_SKIP_ON_WINDOWS("Windows names are UTF-16: every name there is text");
         clitest::ScratchDir here;
         const QByteArray root = QFile::encodeName(here.path());
         const QByteArray sub = root + "/sub\xfe";
@@ -276,6 +280,55 @@ private slots:
         }
     }
 
+    void windowsPaths_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed"); // in a --files-from list with CR LF, not on the command line
+        const QString outside = QStringLiteral("\u03a9\u03bc\u03ad\u03b3\u03b1 \u76e3\u8996.avi");
+        QTest::newRow("backslashes") << QStringLiteral("clip.avi") << false;
+        QTest::newRow("backslashes, listed") << QStringLiteral("clip.avi") << true;
+        QTest::newRow("outside the code page") << outside << false;
+        QTest::newRow("outside the code page, listed as UTF-8") << outside << true;
+    }
+
+    // Drive letters and backslashes, on the command line, in a list and in
+    // the folder walk, are reported as given.
+    void windowsPaths()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("drive letters, backslashes and code pages are Windows'");
+#else
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
+        clitest::ScratchDir here;
+        const QString folder = QDir::toNativeSeparators(here.path());
+        const QString path = folder + QLatin1Char('\\') + name;
+        QVERIFY(folder.at(1) == QLatin1Char(':'));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(avi.data(), qint64(avi.size())), qint64(avi.size()));
+        file.close();
+        QStringList arguments{QStringLiteral("--format=json")};
+        if (listed) {
+            const QString list = here.filePath(QStringLiteral("list.txt"));
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(list), (path.toUtf8() + "\r\n").toStdString()));
+            arguments << QStringLiteral("--files-from") << list;
+        } else {
+            arguments << path;
+        }
+        for (const QStringList& run : {arguments, QStringList{QStringLiteral("--format=json"), folder}}) {
+            const clitest::Outcome outcome = clitest::Run(run);
+            QCOMPARE(outcome.exitCode, 0);
+            QString error;
+            const QList<QJsonObject> objects = clitest::JsonLines(outcome.out, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(objects.size(), 1);
+            QCOMPARE(objects[0].value(QLatin1String("path")).toString(), path);
+            QCOMPARE(objects[0].value(QLatin1String("result")).toString(), QStringLiteral("authentic"));
+        }
+#endif
+    }
+
     void devicesDoNotHang_data()
     {
         QTest::addColumn<QString>("what");
@@ -292,6 +345,7 @@ private slots:
     {
         QFETCH(QString, what);
         QFETCH(QStringList, options);
+        ARDENTIX_SKIP_ON_WINDOWS("Windows has no FIFOs or devices among the files");
         clitest::ScratchDir here;
         const QString clip = here.filePath(QStringLiteral("clip.avi"));
         const QByteArray native = QFile::encodeName(clip);
@@ -337,6 +391,7 @@ private slots:
         // A folder that cannot be listed is a failed file; subfolders that
         // cannot be listed come among the files, in path order.
         QFETCH(bool, lockTheRoot);
+        ARDENTIX_SKIP_ON_WINDOWS("Windows locks folders with access lists, not modes");
         if (geteuid() == 0)
             QSKIP("permissions do not apply to root");
         clitest::ScratchDir here;

@@ -1,5 +1,9 @@
 #include "LargeExport.h"
 
+#ifdef _WIN32
+#include "InputFile.h"
+#endif
+
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 
@@ -70,7 +74,11 @@ bool WriteLargeExport(const std::string& path, MediaType type, std::int64_t medi
 
     Output out;
     out.skip = SkipFor(type);
+#ifdef _WIN32
+    out.file = _wfopen(WidePath(path.c_str()).c_str(), L"wb");
+#else
     out.file = std::fopen(path.c_str(), "wb");
+#endif
     if (out.file == nullptr)
         return fail("cannot create " + path);
     std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX*)> md5(EVP_MD_CTX_new(), EVP_MD_CTX_free);

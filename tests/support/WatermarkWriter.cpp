@@ -1,5 +1,11 @@
 #include "WatermarkWriter.h"
 
+#ifdef _WIN32
+#include "InputFile.h"
+
+#include <filesystem>
+#endif
+
 #include <mbedtls/bignum.h>
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
@@ -272,16 +278,34 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     return media + filler;
 }
 
+namespace {
+
+// The path as the file calls take it: on Windows by wide name, as the
+// engine opens it (WidePath).
+#ifdef _WIN32
+std::filesystem::path FilePath(const std::string& path)
+{
+    return std::filesystem::path(WidePath(path.c_str()));
+}
+#else
+const std::string& FilePath(const std::string& path)
+{
+    return path;
+}
+#endif
+
+} // namespace
+
 bool WriteFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FilePath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     std::ostringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();

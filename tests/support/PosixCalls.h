@@ -1,0 +1,56 @@
+// The POSIX calls that the suites use to make FIFOs, links, folders and
+// locked files. Windows has no FIFOs in the file system, and links and
+// permissions there are not what these tests mean: the stand-ins fail, and
+// the functions that need them skip on Windows (ARDENTIX_SKIP_ON_WINDOWS).
+#ifndef ARDENTIX_TESTS_POSIXCALLS_H
+#define ARDENTIX_TESTS_POSIXCALLS_H
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QString>
+
+#ifdef _WIN32
+#include <cerrno>
+#include <direct.h>
+
+inline int mkfifo(const char*, int)
+{
+    errno = ENOSYS;
+    return -1;
+}
+
+inline int symlink(const char*, const char*)
+{
+    errno = ENOSYS;
+    return -1;
+}
+
+inline int mkdir(const char* path, int)
+{
+    return _mkdir(path);
+}
+
+inline int geteuid()
+{
+    return 0;
+}
+
+#define ARDENTIX_SKIP_ON_WINDOWS(why) QSKIP(why)
+
+// A name as the engine takes it: UTF-8 reaches every name on Windows.
+inline QByteArray NativePath(const QString& name)
+{
+    return name.toUtf8();
+}
+#else
+inline QByteArray NativePath(const QString& name)
+{
+    return QFile::encodeName(name);
+}
+
+#define ARDENTIX_SKIP_ON_WINDOWS(why) static_cast<void>(0)
+#endif
+
+#endif
