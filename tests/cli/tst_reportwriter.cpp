@@ -114,16 +114,20 @@ struct Captured
 {
     char* text = nullptr;
     std::size_t size = 0;
+    std::size_t taken = 0;
+    // The stream stays open for the writer that holds it; Take gives what
+    // was written since the last Take.
     std::FILE* stream = open_memstream(&text, &size);
-    ~Captured() { std::free(text); }
+    ~Captured()
+    {
+        std::fclose(stream);
+        std::free(text);
+    }
     QByteArray Take()
     {
         std::fflush(stream);
-        const QByteArray out(text, qsizetype(size));
-        std::fclose(stream);
-        std::free(text);
-        text = nullptr;
-        stream = open_memstream(&text, &size);
+        const QByteArray out(text + taken, qsizetype(size - taken));
+        taken = size;
         return out;
     }
 };
