@@ -62,10 +62,17 @@ const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames =
 QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 {
     const QByteArray utf8 = text.toUtf8();
+#ifdef Q_OS_WIN
+    // The name as the folder walk and the command line give it there: in
+    // the ANSI code page where it fits, so that the two meet.
+    const QByteArray asText = PathText::ToNative(text);
+#else
+    const QByteArray& asText = utf8;
+#endif
     if (literal != nullptr)
         literal->clear();
     if (!utf8.contains("\\x"))
-        return utf8;
+        return asText;
     // Only bytes of 80 and above can be shown escaped: every byte below is
     // well-formed UTF-8 on its own.
     QByteArray decoded;
@@ -83,9 +90,9 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
         decoded += utf8[i];
     }
     if (decoded == utf8 || PathText::ForReport(decoded) != text)
-        return utf8;
+        return asText;
     if (literal != nullptr)
-        *literal = utf8;
+        *literal = asText;
     return decoded;
 }
 

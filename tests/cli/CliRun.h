@@ -45,6 +45,11 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
 // escapes through printf where needed).
 QByteArray ShellWord(const QByteArray& bytes);
 
+// How a report shows a name that is not UTF-8: its bytes escaped as \xHH
+// (in JSON \\xHH); on Windows, where such a name is in the ANSI code page,
+// as that text. Expectations written for the first read as the second there.
+QByteArray Shown(const QByteArray& expected);
+
 // JSON Lines: one object per line, each line ended by LF. Sets *error and
 // returns what was read so far when the text is not that.
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);

@@ -1,6 +1,7 @@
 // Exit status, order under --jobs, --sha256, --version, and what changes
 // when stdout and stderr are a terminal.
 #include "CliRun.h"
+#include "PosixCalls.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
@@ -12,8 +13,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <sys/stat.h>
 
 using namespace testsupport;
 
@@ -109,7 +108,9 @@ private slots:
         row("missing path", "--format=json @missing.avi", 1, 1);
         row("missing path and authentic file", "--format=json @genuine.avi @missing.avi", 1, 2);
         row("empty folder and authentic file", "--format=json @empty @genuine.avi", 0, 1);
+#ifndef Q_OS_WIN // QFile::link makes a shortcut there, a file
         row("a symbolic link to a folder", "--format=json @linked @linked/a.avi", 0, 3);
+#endif
         row("jobs at its most", "--jobs=1024 --format=json @genuine.avi", 0, 1);
         row("empty folder", "--format=json @empty", 2, -1);
         row("folder with no matching file", "--format=json @nomedia", 2, -1);
@@ -183,11 +184,8 @@ private slots:
         const QString listPath = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(clitest::WriteBytes(QFile::encodeName(listPath),
                                     list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
-        QString command = clitest::VerifierPath() + QStringLiteral(" --format=json");
-        for (const QString& argument : Expand(arguments))
-            command += QStringLiteral(" '") + argument + QLatin1Char('\'');
-        command += QStringLiteral(" < '") + listPath + QLatin1Char('\'');
-        const clitest::Outcome run = clitest::RunShell(command, QProcessEnvironment::systemEnvironment());
+        const clitest::Outcome run = clitest::Run(QStringList{QStringLiteral("--format=json")} + Expand(arguments),
+                                                  QProcessEnvironment::systemEnvironment(), listPath);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, status);
         QStringList expected;
@@ -236,10 +234,9 @@ private slots:
                                                                "[providers]\nbase = base\n[base]\nactivate = 1\n"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("OPENSSL_CONF"), config);
-        const clitest::Outcome run =
-            clitest::RunShell(clitest::VerifierPath() + QStringLiteral(" --sha256 --format=json '") +
-                                  dir.filePath(QStringLiteral("genuine.avi")) + QLatin1Char('\''),
-                              environment);
+        const clitest::Outcome run = clitest::Run(
+            {QStringLiteral("--sha256"), QStringLiteral("--format=json"), dir.filePath(QStringLiteral("genuine.avi"))},
+            environment, QString());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("\"result\":\"authentic\""));
         QVERIFY(run.out.contains("\"sha256\":\"") && !run.out.contains("\"sha256\":\"\""));
@@ -261,6 +258,7 @@ private slots:
         // reason internal-error, counted as failed, and the exit status is 2.
         QFETCH(QString, format);
         QFETCH(QByteArray, expected);
+        ARDENTIX_SKIP_ON_WINDOWS("the library that takes MD5 away is preloaded the Linux way");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ARDENTIX_NO_MD5_LIBRARY));
         environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
@@ -313,7 +311,10 @@ private slots:
     void folderOrderIsByteWise()
     {
         // Bytes: '-' 2D < '.' 2E < '/' 2F < 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 < 0xC3.
-        const QStringList expected = {"B.avi", "Z.avi", "_c.avi", "a-b.avi", "a.avi", "a/x.avi", "b.avi", "é.avi"};
+        QStringList expected = {"B.avi", "Z.avi", "_c.avi", "a-b.avi", "a.avi", "a/x.avi", "b.avi", "é.avi"};
+#ifdef Q_OS_WIN
+        expected.removeFirst(); // names that differ only in case name one file there
+#endif
         QTemporaryDir here;
         for (qsizetype i = expected.size() - 1; i >= 0; --i) { // made in another order
             QVERIFY(QDir(here.path()).mkpath(QFileInfo(expected[i]).path()));

@@ -9,6 +9,7 @@
 #include "CustodyCheck.h"
 #include "InputCollector.h"
 #include "PathText.h"
+#include "PosixCalls.h"
 #include "Progress.h"
 #include "ReportReader.h"
 #include "ReportWriter.h"
@@ -112,22 +113,20 @@ QStringList ReadBack(const QString& file, QString* error)
 // Everything a Progress wrote to its stream.
 struct Captured
 {
-    char* text = nullptr;
-    std::size_t size = 0;
-    std::size_t taken = 0;
     // The stream stays open for the writer that holds it; Take gives what
     // was written since the last Take.
-    std::FILE* stream = open_memstream(&text, &size);
-    ~Captured()
-    {
-        std::fclose(stream);
-        std::free(text);
-    }
+    std::FILE* stream = std::tmpfile();
+    long taken = 0;
+    ~Captured() { std::fclose(stream); }
     QByteArray Take()
     {
-        std::fflush(stream);
-        const QByteArray out(text + taken, qsizetype(size - taken));
-        taken = size;
+        std::fseek(stream, 0, SEEK_END);
+        const long end = std::ftell(stream);
+        QByteArray out(end - taken, '\0');
+        std::fseek(stream, taken, SEEK_SET);
+        out.truncate(qsizetype(std::fread(out.data(), 1, std::size_t(out.size()), stream)));
+        std::fseek(stream, 0, SEEK_END);
+        taken = end;
         return out;
     }
 };
@@ -224,6 +223,12 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QString, terminal);
         QCOMPARE(PathText::IsValidUtf8(bytes), valid);
+#ifdef Q_OS_WIN
+        if (!valid) { // there a path that is not UTF-8 is in the ANSI code page
+            QCOMPARE(PathText::ForReport(bytes), QString::fromLocal8Bit(bytes));
+            return;
+        }
+#endif
         QCOMPARE(PathText::ForReport(bytes), report);
         QCOMPARE(PathText::ForPeople(bytes), terminal);
         if (!bytes.contains('/'))
@@ -321,7 +326,7 @@ private slots:
             return ReportWriter({format, sha256, colour, width});
         };
         for (int i = 0; i < results.size(); ++i)
-            QCOMPARE(writer(ReportFormat::Text, true).Record(results[i]), text[i]);
+            QCOMPARE(writer(ReportFormat::Text, true).Record(results[i]), clitest::Shown(text[i]));
         FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
         bare.record.StartTime = "2012-05-14 09:30:00";
         QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
@@ -332,12 +337,12 @@ private slots:
                  QByteArray("\x1b[31mfailed\x1b[0m     /c/b,\"x\".avi  digest-mismatch\n"));
         QCOMPARE(writer(ReportFormat::Json, true).Record(results[0]), json[0]);
         QCOMPARE(writer(ReportFormat::Json, true).Record(results[2]), json[1]);
-        QCOMPARE(writer(ReportFormat::Json, false).Record(results[3]), json[2]);
+        QCOMPARE(writer(ReportFormat::Json, false).Record(results[3]), clitest::Shown(json[2]));
         QCOMPARE(writer(ReportFormat::Json, false).Record(results[4]), json[3]);
         QCOMPARE(writer(ReportFormat::Csv, true).Header(), columns + "sha256,size,protected_bytes\r\n");
         QCOMPARE(writer(ReportFormat::Csv, false).Header(), columns + "size,protected_bytes\r\n");
         for (int i = 0; i < csv.size(); ++i)
-            QCOMPARE(writer(ReportFormat::Csv, true).Record(results[i + 1]), csv[i]);
+            QCOMPARE(writer(ReportFormat::Csv, true).Record(results[i + 1]), clitest::Shown(csv[i]));
         QCOMPARE(writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthDigestMismatch, 5000000000, false)),
                  QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
         QCOMPARE(writer(ReportFormat::Csv, false).Record(results[4]),
@@ -353,7 +358,11 @@ private slots:
             QCOMPARE(writer(format, false).Summary(tally), QByteArray());
         QCOMPARE(writer(ReportFormat::Text, false).Header() + writer(ReportFormat::Json, true).Header(), QByteArray());
         QCOMPARE(ReportWriter::PathColumnWidth(QByteArray(70, 'x')), ReportWriter::MaxPathWidth);
+#ifdef Q_OS_WIN // "caf\u00e9\u00e7\u203a\u00a3" in the ANSI code page
+        QCOMPARE(ReportWriter::PathColumnWidth("caf\xe9\xe7\x9b\xa3"), 7);
+#else // "caf\xE9" and a wide character
         QCOMPARE(ReportWriter::PathColumnWidth("caf\xe9\xe7\x9b\xa3"), 9);
+#endif
     }
 
     // The re-check's lines, exact in every format, and its closing line.
@@ -394,7 +403,7 @@ private slots:
             "new        /r/h.jpg  failed (bad-signature)\n"};
         const CheckWriter textWriter(ReportFormat::Text, 8);
         for (int i = 0; i < lines.size(); ++i)
-            QCOMPARE(textWriter.Record(lines[i]), text[i]);
+            QCOMPARE(textWriter.Record(lines[i]), clitest::Shown(text[i]));
         QCOMPARE(textWriter.Header(), QByteArray());
 
         const CheckWriter json(ReportFormat::Json, 0);
@@ -404,10 +413,10 @@ private slots:
                             R"("report_sha256":"s4","result":"failed","sha256":"s3","status":"modified"})"
                             "\n"));
         QCOMPARE(json.Record(lines[4]),
-                 QByteArray(R"({"changed":[],"new_path":"/r/g\\xFF.avi","path":"/r/f.avi","reason":null,)"
-                            R"("report_line":6,"report_reason":null,"report_result":"authentic","report_sha256":"s6",)"
-                            R"("result":"authentic","sha256":"s6","status":"moved"})"
-                            "\n"));
+                 clitest::Shown(R"({"changed":[],"new_path":"/r/g\\xFF.avi","path":"/r/f.avi","reason":null,)"
+                                R"("report_line":6,"report_reason":null,"report_result":"authentic",)"
+                                R"("report_sha256":"s6","result":"authentic","sha256":"s6","status":"moved"})"
+                                "\n"));
         QCOMPARE(json.Record(lines[5]),
                  QByteArray(R"({"changed":[],"new_path":null,"path":"/r/h.jpg","reason":"bad-signature",)"
                             R"("report_line":null,"report_reason":null,"report_result":null,"report_sha256":null,)"
@@ -423,7 +432,8 @@ private slots:
             csv.Record(lines[2]),
             QByteArray("modified,\"/r/c,d.avi\",4,,failed,digest-mismatch,s3,failed,digest-mismatch,s4,sha256\r\n"));
         QCOMPARE(csv.Record(lines[3]), QByteArray("missing,/r/e.avi,5,,failed,unreadable,,authentic,,s5,\r\n"));
-        QCOMPARE(csv.Record(lines[4]), QByteArray("moved,/r/f.avi,6,/r/g\\xFF.avi,authentic,,s6,authentic,,s6,\r\n"));
+        QCOMPARE(csv.Record(lines[4]),
+                 clitest::Shown("moved,/r/f.avi,6,/r/g\\xFF.avi,authentic,,s6,authentic,,s6,\r\n"));
         QCOMPARE(csv.Record(lines[5]), QByteArray("new,/r/h.jpg,,,failed,bad-signature,s7,,,,\r\n"));
 
         QCOMPARE(CheckWriter::Summary({1, 2, 3, 4, 5}),
@@ -540,14 +550,21 @@ private slots:
         for (const auto& [name, size] :
              {std::pair<const char*, int>{"/f/b.avi", 700}, {"/f/sub/a.jpg", 600}, {"/f/c.txt", 1}, {"/x.mov", 5}})
             QVERIFY(testsupport::WriteFile((root + name).toStdString(), std::string(size, 'x')));
+        std::vector<QByteArray> paths = {root + "/x.mov", root + "/missing.avi", root + "/link", root + "/f/", ""};
+        QStringList expected = {
+            "/x.mov 5", "/missing.avi 0", "/link/b.avi 700", "/link/sub/a.jpg 600", "/f/b.avi 700", "/f/sub/a.jpg 600",
+            " 0"};
+#ifdef Q_OS_WIN // QFile::link makes a shortcut there, a file
+        paths.erase(paths.begin() + 2);
+        expected.remove(2, 2);
+#else
         QVERIFY(QFile::link("f", dir.filePath("link")));
+#endif
         QStringList jobs;
-        for (const FileJob& job :
-             InputCollector::Collect({root + "/x.mov", root + "/missing.avi", root + "/link", root + "/f/", ""}))
+        for (const FileJob& job : InputCollector::Collect(paths))
             jobs << QString::fromLatin1(job.path.mid(job.path.isEmpty() ? 0 : root.size())) + ' ' +
                         QString::number(job.size) + (job.unreadableFolder ? " unlisted" : "");
-        QCOMPARE(jobs, QStringList({"/x.mov 5", "/missing.avi 0", "/link/b.avi 700", "/link/sub/a.jpg 600",
-                                    "/f/b.avi 700", "/f/sub/a.jpg 600", " 0"}));
+        QCOMPARE(jobs, expected);
     }
 
     // A batch hands the results on in the list's order whatever the jobs,
@@ -699,7 +716,11 @@ private slots:
         QTest::addColumn<QByteArray>("literal");
         const auto row = [](const char* title, const QString& text, const QByteArray& bytes,
                             const QByteArray& literal) { QTest::newRow(title) << text << bytes << literal; };
-        row("plain UTF-8", QStringLiteral("caf\u00e9.jpg"), "caf\xc3\xa9.jpg", "");
+#ifdef Q_OS_WIN // the name in the ANSI code page, as the folder walk gives it
+        row("plain text", QStringLiteral("caf\u00e9.jpg"), "caf\xe9.jpg", "");
+#else
+        row("plain text", QStringLiteral("caf\u00e9.jpg"), "caf\xc3\xa9.jpg", "");
+#endif
         row("Latin-1 byte", QStringLiteral("caf\\xE9.jpg"), "caf\xe9.jpg", "caf\\xE9.jpg");
         row("byte 80 at the end", QStringLiteral("a\\x80"), "a\x80", "a\\x80");
         row("below 80 is always literal", QStringLiteral("a\\x41.jpg"), "a\\x41.jpg", "");
@@ -712,6 +733,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, literal);
+        if (!literal.isEmpty())
+            ARDENTIX_SKIP_ON_WINDOWS("a path that is not UTF-8 is shown in the ANSI code page there");
         QByteArray other;
         QCOMPARE(ReportReader::PathBytes(text, &other), bytes);
         QCOMPARE(other, literal);
@@ -768,6 +791,10 @@ private slots:
             qsizetype i = 0;
             for (; reader.Next(entry); ++i) {
                 const FileResult& result = written.value(i);
+#ifdef Q_OS_WIN // a name that is not UTF-8 is in the ANSI code page there
+                if (!PathText::IsValidUtf8(result.path))
+                    continue;
+#endif
                 QVERIFY2(entry.pathBytes == result.path || entry.literalPath == result.path, qPrintable(entry.path));
                 QCOMPARE(entry.authentic, result.IsAuthentic());
                 QCOMPARE(entry.reason, result.IsAuthentic() ? QString() : AuthResultName(result.result));

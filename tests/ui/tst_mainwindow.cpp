@@ -63,6 +63,14 @@ QString Tr(const char* text)
     return QCoreApplication::translate("QObject", text);
 }
 
+// The changed export's name holds a comma and quotes for the CSV quoting;
+// single quotes on Windows, whose names hold no double quotes.
+#ifdef Q_OS_WIN
+#define TAMPERED "c, 'tampered'.avi"
+#else
+#define TAMPERED "c, \"tampered\".avi"
+#endif
+
 // A folder of four exports: the third changed after export, the fourth an
 // MP4 whose watermark covers none of its bytes.
 struct SampleFolder
@@ -78,7 +86,7 @@ struct SampleFolder
         WatermarkFields formula;
         formula.serial = "=1+2";
         WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
-        WriteFile(Path("cases/c, \"tampered\".avi"), tampered);
+        WriteFile(Path("cases/" TAMPERED), tampered);
         WriteFile(Path("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
     }
     std::string Path(const char* name)
@@ -194,7 +202,7 @@ private slots:
         MainWindow w;
         QAction* found = nullptr;
         for (QAction* action : w.findChildren<QAction*>()) {
-            if (action->text() == Tr(qPrintable(text)))
+            if (action->text() == Tr(text.toUtf8().constData()))
                 found = action;
         }
         QVERIFY2(found != nullptr, qPrintable(text));
@@ -245,7 +253,7 @@ private slots:
         w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
         // Newest first until sorted; then a, b, c, d.
         w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
-        QStringList names = {"a.jpg", "b.avi", "c, \"tampered\".avi", "d.mp4"};
+        QStringList names = {"a.jpg", "b.avi", TAMPERED, "d.mp4"};
         const QList<RowRecord> records = w.RowRecords(false);
         QCOMPARE(records.size(), 4);
         for (int i = 0; i < 4; ++i)
@@ -281,7 +289,7 @@ private slots:
                 const QString warning = ResultText::Reason(records[3].result).simplified();
                 QVERIFY(warning.startsWith(QStringLiteral("Warning")));
                 const QStringList summary = {"1. a.jpg Authentication succeeded 2. b.avi Authentication succeeded",
-                                             "3. c, \"tampered\".avi Authentication failed The file was changed",
+                                             "3. " TAMPERED " Authentication failed The file was changed",
                                              "4. d.mp4 Authentication succeeded " + warning};
                 for (const QString& line : summary)
                     QVERIFY2(flat.contains(line), qPrintable(line));
@@ -483,7 +491,8 @@ private slots:
         CloseNextModal(&shown);
         QVERIFY(!w.SaveReportTo("/nonexistent-folder/report.csv", EvidenceReport::Format::Csv));
         QVERIFY(shown.startsWith(
-            Tr("The report could not be written to %1: %2").arg("/nonexistent-folder/report.csv", QString())));
+            Tr("The report could not be written to %1: %2")
+                .arg(QDir::toNativeSeparators(QStringLiteral("/nonexistent-folder/report.csv")), QString())));
     }
 
     void saveAsksBeforeReplacing()
@@ -524,7 +533,7 @@ private slots:
         SampleFolder samples;
         MainWindow w;
         w.show();
-        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases/c, \"tampered\".avi"))});
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases/" TAMPERED))});
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ResultView());
         QVERIFY(table != nullptr);
         // The head's five cells and the row's, once the view has laid it out.
