@@ -2,6 +2,7 @@
 
 #include "WatermarkWriter.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -201,6 +202,17 @@ ScratchDir::~ScratchDir()
 bool WriteBytes(const QByteArray& path, const std::string& bytes)
 {
     return testsupport::WriteFile(path.toStdString(), bytes);
+}
+
+QString Sha256Hex(const std::string& bytes)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
+}
+
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace clitest

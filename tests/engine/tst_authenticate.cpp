@@ -30,13 +30,6 @@ enum class Kind
     Fifo
 };
 
-std::string Flip(std::string bytes, std::int64_t offset)
-{
-    const std::size_t at = offset >= 0 ? std::size_t(offset) : bytes.size() - std::size_t(-offset);
-    bytes[at] = static_cast<char>(bytes[at] ^ 0x01);
-    return bytes;
-}
-
 WatermarkRecord Sentinel()
 {
     WatermarkRecord r;

@@ -108,17 +108,13 @@ private slots:
         other.startTime = "2013-01-01 00:00:00";
         other.endTime = "2013-01-01 00:10:00";
         other.serial = "VH-9";
-        std::string tampered = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, other);
-        tampered[4000] ^= 0x10;
-        std::string forged = avi;
-        forged[forged.size() - 400] ^= 0x10;
 
         const QStringList paths = {
             Write("good.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg)),
             Write("clip.part2.avi", avi),
             Write("good.mp4", MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 4096), MediaType::Mp4)),
-            Write("tampered.avi", tampered),
-            Write("forged.avi", forged),
+            Write("tampered.avi", Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, other), 4000)),
+            Write("forged.avi", Flip(avi, -400)),
             Write("plain.jpg", SampleMedia(MediaType::Jpg)),
             Write("short.mov", std::string(100, 'x')),
             Write("clip.avix", avi),
@@ -549,11 +545,9 @@ private slots:
         QFETCH(int, last);
         QFETCH(int, succeeded);
         QFETCH(int, failed);
-        std::string bad = avi;
-        bad[3000] ^= 1;
         MainWindow w;
-        w.VerifyFiles(
-            {Write("good1.avi", avi), Write("bad1.avi", bad), Write("good2.avi", avi), Write("bad2.avi", bad)});
+        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
+                       Write("bad2.avi", Flip(avi, 3000))});
         QCOMPARE(w.ResultModel()->rowCount(), 4);
         QTreeView* view = w.ResultView();
         if (first >= 0) {
@@ -577,10 +571,8 @@ private slots:
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(":/translations/ger")));
         QCoreApplication::installTranslator(&german);
-        std::string bad = avi;
-        bad[3000] ^= 1;
         const QString good = Write("many/good.avi", avi);
-        const QString tampered = Write("many/bad.avi", bad);
+        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
         QStringList paths;
         for (int i = 0; i < 200; ++i)
             paths << good << tampered;
@@ -600,10 +592,8 @@ private slots:
 
     void removeAfterSorting()
     {
-        std::string bad = avi;
-        bad[3000] ^= 1;
         MainWindow w;
-        w.VerifyFiles({Write("a-bad.avi", bad), Write("b-good.avi", avi), Write("c-good.avi", avi)});
+        w.VerifyFiles({Write("a-bad.avi", Flip(avi, 3000)), Write("b-good.avi", avi), Write("c-good.avi", avi)});
         QTreeView* view = w.ResultView();
         view->sortByColumn(0, Qt::AscendingOrder);
         // The first shown row is now a-bad.avi, the model's last row.
