@@ -283,15 +283,12 @@ private slots:
                   [](const QString& a, const QString& b) { return QFile::encodeName(a) < QFile::encodeName(b); });
 
         for (const QString& jobs : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6")}) {
-            const clitest::Outcome run = clitest::Run(
-                QStringList{QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--jobs"), jobs} +
-                paths);
+            const clitest::Outcome run = clitest::Run(QStringList{"--format", "json", "--jobs", jobs} + paths);
             QVERIFY(run.finished);
             QCOMPARE(run.exitCode, 0);
             QCOMPARE(JsonPaths(run.out), paths);
 
-            const clitest::Outcome folder = clitest::Run(
-                {QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--jobs"), jobs, here.path()});
+            const clitest::Outcome folder = clitest::Run({"--format", "json", "--jobs", jobs, here.path()});
             QCOMPARE(folder.exitCode, 0);
             QCOMPARE(JsonPaths(folder.out), sorted);
         }

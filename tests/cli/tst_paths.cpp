@@ -304,10 +304,7 @@ private slots:
         const QString folder = QDir::toNativeSeparators(here.path());
         const QString path = folder + QLatin1Char('\\') + name;
         QVERIFY(folder.at(1) == QLatin1Char(':'));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(avi.data(), qint64(avi.size())), qint64(avi.size()));
-        file.close();
+        QVERIFY(clitest::WriteBytes(NativePath(path), avi));
         QStringList arguments{QStringLiteral("--format=json")};
         if (listed) {
             const QString list = here.filePath(QStringLiteral("list.txt"));
@@ -370,9 +367,7 @@ private slots:
         // The FIFO or device itself fails; the folder yields only the
         // regular file.
         QCOMPARE(records.size(), 4);
-        QCOMPARE(records[1].value(0), clip);
-        QCOMPARE(records[1].value(1), QStringLiteral("failed"));
-        QCOMPARE(records[1].value(2), QStringLiteral("too-short"));
+        QCOMPARE(records[1].mid(0, 3), QStringList({clip, "failed", "too-short"}));
         QCOMPARE(records[2].value(1), QStringLiteral("authentic"));
         QCOMPARE(records[3].value(0), genuine);
         if (options.contains(QLatin1String("--sha256")))

@@ -365,19 +365,9 @@ private slots:
         const auto line = [](CustodyStatus status, const QByteArray& path, qint64 reportLine, AuthResult now,
                              const QByteArray& sha, bool then, const QString& thenReason, const QByteArray& thenSha,
                              const QStringList& changed, const QByteArray& newPath = QByteArray()) {
-            CustodyLine l;
-            l.status = status;
-            l.path = PathText::ForReport(path);
-            l.pathBytes = path;
-            l.newPath = newPath;
-            l.reportLine = reportLine;
-            l.result = now;
-            l.sha256 = sha;
-            l.reportAuthentic = then;
-            l.reportReason = thenReason;
-            l.reportSha256 = thenSha;
-            l.changed = changed;
-            return l;
+            return CustodyLine{
+                status, PathText::ForReport(path), path, newPath, reportLine, now, sha, then, thenReason, thenSha,
+                changed};
         };
         const QList<CustodyLine> lines = {
             line(CustodyStatus::Unchanged, "/r/a.avi", 2, AuthAuthentic, "s1", true, "", "s1", {}),
@@ -739,15 +729,9 @@ private slots:
     {
         QRandomGenerator random(20240605);
         for (int i = 0; i < 20000; ++i) {
-            QByteArray bytes;
-            const int length = random.bounded(1, 6);
-            for (int b = 0; b < length; ++b) {
-                // Bias towards lead and continuation bytes.
-                const int pick = random.bounded(4);
-                bytes += char(pick == 0   ? random.bounded(0x80)
-                              : pick == 1 ? 0x80 + random.bounded(0x40)
-                                          : 0xC0 + random.bounded(0x40));
-            }
+            QByteArray bytes; // biased towards lead and continuation bytes
+            for (int b = random.bounded(1, 6); b > 0; --b)
+                bytes += char(random.bounded(4) == 0 ? random.bounded(0x80) : 0x80 + random.bounded(0x80));
             const bool qtKeepsIt = QString::fromUtf8(bytes).toUtf8() == bytes;
             QVERIFY2(PathText::IsValidUtf8(bytes) == qtKeepsIt, bytes.toHex().constData());
             if (qtKeepsIt)

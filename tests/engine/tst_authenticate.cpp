@@ -237,13 +237,11 @@ private slots:
 
         // The record is filled once the text is read, and left as given
         // before that.
-        const WatermarkFields expected;
-        const std::string sentinel = "sentinel";
-        QCOMPARE(record.Marker == sentinel, !filled);
-        QCOMPARE(record.StartTime, filled ? expected.startTime : sentinel);
-        QCOMPARE(record.EndTime, filled ? expected.endTime : sentinel);
-        QCOMPARE(record.VHSerial, filled ? expected.serial : sentinel);
-        QCOMPARE(record.CamMAC, filled ? expected.camMac : sentinel);
+        const WatermarkFields f;
+        QCOMPARE(record.Marker == "sentinel", !filled);
+        QCOMPARE(std::vector<std::string>({record.StartTime, record.EndTime, record.VHSerial, record.CamMAC}),
+                 filled ? std::vector<std::string>({f.startTime, f.endTime, f.serial, f.camMac})
+                        : std::vector<std::string>(4, "sentinel"));
     }
 
     // The bytes the digest covers, known once the length and the type are,
