@@ -130,6 +130,17 @@ QList<QJsonObject> JsonLines(const QByteArray& text, QString* error)
     return objects;
 }
 
+QStringList JsonValues(const QByteArray& text, const QString& key)
+{
+    QString error;
+    QStringList values;
+    for (const QJsonObject& o : JsonLines(text, &error))
+        values << o.value(key).toString();
+    if (!error.isEmpty())
+        values << QStringLiteral("<invalid: %1>").arg(error);
+    return values;
+}
+
 QList<QStringList> CsvRecords(const QByteArray& bytes, QString* error)
 {
     QList<QStringList> records;

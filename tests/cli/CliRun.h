@@ -54,6 +54,10 @@ QByteArray Shown(const QByteArray& expected);
 // returns what was read so far when the text is not that.
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);
 
+// The values of key in JSON Lines, as text; "<invalid: ...>" last when the
+// text is not JSON Lines.
+QStringList JsonValues(const QByteArray& text, const QString& key);
+
 // Strict RFC 4180 with CRLF line ends: every record ends with CRLF, quoted
 // fields may hold commas, CR, LF and doubled quotes, unquoted ones none of
 // those. Sets *error when the text is not that.

@@ -24,13 +24,7 @@ namespace {
 
 QStringList JsonPaths(const QByteArray& out)
 {
-    QString error;
-    QStringList paths;
-    for (const QJsonObject& o : clitest::JsonLines(out, &error))
-        paths << o.value(QLatin1String("path")).toString();
-    if (!error.isEmpty())
-        paths << QStringLiteral("<invalid: %1>").arg(error);
-    return paths;
+    return clitest::JsonValues(out, QStringLiteral("path"));
 }
 
 } // namespace

@@ -8,9 +8,8 @@
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
-
-#include <openssl/sha.h>
 
 #include <atomic>
 #include <cstdio>
@@ -39,9 +38,7 @@ WatermarkRecord Sentinel()
 
 QByteArray Sha256Of(const std::string& bytes)
 {
-    unsigned char digest[SHA256_DIGEST_LENGTH];
-    SHA256(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), digest);
-    return QByteArray(reinterpret_cast<const char*>(digest), SHA256_DIGEST_LENGTH);
+    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256);
 }
 
 // "first-last,first-last=total" (last bytes inclusive), or "unknown".
