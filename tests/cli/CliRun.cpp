@@ -2,6 +2,7 @@
 
 #include "WatermarkWriter.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -129,6 +130,17 @@ QList<QJsonObject> JsonLines(const QByteArray& text, QString* error)
     return objects;
 }
 
+QStringList JsonValues(const QByteArray& text, const QString& key)
+{
+    QString error;
+    QStringList values;
+    for (const QJsonObject& o : JsonLines(text, &error))
+        values << o.value(key).toString();
+    if (!error.isEmpty())
+        values << QStringLiteral("<invalid: %1>").arg(error);
+    return values;
+}
+
 QList<QStringList> CsvRecords(const QByteArray& bytes, QString* error)
 {
     QList<QStringList> records;
@@ -201,6 +213,17 @@ ScratchDir::~ScratchDir()
 bool WriteBytes(const QByteArray& path, const std::string& bytes)
 {
     return testsupport::WriteFile(path.toStdString(), bytes);
+}
+
+QString Sha256Hex(const std::string& bytes)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
+}
+
+QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace clitest

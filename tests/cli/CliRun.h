@@ -54,6 +54,10 @@ QByteArray Shown(const QByteArray& expected);
 // returns what was read so far when the text is not that.
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);
 
+// The values of key in JSON Lines, as text; "<invalid: ...>" last when the
+// text is not JSON Lines.
+QStringList JsonValues(const QByteArray& text, const QString& key);
+
 // Strict RFC 4180 with CRLF line ends: every record ends with CRLF, quoted
 // fields may hold commas, CR, LF and doubled quotes, unquoted ones none of
 // those. Sets *error when the text is not that.
@@ -78,6 +82,12 @@ QString VerifierPath();
 
 // Writes bytes at path (an 8-bit path, byte for byte).
 bool WriteBytes(const QByteArray& path, const std::string& bytes);
+
+// The SHA-256 of bytes in lower-case hex, as reports give it.
+QString Sha256Hex(const std::string& bytes);
+
+// 8-bit text, byte for character, as watermark fields are shown.
+QString Latin1(const std::string& text);
 
 } // namespace clitest
 

@@ -24,28 +24,6 @@ enum class Kind
     Folder
 };
 
-struct Outputs
-{
-    QStringList json;
-    QStringList csv;
-    QStringList jsonResults;
-    QString error;
-};
-
-// The paths and results in a JSON report, and the paths in a CSV one.
-Outputs Read(const clitest::Outcome& json, const clitest::Outcome& csv)
-{
-    Outputs outputs;
-    for (const QJsonObject& o : clitest::JsonLines(json.out, &outputs.error)) {
-        outputs.json << o.value(QLatin1String("path")).toString();
-        outputs.jsonResults << o.value(QLatin1String("result")).toString();
-    }
-    const QList<QStringList> records = clitest::CsvRecords(csv.out, &outputs.error);
-    for (qsizetype i = 1; i < records.size(); ++i)
-        outputs.csv << records[i].value(0);
-    return outputs;
-}
-
 // One folder holds every entry; each says whether the folder rule keeps it.
 struct Entry
 {
@@ -150,10 +128,8 @@ private slots:
             const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), folder});
             QVERIFY(run.finished);
             QCOMPARE(run.exitCode, 0); // every kept file is a genuine export
-            QString error;
-            for (const QJsonObject& o : clitest::JsonLines(run.out, &error))
-                reported << o.value(QLatin1String("path")).toString().mid(folder.size() + 1);
-            QVERIFY2(error.isEmpty(), qPrintable(error));
+            for (const QString& path : clitest::JsonValues(run.out, "path"))
+                reported << path.mid(folder.size() + 1);
             QCOMPARE(reported,
                      (QStringList{QStringLiteral("a.JPG"), QStringLiteral("b.avi"), QStringLiteral("folder.avi/in.jpg"),
                                   QStringLiteral("nested/deeper/g.mp4"), QStringLiteral("nested/h.Mp4")}));
@@ -227,11 +203,13 @@ private slots:
             QVERIFY(json.finished && csv.finished);
             QCOMPARE(json.exitCode, 0);
             QCOMPARE(csv.exitCode, 0);
-            const Outputs outputs = Read(json, csv);
-            QVERIFY2(outputs.error.isEmpty(), qPrintable(outputs.error));
-            QCOMPARE(outputs.json, QStringList{shownPath});
-            QCOMPARE(outputs.csv, QStringList{shownPath});
-            QCOMPARE(outputs.jsonResults, QStringList{QStringLiteral("authentic")});
+            QCOMPARE(clitest::JsonValues(json.out, "path"), QStringList{shownPath});
+            QCOMPARE(clitest::JsonValues(json.out, "result"), QStringList{"authentic"});
+            QString error;
+            const QList<QStringList> records = clitest::CsvRecords(csv.out, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(records.size(), 2);
+            QCOMPARE(records[1].value(0), shownPath);
 
             const clitest::Outcome text = clitest::RunRaw({argument});
             QCOMPARE(text.exitCode, 0);
@@ -304,10 +282,7 @@ private slots:
         const QString folder = QDir::toNativeSeparators(here.path());
         const QString path = folder + QLatin1Char('\\') + name;
         QVERIFY(folder.at(1) == QLatin1Char(':'));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(avi.data(), qint64(avi.size())), qint64(avi.size()));
-        file.close();
+        QVERIFY(clitest::WriteBytes(NativePath(path), avi));
         QStringList arguments{QStringLiteral("--format=json")};
         if (listed) {
             const QString list = here.filePath(QStringLiteral("list.txt"));
@@ -319,12 +294,8 @@ private slots:
         for (const QStringList& run : {arguments, QStringList{QStringLiteral("--format=json"), folder}}) {
             const clitest::Outcome outcome = clitest::Run(run);
             QCOMPARE(outcome.exitCode, 0);
-            QString error;
-            const QList<QJsonObject> objects = clitest::JsonLines(outcome.out, &error);
-            QVERIFY2(error.isEmpty(), qPrintable(error));
-            QCOMPARE(objects.size(), 1);
-            QCOMPARE(objects[0].value(QLatin1String("path")).toString(), path);
-            QCOMPARE(objects[0].value(QLatin1String("result")).toString(), QStringLiteral("authentic"));
+            QCOMPARE(clitest::JsonValues(outcome.out, "path"), QStringList{path});
+            QCOMPARE(clitest::JsonValues(outcome.out, "result"), QStringList{"authentic"});
         }
 #endif
     }
@@ -370,9 +341,7 @@ private slots:
         // The FIFO or device itself fails; the folder yields only the
         // regular file.
         QCOMPARE(records.size(), 4);
-        QCOMPARE(records[1].value(0), clip);
-        QCOMPARE(records[1].value(1), QStringLiteral("failed"));
-        QCOMPARE(records[1].value(2), QStringLiteral("too-short"));
+        QCOMPARE(records[1].mid(0, 3), QStringList({clip, "failed", "too-short"}));
         QCOMPARE(records[2].value(1), QStringLiteral("authentic"));
         QCOMPARE(records[3].value(0), genuine);
         if (options.contains(QLatin1String("--sha256")))

@@ -16,7 +16,6 @@
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -61,11 +60,6 @@ FileResult RandomResult(QRandomGenerator& random)
     if (result.result != AuthUnreadable && result.result != AuthInternalError)
         result.sha256 = QByteArray::number(random.generate64(), 16).repeated(4).rightJustified(64, '0').left(64);
     return result;
-}
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // A result as the engine gives it: a file of size bytes (-1: no status),
@@ -371,19 +365,9 @@ private slots:
         const auto line = [](CustodyStatus status, const QByteArray& path, qint64 reportLine, AuthResult now,
                              const QByteArray& sha, bool then, const QString& thenReason, const QByteArray& thenSha,
                              const QStringList& changed, const QByteArray& newPath = QByteArray()) {
-            CustodyLine l;
-            l.status = status;
-            l.path = PathText::ForReport(path);
-            l.pathBytes = path;
-            l.newPath = newPath;
-            l.reportLine = reportLine;
-            l.result = now;
-            l.sha256 = sha;
-            l.reportAuthentic = then;
-            l.reportReason = thenReason;
-            l.reportSha256 = thenSha;
-            l.changed = changed;
-            return l;
+            return CustodyLine{
+                status, PathText::ForReport(path), path, newPath, reportLine, now, sha, then, thenReason, thenSha,
+                changed};
         };
         const QList<CustodyLine> lines = {
             line(CustodyStatus::Unchanged, "/r/a.avi", 2, AuthAuthentic, "s1", true, "", "s1", {}),
@@ -576,8 +560,7 @@ private slots:
         QTemporaryDir dir;
         const std::string avi = MakeExport(PaddedMedia(MediaType::Avi, 600000), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        std::string tampered = avi;
-        tampered[5000] ^= 1;
+        const std::string tampered = Flip(avi, 5000);
         struct File
         {
             QString name;
@@ -597,10 +580,8 @@ private slots:
                 QVERIFY(WriteFile(path.toStdString(), file.bytes));
             jobs.push_back({path, qint64(file.bytes.size()), false});
             total += qint64(file.bytes.size());
-            const QByteArray digest =
-                QCryptographicHash::hash(QByteArray::fromStdString(file.bytes), QCryptographicHash::Sha256).toHex();
             expected << file.name + QLatin1Char(' ') + QLatin1String(file.reason) + QLatin1Char(' ') +
-                            QString::fromLatin1(file.bytes.empty() ? QByteArray() : digest.left(8));
+                            (file.bytes.empty() ? QString() : clitest::Sha256Hex(file.bytes).left(8));
         }
         jobs.push_back({QFile::encodeName(dir.path()), 0, true});
         expected << QFileInfo(dir.path()).fileName() + QStringLiteral(" unreadable ");
@@ -651,9 +632,9 @@ private slots:
             json + "\n\n" + R"({"path":"b.jpg","result":"failed","reason":"bad-marker","serial":"VH","size":5,)" +
                 R"("sha256":"D"})" + "\n",
             {"a.jpg|dddd||-1|", "b.jpg|dddd|bad-marker|5|VH"}, "");
-        row("CSV, quoted path over three lines, formula guards",
+        row("CSV, quoted path over three lines, formula guards, a blank line",
             header + "\"a\r\nb,\"\"c\"\"\nd.avi\",failed,digest-mismatch,,,'=1,,,,D,1,1\r\n" +
-                "'=1+2.jpg,failed,'-,,,,,,,D,,\r\n'x.jpg,failed,unreadable,,,'x,,,,,,\r\n",
+                "'=1+2.jpg,failed,'-,,,,,,,D,,\r\n\r\n'x.jpg,failed,unreadable,,,'x,,,,,,\r\n",
             {"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch|1|=1", "=1+2.jpg|dddd|-|-1|", "'x.jpg||unreadable|-1|'x"}, "");
         row("CSV with LF line ends and only its header", QByteArray(header).replace("\r", ""), {}, "");
         row("CSV after a byte order mark", "\xEF\xBB\xBF" + header + "a.jpg,authentic,,,,,,,,D,7,1\r\n",
@@ -674,6 +655,8 @@ private slots:
             ":1: the entry has no SHA-256: the report was written without --sha256");
         row("authentic without SHA-256", QByteArray(json).replace("\"D\"", "\"\"") + "\n", {},
             ":1: the entry has no SHA-256");
+        row("SHA-256 not hexadecimal", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'z') + "\"") + "\n", {},
+            ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
         row("SHA-256 in upper case", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'D') + "\"") + "\n", {},
             ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
         row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {},
@@ -746,15 +729,9 @@ private slots:
     {
         QRandomGenerator random(20240605);
         for (int i = 0; i < 20000; ++i) {
-            QByteArray bytes;
-            const int length = random.bounded(1, 6);
-            for (int b = 0; b < length; ++b) {
-                // Bias towards lead and continuation bytes.
-                const int pick = random.bounded(4);
-                bytes += char(pick == 0   ? random.bounded(0x80)
-                              : pick == 1 ? 0x80 + random.bounded(0x40)
-                                          : 0xC0 + random.bounded(0x40));
-            }
+            QByteArray bytes; // biased towards lead and continuation bytes
+            for (int b = random.bounded(1, 6); b > 0; --b)
+                bytes += char(random.bounded(4) == 0 ? random.bounded(0x80) : 0x80 + random.bounded(0x80));
             const bool qtKeepsIt = QString::fromUtf8(bytes).toUtf8() == bytes;
             QVERIFY2(PathText::IsValidUtf8(bytes) == qtKeepsIt, bytes.toHex().constData());
             if (qtKeepsIt)
@@ -802,7 +779,7 @@ private slots:
                 // A guarded value reads back as written, or as the other
                 // reading of a guard: a value that began with "'".
                 for (int f : {6, 7}) {
-                    const QString value = Latin1(f == 6 ? result.record.VHSerial : result.record.CamMAC);
+                    const QString value = clitest::Latin1(f == 6 ? result.record.VHSerial : result.record.CamMAC);
                     QVERIFY(entry.fields[f] == value ||
                             ((entry.guardMask & (1u << f)) != 0 && QLatin1Char('\'') + entry.fields[f] == value));
                 }

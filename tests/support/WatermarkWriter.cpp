@@ -278,6 +278,13 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     return media + filler;
 }
 
+std::string Flip(std::string bytes, std::int64_t offset)
+{
+    const std::size_t at = offset >= 0 ? std::size_t(offset) : bytes.size() - std::size_t(-offset);
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x01);
+    return bytes;
+}
+
 namespace {
 
 // The path as the file calls take it: on Windows by wide name, as the

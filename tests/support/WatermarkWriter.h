@@ -93,6 +93,10 @@ std::string SampleMedia(MediaType type);
 // the MP4 prefix.
 std::string PaddedMedia(MediaType type, std::int64_t length);
 
+// The bytes with the lowest bit of one byte flipped; a negative offset
+// counts from the end.
+std::string Flip(std::string bytes, std::int64_t offset);
+
 bool WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 

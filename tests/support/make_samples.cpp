@@ -11,13 +11,6 @@ using namespace testsupport;
 
 namespace {
 
-struct Sample
-{
-    const char* name;
-    MediaType type;
-    const char* what;
-};
-
 bool Write(const std::filesystem::path& dir, const std::string& name, const std::string& bytes)
 {
     const std::filesystem::path path = dir / name;
@@ -71,18 +64,12 @@ int main(int argc, char** argv)
         ok &= Write(dir, "genuine-recording.avi", goodAvi);
         ok &= Write(dir, "genuine-recording.mp4", goodMp4);
 
-        std::string bad = goodJpg;
-        bad[bad.size() / 2] ^= 0x01;
-        ok &= Write(dir, "tampered-picture.jpg", bad);
-        bad = goodAvi;
-        bad[bad.size() / 2] ^= 0x01;
-        ok &= Write(dir, "tampered-recording.avi", bad);
-        bad = goodMp4;
-        bad[bad.size() - 1024] ^= 0x01;
-        ok &= Write(dir, "tampered-recording.mp4", bad);
-        bad = goodAvi;
-        bad[static_cast<std::size_t>(BlockOffset(static_cast<std::int64_t>(bad.size()), MediaType::Avi)) + 10] ^= 0x01;
-        ok &= Write(dir, "forged-watermark.avi", bad);
+        const auto half = [](const std::string& bytes) { return std::int64_t(bytes.size() / 2); };
+        ok &= Write(dir, "tampered-picture.jpg", Flip(goodJpg, half(goodJpg)));
+        ok &= Write(dir, "tampered-recording.avi", Flip(goodAvi, half(goodAvi)));
+        ok &= Write(dir, "tampered-recording.mp4", Flip(goodMp4, -1024));
+        ok &= Write(dir, "forged-watermark.avi",
+                    Flip(goodAvi, BlockOffset(std::int64_t(goodAvi.size()), MediaType::Avi) + 10));
         ok &= Write(dir, "no-watermark.jpg", jpg);
 
         fields.startTime = "2012-06-01 18:00:00";

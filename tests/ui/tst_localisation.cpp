@@ -10,31 +10,15 @@
 
 namespace {
 
-// Every text the program looks up.
-const char* const kTexts[] = {
-    "About",
-    "About Quorvane Ardentix",
-    "Authentication Result",
-    "Authentication failed",
-    "Authentication succeeded",
-    "Copyright © %1 Quorvane Inc. All rights reserved. This program is protected by copyright law and international "
-    "treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe "
-    "civil and criminal penalties.",
-    "Vornhold Serial Number",
-    "File Name",
-    "Help",
-    "Images and Videos (*.jpg;*.avi;*.mp4)",
-    "Open File(s)",
-    "Open Folder",
-    "Processing",
-    "Remove File(s)",
-    "Start Time",
-    "Stop Time",
-    "Quorvane Ardentix",
-    "Total files",
-    "Version",
-    "Cancel",
-};
+// Every text the program looks up, separated by "|".
+const QStringList kTexts =
+    QStringLiteral("About|About Quorvane Ardentix|Authentication Result|Authentication failed|Authentication succeeded|"
+                   "Copyright © %1 Quorvane Inc. All rights reserved. This program is protected by copyright law and "
+                   "international treaties. Unauthorized reproduction or distribution of this program, or any portion "
+                   "of it, may result in severe civil and criminal penalties.|Vornhold Serial Number|File Name|Help|"
+                   "Images and Videos (*.jpg;*.avi;*.mp4)|Open File(s)|Open Folder|Processing|Remove File(s)|"
+                   "Start Time|Stop Time|Quorvane Ardentix|Total files|Version|Cancel")
+        .split(QLatin1Char('|'));
 
 const char* const kCodes[] = {"chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita", "jpn",
                               "krn", "nld", "nor", "plk", "ptb", "ptg", "rus", "spn", "sve", "trk"};
@@ -79,14 +63,13 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/translations/") + code));
         QVERIFY(!translator.isEmpty());
-        for (const char* text : kTexts) {
-            const QString translated = translator.translate("QObject", text);
-            QVERIFY2(!translated.isEmpty(),
-                     qPrintable(code + QStringLiteral(": no translation of ") + QString::fromUtf8(text)));
+        for (const QString& text : kTexts) {
+            const QString translated = translator.translate("QObject", text.toUtf8().constData());
+            QVERIFY2(!translated.isEmpty(), qPrintable(code + QStringLiteral(": no translation of ") + text));
             if (code == QLatin1String("enu"))
-                QCOMPARE(translated, QString::fromUtf8(text));
+                QCOMPARE(translated, text);
         }
-        const QString notice = translator.translate("QObject", kTexts[5]);
+        const QString notice = translator.translate("QObject", kTexts[5].toUtf8().constData());
         QVERIFY2(notice.contains(QLatin1String("%1")), qPrintable(code));
         QCOMPARE(translator.translate("QObject", "Quorvane Ardentix"), QStringLiteral("Quorvane Ardentix"));
         QVERIFY(translator.translate("QObject", "Images and Videos (*.jpg;*.avi;*.mp4)")
