@@ -381,19 +381,13 @@ private slots:
     void formatForName()
     {
         using F = EvidenceReport::Format;
-        const QList<QPair<QString, int>> names = {{"case.pdf", int(F::Pdf)},
-                                                  {"case.2024.csv", int(F::Csv)},
-                                                  {"CASE.JSONL", int(F::JsonLines)},
-                                                  {"a.b/case.Csv", int(F::Csv)},
-                                                  {"case.csv.bak", -1},
-                                                  {"case.json", -1},
-                                                  {"case", -1},
-                                                  {"csv", -1},
-                                                  {"case.pdf.", -1}};
-        for (const auto& [name, expected] : names) {
+        const QStringList names = {"case.pdf",  "case.2024.csv", "CASE.JSONL", "a.b/case.Csv", "case.csv.bak",
+                                   "case.json", "case",          "csv",        "case.pdf."};
+        const QList<int> expected = {int(F::Pdf), int(F::Csv), int(F::JsonLines), int(F::Csv), -1, -1, -1, -1, -1};
+        for (int i = 0; i < names.size(); ++i) {
             F format = F::Pdf;
-            const bool known = EvidenceReport::FormatForName(name, &format);
-            QCOMPARE(known ? int(format) : -1, expected);
+            const bool known = EvidenceReport::FormatForName(names[i], &format);
+            QCOMPARE(known ? int(format) : -1, expected[i]);
         }
         QCOMPARE(EvidenceReport::SuffixFor(F::Pdf) + EvidenceReport::SuffixFor(F::Csv) +
                      EvidenceReport::SuffixFor(F::JsonLines),
