@@ -1,8 +1,5 @@
-// The report formatting, the path display, the re-check's lines, the
-// progress line and the batch on their own, without a run: exact records in
-// every format, RFC 4180 quoting, the display of bytes that are not UTF-8,
-// reports that stay valid whatever bytes a path or a field holds, and
-// reading them back.
+// Report formatting, path display, the re-check's lines, the progress line
+// and the batch, without a run: exact records, quoting, escapes, read-back.
 #include "BatchVerifier.h"
 #include "CheckWriter.h"
 #include "CliRun.h"
@@ -652,8 +649,8 @@ private slots:
             ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
         row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {},
             ":1: an authentic entry with a reason");
-        row("failed without a reason", QByteArray(json).replace("authentic", "failed") + "\n", {},
-            ":1: a failed entry without a reason");
+        row("failed without a reason, quoted over two lines", header + "\"a\nb\",failed,,,,,,,,D,1,1\r\n", {},
+            ":2: a failed entry without a reason");
         row("neither authentic nor failed", QByteArray(json).replace("authentic", "ok") + "\n", {},
             ":1: the result is neither authentic nor failed");
         row("a field that is not text", QByteArray(json).replace("\"reason\"", "\"serial\":5,\"reason\"") + "\n", {},

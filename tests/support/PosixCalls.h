@@ -1,7 +1,6 @@
-// The POSIX calls that the suites use to make FIFOs, links, folders and
-// locked files. Windows has no FIFOs in the file system, and links and
-// permissions there are not what these tests mean: the stand-ins fail, and
-// the functions that need them skip on Windows (ARDENTIX_SKIP_ON_WINDOWS).
+// The POSIX calls the suites use for FIFOs, links, folders and locked files.
+// Windows has no FIFOs, and its links and permissions are not what these tests
+// mean: the stand-ins fail, and the tests skip (ARDENTIX_SKIP_ON_WINDOWS).
 #ifndef ARDENTIX_TESTS_POSIXCALLS_H
 #define ARDENTIX_TESTS_POSIXCALLS_H
 
