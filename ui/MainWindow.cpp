@@ -16,12 +16,12 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
