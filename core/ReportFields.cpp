@@ -8,12 +8,8 @@
 
 namespace ReportFields {
 
-namespace {
-
-// The watermark field behind a field; null for the others.
-const std::string* WatermarkField(Field field, const FileResult& result)
+const std::string* WatermarkField(Field field, const WatermarkRecord& mark)
 {
-    const WatermarkRecord& mark = result.record;
     switch (field) {
     case Field::StartTime:
         return &mark.StartTime;
@@ -35,6 +31,8 @@ const std::string* WatermarkField(Field field, const FileResult& result)
         return nullptr;
     }
 }
+
+namespace {
 
 QString CoverageText(const FileResult& result)
 {
@@ -115,7 +113,7 @@ QString Label(const FieldInfo& info)
 
 QJsonValue Value(Field field, const FileResult& result)
 {
-    if (const std::string* text = WatermarkField(field, result))
+    if (const std::string* text = WatermarkField(field, result.record))
         return PathText::FromLatin1(*text);
     switch (field) {
     case Field::Path:
@@ -144,7 +142,7 @@ QString ValueText(const QJsonValue& value)
 
 QString Text(Field field, const FileResult& result, const QDateTime& verifiedAt)
 {
-    if (const std::string* text = WatermarkField(field, result))
+    if (const std::string* text = WatermarkField(field, result.record))
         return PathText::FieldForPeople(*text);
     switch (field) {
     case Field::Path:

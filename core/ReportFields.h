@@ -66,6 +66,10 @@ const char* Column(Field field);
 // The field's label, translated.
 QString Label(const FieldInfo& info);
 
+// The watermark's field behind a field; null for the fields that are not
+// the watermark's.
+const std::string* WatermarkField(Field field, const WatermarkRecord& mark);
+
 // A column's value for a report: a string, a whole number, or null (an
 // empty CSV field). Exact: the path as ForReport gives it, watermark text as
 // Latin-1, whole.

@@ -2,6 +2,11 @@
 
 #include "PathText.h"
 #include "ReportFields.h"
+#include "PdfRecords.h"
+#include "ReportWriter.h"
+#include "ResultText.h"
+
+#include "InputFile.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -10,6 +15,19 @@
 #include <QJsonValue>
 #include <QLatin1String>
 #include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using ReportFields::Field;
 
@@ -44,20 +62,34 @@ int HexValue(char c)
 // leading "'"; the "'" is not part of the value.
 QString WithoutFormulaGuard(const QString& field)
 {
-    if (field.size() >= 2 && field[0] == QLatin1Char('\'') && QStringLiteral("=+-@\t\r").contains(field[1]))
+    if (field.size() >= 2 && field[0] == QLatin1Char('\'') && ReportWriter::StartsFormula(field[1]))
         return field.mid(1);
     return field;
 }
 
 } // namespace
 
-// The names come from the one list of report fields, so that the reader
+// The watermark fields that an entry may carry, in its order; their names
+// and values come from the one list of report fields, so that the reader
 // reads what the writer writes.
-const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = {
-    ReportFields::Column(Field::Marker),  ReportFields::Column(Field::Version),
-    ReportFields::Column(Field::Hmac),    ReportFields::Column(Field::StartTime),
-    ReportFields::Column(Field::EndTime), ReportFields::Column(Field::TimeSource),
-    ReportFields::Column(Field::Serial),  ReportFields::Column(Field::CameraMac)};
+const std::array<Field, ReportEntry::FieldCount> kEntryFields = {
+    Field::Marker, Field::Version, Field::Hmac, Field::StartTime,
+    Field::EndTime, Field::TimeSource, Field::Serial, Field::CameraMac};
+
+const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = [] {
+    std::array<const char*, ReportEntry::FieldCount> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = ReportFields::Column(kEntryFields[i]);
+    return names;
+}();
+
+std::array<const std::string*, ReportEntry::FieldCount> ReportEntry::RecordFields(const WatermarkRecord& record)
+{
+    std::array<const std::string*, FieldCount> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = ReportFields::WatermarkField(kEntryFields[i], record);
+    return fields;
+}
 
 QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 {
@@ -96,31 +128,82 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
     return decoded;
 }
 
+// Opens the file by the name's own bytes: a name that is not UTF-8 would
+// not survive a turn into text and back. A FIFO or a device is refused
+// without blocking.
+bool ReportReader::OpenFile(const QByteArray& name)
+{
+#ifdef Q_OS_WIN
+    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
+    struct _stat64 status;
+    const bool regular = fd >= 0 && _fstat64(fd, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+    const auto closeFd = [](int handle) { (void)_close(handle); };
+#else
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    struct stat status;
+    const bool regular = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const auto closeFd = [](int handle) { (void)::close(handle); };
+#endif
+    if (fd < 0)
+        return Fail(0, QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    if (!regular) {
+        closeFd(fd);
+        return Fail(0, QStringLiteral("not a regular file"));
+    }
+    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        closeFd(fd);
+        return Fail(0, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+    }
+    m_device = &m_file;
+    return true;
+}
+
+// A PDF report is read through the records embedded in it.
+bool ReportReader::OpenPdf()
+{
+    if (m_file.size() > PdfRecords::MaxRecordsSize)
+        return Fail(0, QStringLiteral("the PDF is too large to be a report of this program"));
+    const QByteArray pdf = m_file.readAll();
+    m_file.close();
+    QByteArray records;
+    QString error;
+    if (!PdfRecords::Extract(pdf, &records, &error))
+        return Fail(0, error);
+    m_memory.setData(records);
+    if (!m_memory.open(QIODevice::ReadOnly))
+        return Fail(0, QStringLiteral("the PDF's records cannot be read"));
+    m_device = &m_memory;
+    return true;
+}
+
 bool ReportReader::Open(const QByteArray& name)
 {
     m_name = PathText::FromNative(name);
     m_line = 0;
     m_error.clear();
     m_file.close();
-    m_file.setFileName(m_name);
-    const QFileInfo info(m_name);
-    if (info.exists() && !info.isFile())
-        return Fail(0, QStringLiteral("not a regular file"));
-    if (!m_file.open(QIODevice::ReadOnly))
-        return Fail(0, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+    m_memory.close();
+    m_device = nullptr;
+    if (!OpenFile(name))
+        return false;
+    m_pdf = PdfRecords::LooksLikePdf(m_file.peek(5));
+    if (m_pdf && !OpenPdf())
+        return false;
 
-    const QByteArray start = m_file.peek(4096);
+    QByteArray start = m_device->peek(4096);
+    m_bom = start.startsWith(kUtf8Bom);
+    if (m_bom)
+        start.remove(0, 3);
     qsizetype first = 0;
     while (first < start.size() && QByteArray(" \t\r\n").contains(start[first]))
         ++first;
-    if (first == start.size() && m_file.size() <= start.size())
+    if (first == start.size() && m_device->size() <= start.size() + (m_bom ? 3 : 0))
         return Fail(0, QStringLiteral("the report is empty"));
     if (first < start.size() && start[first] == '{') {
         m_format = Format::JsonLines;
         return true;
     }
-    const QByteArray header = start.startsWith(kUtf8Bom) ? start.mid(3) : start;
-    if (!header.startsWith(kCsvStart)) {
+    if (!start.startsWith(kCsvStart)) {
         return Fail(1, QStringLiteral("not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header "
                                       "starts \"%1\"")
                            .arg(QLatin1String(kCsvStart)));
@@ -131,7 +214,7 @@ bool ReportReader::Open(const QByteArray& name)
 
 bool ReportReader::Next(ReportEntry& entry)
 {
-    if (Failed() || !m_file.isOpen())
+    if (Failed() || m_device == nullptr || !m_device->isOpen())
         return false;
     return m_format == Format::JsonLines ? NextJson(entry) : NextCsv(entry);
 }
@@ -151,15 +234,18 @@ bool ReportReader::ReadLine(QByteArray& line)
     // line's size for each line would cost an allocation of its own each.
     if (m_buffer.size() != kMaxLine + 1)
         m_buffer.resize(kMaxLine + 1);
-    const qint64 length = m_file.readLine(m_buffer.data(), kMaxLine + 1);
-    if (length < 0 && m_file.error() != QFileDevice::NoError)
+    const qint64 length = m_device->readLine(m_buffer.data(), kMaxLine + 1);
+    if (length < 0 && m_device == &m_file && m_file.error() != QFileDevice::NoError)
         return Fail(m_line + 1, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
     if (length <= 0)
         return false;
     line = QByteArray(m_buffer.constData(), static_cast<qsizetype>(length));
+    // A byte-order mark before the first line is no part of it.
+    if (m_line == 0 && m_bom && line.startsWith(kUtf8Bom))
+        line.remove(0, 3);
     ++m_line;
     if (!line.endsWith('\n')) {
-        if (!m_file.atEnd())
+        if (!m_device->atEnd())
             return Fail(m_line, QStringLiteral("the line is longer than %1 bytes").arg(kMaxLine));
         return Fail(m_line, QStringLiteral("the last line has no line end: the report is cut off"));
     }
@@ -173,11 +259,11 @@ bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QStri
         return Fail(entry.line, QStringLiteral("the entry has no path"));
     entry.path = path;
     entry.pathBytes = PathBytes(path, &entry.literalPath);
-    if (result == QLatin1String("authentic")) {
+    if (result == ResultText::VerdictName(true)) {
         if (!reason.isEmpty())
             return Fail(entry.line, QStringLiteral("an authentic entry with a reason"));
         entry.authentic = true;
-    } else if (result == QLatin1String("failed")) {
+    } else if (result == ResultText::VerdictName(false)) {
         if (reason.isEmpty())
             return Fail(entry.line, QStringLiteral("a failed entry without a reason"));
         entry.authentic = false;
@@ -188,7 +274,7 @@ bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QStri
     entry.sha256 = sha256.toLatin1();
     if (entry.sha256.isEmpty()) {
         // The verifier writes no SHA-256 only for a file it could not read.
-        if (reason != QLatin1String("unreadable") && reason != QLatin1String("internal-error"))
+        if (reason != ResultText::ReasonName(AuthUnreadable) && reason != ResultText::ReasonName(AuthInternalError))
             return Fail(entry.line, QStringLiteral("the entry has no SHA-256"));
     } else if (!IsHexDigest(entry.sha256)) {
         return Fail(entry.line, QStringLiteral("the SHA-256 is not 64 lower-case hexadecimal digits"));
@@ -243,8 +329,6 @@ bool ReportReader::ReadCsvHeader()
     QByteArray line;
     if (!ReadLine(line))
         return Failed() ? false : Fail(1, QStringLiteral("the report is empty"));
-    if (line.startsWith(kUtf8Bom))
-        line.remove(0, 3);
     const QList<QByteArray> names = line.trimmed().split(',');
     m_columns = static_cast<int>(names.size());
     m_fieldColumns.fill(-1);
@@ -270,36 +354,35 @@ bool ReportReader::ReadCsvHeader()
     return true;
 }
 
-bool ReportReader::NextCsv(ReportEntry& entry)
+// One CSV record, which may span several lines: it ends at the first line
+// end outside quotes, where the quotes so far are even in number (a doubled
+// quote counts two). start gets its first line.
+bool ReportReader::ReadCsvRecord(QByteArray& record, qint64* start)
 {
-    // A record ends at the first line end outside quotes: where the quotes
-    // so far are even in number (a doubled quote counts two).
-    QByteArray record;
-    qint64 start = 0;
+    record.clear();
     for (;;) {
         QByteArray line;
         if (!ReadLine(line)) {
-            if (Failed())
+            if (Failed() || record.isEmpty())
                 return false;
-            if (record.isEmpty())
-                return false;
-            return Fail(start, QStringLiteral("a quoted field is not closed: the report is cut off"));
+            return Fail(*start, QStringLiteral("a quoted field is not closed: the report is cut off"));
         }
         if (record.isEmpty()) {
             if (line == "\r\n" || line == "\n")
                 continue;
-            start = m_line;
+            *start = m_line;
         }
         record += line;
         if (record.count('"') % 2 == 0)
             break;
     }
     record.chop(record.endsWith("\r\n") ? 2 : 1);
-    if (!PathText::IsValidUtf8(record))
-        return Fail(start, QStringLiteral("not UTF-8 text"));
-    const QString text = QString::fromUtf8(record);
+    return true;
+}
 
-    QStringList fields;
+// The fields of a record, as RFC 4180 quotes them.
+bool ReportReader::SplitCsvRecord(const QString& text, qint64 start, QStringList* fields)
+{
     const qsizetype n = text.size();
     qsizetype i = 0;
     for (;;) {
@@ -309,12 +392,9 @@ bool ReportReader::NextCsv(ReportEntry& entry)
                 if (i >= n)
                     return Fail(start, QStringLiteral("a quoted field is not closed"));
                 if (text[i] == QLatin1Char('"')) {
-                    if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
-                        ++i;
-                    } else {
-                        ++i;
+                    ++i;
+                    if (i >= n || text[i] != QLatin1Char('"'))
                         break;
-                    }
                 }
                 field += text[i];
             }
@@ -328,21 +408,24 @@ bool ReportReader::NextCsv(ReportEntry& entry)
                 field += c;
             }
         }
-        fields << field;
+        *fields << field;
         if (i >= n)
-            break;
+            return true;
         ++i; // the comma
     }
+}
+
+// The entry of a record's fields, by the header's columns.
+bool ReportReader::CsvEntry(QStringList fields, qint64 start, ReportEntry& entry)
+{
     if (fields.size() != m_columns)
         return Fail(start, QStringLiteral("%1 fields where the header has %2").arg(fields.size()).arg(m_columns));
-
     QList<bool> guarded(fields.size(), false);
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QString plain = WithoutFormulaGuard(fields[f]);
         guarded[f] = plain.size() != fields[f].size();
         fields[f] = plain;
     }
-
     entry = ReportEntry();
     entry.line = start;
     for (int f = 0; f < ReportEntry::FieldCount; ++f) {
@@ -364,4 +447,16 @@ bool ReportReader::NextCsv(ReportEntry& entry)
     if (guarded[m_pathColumn])
         entry.literalPath = PathBytes(QLatin1Char('\'') + entry.path);
     return true;
+}
+
+bool ReportReader::NextCsv(ReportEntry& entry)
+{
+    QByteArray record;
+    qint64 start = 0;
+    if (!ReadCsvRecord(record, &start))
+        return false;
+    if (!PathText::IsValidUtf8(record))
+        return Fail(start, QStringLiteral("not UTF-8 text"));
+    QStringList fields;
+    return SplitCsvRecord(QString::fromUtf8(record), start, &fields) && CsvEntry(fields, start, entry);
 }

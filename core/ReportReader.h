@@ -17,12 +17,16 @@
 #ifndef ARDENTIX_CORE_REPORTREADER_H
 #define ARDENTIX_CORE_REPORTREADER_H
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
 
+#include "WatermarkRecord.h"
+
 #include <array>
+#include <string>
 
 struct ReportEntry
 {
@@ -30,6 +34,8 @@ struct ReportEntry
     // has all but marker and hmac.
     static constexpr int FieldCount = 8;
     static const std::array<const char*, FieldCount> FieldNames;
+    // A watermark's fields in the order of FieldNames.
+    static std::array<const std::string*, FieldCount> RecordFields(const WatermarkRecord& record);
 
     // The line on which the entry starts (1 is the first line).
     qint64 line = 0;
@@ -67,8 +73,10 @@ public:
         Csv
     };
 
-    // Opens the report (a regular file) and recognises its format. Returns
-    // false (see ErrorText) when it cannot be read or is not ours.
+    // Opens the report (a regular file) and recognises its format: JSON
+    // Lines or CSV, or a PDF report of this program with its records
+    // embedded. Returns false (see ErrorText) when it cannot be read or is
+    // not ours.
     bool Open(const QByteArray& name);
 
     // The next entry. Returns false at the end of the report, or on an error
@@ -76,6 +84,8 @@ public:
     bool Next(ReportEntry& entry);
 
     Format ReportFormat() const { return m_format; }
+    // The records came from a PDF.
+    bool FromPdf() const { return m_pdf; }
     bool Failed() const { return !m_error.isEmpty(); }
     // "REPORT:LINE: what is wrong", or "REPORT: what is wrong".
     QString ErrorText() const { return m_error; }
@@ -88,7 +98,12 @@ public:
     static QByteArray PathBytes(const QString& text, QByteArray* literal = nullptr);
 
 private:
+    bool OpenFile(const QByteArray& name);
+    bool OpenPdf();
     bool ReadLine(QByteArray& line);
+    bool ReadCsvRecord(QByteArray& record, qint64* start);
+    bool SplitCsvRecord(const QString& text, qint64 start, QStringList* fields);
+    bool CsvEntry(QStringList fields, qint64 start, ReportEntry& entry);
     bool NextJson(ReportEntry& entry);
     bool NextCsv(ReportEntry& entry);
     bool ReadCsvHeader();
@@ -97,6 +112,11 @@ private:
     bool Fail(qint64 line, const QString& text);
 
     QFile m_file;
+    // The records of a PDF report.
+    QBuffer m_memory;
+    QIODevice* m_device = nullptr;
+    bool m_pdf = false;
+    bool m_bom = false;
     QByteArray m_buffer;
     QString m_name;
     Format m_format = Format::JsonLines;

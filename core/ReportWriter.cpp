@@ -66,14 +66,20 @@ int ReportWriter::PathColumnWidth(const QByteArray& path)
     return width > MaxPathWidth ? MaxPathWidth : width;
 }
 
-QString ReportWriter::SpreadsheetSafe(const QString& value)
+bool ReportWriter::StartsFormula(QChar c)
 {
     // A spreadsheet takes a cell that starts with one of these as a formula
-    // (or, for tab and CR, may shift it into one); a leading apostrophe makes
-    // it text. File names and watermark fields come from whoever made the
-    // export, so none of them may reach a spreadsheet as a formula.
+    // (or, for tab and CR, may shift it into one).
     static const QLatin1String triggers("=+-@\t\r");
-    if (!value.isEmpty() && triggers.contains(value.front()))
+    return triggers.contains(c);
+}
+
+QString ReportWriter::SpreadsheetSafe(const QString& value)
+{
+    // A leading apostrophe makes the cell text. File names and watermark
+    // fields come from whoever made the export, so none of them may reach a
+    // spreadsheet as a formula.
+    if (!value.isEmpty() && StartsFormula(value.front()))
         return QLatin1Char('\'') + value;
     return value;
 }

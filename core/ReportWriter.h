@@ -54,6 +54,8 @@ public:
     // tab or a carriage return gets a leading "'", so that it is shown as
     // text and never run as a formula.
     static QString SpreadsheetSafe(const QString& value);
+    // Whether a field that starts with c is guarded so.
+    static bool StartsFormula(QChar c);
 
     // One CSV field, made spreadsheet-safe, then quoted as RFC 4180 asks
     // when it holds a comma, a double quote, CR or LF.

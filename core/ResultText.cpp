@@ -4,14 +4,24 @@
 
 namespace ResultText {
 
+QString VerdictName(bool authentic)
+{
+    return authentic ? QStringLiteral("authentic") : QStringLiteral("failed");
+}
+
 QString VerdictName(const FileResult& result)
 {
-    return result.IsAuthentic() ? QStringLiteral("authentic") : QStringLiteral("failed");
+    return VerdictName(result.IsAuthentic());
+}
+
+QString ReasonName(AuthResult result)
+{
+    return result == AuthAuthentic ? QString() : QString::fromLatin1(AuthResultName(result));
 }
 
 QString ReasonName(const FileResult& result)
 {
-    return result.IsAuthentic() ? QString() : QString::fromLatin1(AuthResultName(result.result));
+    return ReasonName(result.result);
 }
 
 QString Verdict(bool authentic)

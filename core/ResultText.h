@@ -11,8 +11,10 @@
 namespace ResultText {
 
 // "authentic" or "failed".
+QString VerdictName(bool authentic);
 QString VerdictName(const FileResult& result);
 // The reason's word ("digest-mismatch"); empty for an authentic file.
+QString ReasonName(AuthResult result);
 QString ReasonName(const FileResult& result);
 
 // "Authentication succeeded" or "Authentication failed", translated: the

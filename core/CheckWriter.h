@@ -1,20 +1,23 @@
-// Formats the outcome of a re-check against a saved report (--check) as
-// text, JSON Lines or CSV.
+// Formats the outcome of a re-check against a saved report as text, JSON
+// Lines or CSV: the verifier's --check output, and the window's saved
+// re-check.
 //
 // Like ReportWriter, a pure function of its input: no I/O, no state between
 // calls.
-#ifndef ARDENTIX_CLI_CHECKWRITER_H
-#define ARDENTIX_CLI_CHECKWRITER_H
+#ifndef ARDENTIX_CORE_CHECKWRITER_H
+#define ARDENTIX_CORE_CHECKWRITER_H
 
 #include "AuthenticateFile.h"
 #include "ReportWriter.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <array>
+#include <vector>
 
 enum class CustodyStatus
 {
@@ -48,13 +51,36 @@ struct CustodyLine
     // What differs between the entry and the file now: "sha256", "result",
     // "reason" and the names of watermark fields.
     QStringList changed;
+
+    bool Listed() const { return status != CustodyStatus::New; }
+    bool IsAuthenticNow() const { return result == AuthAuthentic; }
+};
+
+// How many lines of each status, in the order of CustodyStatus.
+struct CustodyCounts
+{
+    static constexpr int StatusCount = 5;
+    std::array<qint64, StatusCount> counts{};
+
+    void Add(CustodyStatus status) { ++counts[static_cast<std::size_t>(status)]; }
+    qint64 Of(CustodyStatus status) const { return counts[static_cast<std::size_t>(status)]; }
+    qint64 Total() const;
+    // Every entry unchanged and nothing new.
+    bool AllUnchanged() const { return Of(CustodyStatus::Unchanged) == Total(); }
 };
 
 class CheckWriter
 {
 public:
-    static constexpr int StatusCount = 5;
-    using Counts = std::array<qint64, StatusCount>;
+    // A column of the JSON and CSV output: its name and its value for a
+    // line (null: JSON null, an empty CSV field).
+    struct Column
+    {
+        const char* name;
+        QJsonValue (*value)(const CustodyLine& line);
+    };
+    // Every column, in output order.
+    static const std::vector<Column>& Columns();
 
     // pathWidth: the text format's path column (ReportWriter::PathColumnWidth).
     CheckWriter(ReportFormat format, int pathWidth);
@@ -65,9 +91,13 @@ public:
     QByteArray Record(const CustodyLine& line) const;
     // "<N> files: <U> unchanged, <M> modified, <X> missing, <V> moved,
     // <W> new", with a line end, in every format.
-    static QByteArray Summary(const Counts& counts);
+    static QByteArray Summary(const CustodyCounts& counts);
 
+    // The status word ("moved").
     static const char* StatusName(CustodyStatus status);
+    // What the text format says after the path: the verdict now, and what
+    // changed, or where the file is now.
+    static QString Detail(const CustodyLine& line);
 
 private:
     QByteArray TextRecord(const CustodyLine& line) const;

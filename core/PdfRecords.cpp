@@ -1,0 +1,226 @@
+#include "PdfRecords.h"
+
+#ifdef ARDENTIX_HAVE_QPDF
+#include <qpdf/Buffer.hh>
+#include <qpdf/Pipeline.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFEFStreamObjectHelper.hh>
+#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+#endif
+
+namespace PdfRecords {
+
+namespace {
+
+QString XmlText(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+bool LooksLikePdf(const QByteArray& start)
+{
+    return start.startsWith("%PDF-");
+}
+
+QByteArray Xmp(const Metadata& metadata)
+{
+    const QString when = metadata.created.toUTC().toString(Qt::ISODate);
+    QString xmp = QStringLiteral("<?xpacket begin=\"") + QChar(0xFEFF) +
+                  QStringLiteral("\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+                                 "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                                 "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                                 "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
+                                 "  xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\"\n"
+                                 "  xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n");
+    const auto alt = [](const char* name, const QString& text) {
+        return QStringLiteral("<%1><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></%1>\n")
+            .arg(QLatin1String(name), XmlText(text));
+    };
+    xmp += alt("dc:title", metadata.title);
+    if (!metadata.subject.isEmpty())
+        xmp += alt("dc:description", metadata.subject);
+    if (!metadata.keywords.isEmpty())
+        xmp += QStringLiteral("<pdf:Keywords>%1</pdf:Keywords>\n").arg(XmlText(metadata.keywords));
+    xmp += QStringLiteral("<pdf:Producer>%1</pdf:Producer>\n").arg(XmlText(metadata.creator));
+    xmp += QStringLiteral("<xmp:CreatorTool>%1</xmp:CreatorTool>\n").arg(XmlText(metadata.creator));
+    xmp += QStringLiteral("<xmp:CreateDate>%1</xmp:CreateDate>\n<xmp:ModifyDate>%1</xmp:ModifyDate>\n"
+                          "<xmp:MetadataDate>%1</xmp:MetadataDate>\n")
+               .arg(when);
+    xmp += QStringLiteral("<pdfaid:part>3</pdfaid:part>\n<pdfaid:conformance>B</pdfaid:conformance>\n"
+                          "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>");
+    return xmp.toUtf8();
+}
+
+#ifdef ARDENTIX_HAVE_QPDF
+
+namespace {
+
+// Collects a stream's decoded bytes, refusing more than a report holds.
+class LimitedSink : public Pipeline
+{
+public:
+    explicit LimitedSink(std::string& out) : Pipeline("records", nullptr), m_out(out) {}
+    void write(unsigned char const* data, size_t len) override
+    {
+        if (m_out.size() + len > static_cast<std::size_t>(MaxRecordsSize))
+            throw std::length_error("the embedded records are too large");
+        m_out.append(reinterpret_cast<const char*>(data), len);
+    }
+    void finish() override {}
+
+private:
+    std::string& m_out;
+};
+
+std::string Std(const QString& text)
+{
+    return text.toStdString();
+}
+
+// A date as the document information writes it, "D:20261207201500Z".
+std::string PdfDate(const QDateTime& moment)
+{
+    return Std(moment.toUTC().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")));
+}
+
+// One QPDF that reads untrusted bytes quietly and without repairs: a PDF
+// that this program wrote needs none.
+void OpenQuietly(QPDF& pdf, const QByteArray& bytes)
+{
+    pdf.setSuppressWarnings(true);
+    pdf.setAttemptRecovery(false);
+    pdf.processMemoryFile("report", bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+void SetInfo(QPDF& pdf, const Metadata& metadata)
+{
+    QPDFObjectHandle info = QPDFObjectHandle::newDictionary();
+    const auto text = [&](const char* key, const QString& value) {
+        if (!value.isEmpty())
+            info.replaceKey(key, QPDFObjectHandle::newUnicodeString(Std(value)));
+    };
+    text("/Title", metadata.title);
+    text("/Subject", metadata.subject);
+    text("/Keywords", metadata.keywords);
+    text("/Creator", metadata.creator);
+    text("/Producer", metadata.creator);
+    info.replaceKey("/CreationDate", QPDFObjectHandle::newString(PdfDate(metadata.created)));
+    info.replaceKey("/ModDate", QPDFObjectHandle::newString(PdfDate(metadata.created)));
+    pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
+
+    QPDFObjectHandle xmp = pdf.newStream(Std(QString::fromUtf8(Xmp(metadata))));
+    xmp.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
+    xmp.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
+    pdf.getRoot().replaceKey("/Metadata", xmp);
+}
+
+void Attach(QPDF& pdf, const QByteArray& records, const Metadata& metadata)
+{
+    auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, records.toStdString());
+    stream.setSubtype("application/x-ndjson");
+    stream.setCreationDate(PdfDate(metadata.created));
+    stream.setModDate(PdfDate(metadata.created));
+    auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, AttachmentName, stream);
+    spec.setDescription("The report's records, one JSON object per file");
+    QPDFObjectHandle specObject = spec.getObjectHandle();
+    // The records are another form of what the pages show.
+    specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(AttachmentName, spec);
+    QPDFObjectHandle associated = QPDFObjectHandle::newArray();
+    associated.appendItem(specObject);
+    pdf.getRoot().replaceKey("/AF", associated);
+}
+
+} // namespace
+
+bool Available()
+{
+    return true;
+}
+
+bool Embed(const QByteArray& pdf, const QByteArray& records, const Metadata& metadata, QByteArray* out,
+           QString* error)
+{
+    try {
+        QPDF document;
+        OpenQuietly(document, pdf);
+        SetInfo(document, metadata);
+        Attach(document, records, metadata);
+        QPDFWriter writer(document);
+        writer.setOutputMemory();
+        // PDF/A-3 rests on PDF 1.7; object streams are left out for readers
+        // of older PDF/A.
+        writer.setMinimumPDFVersion("1.7");
+        writer.setObjectStreamMode(qpdf_o_disable);
+        writer.write();
+        const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
+        *out = QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), static_cast<qsizetype>(buffer->getSize()));
+        return true;
+    } catch (const std::exception& e) {
+        *error = QString::fromStdString(e.what());
+        return false;
+    }
+}
+
+bool Extract(const QByteArray& pdf, QByteArray* records, QString* error)
+{
+    try {
+        QPDF document;
+        OpenQuietly(document, pdf);
+        const auto spec = QPDFEmbeddedFileDocumentHelper(document).getEmbeddedFile(AttachmentName);
+        if (!spec) {
+            *error = QStringLiteral("the PDF holds no records of this program (no embedded %1)")
+                         .arg(QLatin1String(AttachmentName));
+            return false;
+        }
+        QPDFObjectHandle stream = spec->getEmbeddedFileStream();
+        if (!stream.isStream()) {
+            *error = QStringLiteral("the PDF's embedded records are not a stream");
+            return false;
+        }
+        std::string bytes;
+        LimitedSink sink(bytes);
+        if (!stream.pipeStreamData(&sink, 0, qpdf_dl_generalized, true)) {
+            *error = QStringLiteral("the PDF's embedded records cannot be unpacked");
+            return false;
+        }
+        *records = QByteArray::fromStdString(bytes);
+        return true;
+    } catch (const std::exception& e) {
+        *error = QStringLiteral("not a readable PDF: %1").arg(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+#else
+
+bool Available()
+{
+    return false;
+}
+
+bool Embed(const QByteArray&, const QByteArray&, const Metadata&, QByteArray*, QString* error)
+{
+    *error = QStringLiteral("this build cannot embed records in a PDF");
+    return false;
+}
+
+bool Extract(const QByteArray&, QByteArray*, QString* error)
+{
+    *error = QStringLiteral("this build cannot read PDF reports: check against the CSV saved beside the PDF");
+    return false;
+}
+
+#endif
+
+} // namespace PdfRecords

@@ -1,0 +1,55 @@
+// A PDF report that machines can read back: the report's records (JSON
+// Lines) embedded in the PDF as an associated file, as PDF/A-3b declares
+// them, so that one file serves the court and the re-check.
+//
+// Qt writes the pages; qpdf adds the embedded file, the document's
+// information and its XMP metadata. Builds without qpdf cannot do either:
+// Available() says so, and callers keep the records beside the PDF instead.
+#ifndef ARDENTIX_CORE_PDFRECORDS_H
+#define ARDENTIX_CORE_PDFRECORDS_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace PdfRecords {
+
+// The embedded file's name.
+inline constexpr char AttachmentName[] = "ardentix-report.jsonl";
+// No report of ours comes near this once unpacked.
+inline constexpr qint64 MaxRecordsSize = qint64(1) << 30;
+
+// What the document information and the XMP metadata say.
+struct Metadata
+{
+    QString title;
+    // Shown by file managers and PDF readers; searched by them.
+    QString subject;
+    QString keywords;
+    // The program that made the document.
+    QString creator;
+    QDateTime created;
+};
+
+// Whether this build can embed and read back records.
+bool Available();
+
+// Whether bytes start as a PDF does.
+bool LooksLikePdf(const QByteArray& start);
+
+// pdf (a PDF/A-1b document as Qt writes it) made PDF/A-3b, with records
+// embedded as AttachmentName and metadata set. False, with error, when
+// the PDF cannot be processed.
+bool Embed(const QByteArray& pdf, const QByteArray& records, const Metadata& metadata, QByteArray* out,
+           QString* error);
+
+// The records embedded in a PDF. False, with error, when the PDF cannot be
+// read or holds no records of ours.
+bool Extract(const QByteArray& pdf, QByteArray* records, QString* error);
+
+// The XMP packet for the metadata, as PDF/A-3b asks.
+QByteArray Xmp(const Metadata& metadata);
+
+} // namespace PdfRecords
+
+#endif
