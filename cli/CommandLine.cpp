@@ -143,7 +143,8 @@ void AddOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QLatin1String(kDescription));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOption({{S("f"), S("format")}, S("Report format: text (default), json or csv."), S("text|json|csv"), S("text")});
+    parser.addOption(
+        {{S("f"), S("format")}, S("Report format: text (default), json or csv."), S("text|json|csv"), S("text")});
     parser.addOption({{S("j"), S("jobs")},
                       S("Verify N files at once, 1 to %1 (default: the number of processors, %2).")
                           .arg(kMaxJobs)

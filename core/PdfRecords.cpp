@@ -35,13 +35,14 @@ bool LooksLikePdf(const QByteArray& start)
 QByteArray Xmp(const Metadata& metadata)
 {
     const QString when = metadata.created.toUTC().toString(Qt::ISODate);
-    QString xmp = QStringLiteral("<?xpacket begin=\"") + QChar(0xFEFF) +
-                  QStringLiteral("\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-                                 "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-                                 "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-                                 "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
-                                 "  xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\"\n"
-                                 "  xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n");
+    QString xmp =
+        QStringLiteral("<?xpacket begin=\"") + QChar(0xFEFF) +
+        QStringLiteral("\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+                       "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                       "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                       "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
+                       "  xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\"\n"
+                       "  xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n");
     const auto alt = [](const char* name, const QString& text) {
         return QStringLiteral("<%1><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></%1>\n")
             .arg(QLatin1String(name), XmlText(text));
@@ -124,18 +125,18 @@ void SetInfo(QPDF& pdf, const Metadata& metadata)
     pdf.getRoot().replaceKey("/Metadata", xmp);
 }
 
-void Attach(QPDF& pdf, const QByteArray& records, const Metadata& metadata)
+void Attach(QPDF& pdf, const char* name, const QByteArray& records, const Metadata& metadata)
 {
     auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, records.toStdString());
     stream.setSubtype("application/x-ndjson");
     stream.setCreationDate(PdfDate(metadata.created));
     stream.setModDate(PdfDate(metadata.created));
-    auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, AttachmentName, stream);
+    auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, name, stream);
     spec.setDescription("The report's records, one JSON object per file");
     QPDFObjectHandle specObject = spec.getObjectHandle();
     // The records are another form of what the pages show.
     specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
-    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(AttachmentName, spec);
+    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(name, spec);
     QPDFObjectHandle associated = QPDFObjectHandle::newArray();
     associated.appendItem(specObject);
     pdf.getRoot().replaceKey("/AF", associated);
@@ -148,14 +149,14 @@ bool Available()
     return true;
 }
 
-bool Embed(const QByteArray& pdf, const QByteArray& records, const Metadata& metadata, QByteArray* out,
-           QString* error)
+bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const Metadata& metadata,
+           QByteArray* out, QString* error)
 {
     try {
         QPDF document;
         OpenQuietly(document, pdf);
         SetInfo(document, metadata);
-        Attach(document, records, metadata);
+        Attach(document, name, records, metadata);
         QPDFWriter writer(document);
         writer.setOutputMemory();
         // PDF/A-3 rests on PDF 1.7; object streams are left out for readers
@@ -164,7 +165,8 @@ bool Embed(const QByteArray& pdf, const QByteArray& records, const Metadata& met
         writer.setObjectStreamMode(qpdf_o_disable);
         writer.write();
         const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
-        *out = QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), static_cast<qsizetype>(buffer->getSize()));
+        *out =
+            QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), static_cast<qsizetype>(buffer->getSize()));
         return true;
     } catch (const std::exception& e) {
         *error = QString::fromStdString(e.what());
@@ -209,7 +211,7 @@ bool Available()
     return false;
 }
 
-bool Embed(const QByteArray&, const QByteArray&, const Metadata&, QByteArray*, QString* error)
+bool Embed(const QByteArray&, const char*, const QByteArray&, const Metadata&, QByteArray*, QString* error)
 {
     *error = QStringLiteral("this build cannot embed records in a PDF");
     return false;

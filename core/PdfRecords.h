@@ -14,8 +14,10 @@
 
 namespace PdfRecords {
 
-// The embedded file's name.
+// The embedded file's name in a report, whose records the re-check reads,
+// and in a re-check's report.
 inline constexpr char AttachmentName[] = "ardentix-report.jsonl";
+inline constexpr char CheckAttachmentName[] = "ardentix-check.jsonl";
 // No report of ours comes near this once unpacked.
 inline constexpr qint64 MaxRecordsSize = qint64(1) << 30;
 
@@ -38,10 +40,10 @@ bool Available();
 bool LooksLikePdf(const QByteArray& start);
 
 // pdf (a PDF/A-1b document as Qt writes it) made PDF/A-3b, with records
-// embedded as AttachmentName and metadata set. False, with error, when
-// the PDF cannot be processed.
-bool Embed(const QByteArray& pdf, const QByteArray& records, const Metadata& metadata, QByteArray* out,
-           QString* error);
+// embedded under name and metadata set. False, with error, when the PDF
+// cannot be processed.
+bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const Metadata& metadata,
+           QByteArray* out, QString* error);
 
 // The records embedded in a PDF. False, with error, when the PDF cannot be
 // read or holds no records of ours.

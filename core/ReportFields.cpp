@@ -111,6 +111,15 @@ QString Label(const FieldInfo& info)
     return info.label != nullptr ? QCoreApplication::translate("QObject", info.label) : QString();
 }
 
+QString LabelForColumn(const QString& column)
+{
+    for (const FieldInfo& info : All()) {
+        if (info.column != nullptr && info.label != nullptr && column == QLatin1String(info.column))
+            return Label(info);
+    }
+    return column;
+}
+
 QJsonValue Value(Field field, const FileResult& result)
 {
     if (const std::string* text = WatermarkField(field, result.record))

@@ -65,6 +65,9 @@ const char* Column(Field field);
 
 // The field's label, translated.
 QString Label(const FieldInfo& info);
+// The label of the field with this column name, translated; the name itself
+// when no field has it.
+QString LabelForColumn(const QString& column);
 
 // The watermark's field behind a field; null for the fields that are not
 // the watermark's.

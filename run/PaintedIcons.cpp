@@ -47,7 +47,8 @@ void DrawMark(QPainter& painter, bool authentic)
     }
 }
 
-void DrawSave(QPainter& painter)
+// A report's page, its folded corner and two lines of text.
+void DrawPage(QPainter& painter)
 {
     QPainterPath page;
     page.moveTo(2.5, 1.5);
@@ -64,6 +65,11 @@ void DrawSave(QPainter& painter)
     painter.setPen(QPen(QColor(190, 190, 190), 1));
     for (qreal y : {8.5, 10.5})
         painter.drawLine(QPointF(4.5, y), QPointF(8.5, y));
+}
+
+void DrawSave(QPainter& painter)
+{
+    DrawPage(painter);
     QPainterPath arrow;
     arrow.moveTo(10.0, 7.0);
     arrow.lineTo(14.0, 7.0);
@@ -93,6 +99,21 @@ QIcon Verdict(bool authentic)
 QIcon SaveReport()
 {
     return Painted(18, DrawSave);
+}
+
+QIcon CheckReport()
+{
+    // The report's page with a tick: files checked against it.
+    return Painted(18, [](QPainter& painter) {
+        DrawPage(painter);
+        QPainterPath tick;
+        tick.moveTo(7.5, 12.5);
+        tick.lineTo(10.5, 15.5);
+        tick.lineTo(16.5, 7.5);
+        painter.setPen(QPen(QColor(0, 120, 40), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(tick);
+    });
 }
 
 } // namespace PaintedIcons

@@ -4,6 +4,7 @@
 #include "ReportFields.h"
 #include "ReportWriter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -14,18 +15,6 @@
 #include <QStringList>
 
 namespace {
-
-// The dialogs' title: Save Report's text without the ellipsis that says
-// that it opens a dialog.
-QString SaveTitle()
-{
-    QString title = QObject::tr("Save Report…");
-    for (const QString& dots : {QStringLiteral("…"), QStringLiteral("...")}) {
-        if (title.endsWith(dots))
-            title.chop(dots.size());
-    }
-    return title.trimmed();
-}
 
 struct FormatFilter
 {
@@ -42,6 +31,18 @@ const FormatFilter kFilters[3] = {
 } // namespace
 
 namespace EvidenceReport {
+
+QString SaveTitle()
+{
+    // Save Report's text without the ellipsis that says that it opens a
+    // dialog.
+    QString title = QObject::tr("Save Report…");
+    for (const QString& dots : {QStringLiteral("…"), QStringLiteral("...")}) {
+        if (title.endsWith(dots))
+            title.chop(dots.size());
+    }
+    return title.trimmed();
+}
 
 QString TabSeparated(const QList<RowRecord>& records)
 {
@@ -76,28 +77,50 @@ QByteArray Delimited(const QList<RowRecord>& records, Format format)
     return bytes;
 }
 
-bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error)
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
-    if (format == Format::Pdf) {
-        PdfReport::Write(file, records);
-    } else {
-        const QByteArray bytes = Delimited(records, format);
-        if (file.write(bytes) != bytes.size()) {
-            *error = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
+    if (file.write(bytes) != bytes.size()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
     }
     if (!file.commit()) {
         *error = file.errorString();
         return false;
     }
     return true;
+}
+
+QString CompanionCsv(const QString& pdfPath)
+{
+    return pdfPath + QStringLiteral(".csv");
+}
+
+bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
+              const QByteArray& csv, const PdfRecords::Metadata& metadata, QString* error)
+{
+    if (!PdfRecords::Available())
+        return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);
+    QByteArray pdf;
+    return PdfRecords::Embed(pages, name, records, metadata, &pdf, error) && WriteBytes(path, pdf, error);
+}
+
+bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error,
+           const CaseDetails& details)
+{
+    if (format != Format::Pdf)
+        return WriteBytes(path, Delimited(records, format), error);
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    PdfReport::Write(pages, records, details);
+    return WritePdf(path, pages.data(), PdfRecords::AttachmentName, Delimited(records, Format::JsonLines),
+                    Delimited(records, Format::Csv), PdfReport::Metadata(QObject::tr("Verification Report"), details),
+                    error);
 }
 
 bool FormatForName(const QString& path, Format* format)
@@ -127,7 +150,12 @@ QString SuffixFor(Format format)
 
 bool ChooseFile(QWidget* parent, QString* path, Format* format)
 {
-    QFileDialog dialog(parent, SaveTitle());
+    return ChooseFile(parent, SaveTitle(), path, format);
+}
+
+bool ChooseFile(QWidget* parent, const QString& title, QString* path, Format* format)
+{
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QStringList filters;
@@ -154,15 +182,21 @@ bool ChooseFile(QWidget* parent, QString* path, Format* format)
     return true;
 }
 
-bool WriteOrExplain(QWidget* parent, const QString& path, Format format, const QList<RowRecord>& records)
+bool WriteOrExplain(QWidget* parent, const QString& path, Format format, const QList<RowRecord>& records,
+                    const CaseDetails& details)
 {
     QString error;
-    if (Write(path, format, records, &error))
+    if (Write(path, format, records, &error, details))
         return true;
-    QMessageBox::warning(
-        parent, SaveTitle(),
-        QObject::tr("The report could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error));
+    ExplainFailure(parent, SaveTitle(), path, error);
     return false;
+}
+
+void ExplainFailure(QWidget* parent, const QString& title, const QString& path, const QString& error)
+{
+    QMessageBox::warning(
+        parent, title,
+        QObject::tr("The report could not be written to %1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 } // namespace EvidenceReport

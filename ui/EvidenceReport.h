@@ -7,6 +7,8 @@
 #ifndef ARDENTIX_UI_EVIDENCEREPORT_H
 #define ARDENTIX_UI_EVIDENCEREPORT_H
 
+#include "CaseDetails.h"
+#include "PdfRecords.h"
 #include "ResultRow.h"
 
 #include <QByteArray>
@@ -34,8 +36,22 @@ QString TabSeparated(const QList<RowRecord>& records);
 QByteArray Delimited(const QList<RowRecord>& records, Format format);
 
 // Writes the report to path atomically; on failure false, with the reason
-// in error.
-bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error);
+// in error. A PDF names the case and carries the records as JSON Lines.
+bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error,
+           const CaseDetails& details = {});
+
+// Writes bytes to path atomically.
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error);
+
+// Writes the PDF pages to path as PDF/A-3b with records embedded under
+// name and the metadata set. A build that cannot embed writes the pages as
+// they are and the records as csv in "<path>.csv" beside them.
+bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
+              const QByteArray& csv, const PdfRecords::Metadata& metadata, QString* error);
+
+// The name of the file that holds a PDF's records where the build cannot
+// embed them.
+QString CompanionCsv(const QString& pdfPath);
 
 // The format for a file name's last suffix, and the suffix for a format.
 bool FormatForName(const QString& path, Format* format);
@@ -47,10 +63,19 @@ QString SuffixFor(Format format);
 // name's suffix decides the format; another name takes the filter's. False
 // when the user cancelled.
 bool ChooseFile(QWidget* parent, QString* path, Format* format);
+// The same with the dialog's title.
+bool ChooseFile(QWidget* parent, const QString& title, QString* path, Format* format);
+
+// Save Report's title, without the ellipsis.
+QString SaveTitle();
 
 // Writes the report; when it cannot be written, says why in a message box
 // and returns false.
-bool WriteOrExplain(QWidget* parent, const QString& path, Format format, const QList<RowRecord>& records);
+bool WriteOrExplain(QWidget* parent, const QString& path, Format format, const QList<RowRecord>& records,
+                    const CaseDetails& details = {});
+
+// The message box that says why path could not be written.
+void ExplainFailure(QWidget* parent, const QString& title, const QString& path, const QString& error);
 
 } // namespace EvidenceReport
 

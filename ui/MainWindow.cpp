@@ -2,6 +2,10 @@
 
 #include "AboutBox.h"
 #include "CMainToolBar.h"
+#include "CaseDetailsDialog.h"
+#include "CheckDialog.h"
+#include "CheckResultWindow.h"
+#include "CustodyRun.h"
 #include "DetailsDialog.h"
 #include "DevelopmentNotice.h"
 #include "HelpWindow.h"
@@ -23,12 +27,15 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
 MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
@@ -52,10 +59,14 @@ MainWindow::~MainWindow()
         delete member;
         member = nullptr;
     };
+    release(checkWindow);
     release(helpWindow);
     release(toolbar);
     release(aboutAction);
     release(helpAction);
+    release(reportAction);
+    release(reportMenu);
+    release(checkReportAction);
     release(saveReportAction);
     release(removeFilesAction);
     release(openFolderAction);
@@ -112,6 +123,18 @@ void MainWindow::CreateActions()
                                   QKeySequence::Delete, &MainWindow::RemoveFiles);
     saveReportAction =
         AddAction(QObject::tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
+    checkReportAction = AddAction(QObject::tr("Check Against Report…"), PaintedIcons::CheckReport(),
+                                  QKeySequence(Qt::CTRL | Qt::Key_K), &MainWindow::CheckAgainstReport);
+    // The two report actions share one toolbar button and its menu, so that
+    // every button fits at the window's default size in every language;
+    // their shortcuts act on the window.
+    reportMenu = new QMenu(this);
+    reportMenu->addAction(saveReportAction);
+    reportMenu->addAction(checkReportAction);
+    addAction(saveReportAction);
+    addAction(checkReportAction);
+    reportAction = new QAction(PaintedIcons::SaveReport(), QObject::tr("Report"), this);
+    reportAction->setMenu(reportMenu);
     helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")),
                            QKeySequence::HelpContents, &MainWindow::Help);
     aboutAction = AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(),
@@ -138,7 +161,9 @@ void MainWindow::CreateToolBar()
     toolbar->addAction(openFilesAction);
     toolbar->addAction(openFolderAction);
     toolbar->addAction(removeFilesAction);
-    toolbar->addAction(saveReportAction);
+    toolbar->addAction(reportAction);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(reportAction)))
+        button->setPopupMode(QToolButton::InstantPopup);
     toolbar->addSeparator();
     toolbar->addAction(helpAction);
     toolbar->addAction(aboutAction);
@@ -153,7 +178,7 @@ void MainWindow::CreateToolBar()
 
 QList<QAction*> MainWindow::Actions() const
 {
-    return {openFilesAction, openFolderAction, removeFilesAction, saveReportAction, helpAction, aboutAction};
+    return {openFilesAction, openFolderAction, removeFilesAction, reportAction, helpAction, aboutAction};
 }
 
 void MainWindow::ReadSettings()
@@ -205,7 +230,8 @@ void MainWindow::SetRunActionsEnabled(bool enabled)
 {
     // Nothing may add or remove rows during a walk or a run: Cancel hides
     // the modal dialog before the current file is done.
-    for (QAction* action : {openFilesAction, openFolderAction, removeFilesAction, saveReportAction})
+    for (QAction* action :
+         {openFilesAction, openFolderAction, removeFilesAction, reportAction, saveReportAction, checkReportAction})
         action->setEnabled(enabled);
 }
 
@@ -331,13 +357,58 @@ void MainWindow::CopyRows()
 
 bool MainWindow::SaveReportTo(const QString& path, EvidenceReport::Format format)
 {
-    return EvidenceReport::WriteOrExplain(this, path, format, RowRecords(false));
+    return EvidenceReport::WriteOrExplain(this, path, format, RowRecords(false), caseDetails);
 }
 
 void MainWindow::SaveReport()
 {
     QString path;
     EvidenceReport::Format format = EvidenceReport::Format::Pdf;
-    if (!run.busy && EvidenceReport::ChooseFile(this, &path, &format))
-        SaveReportTo(path, format);
+    if (run.busy || !EvidenceReport::ChooseFile(this, &path, &format))
+        return;
+    // Only the PDF names the case: CSV and JSON Lines are per-file records.
+    if (format == EvidenceReport::Format::Pdf && !CaseDetailsDialog::Ask(this, &caseDetails))
+        return;
+    SaveReportTo(path, format);
+}
+
+void MainWindow::CheckAgainstReport()
+{
+    if (run.busy)
+        return;
+    CheckDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        CheckAgainst(PathText::FromNative(dialog.Report()), dialog.Paths());
+}
+
+void MainWindow::CheckAgainst(const QString& report, const std::vector<QByteArray>& paths)
+{
+    if (run.busy || run.stopRequested)
+        return;
+    SetRunActionsEnabled(false);
+    const CustodyRunResult result =
+        CustodyRun(this, run, QThread::idealThreadCount()).Check(PathText::ToNative(report), paths);
+    SetRunActionsEnabled(true);
+    if (!result.prepared) {
+        if (!result.error.isEmpty())
+            ShowWarning(QObject::tr("Check Against Report"),
+                        QObject::tr("The report cannot be used:") + QLatin1Char('\n') + result.error);
+        return;
+    }
+    if (result.noDigest > 0)
+        ShowWarning(QObject::tr("Check Against Report"),
+                    QObject::tr("%n file(s) could not be verified: this system could not compute the digest.", nullptr,
+                                static_cast<int>(result.noDigest)));
+    delete checkWindow;
+    checkWindow = new CheckResultWindow(report, result, &caseDetails, this);
+    checkWindow->show();
+}
+
+void MainWindow::ShowWarning(const QString& title, const QString& text)
+{
+    if (LocalisationSeams::MessageHandler()) {
+        LocalisationSeams::MessageHandler()(text);
+        return;
+    }
+    QMessageBox::warning(this, title, text);
 }

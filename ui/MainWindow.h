@@ -5,6 +5,7 @@
 #ifndef ARDENTIX_UI_MAINWINDOW_H
 #define ARDENTIX_UI_MAINWINDOW_H
 
+#include "CaseDetails.h"
 #include "EvidenceReport.h"
 #include "FileJob.h"
 #include "ResultTable.h"
@@ -15,6 +16,7 @@
 
 #include <vector>
 
+class CheckResultWindow;
 class CMainToolBar;
 class HelpWindow;
 class QAction;
@@ -43,8 +45,18 @@ public:
     QList<RowRecord> RowRecords(bool selectedOnly) const;
     // Opens the details of a row of the view.
     void ShowDetails(const QModelIndex& index);
-    // Writes the report of all rows; false after showing why it failed.
+    // Writes the report of all rows; false after showing why it failed. A
+    // PDF names the case details last given.
     bool SaveReportTo(const QString& path, EvidenceReport::Format format);
+    // The case details that the next PDF report carries.
+    CaseDetails& Case() { return caseDetails; }
+
+    // Re-checks the files that a saved report lists, and the paths for moved
+    // and new files, and shows the outcome; a report that cannot be used is
+    // explained in a message, and nothing changes.
+    void CheckAgainst(const QString& report, const std::vector<QByteArray>& paths);
+    // The window with the last re-check's outcome; null before the first.
+    CheckResultWindow* CheckWindow() const { return checkWindow; }
 
     // Loads and installs the catalogue for the system locale, and Qt's own
     // for its dialogs and buttons.
@@ -52,6 +64,8 @@ public:
 
     // Shows a modal information box without title or parent.
     static void ShowMessage(const QString& text);
+    // Shows a warning over the window.
+    void ShowWarning(const QString& title, const QString& text);
 
     // The Open File(s) dialog's filter, in the form Qt's dialogs take.
     static QString OpenFilesFilter();
@@ -61,8 +75,11 @@ public:
     QTreeView* ResultView() const { return view; }
     CMainToolBar* ToolBar() const { return toolbar; }
     HelpWindow* Help_() const { return helpWindow; }
-    // The toolbar's actions, in its order.
+    // The toolbar's actions, in its order: Report opens the menu of Save
+    // Report and Check Against Report.
     QList<QAction*> Actions() const;
+    QAction* SaveReportAction() const { return saveReportAction; }
+    QAction* CheckReportAction() const { return checkReportAction; }
     // The notice shown in builds with the development key (null otherwise).
     QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
     bool RunInProgress() const { return run.busy; }
@@ -86,6 +103,7 @@ private slots:
     void OpenFolder();
     void RemoveFiles();
     void SaveReport();
+    void CheckAgainstReport();
     void CopyRows();
     void About();
     void Help();
@@ -108,6 +126,9 @@ private:
     QAction* openFolderAction = nullptr;
     QAction* removeFilesAction = nullptr;
     QAction* saveReportAction = nullptr;
+    QAction* checkReportAction = nullptr;
+    QAction* reportAction = nullptr;
+    QMenu* reportMenu = nullptr;
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
     QStandardItemModel* model = nullptr;
@@ -117,6 +138,10 @@ private:
     QTranslator qtTranslator;
     HelpWindow* helpWindow = nullptr;
     QLabel* developmentNotice = nullptr;
+    CheckResultWindow* checkWindow = nullptr;
+    // The case and the note last given, until the program closes; the
+    // examiner and organisation are also in the settings.
+    CaseDetails caseDetails;
 
     // currentWorker, cancelRequested and the three counters.
     RunState run;

@@ -3,6 +3,7 @@
 #include "BuildIdentity.h"
 #include "DetailsDocument.h"
 #include "PathText.h"
+#include "ReportFields.h"
 #include "ResultText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -50,25 +51,29 @@ Piece DocumentPiece(std::shared_ptr<QTextDocument> document)
 class SummaryTable
 {
 public:
-    SummaryTable(const QFont& font, QPaintDevice* device, qreal width, int count)
-        : m_font(font), m_bold(Bold(font)), m_metrics(font, device), m_boldMetrics(m_bold, device), m_width(width)
+    // widestMark: the longest text of the third column, which keeps to one
+    // line where the page allows.
+    SummaryTable(const QFont& font, QPaintDevice* device, qreal width, int count, const QStringList& marks,
+                 const QStringList& head)
+        : m_font(font), m_bold(Bold(font)), m_metrics(font, device), m_boldMetrics(m_bold, device), m_width(width),
+          m_head(head)
     {
         const qreal number =
             m_boldMetrics.horizontalAdvance(QString::number(count) + QLatin1String(".")) + m_metrics.averageCharWidth();
         m_padding = m_metrics.height() * 0.2;
         // The verdict on one line, in the bold of a failed file, where the
         // page allows; the name and the reason share the rest.
-        const qreal verdict = qMin(width * 0.3, qMax(m_boldMetrics.horizontalAdvance(ResultText::Verdict(true)),
-                                                     m_boldMetrics.horizontalAdvance(ResultText::Verdict(false))) +
-                                                    3 * m_padding);
+        qreal widest = 0;
+        for (const QString& mark : marks)
+            widest = qMax(widest, m_boldMetrics.horizontalAdvance(mark));
+        const qreal verdict = qMin(width * 0.3, widest + 3 * m_padding);
         const qreal name = (width - number - verdict) * 0.45;
         m_columns = {0, number, number + name, number + name + verdict, width};
     }
 
     Piece Head() const
     {
-        const QStringList texts = {QStringLiteral("#"), QObject::tr("File Name"), QObject::tr("Result"),
-                                   QObject::tr("Reason")};
+        const QStringList texts = QStringList{QStringLiteral("#")} + m_head;
         const qreal height = Height(texts, true);
         return {height,
                 [this, texts, height](QPainter& painter, const QRectF&) {
@@ -79,13 +84,11 @@ public:
                 false};
     }
 
-    Piece Line(int number, const FileResult& result) const
+    // A line: its number, then the three texts; a failed (flagged) line is
+    // shaded, its mark bold and red.
+    Piece Line(int number, const QStringList& columns, bool failed) const
     {
-        const QStringList texts = {QString::number(number) + QLatin1Char('.'), PathText::FileNameForPeople(result.path),
-                                   ResultText::Verdict(result),
-                                   result.IsAuthentic() && !result.CoversNothing() ? QString()
-                                                                                   : ResultText::Reason(result)};
-        const bool failed = !result.IsAuthentic();
+        const QStringList texts = QStringList{QString::number(number) + QLatin1Char('.')} + columns;
         const qreal height = Height(texts, failed);
         return {height,
                 [this, texts, height, failed](QPainter& painter, const QRectF&) {
@@ -148,6 +151,7 @@ private:
     QFontMetricsF m_metrics;
     QFontMetricsF m_boldMetrics;
     qreal m_width;
+    QStringList m_head;
     std::vector<qreal> m_columns;
     qreal m_padding;
 };
@@ -227,16 +231,20 @@ QString ProgramLine()
     return QObject::tr("Program: Quorvane Ardentix %1").arg(BuildIdentity::Version());
 }
 
-} // namespace
-
-namespace PdfReport {
-
-QString HeaderHtml(const Tally& tally, const QDateTime& generated)
+// The opening every report shares: its title, when and by what it was made,
+// the key, and the case it belongs to.
+QString OpeningHtml(const QString& title, const QDateTime& generated, const CaseDetails& details)
 {
     const QDateTime utc = generated.toUTC();
     const QDateTime local = generated.toLocalTime();
-    QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h1>%1</h1>").arg(Html(QObject::tr("Verification Report")));
+    QString html = QStringLiteral("<h1>%1</h1>").arg(Html(title));
+    const QList<QPair<QString, QString>> fields = details.Labelled();
+    if (!fields.isEmpty()) {
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+        for (const auto& [label, value] : fields)
+            html += QStringLiteral("<tr><td><b>%1:</b></td><td>%2</td></tr>").arg(Html(label), Html(value));
+        html += QStringLiteral("</table>");
+    }
     html += QStringLiteral("<p>%1<br>%2<br>%3: <tt>%4</tt></p>")
                 .arg(Html(QObject::tr("Generated: %1 (UTC), %2 (local time)")
                               .arg(utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
@@ -246,6 +254,75 @@ QString HeaderHtml(const Tally& tally, const QDateTime& generated)
     if (BuildIdentity::IsDevelopmentKey())
         html +=
             QStringLiteral("<p style=\"color:#7a1f00\"><b>%1</b></p>").arg(Html(BuildIdentity::DevelopmentNotice()));
+    return html;
+}
+
+// A PDF/A-1b writer on device, A4 at 300 dpi, and the report's font.
+struct Document
+{
+    Document(QIODevice& device, const QString& title) : writer(&device)
+    {
+        // PDF/A-1b: fonts embedded, metadata as XMP, as archives of case
+        // files ask. The records are embedded afterwards (PDF/A-3b).
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(title);
+        writer.setCreator(PdfReport::Creator());
+        font = QTextDocument().defaultFont();
+        font.setPointSizeF(9);
+        // Without ligatures, so that the PDF's text can be searched and
+        // copied as written ("fi", not one ligature glyph).
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        width = writer.pageLayout().paintRectPixels(writer.resolution()).width();
+    }
+
+    Piece Html(const QString& html)
+    {
+        auto document = std::make_shared<QTextDocument>();
+        document->documentLayout()->setPaintDevice(&writer);
+        document->setDefaultFont(font);
+        document->setDocumentMargin(0);
+        document->setTextWidth(width);
+        document->setHtml(html);
+        return DocumentPiece(document);
+    }
+
+    QPdfWriter writer;
+    QFont font;
+    qreal width = 0;
+};
+
+QString StatusText(CustodyStatus status)
+{
+    switch (status) {
+    case CustodyStatus::Unchanged:
+        return QObject::tr("Unchanged");
+    case CustodyStatus::Modified:
+        return QObject::tr("Modified");
+    case CustodyStatus::Missing:
+        return QObject::tr("Missing");
+    case CustodyStatus::Moved:
+        return QObject::tr("Moved");
+    case CustodyStatus::New:
+        break;
+    }
+    return QObject::tr("New");
+}
+
+} // namespace
+
+namespace PdfReport {
+
+QString Creator()
+{
+    return QStringLiteral("Quorvane Ardentix ") + BuildIdentity::Version();
+}
+
+QString HeaderHtml(const Tally& tally, const QDateTime& generated, const CaseDetails& details)
+{
+    QString html = QStringLiteral("<html><body>") + OpeningHtml(QObject::tr("Verification Report"), generated, details);
     html += QStringLiteral("<h2>%1</h2><p>%2</p>")
                 .arg(Html(QObject::tr("Summary")),
                      Html(QObject::tr("Files: %1, authentic: %2, failed: %3")
@@ -254,50 +331,126 @@ QString HeaderHtml(const Tally& tally, const QDateTime& generated)
     return html + QStringLiteral("</body></html>");
 }
 
-void Write(QIODevice& device, const QList<RowRecord>& records)
+void Write(QIODevice& device, const QList<RowRecord>& records, const CaseDetails& details)
 {
-    QPdfWriter writer(&device);
-    // PDF/A-1b: fonts embedded, metadata as XMP, as archives of case files
-    // ask.
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setTitle(QObject::tr("Verification Report"));
-    writer.setCreator(QStringLiteral("Quorvane Ardentix ") + BuildIdentity::Version());
-    QFont font = QTextDocument().defaultFont();
-    font.setPointSizeF(9);
-    // Without ligatures, so that the PDF's text can be searched and copied
-    // as written ("fi", not one ligature glyph).
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    const qreal width = writer.pageLayout().paintRectPixels(writer.resolution()).width();
-
+    Document document(device, QObject::tr("Verification Report"));
     Tally tally;
     for (const RowRecord& record : records)
         tally.Add(record.result);
 
     std::vector<Piece> pieces;
     pieces.reserve(static_cast<std::size_t>(records.size()) * 2 + 1);
-    auto header = std::make_shared<QTextDocument>();
-    header->documentLayout()->setPaintDevice(&writer);
-    header->setDefaultFont(font);
-    header->setDocumentMargin(0);
-    header->setTextWidth(width);
-    header->setHtml(HeaderHtml(tally, QDateTime::currentDateTimeUtc()));
-    pieces.push_back(DocumentPiece(header));
+    pieces.push_back(document.Html(HeaderHtml(tally, QDateTime::currentDateTimeUtc(), details)));
 
-    const SummaryTable summary(font, &writer, width, static_cast<int>(records.size()));
+    const SummaryTable summary(document.font, &document.writer, document.width, static_cast<int>(records.size()),
+                               {ResultText::Verdict(true), ResultText::Verdict(false)},
+                               {QObject::tr("File Name"), QObject::tr("Result"), QObject::tr("Reason")});
     int number = 0;
-    for (const RowRecord& record : records)
-        pieces.push_back(summary.Line(++number, record.result));
+    for (const RowRecord& record : records) {
+        const FileResult& result = record.result;
+        const QString reason = result.IsAuthentic() && !result.CoversNothing() ? QString() : ResultText::Reason(result);
+        pieces.push_back(summary.Line(++number,
+                                      {PathText::FileNameForPeople(result.path), ResultText::Verdict(result), reason},
+                                      !result.IsAuthentic()));
+    }
     number = 0;
     for (const RowRecord& record : records) {
         ++number;
         const QString heading =
             QStringLiteral("%1. %2").arg(number).arg(PathText::FileNameForPeople(record.result.path));
-        pieces.push_back(DocumentPiece(DetailsDocument::Build(record, heading, font, &writer, width)));
+        pieces.push_back(
+            DocumentPiece(DetailsDocument::Build(record, heading, document.font, &document.writer, document.width)));
     }
-    PrintPieces(pieces, summary.Head(), writer, font);
+    PrintPieces(pieces, summary.Head(), document.writer, document.font);
+}
+
+QString CheckHeaderHtml(const CheckSummary& check, const QDateTime& generated, const CaseDetails& details)
+{
+    QString html =
+        QStringLiteral("<html><body>") + OpeningHtml(QObject::tr("Custody Check Report"), generated, details);
+    html += QStringLiteral("<p>%1: %2<br>%3: <tt>%4</tt></p>")
+                .arg(Html(QObject::tr("Report checked")), Html(check.reportName),
+                     Html(QObject::tr("SHA-256 of the report checked")), QString::fromLatin1(check.reportSha256));
+    html += QStringLiteral("<h2>%1</h2><p>%2</p>").arg(Html(QObject::tr("Summary")), Html(CheckSummaryText(check)));
+    return html + QStringLiteral("</body></html>");
+}
+
+QString CheckSummaryText(const CheckSummary& check)
+{
+    const CustodyCounts& c = check.counts;
+    QString text =
+        QObject::tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
+            .arg(QString::number(c.Total()), QString::number(c.Of(CustodyStatus::Unchanged)),
+                 QString::number(c.Of(CustodyStatus::Modified)), QString::number(c.Of(CustodyStatus::Missing)),
+                 QString::number(c.Of(CustodyStatus::Moved)), QString::number(c.Of(CustodyStatus::New)));
+    if (check.stopped)
+        text += QLatin1Char(' ') + QObject::tr("The check was stopped before the end: not every entry was compared.");
+    return text;
+}
+
+QString StatusLabel(CustodyStatus status)
+{
+    return StatusText(status);
+}
+
+bool NeedsAttention(CustodyStatus status)
+{
+    return status != CustodyStatus::Unchanged;
+}
+
+QString CheckDetail(const CustodyLine& line)
+{
+    const QString now = ResultText::Verdict(line.IsAuthenticNow());
+    const QString then = ResultText::Verdict(line.reportAuthentic);
+    QStringList changed;
+    for (const QString& name : line.changed)
+        changed << ReportFields::LabelForColumn(name);
+    switch (line.status) {
+    case CustodyStatus::Unchanged:
+        return QObject::tr("Same content and result as in the report: %1.").arg(now);
+    case CustodyStatus::Modified:
+        return QObject::tr("Changed since the report (%1). Then: %2. Now: %3.")
+            .arg(changed.join(QStringLiteral(", ")), then, now);
+    case CustodyStatus::Missing:
+        return QObject::tr("No readable file at this path now. Then: %1.").arg(then);
+    case CustodyStatus::Moved:
+        return QObject::tr("The same content is now at %1. Now: %2.").arg(PathText::ForPeople(line.newPath), now);
+    case CustodyStatus::New:
+        break;
+    }
+    return QObject::tr("Not in the report. Now: %1.").arg(now);
+}
+
+void WriteCheck(QIODevice& device, const std::vector<CustodyLine>& lines, const CheckSummary& check,
+                const CaseDetails& details)
+{
+    Document document(device, QObject::tr("Custody Check Report"));
+    std::vector<Piece> pieces;
+    pieces.reserve(lines.size() + 1);
+    pieces.push_back(document.Html(CheckHeaderHtml(check, QDateTime::currentDateTimeUtc(), details)));
+    QStringList marks;
+    for (int i = 0; i < CustodyCounts::StatusCount; ++i)
+        marks << StatusText(static_cast<CustodyStatus>(i));
+    const SummaryTable table(document.font, &document.writer, document.width, static_cast<int>(lines.size()), marks,
+                             {QObject::tr("File Name"), QObject::tr("Status"), QObject::tr("Details")});
+    int number = 0;
+    for (const CustodyLine& line : lines) {
+        pieces.push_back(table.Line(++number,
+                                    {PathText::ForPeople(line.pathBytes), StatusText(line.status), CheckDetail(line)},
+                                    NeedsAttention(line.status)));
+    }
+    PrintPieces(pieces, table.Head(), document.writer, document.font);
+}
+
+PdfRecords::Metadata Metadata(const QString& title, const CaseDetails& details)
+{
+    PdfRecords::Metadata metadata;
+    metadata.title = title;
+    metadata.subject = details.Subject();
+    metadata.keywords = details.Keywords().join(QStringLiteral(", "));
+    metadata.creator = Creator();
+    metadata.created = QDateTime::currentDateTimeUtc();
+    return metadata;
 }
 
 } // namespace PdfReport

@@ -1,10 +1,15 @@
-// The PDF evidence report: a header with the program, its key and the
-// counts, a summary table with one line per file (failed files marked),
-// then each file's details. Written as PDF/A-1b, so that case files can
-// archive it.
+// The PDF reports: the evidence report (a header with the program, its key,
+// the case and the counts, a summary table with one line per file, failed
+// files marked, then each file's details) and the re-check's report (the
+// report it checked, the counts, then one line per entry). Written as
+// PDF/A-1b pages; EvidenceReport embeds the records and makes them
+// PDF/A-3b.
 #ifndef ARDENTIX_UI_PDFREPORT_H
 #define ARDENTIX_UI_PDFREPORT_H
 
+#include "CaseDetails.h"
+#include "CheckWriter.h"
+#include "PdfRecords.h"
 #include "ResultRow.h"
 #include "Tally.h"
 
@@ -12,16 +17,48 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 class QIODevice;
 
 namespace PdfReport {
 
-// The report's opening as HTML: title, time, program, key and the counts,
-// generated at the given moment.
-QString HeaderHtml(const Tally& tally, const QDateTime& generated);
+// What the re-check's report says of the check as a whole.
+struct CheckSummary
+{
+    // The report that was checked, as people read its path, and its SHA-256.
+    QString reportName;
+    QByteArray reportSha256;
+    CustodyCounts counts;
+    // Stopped before every entry was compared.
+    bool stopped = false;
+};
+
+// The report's opening as HTML: title, case, time, program, key and the
+// counts, generated at the given moment.
+QString HeaderHtml(const Tally& tally, const QDateTime& generated, const CaseDetails& details = {});
 
 // Writes the report of the records to device.
-void Write(QIODevice& device, const QList<RowRecord>& records);
+void Write(QIODevice& device, const QList<RowRecord>& records, const CaseDetails& details = {});
+
+// The re-check's opening as HTML, and its report.
+QString CheckHeaderHtml(const CheckSummary& check, const QDateTime& generated, const CaseDetails& details = {});
+void WriteCheck(QIODevice& device, const std::vector<CustodyLine>& lines, const CheckSummary& check,
+                const CaseDetails& details = {});
+
+// The re-check's counts as a sentence, translated.
+QString CheckSummaryText(const CheckSummary& check);
+// A status as people read it ("Moved"), translated.
+QString StatusLabel(CustodyStatus status);
+// Every status but unchanged asks the examiner to look.
+bool NeedsAttention(CustodyStatus status);
+// What a line means, as a sentence: what changed, then and now, translated.
+QString CheckDetail(const CustodyLine& line);
+
+// "Quorvane Ardentix 1.0-006": the documents' creator.
+QString Creator();
+// The document information for a saved PDF.
+PdfRecords::Metadata Metadata(const QString& title, const CaseDetails& details);
 
 } // namespace PdfReport
 

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "BuildIdentity.h"
 #include "CMainToolBar.h"
+#include "CheckResultWindow.h"
 #include "DetailsDialog.h"
 #include "DetailsDocument.h"
 #include "HelpWindow.h"
@@ -23,7 +24,10 @@
 #include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -154,8 +158,7 @@ private slots:
         CMainToolBar* bar = w.ToolBar();
         QCOMPARE(w.toolBarArea(bar), Qt::TopToolBarArea);
         QVERIFY(!bar->isMovable());
-        const QStringList texts = {"Open File(s)", "Open Folder", "Remove File(s)", "Save Report…", "",
-                                   "Help",         "About"};
+        const QStringList texts = {"Open File(s)", "Open Folder", "Remove File(s)", "Report", "", "Help", "About"};
         const QList<QAction*> items = bar->actions();
         QCOMPARE(items.size(), texts.size());
         for (int i = 0; i < texts.size(); ++i) {
@@ -170,6 +173,8 @@ private slots:
             QCOMPARE(button->accessibleName(), texts[i]);
             QCOMPARE(w.Actions()[i < 4 ? i : i - 1], items[i]);
         }
+        // The report button opens the menu of the two report actions.
+        QCOMPARE(items[3]->menu()->actions(), (QList<QAction*>{w.SaveReportAction(), w.CheckReportAction()}));
         QVERIFY(w.createPopupMenu() == nullptr);
         QVERIFY(w.menuWidget() == nullptr);
     }
@@ -185,7 +190,8 @@ private slots:
         row("Open File(s)", QKeySequence::Open, true);
         row("Open Folder", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), true);
         row("Remove File(s)", QKeySequence(Qt::Key_Delete), true);
-        row("Save Report…", QKeySequence::Save, true);
+        row("Save Report…", QKeySequence::Save, false);
+        row("Check Against Report…", QKeySequence(Qt::CTRL | Qt::Key_K), false);
         row("Help", QKeySequence(Qt::Key_F1), true);
         row("Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), false);
         row("Select All", QKeySequence::SelectAll, false);
@@ -270,6 +276,7 @@ private slots:
             lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
             names = names.mid(1, 2);
         } else {
+            w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"};
             QVERIFY(w.SaveReportTo(path, EvidenceReport::Format(format)));
             if (format == int(EvidenceReport::Format::Pdf)) {
                 const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
@@ -280,7 +287,11 @@ private slots:
                 QVERIFY(process.waitForFinished(60000));
                 const QString text = QString::fromUtf8(process.readAllStandardOutput());
                 QVERIFY(text.contains(Tr("Verification Report")));
-                QVERIFY(text.contains(Tr("Files: %1, authentic: %2, failed: %3").arg(4).arg(3).arg(1)));
+                // The case, in the header above the summary.
+                const qsizetype summaryAt =
+                    text.indexOf(Tr("Files: %1, authentic: %2, failed: %3").arg(4).arg(3).arg(1));
+                for (const char* field : {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"})
+                    QVERIFY2(text.indexOf(field) >= 0 && text.indexOf(field) < summaryAt, field);
                 QVERIFY(text.contains(QString::fromLatin1(BuildIdentity::KeyFingerprint())));
                 QCOMPARE(text.contains(BuildIdentity::DevelopmentNotice().left(5)), BuildIdentity::IsDevelopmentKey());
                 // The summary table: a line a file, in the view's order, with
@@ -293,14 +304,23 @@ private slots:
                                              "4. d.mp4 Authentication succeeded " + warning};
                 for (const QString& line : summary)
                     QVERIFY2(flat.contains(line), qPrintable(line));
-                // Identified as PDF/A-1b, with its title and program.
+                // Identified as PDF/A-3b, with its title, program and case, and
+                // its records embedded as an alternative form of the pages.
                 QProcess info;
                 info.start(QStringLiteral("pdfinfo"), {"-meta", path});
                 QVERIFY(info.waitForFinished(60000));
                 const QByteArray meta = info.readAllStandardOutput();
-                QVERIFY(meta.contains("pdfaid:part=\"1\" pdfaid:conformance=\"B\""));
-                QVERIFY(meta.contains("xmp:CreatorTool=\"Quorvane Ardentix 1.0-006\""));
+                QVERIFY(meta.contains("<pdfaid:part>3</pdfaid:part>\n<pdfaid:conformance>B</pdfaid:conformance>"));
+                QVERIFY(meta.contains("<xmp:CreatorTool>Quorvane Ardentix 1.0-006</xmp:CreatorTool>"));
                 QVERIFY(meta.contains(Tr("Verification Report").toUtf8()));
+                info.start(QStringLiteral("pdfinfo"), {path});
+                QVERIFY(info.waitForFinished(60000));
+                const QString document = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+                QVERIFY(document.contains("Subject: Case 2026-117/B; examiner Jo Examiner; County Lab"));
+                QVERIFY(document.contains("Keywords: 2026-117/B, Jo Examiner, County Lab"));
+                info.start(QStringLiteral("pdfdetach"), {"-list", path});
+                QVERIFY(info.waitForFinished(60000));
+                QCOMPARE(info.readAllStandardOutput(), QByteArray("1 embedded files\n1: ardentix-report.jsonl\n"));
                 // "page / pages" under every page's text.
                 const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
                 QVERIFY(pages.size() >= 2);
@@ -514,10 +534,95 @@ private slots:
             dialog->selectFile(samples.dir.filePath("case-17"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        w.Actions()[3]->trigger();
+        w.SaveReportAction()->trigger();
         QVERIFY2(question.contains("case-17.pdf"), qPrintable(question));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("kept"));
+    }
+
+    // Check Against Report finds what changed since a saved report, line
+    // for line as the verifier's --check does; a report it cannot use is
+    // explained, and nothing is shown.
+    void checkAgainstReport_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QByteArray>("foreign");
+        QTest::addColumn<QString>("refusal");
+        const auto saved = [](const char* name, EvidenceReport::Format format) {
+            QTest::newRow(name) << int(format) << QByteArray() << QString();
+        };
+        saved("JSON Lines", EvidenceReport::Format::JsonLines);
+        saved("CSV", EvidenceReport::Format::Csv);
+        saved("PDF", EvidenceReport::Format::Pdf);
+        QTest::newRow("refused: not a report") << -1 << QByteArray("hello\n") << "not a report of ardentix-verify";
+        QTest::newRow("refused: a bad line")
+            << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
+            << ":2: not JSON";
+        QTest::newRow("refused: a PDF without records") << -2 << QByteArray() << "holds no records of this program";
+    }
+
+    void checkAgainstReport()
+    {
+        QFETCH(int, format);
+        QFETCH(QByteArray, foreign);
+        QFETCH(QString, refusal);
+        SampleFolder samples;
+        MainWindow w;
+        const QString cases = samples.dir.filePath("cases");
+        const QString report = samples.dir.filePath("report");
+        QStringList messages;
+        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
+        if (format >= 0) {
+            w.OpenPaths({QFile::encodeName(cases)});
+            QVERIFY(w.SaveReportTo(report, EvidenceReport::Format(format)));
+            // Changed, gone, moved and new since the report.
+            using namespace testsupport;
+            QFile changed(cases + "/a.jpg");
+            QVERIFY(changed.open(QIODevice::Append) && changed.write("x") == 1);
+            changed.close();
+            QVERIFY(QFile::remove(cases + "/b.avi"));
+            QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
+            WatermarkFields other;
+            other.serial = "VH-0099";
+            WriteFile(samples.Path("cases/sub/e.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other));
+        } else if (format == -1) {
+            QFile file(report);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(foreign) == foreign.size());
+        } else {
+            QPdfWriter pdf(report);
+            QPainter(&pdf).drawText(100, 100, "A PDF of another program");
+        }
+        w.CheckAgainst(report, {QFile::encodeName(cases)});
+        LocalisationSeams::MessageHandler() = nullptr;
+        if (!refusal.isEmpty()) {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(refusal), qPrintable(messages[0]));
+            QVERIFY(w.CheckWindow() == nullptr);
+            return;
+        }
+        QVERIFY(messages.isEmpty());
+        CheckResultWindow* check = w.CheckWindow();
+        QVERIFY(check != nullptr);
+        QStringList statuses;
+        for (int row = 0; row < check->Model()->rowCount(); ++row) {
+            const QStandardItem* status = check->Model()->item(row, CheckResultWindow::StatusColumn);
+            statuses << status->text();
+            QVERIFY(!status->data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+        }
+        // In the report's order (the table's, newest first), then the new file.
+        QCOMPARE(statuses, QStringList({"Moved", "Unchanged", "Missing", "Modified", "New"}));
+        // The same lines as the verifier gives on the same report and files.
+        const QString saved = samples.dir.filePath("check.jsonl");
+        QString error;
+        QVERIFY2(check->SaveTo(saved, EvidenceReport::Format::JsonLines, &error), qPrintable(error));
+        QProcess verifier;
+        verifier.start(QStringLiteral(ARDENTIX_VERIFY), {"--format", "json", "--check", report, cases});
+        QVERIFY(verifier.waitForFinished(60000));
+        QCOMPARE(verifier.exitCode(), 1);
+        QFile lines(saved);
+        QVERIFY(lines.open(QIODevice::ReadOnly));
+        QCOMPARE(lines.readAll(), verifier.readAllStandardOutput());
+        QCOMPARE(check->Summary().reportSha256, CheckResultWindow::FileSha256(report));
     }
 
     void reasonsForScreenReaders()

@@ -1,0 +1,38 @@
+// What ties a report to its case: the case or reference number, the
+// examiner, the organisation and a note, all optional. The PDF reports show
+// them in their header and document information; CSV and JSON Lines stay
+// per-file records without them.
+//
+// The examiner and the organisation are kept in the per-user settings; the
+// case and the note live as long as the window.
+#ifndef ARDENTIX_UI_CASEDETAILS_H
+#define ARDENTIX_UI_CASEDETAILS_H
+
+#include <QString>
+#include <QStringList>
+
+struct CaseDetails
+{
+    QString caseNumber;
+    QString examiner;
+    QString organisation;
+    QString note;
+
+    bool IsEmpty() const;
+
+    // "Case 2026-117; examiner J. Doe; Organisation": the document's subject.
+    QString Subject() const;
+    // The case number, examiner and organisation that are given: the
+    // document's keywords, which file managers search.
+    QStringList Keywords() const;
+
+    // Each given field as (label, value), in the order of the header.
+    QList<QPair<QString, QString>> Labelled() const;
+
+    // The examiner and organisation from the settings, the rest as given.
+    static CaseDetails WithStored(const CaseDetails& session);
+    // Keeps the examiner and organisation in the settings.
+    void Store() const;
+};
+
+#endif
