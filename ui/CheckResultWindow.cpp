@@ -111,7 +111,9 @@ void CheckResultWindow::FillModel()
         const bool attention = PdfReport::NeedsAttention(line.status);
         for (QStandardItem* item : row) {
             item->setToolTip(detail);
-            item->setData(detail, Qt::AccessibleDescriptionRole);
+            // The details cell says it already.
+            if (item != row[DetailsColumn])
+                item->setData(detail, Qt::AccessibleDescriptionRole);
             if (attention)
                 item->setBackground(QColor(0xfb, 0xe3, 0xe3));
         }
