@@ -251,5 +251,199 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>无法验证该文件：此系统无法计算其摘要。</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>正在读取报告…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>与报告核对</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>正在核对</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>检验人 %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>案件编号或参考编号</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>检验人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>机构</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>案件信息</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>这些信息将打印在 PDF 报告的页眉和文档属性中。均为可选项。</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>案件编号或参考编号(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>检验人(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>机构(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>备注(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>报告中列出的每个文件都会在其路径下重新验证，并与报告中的条目进行比较。下列文件夹中未列入报告的文件将显示为“已移动”（内容相同）或“新增”。</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>报告(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>浏览(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>在以下位置搜索已移动和新增的文件(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>要搜索的文件夹和文件</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>添加文件夹(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>添加文件(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>移除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>核对(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>报告 (*.pdf *.csv *.jsonl);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>保管链核查</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>已核对的报告</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>已核对报告的 SHA-256</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>保管链核查报告</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>与报告核对…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>无法使用该报告：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n 个文件无法验证：此系统无法计算摘要。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>已修改</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>已移动</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>文件数：%1，未更改：%2，已修改：%3，缺失：%4，已移动：%5，新增：%6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>核对在完成前已停止：并非所有条目都已比较。</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>内容和结果与报告相同：%1。</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>自报告以来已更改（%1）。当时：%2。现在：%3。</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>此路径下现在没有可读取的文件。当时：%1。</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>相同内容现在位于 %1。现在：%2。</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>不在报告中。现在：%1。</translation>
+    </message>
 </context>
 </TS>

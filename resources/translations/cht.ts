@@ -251,5 +251,199 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>無法驗證檔案：此系統無法計算其摘要。</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>正在讀取報告…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>與報告核對</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>正在核對</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>檢驗人 %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>案件編號或參考編號</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>檢驗人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>機構</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>案件資訊</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>這些資訊會列印在 PDF 報告的頁首和文件內容中。全部為選填。</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>案件編號或參考編號(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>檢驗人(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>機構(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>備註(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>報告中列出的每個檔案都會在其路徑重新驗證，並與報告中的項目比對。下列資料夾中未列於報告的檔案會顯示為「已移動」（內容相同）或「新檔案」。</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>報告(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>報告</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>瀏覽(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>在下列位置搜尋已移動的檔案和新檔案(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>要搜尋的資料夾和檔案</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>新增資料夾(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>新增檔案(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>移除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>核對(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>報告 (*.pdf *.csv *.jsonl);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>監管鏈核查</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>已核對的報告</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>已核對報告的 SHA-256</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細資料</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>監管鏈核查報告</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>與報告核對…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>無法使用此報告：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n 個檔案無法驗證：此系統無法計算摘要。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>未變更</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>已修改</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>遺失</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>已移動</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新檔案</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>檔案數：%1，未變更：%2，已修改：%3，遺失：%4，已移動：%5，新檔案：%6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>核對在完成前已停止：並非所有項目都已比對。</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>內容和結果與報告相同：%1。</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>自報告以來已變更（%1）。當時：%2。現在：%3。</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>此路徑目前沒有可讀取的檔案。當時：%1。</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>相同內容現在位於 %1。現在：%2。</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>不在報告中。現在：%1。</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,201 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Soubor nelze ověřit: tento systém nedokázal vypočítat jeho otisk.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Načítání zprávy…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Porovnat se zprávou</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Případ %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>zpracovatel %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Číslo případu nebo jednací číslo</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Zpracovatel</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizace</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Údaje o případu</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Tyto údaje se tisknou do záhlaví zprávy PDF a do vlastností dokumentu. Všechny jsou nepovinné.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Číslo &amp;případu nebo jednací číslo:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Zpracovatel:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organizace:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>Poz&amp;námka:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Každý soubor uvedený ve zprávě se znovu ověří na své cestě a porovná se svým záznamem. Soubory v níže uvedených složkách, které zpráva neuvádí, se zobrazí jako přesunuté (stejný obsah) nebo nové.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Zpráva:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Zpráva</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Procházet…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Hledat přesunuté a nové soubory v:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Složky a soubory k prohledání</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Přidat &amp;složku…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Přidat so&amp;ubory…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Odebrat</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>Z&amp;kontrolovat</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Zprávy (*.pdf *.csv *.jsonl);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Kontrola řetězce úschovy</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Kontrolovaná zpráva</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 kontrolované zprávy</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Podrobnosti</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Zpráva o kontrole řetězce úschovy</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Porovnat se zprávou…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Zprávu nelze použít:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n soubor nelze ověřit: tento systém nedokázal vypočítat otisk.</numerusform>
+            <numerusform>%n soubory nelze ověřit: tento systém nedokázal vypočítat otisk.</numerusform>
+            <numerusform>%n souborů nelze ověřit: tento systém nedokázal vypočítat otisk.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Beze změny</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Změněn</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Chybí</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Přesunut</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nový</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Souborů: %1, beze změny: %2, změněných: %3, chybějících: %4, přesunutých: %5, nových: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Kontrola byla zastavena před koncem: nebyly porovnány všechny záznamy.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Stejný obsah i výsledek jako ve zprávě: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Změněn od vytvoření zprávy (%1). Tehdy: %2. Nyní: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Na této cestě nyní není čitelný soubor. Tehdy: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Stejný obsah je nyní v %1. Nyní: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Není ve zprávě. Nyní: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunne ikke verificeres: Dette system kunne ikke beregne dens hashværdi.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Læser rapporten…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Sammenlign med rapport</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Kontrollerer</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Sag %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>undersøger %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Sags- eller referencenummer</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøger</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemærkning</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Sagsoplysninger</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Disse oplysninger udskrives i PDF-rapportens sidehoved og dokumentegenskaber. Alle er valgfrie.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Sags- eller referencenummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Undersøger:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisation:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Bemærkning:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsæt</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Hver fil, som rapporten angiver, kontrolleres igen på sin sti og sammenlignes med sin post. Filer i mapperne nedenfor, som rapporten ikke angiver, vises som flyttede (samme indhold) eller nye.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapport:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Gennemse…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Søg efter flyttede og nye filer i:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Mapper og filer, der skal søges i</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Tilføj &amp;mappe…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Tilføj &amp;filer…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>F&amp;jern</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Kontrollér</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapporter (*.pdf *.csv *.jsonl);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Kontrol af bevisernes sporbarhed</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Kontrolleret rapport</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 af den kontrollerede rapport</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detaljer</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapport over kontrol af bevisernes sporbarhed</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Sammenlign med rapport…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Rapporten kan ikke bruges:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n fil kunne ikke verificeres: Dette system kunne ikke beregne hashværdien.</numerusform>
+            <numerusform>%n filer kunne ikke verificeres: Dette system kunne ikke beregne hashværdien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Uændret</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Ændret</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mangler</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttet</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Filer: %1, uændrede: %2, ændrede: %3, mangler: %4, flyttede: %5, nye: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Kontrollen blev stoppet før tid: Ikke alle poster blev sammenlignet.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Samme indhold og resultat som i rapporten: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Ændret siden rapporten (%1). Dengang: %2. Nu: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Ingen læsbar fil på denne sti nu. Dengang: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Samme indhold ligger nu på %1. Nu: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Ikke i rapporten. Nu: %1.</translation>
+    </message>
 </context>
 </TS>

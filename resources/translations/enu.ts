@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>The file could not be verified: this system could not compute its digest.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Reading the report…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Check Against Report</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>examiner %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Case or reference number</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examiner</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Case Details</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>These details are printed in the PDF report&apos;s header and document information. All are optional.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Case or reference number:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Examiner:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisation:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Report:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Browse…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Search for moved and new files in:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Folders and files to search</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Add &amp;Folder…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Add F&amp;iles…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Reports (*.pdf *.csv *.jsonl);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Custody Check</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Report checked</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 of the report checked</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Custody Check Report</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Check Against Report…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>The report cannot be used:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n file could not be verified: this system could not compute the digest.</numerusform>
+            <numerusform>%n files could not be verified: this system could not compute the digest.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unchanged</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Missing</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Moved</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>The check was stopped before the end: not every entry was compared.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Same content and result as in the report: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Changed since the report (%1). Then: %2. Now: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>No readable file at this path now. Then: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>The same content is now at %1. Now: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Not in the report. Now: %1.</translation>
+    </message>
 </context>
 </TS>

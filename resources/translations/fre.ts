@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Rapport…</translation>
+        <translation>Enregistrer le rapport…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -250,6 +250,201 @@
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Le fichier n’a pas pu être vérifié : ce système n’a pas pu calculer son condensé.</translation>
+    </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Lecture du rapport…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Comparer à un rapport</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Dossier %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>analyste %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Numéro de dossier ou référence</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Analyste</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Informations sur le dossier</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Ces informations figurent dans l’en-tête et dans les propriétés du document du rapport PDF. Toutes sont facultatives.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Numéro de dossier ou référence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Analyste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Remarque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Chaque fichier répertorié dans le rapport est de nouveau vérifié à son emplacement et comparé à son entrée. Les fichiers des dossiers ci-dessous que le rapport ne répertorie pas sont signalés comme déplacés (même contenu) ou nouveaux.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapport&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>Re&amp;chercher les fichiers déplacés et nouveaux dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Dossiers et fichiers à parcourir</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Ajouter un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Ajouter des &amp;fichiers…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapports (*.pdf *.csv *.jsonl);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Contrôle de la chaîne de possession</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Rapport contrôlé</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 du rapport contrôlé</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapport de contrôle de la chaîne de possession</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Comparer à un rapport…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Le rapport est inutilisable&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n fichier n’a pas pu être vérifié&#xa0;: ce système n’a pas pu calculer le condensé.</numerusform>
+            <numerusform>%n fichiers n’ont pas pu être vérifiés&#xa0;: ce système n’a pas pu calculer le condensé.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Manquant</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Déplacé</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Fichiers&#xa0;: %1, inchangés&#xa0;: %2, modifiés&#xa0;: %3, manquants&#xa0;: %4, déplacés&#xa0;: %5, nouveaux&#xa0;: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>La vérification a été arrêtée avant la fin&#xa0;: certaines entrées n’ont pas été comparées.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Même contenu et même résultat que dans le rapport&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Modifié depuis le rapport (%1). Avant&#xa0;: %2. Maintenant&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Plus aucun fichier lisible à cet emplacement. Avant&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Le même contenu se trouve désormais dans %1. Maintenant&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Absent du rapport. Maintenant&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Die Datei konnte nicht geprüft werden: Dieses System konnte ihren Hashwert nicht berechnen.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Bericht wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Mit Bericht abgleichen</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Fall %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>Bearbeiter %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Fall- oder Aktenzeichen</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmerkung</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Falldaten</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Diese Angaben erscheinen in der Kopfzeile und in den Dokumenteigenschaften des PDF-Berichts. Alle Angaben sind optional.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Fall- oder Aktenzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Bearbeiter:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisation:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Anmerkung:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Jede im Bericht aufgeführte Datei wird an ihrem Pfad erneut geprüft und mit ihrem Eintrag verglichen. Dateien in den unten angegebenen Ordnern, die der Bericht nicht aufführt, werden als verschoben (gleicher Inhalt) oder neu angezeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Bericht:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>Nach verschobenen und neuen Dateien &amp;suchen in:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Zu durchsuchende Ordner und Dateien</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>&amp;Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Da&amp;teien hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Abgleichen</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Berichte (*.pdf *.csv *.jsonl);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Prüfung der Beweismittelkette</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Geprüfter Bericht</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 des geprüften Berichts</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Bericht zur Prüfung der Beweismittelkette</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Mit Bericht abgleichen…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Der Bericht ist nicht verwendbar:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht geprüft werden: Dieses System konnte den Hashwert nicht berechnen.</numerusform>
+            <numerusform>%n Dateien konnten nicht geprüft werden: Dieses System konnte den Hashwert nicht berechnen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Dateien: %1, unverändert: %2, geändert: %3, fehlend: %4, verschoben: %5, neu: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Der Abgleich wurde vorzeitig beendet: Nicht alle Einträge wurden verglichen.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Gleicher Inhalt und gleiches Ergebnis wie im Bericht: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Seit dem Bericht geändert (%1). Damals: %2. Jetzt: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Unter diesem Pfad ist jetzt keine lesbare Datei. Damals: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Der gleiche Inhalt liegt jetzt unter %1. Jetzt: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Nicht im Bericht. Jetzt: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Jelentés…</translation>
+        <translation>Jelentés mentése…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -250,6 +250,200 @@
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>A fájl nem ellenőrizhető: ez a rendszer nem tudta kiszámítani a kivonatát.</translation>
+    </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>A jelentés beolvasása…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Összevetés jelentéssel</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Ellenőrzés</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Ügy: %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>vizsgáló: %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Ügy- vagy hivatkozási szám</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Vizsgáló</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Szervezet</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Az ügy adatai</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Ezek az adatok a PDF-jelentés fejlécében és dokumentumadataiban jelennek meg. Egyik megadása sem kötelező.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Ügy- vagy &amp;hivatkozási szám:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Vizsgáló:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Szervezet:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Megjegyzés:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Tovább</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>A jelentésben szereplő minden fájl újra ellenőrizve lesz a saját elérési útján, és összevetésre kerül a bejegyzésével. Az alábbi mappákban lévő, a jelentésben nem szereplő fájlok áthelyezettként (azonos tartalom) vagy újként jelennek meg.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Jelentés:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Jelentés</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Tallózás…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>Áthelyezett és új fájlok &amp;keresése itt:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Mappák és fájlok a kereséshez</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>&amp;Mappa hozzáadása…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>&amp;Fájlok hozzáadása…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Eltávolítás</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>Össze&amp;vetés</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Jelentések (*.pdf *.csv *.jsonl);;Minden fájl (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Felügyeleti lánc ellenőrzése</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Ellenőrzött jelentés</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>Az ellenőrzött jelentés SHA-256 értéke</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Állapot</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Részletek</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Jelentés a felügyeleti lánc ellenőrzéséről</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Összevetés jelentéssel…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>A jelentés nem használható:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n fájl nem ellenőrizhető: ez a rendszer nem tudta kiszámítani a kivonatot.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Változatlan</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Módosult</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Hiányzik</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Áthelyezve</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Új</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Fájlok: %1, változatlan: %2, módosult: %3, hiányzik: %4, áthelyezve: %5, új: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Az ellenőrzés a vége előtt leállt: nem minden bejegyzés lett összevetve.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>A tartalom és az eredmény ugyanaz, mint a jelentésben: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>A jelentés óta megváltozott (%1). Akkor: %2. Most: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Ezen az elérési úton most nincs olvasható fájl. Akkor: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Ugyanez a tartalom most itt található: %1. Most: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Nem szerepel a jelentésben. Most: %1.</translation>
     </message>
 </context>
 </TS>

@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Impossibile verificare il file: questo sistema non è riuscito a calcolarne il digest.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Lettura del rapporto…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Confronta con rapporto</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Controllo</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>perito %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Numero di caso o riferimento</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Dati del caso</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Questi dati compaiono nell’intestazione e nelle proprietà del documento del rapporto PDF. Sono tutti facoltativi.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Numero di &amp;caso o riferimento:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Perito:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organizzazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Ogni file elencato nel rapporto viene verificato di nuovo nel suo percorso e confrontato con la sua voce. I file nelle cartelle sottostanti che il rapporto non elenca vengono indicati come spostati (stesso contenuto) o nuovi.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapporto:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Sfoglia…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Cerca file spostati e nuovi in:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Cartelle e file in cui cercare</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Aggiungi c&amp;artella…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Aggiungi &amp;file…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ri&amp;muovi</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>C&amp;onfronta</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapporti (*.pdf *.csv *.jsonl);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Verifica della catena di custodia</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Rapporto controllato</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 del rapporto controllato</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapporto di verifica della catena di custodia</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Confronta con rapporto…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Il rapporto non è utilizzabile:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>Impossibile verificare %n file: questo sistema non è riuscito a calcolare il digest.</numerusform>
+            <numerusform>Impossibile verificare %n file: questo sistema non è riuscito a calcolare il digest.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mancante</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Spostato</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>File: %1, invariati: %2, modificati: %3, mancanti: %4, spostati: %5, nuovi: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Il controllo è stato interrotto prima della fine: non tutte le voci sono state confrontate.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Stesso contenuto e stesso risultato del rapporto: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Modificato rispetto al rapporto (%1). Prima: %2. Ora: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Nessun file leggibile in questo percorso. Prima: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Lo stesso contenuto ora si trova in %1. Ora: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Non presente nel rapporto. Ora: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,199 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>ファイルを検証できませんでした: このシステムではダイジェストを計算できませんでした。</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>レポートを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>レポートと照合</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>照合中</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>検査担当者 %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>案件番号または参照番号</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>検査担当者</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>組織</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>案件の詳細</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>これらの情報は PDF レポートのヘッダーと文書のプロパティに記載されます。すべて省略可能です。</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>案件番号または参照番号(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>検査担当者(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>組織(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>備考(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>レポートに記載された各ファイルをそのパスで再検証し、記載内容と比較します。以下のフォルダー内にあってレポートに記載されていないファイルは、移動 (同じ内容) または新規として表示されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>レポート(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>参照(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>移動・新規ファイルの検索場所(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>検索するフォルダーとファイル</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>フォルダーを追加(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>ファイルを追加(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>除外(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>照合(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>レポート (*.pdf *.csv *.jsonl);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>保管状況の照合</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>照合したレポート</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>照合したレポートの SHA-256</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>保管状況照合レポート</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>レポートと照合…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>このレポートは使用できません:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n 個のファイルを検証できませんでした: このシステムではダイジェストを計算できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>変更なし</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>変更あり</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>欠落</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>ファイル数: %1、変更なし: %2、変更あり: %3、欠落: %4、移動: %5、新規: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>照合は途中で停止されました: 一部のエントリは比較されていません。</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>内容と結果はレポートと同じです: %1。</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>レポート作成後に変更されています (%1)。当時: %2。現在: %3。</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>現在このパスに読み取り可能なファイルはありません。当時: %1。</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>同じ内容が現在 %1 にあります。現在: %2。</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>レポートに記載されていません。現在: %1。</translation>
+    </message>
 </context>
 </TS>

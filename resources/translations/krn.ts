@@ -251,5 +251,199 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>파일을 검증할 수 없습니다: 이 시스템에서 다이제스트를 계산할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>보고서를 읽는 중…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>보고서와 대조</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>대조 중</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>사건 %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>검사자 %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>사건 번호 또는 참조 번호</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>검사자</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>기관</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>사건 정보</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>이 정보는 PDF 보고서의 머리글과 문서 속성에 인쇄됩니다. 모두 선택 사항입니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>사건 번호 또는 참조 번호(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>검사자(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>기관(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>비고(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>보고서에 나열된 모든 파일을 해당 경로에서 다시 검증하고 보고서의 항목과 비교합니다. 아래 폴더에 있지만 보고서에 없는 파일은 이동됨(같은 내용) 또는 새 파일로 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>보고서(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>보고서</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>찾아보기(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>이동된 파일과 새 파일을 검색할 위치(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>검색할 폴더 및 파일</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>폴더 추가(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>파일 추가(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>제거(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>대조(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>보고서 (*.pdf *.csv *.jsonl);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>관리 연속성 확인</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>확인한 보고서</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>확인한 보고서의 SHA-256</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>세부 정보</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>관리 연속성 확인 보고서</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>보고서와 대조…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>보고서를 사용할 수 없습니다:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>파일 %n개를 검증할 수 없습니다: 이 시스템에서 다이제스트를 계산할 수 없습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>변경 없음</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>변경됨</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>누락됨</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>이동됨</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 파일</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>파일: %1, 변경 없음: %2, 변경됨: %3, 누락됨: %4, 이동됨: %5, 새 파일: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>대조가 끝나기 전에 중지되었습니다: 일부 항목은 비교되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>내용과 결과가 보고서와 같습니다: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>보고서 이후 변경됨(%1). 당시: %2. 현재: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>현재 이 경로에 읽을 수 있는 파일이 없습니다. 당시: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>같은 내용이 현재 %1에 있습니다. 현재: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>보고서에 없습니다. 현재: %1.</translation>
+    </message>
 </context>
 </TS>

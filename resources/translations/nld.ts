@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Het bestand kon niet worden geverifieerd: dit systeem kon de digest ervan niet berekenen.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Rapport lezen…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Vergelijken met rapport</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Zaak %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>onderzoeker %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Zaak- of referentienummer</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Onderzoeker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Zaakgegevens</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Deze gegevens worden afgedrukt in de koptekst en de documenteigenschappen van het PDF-rapport. Alle gegevens zijn optioneel.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Zaak- of referentienummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Onderzoeker:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>Or&amp;ganisatie:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>Op&amp;merking:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Elk bestand dat in het rapport staat, wordt op zijn pad opnieuw geverifieerd en vergeleken met zijn vermelding. Bestanden in de onderstaande mappen die niet in het rapport staan, worden weergegeven als verplaatst (zelfde inhoud) of nieuw.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapport:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Bladeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Zoeken naar verplaatste en nieuwe bestanden in:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Te doorzoeken mappen en bestanden</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>&amp;Map toevoegen…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Bestanden &amp;toevoegen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Controleren</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapporten (*.pdf *.csv *.jsonl);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Controle van de bewaarketen</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Gecontroleerd rapport</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 van het gecontroleerde rapport</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapport van de controle van de bewaarketen</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Vergelijken met rapport…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Het rapport kan niet worden gebruikt:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden geverifieerd: dit systeem kon de digest niet berekenen.</numerusform>
+            <numerusform>%n bestanden konden niet worden geverifieerd: dit systeem kon de digest niet berekenen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Ontbreekt</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Verplaatst</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Bestanden: %1, ongewijzigd: %2, gewijzigd: %3, ontbrekend: %4, verplaatst: %5, nieuw: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>De controle is voortijdig gestopt: niet alle vermeldingen zijn vergeleken.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Zelfde inhoud en resultaat als in het rapport: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Gewijzigd sinds het rapport (%1). Toen: %2. Nu: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Nu geen leesbaar bestand op dit pad. Toen: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Dezelfde inhoud staat nu op %1. Nu: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Niet in het rapport. Nu: %1.</translation>
+    </message>
 </context>
 </TS>

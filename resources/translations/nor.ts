@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunne ikke verifiseres: dette systemet kunne ikke beregne kontrollsummen.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Leser rapporten…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Sammenlign med rapport</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Kontrollerer</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Sak %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>undersøker %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Saks- eller referansenummer</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Saksopplysninger</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Disse opplysningene skrives i PDF-rapportens topptekst og dokumentegenskaper. Alle er valgfrie.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Saks- eller referansenummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Undersøker:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisasjon:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Merknad:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsett</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Hver fil som rapporten oppgir, kontrolleres på nytt på sin bane og sammenlignes med sin oppføring. Filer i mappene nedenfor som rapporten ikke oppgir, vises som flyttet (samme innhold) eller nye.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapport:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Bla gjennom…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Søk etter flyttede og nye filer i:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Mapper og filer det skal søkes i</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Legg til &amp;mappe…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Legg til &amp;filer…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>F&amp;jern</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Kontroller</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapporter (*.pdf *.csv *.jsonl);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Kontroll av bevisenes sporbarhet</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Kontrollert rapport</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 for den kontrollerte rapporten</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detaljer</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapport over kontroll av bevisenes sporbarhet</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Sammenlign med rapport…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Rapporten kan ikke brukes:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n fil kunne ikke verifiseres: dette systemet kunne ikke beregne kontrollsummen.</numerusform>
+            <numerusform>%n filer kunne ikke verifiseres: dette systemet kunne ikke beregne kontrollsummen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Uendret</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Endret</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mangler</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttet</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Filer: %1, uendret: %2, endret: %3, mangler: %4, flyttet: %5, nye: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Kontrollen ble stoppet før slutten: ikke alle oppføringer ble sammenlignet.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Samme innhold og resultat som i rapporten: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Endret siden rapporten (%1). Da: %2. Nå: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Ingen lesbar fil på denne banen nå. Da: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Samme innhold ligger nå på %1. Nå: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Ikke i rapporten. Nå: %1.</translation>
+    </message>
 </context>
 </TS>

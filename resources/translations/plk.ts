@@ -251,5 +251,201 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Nie można zweryfikować pliku: ten system nie mógł obliczyć jego skrótu.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Odczytywanie raportu…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Porównaj z raportem</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Sprawdzanie</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Sprawa %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>ekspert %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Numer sprawy lub sygnatura</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizacja</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Dane sprawy</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Te dane są drukowane w nagłówku raportu PDF i we właściwościach dokumentu. Wszystkie są opcjonalne.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Numer sprawy lub sygnatura:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Ekspert:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organizacja:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Uwagi:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Każdy plik wymieniony w raporcie jest ponownie weryfikowany w swojej ścieżce i porównywany ze swoim wpisem. Pliki z poniższych folderów, których raport nie wymienia, są pokazywane jako przeniesione (ta sama zawartość) lub nowe.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Raport:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Raport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Szukaj przeniesionych i nowych plików w:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Foldery i pliki do przeszukania</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Dodaj &amp;folder…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Dodaj p&amp;liki…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>Spr&amp;awdź</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Raporty (*.pdf *.csv *.jsonl);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Kontrola łańcucha dowodowego</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Sprawdzony raport</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 sprawdzonego raportu</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Raport z kontroli łańcucha dowodowego</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Porównaj z raportem…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Nie można użyć raportu:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>Nie udało się zweryfikować %n pliku: ten system nie mógł obliczyć skrótu.</numerusform>
+            <numerusform>Nie udało się zweryfikować %n plików: ten system nie mógł obliczyć skrótu.</numerusform>
+            <numerusform>Nie udało się zweryfikować %n plików: ten system nie mógł obliczyć skrótu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Zmieniony</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Przeniesiony</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Pliki: %1, bez zmian: %2, zmienione: %3, brakujące: %4, przeniesione: %5, nowe: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Sprawdzanie zostało przerwane przed końcem: nie wszystkie wpisy zostały porównane.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Ta sama zawartość i ten sam wynik co w raporcie: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Zmieniony od czasu raportu (%1). Wtedy: %2. Teraz: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>W tej ścieżce nie ma teraz czytelnego pliku. Wtedy: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Ta sama zawartość znajduje się teraz w %1. Teraz: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Brak w raporcie. Teraz: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Não foi possível verificar o ficheiro: este sistema não conseguiu calcular o respetivo resumo.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>A ler o relatório…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Comparar com relatório</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>A verificar</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Processo %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>perito %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Número de processo ou referência</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Dados do processo</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Estes dados são impressos no cabeçalho e nas propriedades do documento do relatório PDF. Todos são opcionais.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Número de &amp;processo ou referência:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>P&amp;erito:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organização:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Cada ficheiro indicado no relatório é novamente verificado no respetivo caminho e comparado com a respetiva entrada. Os ficheiros das pastas abaixo que o relatório não indica são apresentados como movidos (mesmo conteúdo) ou novos.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Relatório:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Procurar…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>Pe&amp;squisar ficheiros movidos e novos em:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Pastas e ficheiros a pesquisar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Adicionar pas&amp;ta…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Adicionar &amp;ficheiros…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Relatórios (*.pdf *.csv *.jsonl);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Verificação da cadeia de custódia</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Relatório verificado</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 do relatório verificado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Relatório de verificação da cadeia de custódia</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Comparar com relatório…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Não é possível utilizar o relatório:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>Não foi possível verificar %n ficheiro: este sistema não conseguiu calcular o resumo.</numerusform>
+            <numerusform>Não foi possível verificar %n ficheiros: este sistema não conseguiu calcular o resumo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Inalterado</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Em falta</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Movido</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Ficheiros: %1, inalterados: %2, modificados: %3, em falta: %4, movidos: %5, novos: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>A verificação foi interrompida antes do fim: nem todas as entradas foram comparadas.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Mesmo conteúdo e resultado que no relatório: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Alterado desde o relatório (%1). Antes: %2. Agora: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Já não existe um ficheiro legível neste caminho. Antes: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>O mesmo conteúdo está agora em %1. Agora: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Não consta do relatório. Agora: %1.</translation>
+    </message>
 </context>
 </TS>

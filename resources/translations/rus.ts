@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Save Report…</source>
-        <translation>Отчёт…</translation>
+        <translation>Сохранить отчёт…</translation>
     </message>
     <message>
         <source>PDF report (*.pdf)</source>
@@ -250,6 +250,202 @@
     <message>
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Не удалось проверить файл: эта система не смогла вычислить его хеш-сумму.</translation>
+    </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Чтение отчёта…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Сверка с отчётом</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Сверка</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Дело %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>эксперт %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Номер дела или учётный номер</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Организация</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Сведения о деле</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Эти сведения выводятся в заголовке отчёта PDF и в свойствах документа. Все поля необязательны.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Номер дела или учётный номер:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Эксперт:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Организация:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Примечание:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Каждый файл, указанный в отчёте, снова проверяется по своему пути и сравнивается со своей записью. Файлы из указанных ниже папок, которых нет в отчёте, отмечаются как перемещённые (то же содержимое) или новые.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Отчёт:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Отчёт</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>О&amp;бзор…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Искать перемещённые и новые файлы в:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Папки и файлы для поиска</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Добавить &amp;папку…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Добавить &amp;файлы…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Сверить</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Отчёты (*.pdf *.csv *.jsonl);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Проверка сохранности</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Проверенный отчёт</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 проверенного отчёта</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Отчёт о проверке сохранности</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Сверить с отчётом…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Отчёт нельзя использовать:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>Не удалось проверить %n файл: эта система не смогла вычислить хеш-сумму.</numerusform>
+            <numerusform>Не удалось проверить %n файла: эта система не смогла вычислить хеш-сумму.</numerusform>
+            <numerusform>Не удалось проверить %n файлов: эта система не смогла вычислить хеш-сумму.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Изменён</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Перемещён</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Файлов: %1, без изменений: %2, изменённых: %3, отсутствующих: %4, перемещённых: %5, новых: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Сверка остановлена до завершения: сравнены не все записи.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>То же содержимое и тот же результат, что и в отчёте: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Изменён после составления отчёта (%1). Было: %2. Сейчас: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>По этому пути сейчас нет читаемого файла. Было: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>То же содержимое теперь находится в %1. Сейчас: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Нет в отчёте. Сейчас: %1.</translation>
     </message>
 </context>
 </TS>

@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>No se ha podido verificar el archivo: este sistema no ha podido calcular su resumen.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Leyendo el informe…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Comparar con informe</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Comprobando</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>perito %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Número de caso o referencia</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Datos del caso</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Estos datos se imprimen en el encabezado y en las propiedades del documento del informe PDF. Todos son opcionales.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Número de &amp;caso o referencia:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Perito:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organización:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Cada archivo que figura en el informe se vuelve a verificar en su ruta y se compara con su entrada. Los archivos de las carpetas siguientes que no figuran en el informe se muestran como movidos (mismo contenido) o nuevos.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Informe:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>E&amp;xaminar…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Buscar archivos movidos y nuevos en:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Carpetas y archivos donde buscar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Añadir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Añadir &amp;archivos…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>Co&amp;mprobar</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Informes (*.pdf *.csv *.jsonl);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Comprobación de la cadena de custodia</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Informe comprobado</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 del informe comprobado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Informe de comprobación de la cadena de custodia</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Comparar con informe…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>No se puede usar el informe:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>No se ha podido verificar %n archivo: este sistema no ha podido calcular el resumen.</numerusform>
+            <numerusform>No se han podido verificar %n archivos: este sistema no ha podido calcular el resumen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Ausente</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Movido</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Archivos: %1, sin cambios: %2, modificados: %3, ausentes: %4, movidos: %5, nuevos: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>La comprobación se detuvo antes de terminar: no se han comparado todas las entradas.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Mismo contenido y resultado que en el informe: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Cambiado desde el informe (%1). Antes: %2. Ahora: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Ya no hay ningún archivo legible en esta ruta. Antes: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>El mismo contenido está ahora en %1. Ahora: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>No figura en el informe. Ahora: %1.</translation>
+    </message>
 </context>
 </TS>

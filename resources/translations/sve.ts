@@ -251,5 +251,200 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunde inte verifieras: det här systemet kunde inte beräkna dess kontrollsumma.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Läser rapporten…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Jämför med rapport</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Kontrollerar</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Ärende %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>granskare %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Ärende- eller referensnummer</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Granskare</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anteckning</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Ärendeuppgifter</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Uppgifterna skrivs ut i PDF-rapportens sidhuvud och dokumentegenskaper. Alla är valfria.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>Ärende- eller &amp;referensnummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>&amp;Granskare:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organisation:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Anteckning:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Varje fil som rapporten listar kontrolleras på nytt på sin sökväg och jämförs med sin post. Filer i mapparna nedan som rapporten inte listar visas som flyttade (samma innehåll) eller nya.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapport:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Bläddra…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>&amp;Sök efter flyttade och nya filer i:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Mappar och filer att söka i</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>Lägg till &amp;mapp…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>Lägg till &amp;filer…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Kontrollera</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Rapporter (*.pdf *.csv *.jsonl);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Kontroll av bevisens spårbarhet</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Kontrollerad rapport</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>SHA-256 för den kontrollerade rapporten</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detaljer</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Rapport över kontroll av bevisens spårbarhet</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Jämför med rapport…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Rapporten kan inte användas:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n fil kunde inte verifieras: det här systemet kunde inte beräkna kontrollsumman.</numerusform>
+            <numerusform>%n filer kunde inte verifieras: det här systemet kunde inte beräkna kontrollsumman.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Oförändrad</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Ändrad</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Saknas</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Flyttad</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Filer: %1, oförändrade: %2, ändrade: %3, saknas: %4, flyttade: %5, nya: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Kontrollen stoppades i förtid: alla poster jämfördes inte.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>Samma innehåll och resultat som i rapporten: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Ändrad sedan rapporten (%1). Då: %2. Nu: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Ingen läsbar fil på den här sökvägen nu. Då: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Samma innehåll finns nu på %1. Nu: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Inte med i rapporten. Nu: %1.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,199 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Dosya doğrulanamadı: Bu sistem dosyanın özetini hesaplayamadı.</translation>
     </message>
+    <message>
+        <source>Reading the report…</source>
+        <translation>Rapor okunuyor…</translation>
+    </message>
+    <message>
+        <source>Check Against Report</source>
+        <translation>Raporla Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Denetleniyor</translation>
+    </message>
+    <message>
+        <source>Case %1</source>
+        <translation>Vaka %1</translation>
+    </message>
+    <message>
+        <source>examiner %1</source>
+        <translation>inceleyen %1</translation>
+    </message>
+    <message>
+        <source>Case or reference number</source>
+        <translation>Vaka veya Referans Numarası</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>İnceleyen</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Kurum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Case Details</source>
+        <translation>Vaka Ayrıntıları</translation>
+    </message>
+    <message>
+        <source>These details are printed in the PDF report&apos;s header and document information. All are optional.</source>
+        <translation>Bu bilgiler PDF raporunun üst bilgisinde ve belge özelliklerinde yer alır. Tümü isteğe bağlıdır.</translation>
+    </message>
+    <message>
+        <source>&amp;Case or reference number:</source>
+        <translation>&amp;Vaka veya referans numarası:</translation>
+    </message>
+    <message>
+        <source>&amp;Examiner:</source>
+        <translation>İncele&amp;yen:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Kurum:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Not:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Every file that the report lists is verified again at its path and compared with its entry. Files in the folders below that the report does not list are shown as moved (same content) or new.</source>
+        <translation>Raporda listelenen her dosya kendi yolunda yeniden doğrulanır ve rapordaki kaydıyla karşılaştırılır. Aşağıdaki klasörlerde bulunup raporda yer almayan dosyalar taşınmış (aynı içerik) veya yeni olarak gösterilir.</translation>
+    </message>
+    <message>
+        <source>&amp;Report:</source>
+        <translation>&amp;Rapor:</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapor</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Gözat…</translation>
+    </message>
+    <message>
+        <source>&amp;Search for moved and new files in:</source>
+        <translation>Taşınan ve yeni dosyaları şurada &amp;ara:</translation>
+    </message>
+    <message>
+        <source>Folders and files to search</source>
+        <translation>Aranacak klasörler ve dosyalar</translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder…</source>
+        <translation>&amp;Klasör Ekle…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;iles…</source>
+        <translation>&amp;Dosya Ekle…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ka&amp;ldır</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>D&amp;enetle</translation>
+    </message>
+    <message>
+        <source>Reports (*.pdf *.csv *.jsonl);;All files (*)</source>
+        <translation>Raporlar (*.pdf *.csv *.jsonl);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Custody Check</source>
+        <translation>Delil Zinciri Denetimi</translation>
+    </message>
+    <message>
+        <source>Report checked</source>
+        <translation>Denetlenen Rapor</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the report checked</source>
+        <translation>Denetlenen raporun SHA-256 değeri</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>Custody Check Report</source>
+        <translation>Delil Zinciri Denetim Raporu</translation>
+    </message>
+    <message>
+        <source>Check Against Report…</source>
+        <translation>Raporla Karşılaştır…</translation>
+    </message>
+    <message>
+        <source>The report cannot be used:</source>
+        <translation>Rapor kullanılamıyor:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be verified: this system could not compute the digest.</source>
+        <translation>
+            <numerusform>%n dosya doğrulanamadı: Bu sistem özeti hesaplayamadı.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Değişmedi</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Değiştirildi</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Eksik</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Taşındı</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6</source>
+        <translation>Dosya: %1, değişmeyen: %2, değiştirilen: %3, eksik: %4, taşınan: %5, yeni: %6</translation>
+    </message>
+    <message>
+        <source>The check was stopped before the end: not every entry was compared.</source>
+        <translation>Denetim tamamlanmadan durduruldu: Kayıtların tümü karşılaştırılmadı.</translation>
+    </message>
+    <message>
+        <source>Same content and result as in the report: %1.</source>
+        <translation>İçerik ve sonuç rapordakiyle aynı: %1.</translation>
+    </message>
+    <message>
+        <source>Changed since the report (%1). Then: %2. Now: %3.</source>
+        <translation>Rapordan bu yana değişti (%1). O zaman: %2. Şimdi: %3.</translation>
+    </message>
+    <message>
+        <source>No readable file at this path now. Then: %1.</source>
+        <translation>Bu yolda artık okunabilir bir dosya yok. O zaman: %1.</translation>
+    </message>
+    <message>
+        <source>The same content is now at %1. Now: %2.</source>
+        <translation>Aynı içerik artık şurada: %1. Şimdi: %2.</translation>
+    </message>
+    <message>
+        <source>Not in the report. Now: %1.</source>
+        <translation>Raporda yok. Şimdi: %1.</translation>
+    </message>
 </context>
 </TS>
