@@ -74,7 +74,8 @@ CheckResultWindow::CheckResultWindow(const QString& reportPath, const CustodyRun
     m_view = new QTreeView(this);
     m_view->setModel(m_model);
     m_view->setRootIsDecorated(false);
-    m_view->setUniformRowHeights(true);
+    // The details wrap: they are the line's meaning, not to be cut off.
+    m_view->setWordWrap(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAccessibleName(windowTitle());
