@@ -389,6 +389,9 @@ void MainWindow::CheckAgainst(const QString& report, const std::vector<QByteArra
     const CustodyRunResult result =
         CustodyRun(this, run, QThread::idealThreadCount()).Check(PathText::ToNative(report), paths);
     SetRunActionsEnabled(true);
+    // A window that closed meanwhile shows nothing more.
+    if (run.stopRequested)
+        return;
     if (!result.prepared) {
         if (!result.error.isEmpty())
             ShowWarning(QObject::tr("Check Against Report"),
