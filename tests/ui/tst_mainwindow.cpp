@@ -10,6 +10,7 @@
 #include "Localisation.h"
 #include "MainWindow.h"
 #include "PathText.h"
+#include "PdfReport.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 #include "TestRegistry.h"
@@ -629,6 +630,36 @@ private slots:
         QVERIFY(lines.open(QIODevice::ReadOnly));
         QCOMPARE(lines.readAll(), verifier.readAllStandardOutput());
         QCOMPARE(check->Summary().reportSha256, CheckResultWindow::FileSha256(checked));
+    }
+
+    void summaryHeadOnEveryPage()
+    {
+        // A summary that runs on over several pages repeats the table's head
+        // at the top of each.
+        QList<RowRecord> records;
+        for (int i = 0; i < 120; ++i)
+            records.append(
+                {Result("/cases/file-" + QByteArray::number(i) + ".jpg", AuthDigestMismatch, 4096, true), QDateTime()});
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.pdf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        PdfReport::Write(file, records);
+        file.close();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
+        if (!pdftotext.waitForStarted())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(pdftotext.waitForFinished(60000));
+        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+        qsizetype last = 0;
+        while (last < pages.size() &&
+               !pages[last].simplified().contains("120. file-119.jpg " + Tr("Authentication failed")))
+            ++last;
+        QVERIFY2(last >= 2 && last < pages.size(), qPrintable(QString::number(last)));
+        const QString head = "# " + Tr("File Name") + " " + Tr("Result") + " " + Tr("Reason");
+        for (qsizetype p = 0; p <= last; ++p)
+            QVERIFY2(pages[p].simplified().contains(head), qPrintable(QString::number(p)));
     }
 
     void reasonsForScreenReaders()
