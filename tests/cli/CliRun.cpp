@@ -72,9 +72,11 @@ QByteArray ShellWord(const QByteArray& bytes)
     return "\"$(printf '" + format + "x')\"";
 }
 
-Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs)
+Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder, int timeoutMs)
 {
     QByteArray script;
+    if (!folder.isEmpty())
+        script += "w=" + ShellWord(folder) + "; cd \"${w%x}\" || exit 125; ";
     QByteArray call = "exec \"$0\"";
     int index = 0;
     for (const QByteArray& argument : arguments) {

@@ -34,8 +34,9 @@ Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment
             int timeoutMs = kTimeoutMs);
 
 // Runs the verifier with arguments given byte for byte, through /bin/sh, for
-// names that are not UTF-8 (QProcess would re-encode them).
-Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs = kTimeoutMs);
+// names that are not UTF-8 (QProcess would re-encode them), in folder
+// (given the same way) unless it is empty.
+Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder = QByteArray(), int timeoutMs = kTimeoutMs);
 
 // Runs a shell command line with the environment given, for runs under a
 // pseudo-terminal ("script").

@@ -276,6 +276,7 @@ private slots:
             {"moved a.avi d.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
         row("window csv, renamed, folder not given", "window csv", "rename a.avi d.avi", 0,
             {"missing a.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
+        row("cli csv, a file added", "cli csv", "add e.jpg", 1, same + QStringList{"new e.jpg"}, 1);
         // A file reached through two PATHs is one file.
         row("cli json, deleted and added, folder given twice", "cli json", "rename c.avi ../c.avi; add e.jpg", 2,
             {"unchanged a.avi", "unchanged b.jpg", "missing c.avi", "new e.jpg"}, 1);

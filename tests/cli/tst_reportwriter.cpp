@@ -374,14 +374,17 @@ private slots:
                  {"sha256"}),
             line(CustodyStatus::Missing, "/r/e.avi", 5, AuthUnreadable, "", true, "", "s5", {}),
             line(CustodyStatus::Moved, "/r/f.avi", 6, AuthAuthentic, "s6", true, "", "s6", {}, "/r/g\xff.avi"),
-            line(CustodyStatus::New, "/r/h.jpg", 0, AuthBadSignature, "s7", false, "", "", {})};
+            line(CustodyStatus::New, "/r/h.jpg", 0, AuthBadSignature, "s7", false, "", "", {}),
+            line(CustodyStatus::Modified, "/r/d.jpg", 7, AuthDigestMismatch, "s8", false, "bad-signature", "s8",
+                 {"reason"})};
         const QByteArrayList text = {
             "unchanged  /r/a.avi  authentic\n",
             "modified   /r/b.jpg  authentic then, failed (digest-mismatch) now; changed: sha256, result, reason\n",
             "modified   /r/c,d.avi  failed (digest-mismatch) then and now; changed: sha256\n",
             "missing    /r/e.avi  authentic then; no readable file now\n",
             "moved      /r/f.avi  now at /r/g\\xFF.avi, authentic\n",
-            "new        /r/h.jpg  failed (bad-signature)\n"};
+            "new        /r/h.jpg  failed (bad-signature)\n",
+            "modified   /r/d.jpg  failed (bad-signature) then, failed (digest-mismatch) now; changed: reason\n"};
         const CheckWriter textWriter(ReportFormat::Text, 8);
         for (int i = 0; i < lines.size(); ++i)
             QCOMPARE(textWriter.Record(lines[i]), clitest::Shown(text[i]));
