@@ -16,7 +16,7 @@
 
 namespace {
 
-const qint64 kReadSize = 64 * 1024;
+const qint64 kReadSize = qint64(64) * 1024;
 
 } // namespace
 

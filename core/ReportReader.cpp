@@ -1,8 +1,8 @@
 #include "ReportReader.h"
 
 #include "PathText.h"
-#include "ReportFields.h"
 #include "PdfRecords.h"
+#include "ReportFields.h"
 #include "ReportWriter.h"
 #include "ResultText.h"
 
@@ -69,19 +69,26 @@ QString WithoutFormulaGuard(const QString& field)
 
 } // namespace
 
+namespace {
+
 // The watermark fields that an entry may carry, in its order; their names
 // and values come from the one list of report fields, so that the reader
 // reads what the writer writes.
-const std::array<Field, ReportEntry::FieldCount> kEntryFields = {
-    Field::Marker, Field::Version, Field::Hmac, Field::StartTime,
-    Field::EndTime, Field::TimeSource, Field::Serial, Field::CameraMac};
+const std::array<Field, ReportEntry::FieldCount> kEntryFields = {Field::Marker,    Field::Version,  Field::Hmac,
+                                                                 Field::StartTime, Field::EndTime,  Field::TimeSource,
+                                                                 Field::Serial,    Field::CameraMac};
 
-const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = [] {
+std::array<const char*, ReportEntry::FieldCount> EntryFieldNames()
+{
     std::array<const char*, ReportEntry::FieldCount> names{};
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = ReportFields::Column(kEntryFields[i]);
     return names;
-}();
+}
+
+} // namespace
+
+const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = EntryFieldNames();
 
 std::array<const std::string*, ReportEntry::FieldCount> ReportEntry::RecordFields(const WatermarkRecord& record)
 {
