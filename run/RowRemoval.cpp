@@ -19,7 +19,7 @@ bool RemoveSelectedRows(const ResultTable& table, RunState& state)
     QStandardItemModel* model = table.model;
     QItemSelectionModel* selection = view->selectionModel();
     std::vector<int> rows;
-    for (const QModelIndex& index : selection->selectedRows(0))
+    for (const QModelIndex& index : selection->selectedRows(ResultRow::NameColumn))
         rows.push_back(proxy->mapToSource(index).row());
     // The selection goes first, so that it is not updated row by row.
     selection->clearSelection();
@@ -29,11 +29,10 @@ bool RemoveSelectedRows(const ResultTable& table, RunState& state)
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     for (int row : rows) {
-        if (model->index(row, 1).data(ResultRow::AuthenticRole).toBool())
-            --state.succeededFiles;
+        if (model->index(row, ResultRow::VerdictColumn).data(ResultRow::AuthenticRole).toBool())
+            --state.rows.authentic;
         else
-            --state.failedFiles;
-        --state.totalFiles;
+            --state.rows.failed;
     }
     // The view does not follow the removal row by row: it would relayout
     // the whole table for each. The sort proxy keeps its own mapping (it

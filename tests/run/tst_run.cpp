@@ -38,7 +38,7 @@ QStringList RowAt(QStandardItemModel* model, int row)
     QStringList texts;
     for (int c = 0; c < 5; ++c)
         texts << model->index(row, c).data().toString();
-    return texts << model->index(row, 1).data(Qt::ForegroundRole).value<QColor>().name();
+    return texts << model->index(row, ResultRow::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
 }
 
 // Installs a hook into each run for one test.
@@ -137,10 +137,10 @@ private slots:
                              f ? QString::fromStdString(f->startTime) : "", f ? QString::fromStdString(f->endTime) : "",
                              f ? QString::fromStdString(f->serial) : "",
                              QColor(authentic ? Qt::darkGreen : Qt::red).name()}));
-            QVERIFY(!model->index(r, 0).data(Qt::ForegroundRole).isValid());
-            const QString why = model->index(r, 1).data(Qt::ToolTipRole).toString();
+            QVERIFY(!model->index(r, ResultRow::NameColumn).data(Qt::ForegroundRole).isValid());
+            const QString why = model->index(r, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
             QCOMPARE(why, ResultText::Reason(ResultRow::RecordAt(model, r).result));
-            QCOMPARE(model->index(r, 1).data(Qt::AccessibleDescriptionRole).toString(), why);
+            QCOMPARE(model->index(r, ResultRow::VerdictColumn).data(Qt::AccessibleDescriptionRole).toString(), why);
             // What a failed file's watermark claims is greyed and says why,
             // never shown like a vouched-for value.
             for (int c = 2; c < 5; ++c) {
@@ -213,7 +213,8 @@ private slots:
         QVERIFY2(cancelled, "the bar never moved within the large file");
         QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
         QCOMPARE(w.ResultModel()->rowCount(), 3);
-        QCOMPARE(w.ResultModel()->index(0, 0).data().toString(), QStringLiteral("cancel-large.avi"));
+        QCOMPARE(w.ResultModel()->index(0, ResultRow::NameColumn).data().toString(),
+                 QStringLiteral("cancel-large.avi"));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 3, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
         // The next run is not cancelled.
@@ -278,7 +279,7 @@ private slots:
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         const QStringList row = RowAt(w.ResultModel(), 0);
         QCOMPARE(row[1] + row[5], QStringLiteral("Authentication failed#ff0000"));
-        const QString why = w.ResultModel()->index(0, 1).data(Qt::ToolTipRole).toString();
+        const QString why = w.ResultModel()->index(0, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
         QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
 
@@ -330,7 +331,7 @@ private slots:
         const auto shown = [&w] {
             QStringList names;
             for (int r = 0; r < w.SortProxy()->rowCount(); ++r)
-                names << w.SortProxy()->index(r, 0).data().toString();
+                names << w.SortProxy()->index(r, ResultRow::NameColumn).data().toString();
             return names;
         };
         QCOMPARE(shown(), QStringList({"B.avi", "a.avi", "m.avi"}));
@@ -338,13 +339,13 @@ private slots:
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi", "m.avi"}));
 
         // A removal leaves the other rows where they were: it does not sort.
-        const int widthBefore = w.ResultView()->columnWidth(0);
-        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, 0),
+        const int widthBefore = w.ResultView()->columnWidth(ResultRow::NameColumn);
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, ResultRow::NameColumn),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
-        QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
-        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
+        QCOMPARE(w.ResultView()->columnWidth(ResultRow::NameColumn), widthBefore);
+        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), int(ResultRow::NameColumn));
     }
 
     void stopBeforeVerdict()
@@ -363,8 +364,8 @@ private slots:
             QCOMPARE(worker.BytesDone(), stop ? 0 : qint64(avi.size()));
         }
         QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(state.totalFiles, 1);
-        QCOMPARE(state.succeededFiles, 1);
+        QCOMPARE(qint64(state.totalFiles), qint64(1));
+        QCOMPARE(state.succeededFiles, qint64(1));
     }
 
     void dropped()
@@ -456,7 +457,7 @@ private slots:
             rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|');
         QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
                                     "a.avi|Authentication succeeded"}));
-        QCOMPARE(w.ResultModel()->index(1, 1).data(Qt::ToolTipRole).toString(),
+        QCOMPARE(w.ResultModel()->index(1, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("The folder could not be listed: the files in it were not verified."));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 2, 1));
     }
@@ -536,7 +537,8 @@ private slots:
         if (sorted)
             view->sortByColumn(0, Qt::AscendingOrder);
         if (first >= 0) {
-            const QItemSelection range(view->model()->index(first, 0), view->model()->index(last, 4));
+            const QItemSelection range(view->model()->index(first, ResultRow::NameColumn),
+                                       view->model()->index(last, ResultRow::SerialColumn));
             view->selectionModel()->select(range, QItemSelectionModel::Select);
         }
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
@@ -565,7 +567,8 @@ private slots:
         w.VerifyFiles(paths);
         QCOMPARE(w.ResultModel()->rowCount(), 400);
         QTreeView* view = w.ResultView();
-        view->selectionModel()->select(QItemSelection(view->model()->index(50, 0), view->model()->index(349, 4)),
+        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultRow::NameColumn),
+                                                      view->model()->index(349, ResultRow::SerialColumn)),
                                        QItemSelectionModel::Select);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCoreApplication::removeTranslator(&german);
