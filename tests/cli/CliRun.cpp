@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -96,20 +95,6 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     return Finish(process, timeoutMs);
-}
-
-QByteArray Shown(const QByteArray& expected)
-{
-#ifdef Q_OS_WIN
-    static const QRegularExpression escape(QStringLiteral("\\\\{1,2}x([89A-F][0-9A-F])"));
-    QString text = QString::fromUtf8(expected);
-    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
-        text.replace(m.capturedStart(), m.capturedLength(),
-                     QString::fromLocal8Bit(QByteArray(1, char(m.captured(1).toInt(nullptr, 16)))));
-    return text.toUtf8();
-#else
-    return expected;
-#endif
 }
 
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error)

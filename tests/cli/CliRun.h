@@ -2,6 +2,8 @@
 #ifndef ARDENTIX_TESTS_CLIRUN_H
 #define ARDENTIX_TESTS_CLIRUN_H
 
+#include "CoreFixtures.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -46,10 +48,7 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
 // escapes through printf where needed).
 QByteArray ShellWord(const QByteArray& bytes);
 
-// How a report shows a name that is not UTF-8: its bytes escaped as \xHH
-// (in JSON \\xHH); on Windows, where such a name is in the ANSI code page,
-// as that text. Expectations written for the first read as the second there.
-QByteArray Shown(const QByteArray& expected);
+using testsupport::Shown;
 
 // JSON Lines: one object per line, each line ended by LF. Sets *error and
 // returns what was read so far when the text is not that.

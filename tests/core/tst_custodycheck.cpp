@@ -2,6 +2,7 @@
 // paths name the same file, and which lines a run gives.
 #include "BatchVerifier.h"
 #include "CheckWriter.h"
+#include "CoreFixtures.h"
 #include "CustodyCheck.h"
 #include "ReportWriter.h"
 #include "TestRegistry.h"
@@ -19,6 +20,78 @@ class TestCustodyCheck : public QObject
     Q_OBJECT
 
 private slots:
+    // A report's path and the file found under a PATH name the same file.
+    void normalised_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("cwd"); // the working folder
+        QTest::addColumn<QByteArray>("normalised");
+        const auto row = [](const char* title, const char* path, const char* cwd, const char* normalised) {
+            QTest::newRow(title) << QByteArray(path) << QByteArray(cwd) << QByteArray(normalised);
+        };
+        row("relative, with an empty and a dot component", "a//./b", "/cwd", "/cwd/a/b");
+        row("dot-dot kept, final slash dropped", "/x/../y/", "/c", "/x/../y");
+        row("the root", "/", "/c", "/");
+        row("dot in a folder with a final slash", ".", "/c/", "/c");
+        row("dot slash in the root", "./", "/", "/");
+        row("a name", "b", "/c", "/c/b");
+    }
+
+    void normalised()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, cwd);
+        QFETCH(QByteArray, normalised);
+        QCOMPARE(CustodyCheck::Normalised(path, cwd), normalised);
+    }
+
+    // How a file now compares with its report entry.
+    void compare()
+    {
+        const QByteArray sha(64, 'd');
+        ReportEntry authentic;
+        authentic.authentic = true;
+        authentic.sha256 = sha;
+        const int serial = FieldAt(ReportFields::Field::Serial);
+        authentic.fields[serial] = QStringLiteral("VH-0042");
+        authentic.fieldMask = 1u << serial;
+        ReportEntry guarded = authentic;
+        guarded.fields[serial] = QStringLiteral("=1");
+        guarded.guardMask = 1u << serial;
+        ReportEntry unreadable;
+        unreadable.reason = QStringLiteral("unreadable");
+        const auto now = [&](AuthResult reason, const QByteArray& digest, const char* serial) {
+            FileResult result = Result("/r/a.avi", reason, 5000, true);
+            result.sha256 = digest;
+            result.record.VHSerial = serial;
+            return result;
+        };
+        struct Case
+        {
+            const ReportEntry* entry;
+            FileResult now;
+            CustodyStatus status;
+            QStringList changed;
+        };
+        const QList<Case> cases = {
+            {&authentic, now(AuthAuthentic, sha, "VH-0042"), CustodyStatus::Unchanged, {}},
+            {&authentic, now(AuthAuthentic, QByteArray(64, 'e'), "VH-0042"), CustodyStatus::Modified, {"sha256"}},
+            {&authentic, now(AuthUnreadable, "", ""), CustodyStatus::Missing, {}},
+            {&authentic, now(AuthDigestMismatch, sha, "VH-0042"), CustodyStatus::Modified, {"result", "reason"}},
+            {&authentic, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
+            {&guarded, now(AuthAuthentic, sha, "=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthAuthentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthAuthentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
+            {&unreadable, now(AuthUnreadable, "", "x"), CustodyStatus::Unchanged, {}},
+            {&unreadable, now(AuthTooShort, sha, ""), CustodyStatus::Modified, {"sha256", "reason"}}};
+        for (const Case& c : cases) {
+            QStringList changed{QStringLiteral("stale")};
+            QCOMPARE(CheckWriter::StatusName(CustodyCheck::Compare(*c.entry, c.now, &changed)),
+                     CheckWriter::StatusName(c.status));
+            QCOMPARE(changed, c.changed);
+        }
+    }
+
     // Two entries with the same SHA-256 are both missing and one file under
     // the path has that SHA-256: the first entry has moved there, the
     // second is missing, and no file is new.
