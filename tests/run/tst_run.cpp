@@ -1,5 +1,5 @@
 // Verification runs through the main window: rows, colours, counters,
-// skipping, cancelling, the folder walk and removing rows.
+// skipping, cancelling and the folder walk.
 #include "EvidenceReport.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
@@ -7,6 +7,7 @@
 #include "ResultRow.h"
 #include "ResultText.h"
 #include "RunDriver.h"
+#include "RunFixture.h"
 #include "RunState.h"
 #include "TestRegistry.h"
 #include "VerifyThread.h"
@@ -36,7 +37,7 @@ namespace {
 QStringList RowAt(QStandardItemModel* model, int row)
 {
     QStringList texts;
-    for (int c = 0; c < 5; ++c)
+    for (int c = 0; c < ResultRow::ColumnCount; ++c)
         texts << model->index(row, c).data().toString();
     return texts << model->index(row, ResultRow::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
 }
@@ -54,31 +55,11 @@ QStringList TemporaryCopies()
         .entryList(QStringList(QStringLiteral(".ardentix-*")), QDir::Files | QDir::Hidden | QDir::System);
 }
 
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 } // namespace
 
-class TestRun : public QObject
+class TestRun : public RunFixture
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    std::string avi;
-
-    QString Write(const QString& name, const std::string& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        if (!WriteFile(QFile::encodeName(path).toStdString(), bytes))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
 
     QStringList FiveGenuine()
     {
@@ -89,8 +70,6 @@ class TestRun : public QObject
     }
 
 private slots:
-    void initTestCase() { avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi); }
-
     void verdictsAndRows()
     {
         WatermarkFields other;
@@ -504,78 +483,6 @@ private slots:
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         QCOMPARE(w.TotalFiles(), 1);
         QCOMPARE(w.SucceededFiles(), 1);
-    }
-
-    void removeRows_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("succeeded");
-        QTest::addColumn<int>("failed");
-        QTest::addColumn<bool>("sorted");
-        // Rows shown (newest first): bad2, good2, bad1, good1; sorted by
-        // name: bad1, bad2, good1, good2.
-        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2 << false;
-        QTest::newRow("one failed row") << 0 << 0 << 2 << 1 << false;
-        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1 << false;
-        QTest::newRow("all rows") << 0 << 3 << 0 << 0 << false;
-        QTest::newRow("sorted, first two rows") << 0 << 1 << 2 << 0 << true;
-    }
-
-    void removeRows()
-    {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, succeeded);
-        QFETCH(int, failed);
-        QFETCH(bool, sorted);
-        MainWindow w;
-        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
-                       Write("bad2.avi", Flip(avi, 3000))});
-        QCOMPARE(w.ResultModel()->rowCount(), 4);
-        QTreeView* view = w.ResultView();
-        if (sorted)
-            view->sortByColumn(0, Qt::AscendingOrder);
-        if (first >= 0) {
-            const QItemSelection range(view->model()->index(first, ResultRow::NameColumn),
-                                       view->model()->index(last, ResultRow::SerialColumn));
-            view->selectionModel()->select(range, QItemSelectionModel::Select);
-        }
-        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        const int left = succeeded + failed;
-        QCOMPARE(w.ResultModel()->rowCount(), left);
-        QCOMPARE(w.TotalFiles(), left);
-        QCOMPARE(w.SucceededFiles(), succeeded);
-        QCOMPARE(w.FailedFiles(), failed);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(left, succeeded, failed));
-        QVERIFY(!view->selectionModel()->hasSelection());
-    }
-
-    void removeLargeSelection()
-    {
-        // Hundreds of selected rows go in one pass, and the totals keep
-        // counting only the rows left, whatever language the verdicts read.
-        QTranslator german;
-        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
-        QCoreApplication::installTranslator(&german);
-        const QString good = Write("many/good.avi", avi);
-        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
-        QStringList paths;
-        for (int i = 0; i < 200; ++i)
-            paths << good << tampered;
-        MainWindow w;
-        w.VerifyFiles(paths);
-        QCOMPARE(w.ResultModel()->rowCount(), 400);
-        QTreeView* view = w.ResultView();
-        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultRow::NameColumn),
-                                                      view->model()->index(349, ResultRow::SerialColumn)),
-                                       QItemSelectionModel::Select);
-        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCoreApplication::removeTranslator(&german);
-        QCOMPARE(w.ResultModel()->rowCount(), 100);
-        QCOMPARE(w.TotalFiles(), 100);
-        QCOMPARE(w.SucceededFiles(), 50);
-        QCOMPARE(w.FailedFiles(), 50);
     }
 };
 
