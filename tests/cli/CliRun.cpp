@@ -2,7 +2,6 @@
 
 #include "WatermarkWriter.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -200,17 +199,6 @@ ScratchDir::~ScratchDir()
 bool WriteBytes(const QByteArray& path, const std::string& bytes)
 {
     return testsupport::WriteFile(path.toStdString(), bytes);
-}
-
-QString Sha256Hex(const std::string& bytes)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
-}
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace clitest

@@ -83,11 +83,8 @@ QString VerifierPath();
 // Writes bytes at path (an 8-bit path, byte for byte).
 bool WriteBytes(const QByteArray& path, const std::string& bytes);
 
-// The SHA-256 of bytes in lower-case hex, as reports give it.
-QString Sha256Hex(const std::string& bytes);
-
-// 8-bit text, byte for character, as watermark fields are shown.
-QString Latin1(const std::string& text);
+using testsupport::Latin1;
+using testsupport::Sha256Hex;
 
 } // namespace clitest
 

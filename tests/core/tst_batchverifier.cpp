@@ -1,24 +1,13 @@
 // The batch verifier: results in the list's order, progress, cancelling.
 #include "BatchVerifier.h"
+#include "CoreFixtures.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace testsupport;
-
-namespace {
-
-// The SHA-256 of bytes in lower-case hex, as the batch gives it.
-QString Sha256Hex(const std::string& bytes)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
-}
-
-} // namespace
 
 class TestBatchVerifier : public QObject
 {

@@ -229,7 +229,7 @@ private slots:
                     {ReportFields::Field::CameraMac, &result.record.CamMAC}};
                 for (const auto& [field, written] : guardable) {
                     const int f = FieldAt(field);
-                    const QString value = QString::fromLatin1(written->data(), qsizetype(written->size()));
+                    const QString value = Latin1(*written);
                     QVERIFY(entry.fields[f] == value ||
                             ((entry.guardMask & (1u << f)) != 0 && QLatin1Char('\'') + entry.fields[f] == value));
                 }

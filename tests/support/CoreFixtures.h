@@ -1,7 +1,7 @@
 // Results as the engine gives them, where a report entry keeps a watermark
-// field, and report text as this system shows a name that is not UTF-8, for
-// the tests of the core, the verifier and the window. Header-only: it needs
-// the core, which testsupport does not link.
+// field, digests and 8-bit text as reports show them, and a name that is not
+// UTF-8 as this system shows it, for the tests of the core, the verifier and
+// the window. Header-only: it needs the core, which testsupport does not link.
 #ifndef ARDENTIX_TESTS_COREFIXTURES_H
 #define ARDENTIX_TESTS_COREFIXTURES_H
 
@@ -11,8 +11,11 @@
 #include "ReportReader.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QString>
+
+#include <string>
 
 namespace testsupport {
 
@@ -47,6 +50,19 @@ inline int FieldAt(ReportFields::Field field)
             return i;
     }
     return -1;
+}
+
+// The SHA-256 of bytes in lower-case hex, as reports give it.
+inline QString Sha256Hex(const std::string& bytes)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
+}
+
+// 8-bit text, byte for character, as watermark fields are shown.
+inline QString Latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // How a report shows a name that is not UTF-8: its bytes escaped as \xHH
