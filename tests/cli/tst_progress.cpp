@@ -37,11 +37,17 @@ private slots:
     // The progress line: its text, and what it writes to the terminal.
     void progress()
     {
-        const QList<qint64> sizes = {0, 1023, 1024, 1126, 1536, 1048576, 1610612736, qint64(5) << 40, qint64(1) << 50};
-        const QStringList texts = {"0 B",     "1023 B",  "1.0 KiB", "1.1 KiB",   "1.5 KiB",
-                                   "1.0 MiB", "1.5 GiB", "5.0 TiB", "1024.0 TiB"};
-        for (int i = 0; i < sizes.size(); ++i)
-            QCOMPARE(Progress::FormatBytes(sizes[i]), texts[i]);
+        const QList<QPair<qint64, const char*>> sizes = {{0, "0 B"},
+                                                         {1023, "1023 B"},
+                                                         {1024, "1.0 KiB"},
+                                                         {1126, "1.1 KiB"},
+                                                         {1536, "1.5 KiB"},
+                                                         {1048576, "1.0 MiB"},
+                                                         {1610612736, "1.5 GiB"},
+                                                         {qint64(5) << 40, "5.0 TiB"},
+                                                         {qint64(1) << 50, "1024.0 TiB"}};
+        for (const auto& [size, text] : sizes)
+            QCOMPARE(Progress::FormatBytes(size), QString::fromLatin1(text));
         QCOMPARE(Progress::Text(3, 20, 1536, qint64(2) << 30), QStringLiteral("3/20 files, 1.5 KiB/2.0 GiB"));
         QCOMPARE(Progress::Text(3, -1, 1536, 0), QStringLiteral("3 files, 1.5 KiB"));
 

@@ -52,17 +52,34 @@ private slots:
     // escapes, quoting, the formula guard, padding and the warning.
     void records()
     {
+        const FileResult wide = Result("/c/\xe7\x9b\xa3.jpg", AuthAuthentic, 5000, true, 'a');
         FileResult formula = Result("/c/b,\"x\".avi", AuthDigestMismatch, 5000, true, 'b');
         formula.record.VHSerial = "=1+2";
-        const QList<FileResult> results = {Result("/c/\xe7\x9b\xa3.jpg", AuthAuthentic, 5000, true, 'a'), formula,
-                                           Result("/c/u.mp4", AuthAuthentic, 3146276, true),
-                                           Result("/c/caf\xe9\n.avi", AuthUnreadable, -1, false),
-                                           Result("/c/e.jpg", AuthTooShort, 0, false)};
+        const FileResult uncovered = Result("/c/u.mp4", AuthAuthentic, 3146276, true);
+        const FileResult unreadable = Result("/c/caf\xe9\n.avi", AuthUnreadable, -1, false);
+        const FileResult tooShort = Result("/c/e.jpg", AuthTooShort, 0, false);
+        const QList<FileResult> results = {wide, formula, uncovered, unreadable, tooShort};
+        const auto writer = [](ReportFormat format, bool sha256, bool colour = false, int width = 10) {
+            return ReportWriter({format, sha256, colour, width});
+        };
+
+        const ReportWriter text = writer(ReportFormat::Text, true);
         const QByteArray times = "2012-05-14 09:30:00  2012-05-14 09:35:00  VH-0042";
-        const QList<QByteArray> text = {
-            "authentic  /c/\xe7\x9b\xa3.jpg   " + times + "\n", "failed     /c/b,\"x\".avi  digest-mismatch\n",
-            "authentic  /c/u.mp4    " + times + "  WARNING: the watermark covers no byte of this file\n",
-            "failed     /c/caf\\xE9\\x0A.avi  unreadable\n", "failed     /c/e.jpg    too-short\n"};
+        QCOMPARE(text.Record(wide), "authentic  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
+        QCOMPARE(text.Record(formula), QByteArray("failed     /c/b,\"x\".avi  digest-mismatch\n"));
+        QCOMPARE(text.Record(uncovered),
+                 "authentic  /c/u.mp4    " + times + "  WARNING: the watermark covers no byte of this file\n");
+        QCOMPARE(text.Record(unreadable), Shown("failed     /c/caf\\xE9\\x0A.avi  unreadable\n"));
+        QCOMPARE(text.Record(tooShort), QByteArray("failed     /c/e.jpg    too-short\n"));
+        FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
+        bare.record.StartTime = "2012-05-14 09:30:00";
+        QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
+                 QByteArray("authentic  /c/n.avi    2012-05-14 09:30:00\n"));
+        QCOMPARE(writer(ReportFormat::Text, false, true).Record(wide),
+                 "\x1b[32mauthentic\x1b[0m  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
+        QCOMPARE(writer(ReportFormat::Text, false, true).Record(formula),
+                 QByteArray("\x1b[31mfailed\x1b[0m     /c/b,\"x\".avi  digest-mismatch\n"));
+
         const QByteArray fields = R"("camera_mac":"00:1A:2B:3C:4D:5E","end_time":"2012-05-14 09:35:00",)"
                                   R"("hmac":"0123456789abcdef0123456789abcdef","marker":"Quorvane Digital Watermark",)";
         const QByteArray serial = R"("serial":"VH-0042",)";
@@ -71,49 +88,33 @@ private slots:
         const QByteArray empty = R"("camera_mac":"","end_time":"","hmac":"","marker":"",)";
         const QByteArray emptyTail = R"("start_time":"","time_source":"","version":""})"
                                      "\n";
-        const QList<QByteArray> json = {
-            "{" + fields +
-                "\"path\":\"/c/\xe7\x9b\xa3.jpg\","
-                R"("protected_bytes":4488,"reason":null,"result":"authentic",)" +
-                serial + "\"sha256\":\"" + QByteArray(64, 'a') + "\",\"size\":5000," + tail,
-            "{" + fields + R"("path":"/c/u.mp4","protected_bytes":0,"reason":null,"result":"authentic",)" + serial +
-                R"("sha256":"","size":3146276,)" + tail,
-            "{" + empty + R"("path":"/c/caf\\xE9\n.avi","protected_bytes":null,"reason":"unreadable",)" +
-                R"("result":"failed","serial":"","size":null,)" + emptyTail,
-            "{" + empty + R"("path":"/c/e.jpg","protected_bytes":null,"reason":"too-short","result":"failed",)" +
-                R"("serial":"","size":0,)" + emptyTail};
+        QCOMPARE(writer(ReportFormat::Json, true).Record(wide),
+                 "{" + fields + "\"path\":\"/c/\xe7\x9b\xa3.jpg\"," +
+                     R"("protected_bytes":4488,"reason":null,"result":"authentic",)" + serial + "\"sha256\":\"" +
+                     QByteArray(64, 'a') + "\",\"size\":5000," + tail);
+        QCOMPARE(writer(ReportFormat::Json, true).Record(uncovered),
+                 "{" + fields + R"("path":"/c/u.mp4","protected_bytes":0,"reason":null,"result":"authentic",)" +
+                     serial + R"("sha256":"","size":3146276,)" + tail);
+        QCOMPARE(writer(ReportFormat::Json, false).Record(unreadable),
+                 Shown("{" + empty + R"("path":"/c/caf\\xE9\n.avi","protected_bytes":null,"reason":"unreadable",)" +
+                       R"("result":"failed","serial":"","size":null,)" + emptyTail));
+        QCOMPARE(writer(ReportFormat::Json, false).Record(tooShort),
+                 "{" + empty + R"("path":"/c/e.jpg","protected_bytes":null,"reason":"too-short","result":"failed",)" +
+                     R"("serial":"","size":0,)" + emptyTail);
+
         const QByteArray columns = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac,";
         const QByteArray mark = "2012-05-14 09:30:00,2012-05-14 09:35:00,";
-        const QList<QByteArray> csv = {"\"/c/b,\"\"x\"\".avi\",failed,digest-mismatch," + mark +
-                                           "'=1+2,1.0,NTP,00:1A:2B:3C:4D:5E," + QByteArray(64, 'b') + ",5000,4248\r\n",
-                                       "/c/u.mp4,authentic,," + mark +
-                                           "VH-0042,1.0,NTP,00:1A:2B:3C:4D:5E,,3146276,0\r\n",
-                                       "\"/c/caf\\xE9\n.avi\",failed,unreadable,,,,,,,,,\r\n"};
-
-        const auto writer = [](ReportFormat format, bool sha256, bool colour = false, int width = 10) {
-            return ReportWriter({format, sha256, colour, width});
-        };
-        for (int i = 0; i < results.size(); ++i)
-            QCOMPARE(writer(ReportFormat::Text, true).Record(results[i]), Shown(text[i]));
-        FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
-        bare.record.StartTime = "2012-05-14 09:30:00";
-        QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
-                 QByteArray("authentic  /c/n.avi    2012-05-14 09:30:00\n"));
-        QCOMPARE(writer(ReportFormat::Text, false, true).Record(results[0]),
-                 "\x1b[32mauthentic\x1b[0m  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
-        QCOMPARE(writer(ReportFormat::Text, false, true).Record(results[1]),
-                 QByteArray("\x1b[31mfailed\x1b[0m     /c/b,\"x\".avi  digest-mismatch\n"));
-        QCOMPARE(writer(ReportFormat::Json, true).Record(results[0]), json[0]);
-        QCOMPARE(writer(ReportFormat::Json, true).Record(results[2]), json[1]);
-        QCOMPARE(writer(ReportFormat::Json, false).Record(results[3]), Shown(json[2]));
-        QCOMPARE(writer(ReportFormat::Json, false).Record(results[4]), json[3]);
-        QCOMPARE(writer(ReportFormat::Csv, true).Header(), columns + "sha256,size,protected_bytes\r\n");
+        const ReportWriter csv = writer(ReportFormat::Csv, true);
+        QCOMPARE(csv.Header(), columns + "sha256,size,protected_bytes\r\n");
         QCOMPARE(writer(ReportFormat::Csv, false).Header(), columns + "size,protected_bytes\r\n");
-        for (int i = 0; i < csv.size(); ++i)
-            QCOMPARE(writer(ReportFormat::Csv, true).Record(results[i + 1]), Shown(csv[i]));
+        QCOMPARE(csv.Record(formula), "\"/c/b,\"\"x\"\".avi\",failed,digest-mismatch," + mark +
+                                          "'=1+2,1.0,NTP,00:1A:2B:3C:4D:5E," + QByteArray(64, 'b') + ",5000,4248\r\n");
+        QCOMPARE(csv.Record(uncovered),
+                 "/c/u.mp4,authentic,," + mark + "VH-0042,1.0,NTP,00:1A:2B:3C:4D:5E,,3146276,0\r\n");
+        QCOMPARE(csv.Record(unreadable), Shown("\"/c/caf\\xE9\n.avi\",failed,unreadable,,,,,,,,,\r\n"));
         QCOMPARE(writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthDigestMismatch, 5000000000, false)),
                  QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
-        QCOMPARE(writer(ReportFormat::Csv, false).Record(results[4]),
+        QCOMPARE(writer(ReportFormat::Csv, false).Record(tooShort),
                  QByteArray("/c/e.jpg,failed,too-short,,,,,,,0,\r\n"));
 
         // The closing line counts what was reported; a cancelled file counts
