@@ -28,12 +28,8 @@ bool RemoveSelectedRows(const ResultTable& table, RunState& state)
 
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows) {
-        if (model->index(row, ResultRow::VerdictColumn).data(ResultRow::AuthenticRole).toBool())
-            --state.rows.authentic;
-        else
-            --state.rows.failed;
-    }
+    for (int row : rows)
+        state.rows.Remove(model->index(row, ResultRow::VerdictColumn).data(ResultRow::AuthenticRole).toBool());
     // The view does not follow the removal row by row: it would relayout
     // the whole table for each. The sort proxy keeps its own mapping (it
     // listens to the table, not to itself), so the rows left keep their
