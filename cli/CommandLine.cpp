@@ -127,7 +127,7 @@ QByteArray RawOptionValue(const std::vector<QByteArray>& raw, const QString& val
     for (std::size_t i = 1; i < raw.size(); ++i) {
         const QByteArray& argument = raw[i];
         const qsizetype equals = argument.indexOf('=');
-        const QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
+        QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
         if (PathText::FromNative(tail) == value)
             return tail;
     }
@@ -168,14 +168,16 @@ void AddOptions(QCommandLineParser& parser)
 
 } // namespace
 
+// On Windows argv is in the ANSI code page, where a name outside it is
+// lost; Qt reads the wide command line, and every name converts from it.
 CommandLine::CommandLine(int argc, char** argv)
+#ifdef Q_OS_WIN
+    : m_decoded(QCoreApplication::arguments())
+#endif
 {
 #ifdef Q_OS_WIN
-    // argv is in the ANSI code page, where a name outside it is lost; Qt
-    // reads the wide command line, and every name converts from it.
     (void)argc;
     (void)argv;
-    m_decoded = QCoreApplication::arguments();
     for (const QString& argument : std::as_const(m_decoded))
         m_raw.push_back(PathText::ToNative(argument));
 #else

@@ -1,12 +1,22 @@
 #include "FileList.h"
 
+#include "InputFile.h"
 #include "PathText.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
-const qint64 kReadSize = 64 * 1024;
+const qint64 kReadSize = qint64(64) * 1024;
 
 } // namespace
 
@@ -14,11 +24,29 @@ FileList::FileList(Form form) : m_form(form) {}
 
 bool FileList::Open(const QByteArray& name)
 {
-    m_name = name == "-" ? QStringLiteral("standard input") : PathText::FromNative(name);
-    const bool open = name == "-" ? m_file.open(stdin, QIODevice::ReadOnly)
-                                  : (m_file.setFileName(PathText::FromNative(name)), m_file.open(QIODevice::ReadOnly));
-    if (!open)
+    if (name == "-") {
+        m_name = QStringLiteral("standard input");
+        if (!m_file.open(stdin, QIODevice::ReadOnly))
+            return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+        return true;
+    }
+    // Opened by the name's own bytes: a name that is not UTF-8 would not
+    // survive a round trip through text.
+    m_name = PathText::ForPeople(name);
+#ifdef Q_OS_WIN
+    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
+    const auto closeFd = [](int handle) { (void)_close(handle); };
+#else
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    const auto closeFd = [](int handle) { (void)::close(handle); };
+#endif
+    if (fd < 0)
+        return Fail(
+            QStringLiteral("cannot read the list %1: %2").arg(m_name, QString::fromLocal8Bit(std::strerror(errno))));
+    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        closeFd(fd);
         return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+    }
     return true;
 }
 

@@ -121,7 +121,7 @@ QByteArray CheckWriter::Summary(const CustodyCounts& counts)
 
 QString CheckWriter::Detail(const CustodyLine& line)
 {
-    const QString now = Verdict(line.IsAuthenticNow(), NowReason(line));
+    QString now = Verdict(line.IsAuthenticNow(), NowReason(line));
     const QString then = Verdict(line.reportAuthentic, line.reportReason);
     switch (line.status) {
     case CustodyStatus::Unchanged:

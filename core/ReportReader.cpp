@@ -69,6 +69,8 @@ QString WithoutFormulaGuard(const QString& field)
 
 } // namespace
 
+namespace {
+
 // The watermark fields that an entry may carry, in its order; their names
 // and values come from the one list of report fields, so that the reader
 // reads what the writer writes.
@@ -76,12 +78,17 @@ const std::array<Field, ReportEntry::FieldCount> kEntryFields = {Field::Marker, 
                                                                  Field::StartTime, Field::EndTime,  Field::TimeSource,
                                                                  Field::Serial,    Field::CameraMac};
 
-const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = [] {
+std::array<const char*, ReportEntry::FieldCount> EntryFieldNames()
+{
     std::array<const char*, ReportEntry::FieldCount> names{};
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = ReportFields::Column(kEntryFields[i]);
     return names;
-}();
+}
+
+} // namespace
+
+const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = EntryFieldNames();
 
 std::array<const std::string*, ReportEntry::FieldCount> ReportEntry::RecordFields(const WatermarkRecord& record)
 {

@@ -86,7 +86,7 @@ QString ReportWriter::SpreadsheetSafe(const QString& value)
 
 QString ReportWriter::CsvField(const QString& value)
 {
-    const QString safe = SpreadsheetSafe(value);
+    QString safe = SpreadsheetSafe(value);
     const bool quote = safe.contains(QLatin1Char(',')) || safe.contains(QLatin1Char('"')) ||
                        safe.contains(QLatin1Char('\r')) || safe.contains(QLatin1Char('\n'));
     if (!quote)

@@ -21,6 +21,14 @@ struct Tally
         else
             ++failed;
     }
+    // Takes back a result that was added, by its verdict.
+    void Remove(bool wasAuthentic)
+    {
+        if (wasAuthentic)
+            --authentic;
+        else
+            --failed;
+    }
     qint64 Total() const { return authentic + failed; }
 };
 

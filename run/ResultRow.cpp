@@ -29,6 +29,7 @@ void Insert(QStandardItemModel* model, const RowRecord& record)
     // cell's description as well.
     verdict->setData(reason, Qt::AccessibleDescriptionRole);
 
+    // In the order of the columns.
     QList<QStandardItem*> items{name, verdict};
     for (Field field : {Field::StartTime, Field::EndTime, Field::Serial}) {
         auto* item = new QStandardItem(ReportFields::Text(field, result));
@@ -48,7 +49,7 @@ void Insert(QStandardItemModel* model, const RowRecord& record)
 
 RowRecord RecordAt(const QStandardItemModel* model, int row)
 {
-    return model->index(row, 0).data(RecordRole).value<RowRecord>();
+    return model->index(row, NameColumn).data(RecordRole).value<RowRecord>();
 }
 
 } // namespace ResultRow

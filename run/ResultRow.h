@@ -20,9 +20,20 @@ Q_DECLARE_METATYPE(RowRecord)
 
 namespace ResultRow {
 
-// Column 0 keeps the RowRecord in this role.
+// The table's columns, in their order.
+enum Column
+{
+    NameColumn,
+    VerdictColumn,
+    StartTimeColumn,
+    StopTimeColumn,
+    SerialColumn,
+    ColumnCount
+};
+
+// The name column keeps the RowRecord in this role.
 inline constexpr int RecordRole = Qt::UserRole + 1;
-// Column 1 keeps whether the file is authentic in this role.
+// The verdict column keeps whether the file is authentic in this role.
 inline constexpr int AuthenticRole = Qt::UserRole + 2;
 
 // Inserts the record as a new first row of model: the file's name, the

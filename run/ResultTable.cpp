@@ -11,12 +11,16 @@
 
 namespace {
 
-const char* const kHeaders[5] = {QT_TRANSLATE_NOOP("QObject", "File Name"),
-                                 QT_TRANSLATE_NOOP("QObject", "Authentication Result"),
-                                 QT_TRANSLATE_NOOP("QObject", "Start Time"), QT_TRANSLATE_NOOP("QObject", "Stop Time"),
-                                 QT_TRANSLATE_NOOP("QObject", "Vornhold Serial Number")};
+using ResultRow::ColumnCount;
+using ResultRow::NameColumn;
+using ResultRow::VerdictColumn;
+
+const char* const kHeaders[ColumnCount] = {
+    QT_TRANSLATE_NOOP("QObject", "File Name"), QT_TRANSLATE_NOOP("QObject", "Authentication Result"),
+    QT_TRANSLATE_NOOP("QObject", "Start Time"), QT_TRANSLATE_NOOP("QObject", "Stop Time"),
+    QT_TRANSLATE_NOOP("QObject", "Vornhold Serial Number")};
 // The last column takes the rest of the width.
-const int kWidths[4] = {200, 180, 150, 150};
+const int kWidths[ColumnCount - 1] = {200, 180, 150, 150};
 
 // The verdict reads whole in every language: the column is at least as wide
 // as the longer verdict with its icon.
@@ -27,8 +31,8 @@ void FitVerdictColumn(QTreeView* view)
                       metrics.horizontalAdvance(ResultText::Verdict(false)));
     needed += view->iconSize().isValid() ? view->iconSize().width() : 16;
     needed += 16 + 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
-    if (needed > view->columnWidth(1))
-        view->setColumnWidth(1, needed);
+    if (needed > view->columnWidth(VerdictColumn))
+        view->setColumnWidth(VerdictColumn, needed);
 }
 
 } // namespace
@@ -37,8 +41,8 @@ ResultTable ResultTable::Create(QWidget* parent)
 {
     ResultTable table;
     table.view = new QTreeView(parent);
-    table.model = new QStandardItemModel(0, 5, table.view);
-    for (int column = 0; column < 5; ++column)
+    table.model = new QStandardItemModel(0, ColumnCount, table.view);
+    for (int column = 0; column < ColumnCount; ++column)
         table.model->setHeaderData(column, Qt::Horizontal, QCoreApplication::translate("QObject", kHeaders[column]),
                                    Qt::EditRole);
 
@@ -57,7 +61,7 @@ ResultTable ResultTable::Create(QWidget* parent)
     view->setRootIsDecorated(false);
     view->setAlternatingRowColors(true);
     view->setSortingEnabled(true);
-    view->sortByColumn(0, Qt::AscendingOrder);
+    view->sortByColumn(NameColumn, Qt::AscendingOrder);
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -70,11 +74,11 @@ ResultTable ResultTable::Create(QWidget* parent)
     view->setUniformRowHeights(true);
 
     QHeaderView* header = view->header();
-    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->setSectionResizeMode(NameColumn, QHeaderView::Interactive);
     header->setCascadingSectionResizes(true);
     header->setStretchLastSection(true);
     header->setSectionsMovable(false);
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < ColumnCount - 1; ++column)
         view->setColumnWidth(column, kWidths[column]);
     FitVerdictColumn(view);
     return table;
@@ -100,7 +104,7 @@ QList<RowRecord> ResultTable::Records(bool selectedOnly) const
     for (int row = 0; row < proxy->rowCount(); ++row) {
         if (selectedOnly && !view->selectionModel()->isRowSelected(row, QModelIndex()))
             continue;
-        records << ResultRow::RecordAt(model, proxy->mapToSource(proxy->index(row, 0)).row());
+        records << ResultRow::RecordAt(model, proxy->mapToSource(proxy->index(row, NameColumn)).row());
     }
     return records;
 }

@@ -19,7 +19,7 @@ bool RemoveSelectedRows(const ResultTable& table, RunState& state)
     QStandardItemModel* model = table.model;
     QItemSelectionModel* selection = view->selectionModel();
     std::vector<int> rows;
-    for (const QModelIndex& index : selection->selectedRows(0))
+    for (const QModelIndex& index : selection->selectedRows(ResultRow::NameColumn))
         rows.push_back(proxy->mapToSource(index).row());
     // The selection goes first, so that it is not updated row by row.
     selection->clearSelection();
@@ -28,13 +28,8 @@ bool RemoveSelectedRows(const ResultTable& table, RunState& state)
 
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows) {
-        if (model->index(row, 1).data(ResultRow::AuthenticRole).toBool())
-            --state.succeededFiles;
-        else
-            --state.failedFiles;
-        --state.totalFiles;
-    }
+    for (int row : rows)
+        state.rows.Remove(model->index(row, ResultRow::VerdictColumn).data(ResultRow::AuthenticRole).toBool());
     // The view does not follow the removal row by row: it would relayout
     // the whole table for each. The sort proxy keeps its own mapping (it
     // listens to the table, not to itself), so the rows left keep their

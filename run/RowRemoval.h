@@ -7,9 +7,9 @@
 struct RunState;
 
 // Removes every selected row in one pass, without re-entering the event
-// loop: lowers succeededFiles or failedFiles by each row's verdict and
-// totalFiles for each, removes contiguous runs of rows together and clears
-// the selection. Returns whether any row went.
+// loop: takes each row from the rows' tally by its verdict (succeededFiles
+// or failedFiles, and so totalFiles), removes contiguous runs of rows
+// together and clears the selection. Returns whether any row went.
 bool RemoveSelectedRows(const ResultTable& table, RunState& state);
 
 #endif

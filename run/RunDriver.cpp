@@ -111,7 +111,7 @@ void RunDriver::Run(const std::vector<FileJob>& files)
 {
     const int n = static_cast<int>(files.size());
     const int steps = ProgressStepsPerFile(n);
-    m_state.totalFiles += n;
+    m_state.notReached += n;
     m_updateStatusBar();
 
     QProgressDialog* dialog = new QProgressDialog(QObject::tr("Processing"), QObject::tr("Cancel"), 0, n * steps,
@@ -162,18 +162,18 @@ void RunDriver::Run(const std::vector<FileJob>& files)
     for (int i = 0; i < n; ++i) {
         if (dialog->wasCanceled()) {
             m_state.cancelRequested = true;
-            m_state.totalFiles -= n - i;
+            m_state.notReached -= n - i;
             m_updateStatusBar();
             break;
         }
         if (m_state.stopRequested) {
-            m_state.totalFiles -= n - i;
+            m_state.notReached -= n - i;
             break;
         }
         const bool frameDue = sinceFrame.elapsed() >= kFrameMs;
 
         const FileJob& file = files[static_cast<std::size_t>(i)];
-        m_state.totalFiles -= 1;
+        m_state.notReached -= 1;
         if (!file.path.isEmpty() && (file.unreadableFolder || IsRegularFile(file.path))) {
             if (frameDue || i == 0 || WorkerStartedHook())
                 setLabel(i);

@@ -30,11 +30,7 @@ bool VerifyThread::WriteRow()
 {
     if (m_result.WasStopped())
         return false;
-    ++m_state->totalFiles;
-    if (m_result.IsAuthentic())
-        ++m_state->succeededFiles;
-    else
-        ++m_state->failedFiles;
+    m_state->rows.Add(m_result);
     ResultRow::Insert(m_model, RowRecord{m_result, QDateTime::currentDateTimeUtc()});
     // Written once: a second call finds the result taken.
     m_result.result = AuthCancelled;

@@ -2,12 +2,10 @@
 
 #include "WatermarkWriter.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -72,9 +70,11 @@ QByteArray ShellWord(const QByteArray& bytes)
     return "\"$(printf '" + format + "x')\"";
 }
 
-Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs)
+Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder, int timeoutMs)
 {
     QByteArray script;
+    if (!folder.isEmpty())
+        script += "w=" + ShellWord(folder) + "; cd \"${w%x}\" || exit 125; ";
     QByteArray call = "exec \"$0\"";
     int index = 0;
     for (const QByteArray& argument : arguments) {
@@ -94,20 +94,6 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     return Finish(process, timeoutMs);
-}
-
-QByteArray Shown(const QByteArray& expected)
-{
-#ifdef Q_OS_WIN
-    static const QRegularExpression escape(QStringLiteral("\\\\{1,2}x([89A-F][0-9A-F])"));
-    QString text = QString::fromUtf8(expected);
-    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
-        text.replace(m.capturedStart(), m.capturedLength(),
-                     QString::fromLocal8Bit(QByteArray(1, char(m.captured(1).toInt(nullptr, 16)))));
-    return text.toUtf8();
-#else
-    return expected;
-#endif
 }
 
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error)
@@ -213,17 +199,6 @@ ScratchDir::~ScratchDir()
 bool WriteBytes(const QByteArray& path, const std::string& bytes)
 {
     return testsupport::WriteFile(path.toStdString(), bytes);
-}
-
-QString Sha256Hex(const std::string& bytes)
-{
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
-}
-
-QString Latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace clitest

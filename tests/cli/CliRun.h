@@ -2,6 +2,8 @@
 #ifndef ARDENTIX_TESTS_CLIRUN_H
 #define ARDENTIX_TESTS_CLIRUN_H
 
+#include "CoreFixtures.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -34,8 +36,9 @@ Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment
             int timeoutMs = kTimeoutMs);
 
 // Runs the verifier with arguments given byte for byte, through /bin/sh, for
-// names that are not UTF-8 (QProcess would re-encode them).
-Outcome RunRaw(const QList<QByteArray>& arguments, int timeoutMs = kTimeoutMs);
+// names that are not UTF-8 (QProcess would re-encode them), in folder
+// (given the same way) unless it is empty.
+Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder = QByteArray(), int timeoutMs = kTimeoutMs);
 
 // Runs a shell command line with the environment given, for runs under a
 // pseudo-terminal ("script").
@@ -45,10 +48,7 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
 // escapes through printf where needed).
 QByteArray ShellWord(const QByteArray& bytes);
 
-// How a report shows a name that is not UTF-8: its bytes escaped as \xHH
-// (in JSON \\xHH); on Windows, where such a name is in the ANSI code page,
-// as that text. Expectations written for the first read as the second there.
-QByteArray Shown(const QByteArray& expected);
+using testsupport::Shown;
 
 // JSON Lines: one object per line, each line ended by LF. Sets *error and
 // returns what was read so far when the text is not that.
@@ -83,11 +83,8 @@ QString VerifierPath();
 // Writes bytes at path (an 8-bit path, byte for byte).
 bool WriteBytes(const QByteArray& path, const std::string& bytes);
 
-// The SHA-256 of bytes in lower-case hex, as reports give it.
-QString Sha256Hex(const std::string& bytes);
-
-// 8-bit text, byte for character, as watermark fields are shown.
-QString Latin1(const std::string& text);
+using testsupport::Latin1;
+using testsupport::Sha256Hex;
 
 } // namespace clitest
 

@@ -258,6 +258,44 @@ private slots:
         }
     }
 
+    // A list, a report and a working folder named by bytes that are not
+    // UTF-8 are found all the same, and a report saved with a byte-order
+    // mark is read: the list verifies the clip by its full path, the
+    // re-check from the clip's folder finds it unchanged there.
+    void namesThatAreNotUtf8GivenAsFiles_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("file"); // the list's and the report's name
+        QTest::addColumn<bool>("bom");
+        QTest::newRow("all UTF-8") << QByteArray("work") << QByteArray("report") << false;
+        QTest::newRow("list and report names not UTF-8") << QByteArray("work") << QByteArray("r\xe9port") << false;
+        QTest::newRow("working folder not UTF-8") << QByteArray("w\xe9rk") << QByteArray("report") << false;
+        QTest::newRow("report with a byte-order mark") << QByteArray("work") << QByteArray("report") << true;
+    }
+
+    void namesThatAreNotUtf8GivenAsFiles()
+    {
+        ARDENTIX_SKIP_ON_WINDOWS("Windows names are UTF-16: every name there is text");
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, bom);
+        clitest::ScratchDir here;
+        folder = QFile::encodeName(here.path()) + '/' + folder;
+        QVERIFY(mkdir(folder.constData(), 0700) == 0);
+        QVERIFY(clitest::WriteBytes(folder + "/clip.avi", avi));
+        QVERIFY(clitest::WriteBytes(folder + '/' + file + ".list", (folder + "/clip.avi\n").toStdString()));
+
+        const clitest::Outcome saved =
+            clitest::RunRaw({"--sha256", "-f", "json", "--files-from", file + ".list"}, folder);
+        QCOMPARE(saved.exitCode, 0);
+        QCOMPARE(clitest::JsonValues(saved.out, QStringLiteral("result")), QStringList{"authentic"});
+        QVERIFY(clitest::WriteBytes(folder + '/' + file + ".jsonl",
+                                    ((bom ? "\xef\xbb\xbf" : "") + saved.out).toStdString()));
+        const clitest::Outcome check = clitest::RunRaw({"-f", "json", "--check", file + ".jsonl", "."}, folder);
+        QCOMPARE(check.err, QByteArray("1 files: 1 unchanged, 0 modified, 0 missing, 0 moved, 0 new\n"));
+        QCOMPARE(check.exitCode, 0);
+    }
+
     void windowsPaths_data()
     {
         QTest::addColumn<QString>("name");

@@ -40,7 +40,30 @@ WatermarkFields FieldsFor(int i)
     return fields;
 }
 
+// Who saved the report that --check reads.
+enum class ReportSource
+{
+    Verifier,
+    Window
+};
+
+// A change to the re-check's folder after its report was saved.
+struct Change
+{
+    enum Kind
+    {
+        Flip,   // the last byte of a JPG flipped
+        Rename, // to newName
+        Add     // a new JPG
+    } kind;
+    QString name;
+    QString newName;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ReportSource)
+Q_DECLARE_METATYPE(Change)
 
 // How many bytes the watermark covers in a file of this name and size: all
 // but the block and the unprotected front (AVI 240 bytes, MP4 3145764);
@@ -253,38 +276,109 @@ private slots:
         QCOMPARE(QString::fromUtf8(run.out).split('\n'), expected);
     }
 
-    // A folder of a.avi, b.jpg (genuine), c.avi and caf\xE9.jpg (tampered; a
-    // name that is not UTF-8), saved as a
-    // report by the verifier or as the window saves it (ReportWriter with
-    // the SHA-256, on each file's result), then changed, then re-checked.
+private:
+    // The re-check's case: a.avi, b.jpg (genuine), c.avi and caf\xE9.jpg
+    // (tampered; a name that is not UTF-8, which the report shows as
+    // "\\xE9" and which must lead back to the file), in folder.
+    bool WriteCheckCase(const QString& folder, const std::string& jpg, QByteArrayList* names) const
+    {
+        const QByteArray at = QFile::encodeName(folder) + '/';
+        *names = {at + "a.avi", at + "b.jpg", at + "c.avi", at + "caf\xe9.jpg"};
+        const std::string bytes[] = {MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), jpg,
+                                     Flip(cases[1].bytes, 4000), Flip(jpg, 100)};
+        for (int i = 0; i < names->size(); ++i) {
+            if (!clitest::WriteBytes(names->at(i), bytes[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // The report of files with their SHA-256, saved at saved: the verifier's
+    // over folder, or the window's (ReportWriter on each file's result).
+    static bool SaveReport(ReportSource source, const QString& format, const QString& folder,
+                           const QByteArrayList& files, const QString& saved)
+    {
+        if (source == ReportSource::Verifier) {
+            const clitest::Outcome run =
+                clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
+            return run.exitCode == 1 && clitest::WriteBytes(QFile::encodeName(saved), run.out.toStdString());
+        }
+        const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
+        VerifyOptions withSha256;
+        withSha256.sha256 = true;
+        QByteArray bytes = writer.Header();
+        for (const QByteArray& name : files)
+            bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
+        return clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString());
+    }
+
+    // A JSON Lines re-check as "status name [new name] [changed,...]" lines,
+    // with the count of each status; an unchanged or moved file must be the
+    // one the report hashed.
+    static QStringList CheckLines(const QByteArray& out, const QStringList& statuses, QList<int>& counts)
+    {
+        QString error;
+        QStringList got;
+        for (const QJsonObject& o : clitest::JsonLines(out, &error)) {
+            QStringList words = {o.value("status").toString(), QFileInfo(o.value("path").toString()).fileName()};
+            if (!o.value("new_path").isNull())
+                words << QFileInfo(o.value("new_path").toString()).fileName();
+            QStringList changed;
+            for (const QJsonValue& value : o.value("changed").toArray())
+                changed << value.toString();
+            if (!changed.isEmpty())
+                words << changed.join(QLatin1Char(','));
+            const bool same = o.value("status") == "unchanged" || o.value("status") == "moved";
+            if (same && o.value("sha256") != o.value("report_sha256"))
+                words << QStringLiteral("<not the file the report hashed>");
+            got << words.join(QLatin1Char(' '));
+            ++counts[statuses.indexOf(o.value("status").toString())];
+        }
+        if (!error.isEmpty())
+            got << QStringLiteral("<invalid: %1>").arg(error);
+        return got;
+    }
+
+private slots:
+    // The case above saved as a report by the verifier or the window, then
+    // changed, then re-checked.
     void check_data()
     {
-        QTest::addColumn<QString>("report"); // "cli" or "window", then the format
-        QTest::addColumn<QString>("change");
+        QTest::addColumn<ReportSource>("source");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QList<Change>>("changes");
         QTest::addColumn<int>("walk"); // how many times the folder is given as a PATH
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("status");
-        const auto row = [](const char* title, const char* report, const char* change, int walk,
-                            const QStringList& lines,
-                            int status) { QTest::newRow(title) << report << change << walk << lines << status; };
+        const auto row = [](const char* title, ReportSource source, const char* format, const QList<Change>& changes,
+                            int walk, const QStringList& lines, int status) {
+            QTest::newRow(title) << source << QString::fromLatin1(format) << changes << walk << lines << status;
+        };
+        const auto cli = ReportSource::Verifier;
+        const auto window = ReportSource::Window;
         const QStringList same = {"unchanged a.avi", "unchanged b.jpg", "unchanged c.avi"};
-        row("cli json, untouched", "cli json", "", 1, same, 0);
-        row("window csv, untouched, no PATH", "window csv", "", 0, same, 0);
-        row("cli csv, one byte changed", "cli csv", "flip b.jpg", 1,
+        const Change renameA{Change::Rename, "a.avi", "d.avi"};
+        const Change addE{Change::Add, "e.jpg", ""};
+        row("cli json, untouched", cli, "json", {}, 1, same, 0);
+        row("window csv, untouched, no PATH", window, "csv", {}, 0, same, 0);
+        row("cli csv, one byte changed", cli, "csv", {{Change::Flip, "b.jpg", ""}}, 1,
             {"unchanged a.avi", "modified b.jpg sha256,result,reason", "unchanged c.avi"}, 1);
-        row("window json, renamed", "window json", "rename a.avi d.avi", 1,
+        row("window json, renamed", window, "json", {renameA}, 1,
             {"moved a.avi d.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
-        row("window csv, renamed, folder not given", "window csv", "rename a.avi d.avi", 0,
+        row("window csv, renamed, folder not given", window, "csv", {renameA}, 0,
             {"missing a.avi", "unchanged b.jpg", "unchanged c.avi"}, 1);
+        row("cli csv, a file added", cli, "csv", {addE}, 1, same + QStringList{"new e.jpg"}, 1);
         // A file reached through two PATHs is one file.
-        row("cli json, deleted and added, folder given twice", "cli json", "rename c.avi ../c.avi; add e.jpg", 2,
+        row("cli json, deleted and added, folder given twice", cli, "json",
+            {{Change::Rename, "c.avi", "../c.avi"}, addE}, 2,
             {"unchanged a.avi", "unchanged b.jpg", "missing c.avi", "new e.jpg"}, 1);
     }
 
     void check()
     {
-        QFETCH(QString, report);
-        QFETCH(QString, change);
+        QFETCH(ReportSource, source);
+        QFETCH(QString, format);
+        QFETCH(QList<Change>, changes);
         QFETCH(int, walk);
         QFETCH(QStringList, lines);
         QFETCH(int, status);
@@ -293,42 +387,19 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const auto at = [&](const QString& name) { return QDir(folder).filePath(name); };
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("a.avi")),
-                                    MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("b.jpg")), jpg));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(at("c.avi")), Flip(cases[1].bytes, 4000)));
-        // A name that is not UTF-8: the report shows "\\xE9", which must
-        // lead back to the file.
-        const QByteArray latin1Name = QFile::encodeName(folder) + "/caf\xe9.jpg";
-        QVERIFY(clitest::WriteBytes(latin1Name, Flip(jpg, 100)));
+        QByteArrayList files;
+        QVERIFY(WriteCheckCase(folder, jpg, &files));
         lines.insert(3, QString::fromUtf8(clitest::Shown("unchanged caf\\xE9.jpg")));
-
-        const QString format = report.section(QLatin1Char(' '), 1);
         const QString saved = scratch.filePath(QStringLiteral("report.") + format);
-        if (report.startsWith(QLatin1String("cli"))) {
-            const clitest::Outcome run =
-                clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
-            QCOMPARE(run.exitCode, 1);
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(saved), run.out.toStdString()));
-        } else {
-            const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
-            VerifyOptions withSha256;
-            withSha256.sha256 = true;
-            QByteArray bytes = writer.Header();
-            for (const QByteArray& name : {QFile::encodeName(at("a.avi")), QFile::encodeName(at("b.jpg")),
-                                           QFile::encodeName(at("c.avi")), latin1Name})
-                bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString()));
-        }
+        QVERIFY(SaveReport(source, format, folder, files, saved));
 
-        for (const QString& step : change.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-            const QStringList words = step.split(QLatin1Char(' '));
-            if (words[0] == QLatin1String("flip"))
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(words[1])), Flip(jpg, -1)));
-            else if (words[0] == QLatin1String("rename"))
-                QVERIFY(QFile::rename(at(words[1]), at(words[2])));
+        for (const Change& change : changes) {
+            if (change.kind == Change::Flip)
+                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), Flip(jpg, -1)));
+            else if (change.kind == Change::Rename)
+                QVERIFY(QFile::rename(at(change.name), at(change.newName)));
             else
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(words[1])), jpg + "x"));
+                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), jpg + "x"));
         }
 
         QStringList arguments = {QStringLiteral("--check"), saved};
@@ -336,30 +407,11 @@ private slots:
             arguments << (i == 0 ? folder : folder + QStringLiteral("/./"));
         clitest::Outcome json = clitest::Run(QStringList{"-f", "json", "-j2"} + arguments);
         QCOMPARE(json.exitCode, status);
-        QString error;
-        QStringList got;
-        int counts[5] = {};
         const QStringList statuses = {"unchanged", "modified", "missing", "moved", "new"};
-        for (const QJsonObject& o : clitest::JsonLines(json.out, &error)) {
-            QString line = o.value(QLatin1String("status")).toString() + QLatin1Char(' ') +
-                           QFileInfo(o.value(QLatin1String("path")).toString()).fileName();
-            if (!o.value(QLatin1String("new_path")).isNull())
-                line += QLatin1Char(' ') + QFileInfo(o.value(QLatin1String("new_path")).toString()).fileName();
-            QStringList changed;
-            for (const QJsonValue& value : o.value(QLatin1String("changed")).toArray())
-                changed << value.toString();
-            if (!changed.isEmpty())
-                line += QLatin1Char(' ') + changed.join(QLatin1Char(','));
-            got << line;
-            // An unchanged or moved file is the one the report hashed.
-            if (o.value("status") == "unchanged" || o.value("status") == "moved")
-                QCOMPARE(o.value("sha256"), o.value("report_sha256"));
-            ++counts[statuses.indexOf(o.value(QLatin1String("status")).toString())];
-        }
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(got, lines);
+        QList<int> counts(statuses.size(), 0);
+        QCOMPARE(CheckLines(json.out, statuses, counts), lines);
         QByteArray summary = QByteArray::number(lines.size()) + " files";
-        for (int s = 0; s < 5; ++s)
+        for (int s = 0; s < statuses.size(); ++s)
             summary += (s == 0 ? ": " : ", ") + QByteArray::number(counts[s]) + ' ' + statuses[s].toUtf8();
         summary += '\n';
 #ifdef Q_OS_WIN // the standard error is text there

@@ -1,5 +1,5 @@
 // Verification runs through the main window: rows, colours, counters,
-// skipping, cancelling, the folder walk and removing rows.
+// skipping, cancelling and the folder walk.
 #include "EvidenceReport.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
@@ -7,6 +7,7 @@
 #include "ResultRow.h"
 #include "ResultText.h"
 #include "RunDriver.h"
+#include "RunFixture.h"
 #include "RunState.h"
 #include "TestRegistry.h"
 #include "VerifyThread.h"
@@ -36,9 +37,9 @@ namespace {
 QStringList RowAt(QStandardItemModel* model, int row)
 {
     QStringList texts;
-    for (int c = 0; c < 5; ++c)
+    for (int c = 0; c < ResultRow::ColumnCount; ++c)
         texts << model->index(row, c).data().toString();
-    return texts << model->index(row, 1).data(Qt::ForegroundRole).value<QColor>().name();
+    return texts << model->index(row, ResultRow::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
 }
 
 // Installs a hook into each run for one test.
@@ -54,31 +55,11 @@ QStringList TemporaryCopies()
         .entryList(QStringList(QStringLiteral(".ardentix-*")), QDir::Files | QDir::Hidden | QDir::System);
 }
 
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 } // namespace
 
-class TestRun : public QObject
+class TestRun : public RunFixture
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    std::string avi;
-
-    QString Write(const QString& name, const std::string& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        if (!WriteFile(QFile::encodeName(path).toStdString(), bytes))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
 
     QStringList FiveGenuine()
     {
@@ -89,8 +70,6 @@ class TestRun : public QObject
     }
 
 private slots:
-    void initTestCase() { avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi); }
-
     void verdictsAndRows()
     {
         WatermarkFields other;
@@ -137,10 +116,10 @@ private slots:
                              f ? QString::fromStdString(f->startTime) : "", f ? QString::fromStdString(f->endTime) : "",
                              f ? QString::fromStdString(f->serial) : "",
                              QColor(authentic ? Qt::darkGreen : Qt::red).name()}));
-            QVERIFY(!model->index(r, 0).data(Qt::ForegroundRole).isValid());
-            const QString why = model->index(r, 1).data(Qt::ToolTipRole).toString();
+            QVERIFY(!model->index(r, ResultRow::NameColumn).data(Qt::ForegroundRole).isValid());
+            const QString why = model->index(r, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
             QCOMPARE(why, ResultText::Reason(ResultRow::RecordAt(model, r).result));
-            QCOMPARE(model->index(r, 1).data(Qt::AccessibleDescriptionRole).toString(), why);
+            QCOMPARE(model->index(r, ResultRow::VerdictColumn).data(Qt::AccessibleDescriptionRole).toString(), why);
             // What a failed file's watermark claims is greyed and says why,
             // never shown like a vouched-for value.
             for (int c = 2; c < 5; ++c) {
@@ -213,7 +192,8 @@ private slots:
         QVERIFY2(cancelled, "the bar never moved within the large file");
         QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
         QCOMPARE(w.ResultModel()->rowCount(), 3);
-        QCOMPARE(w.ResultModel()->index(0, 0).data().toString(), QStringLiteral("cancel-large.avi"));
+        QCOMPARE(w.ResultModel()->index(0, ResultRow::NameColumn).data().toString(),
+                 QStringLiteral("cancel-large.avi"));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 3, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
         // The next run is not cancelled.
@@ -278,7 +258,7 @@ private slots:
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         const QStringList row = RowAt(w.ResultModel(), 0);
         QCOMPARE(row[1] + row[5], QStringLiteral("Authentication failed#ff0000"));
-        const QString why = w.ResultModel()->index(0, 1).data(Qt::ToolTipRole).toString();
+        const QString why = w.ResultModel()->index(0, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
         QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
 
@@ -330,7 +310,7 @@ private slots:
         const auto shown = [&w] {
             QStringList names;
             for (int r = 0; r < w.SortProxy()->rowCount(); ++r)
-                names << w.SortProxy()->index(r, 0).data().toString();
+                names << w.SortProxy()->index(r, ResultRow::NameColumn).data().toString();
             return names;
         };
         QCOMPARE(shown(), QStringList({"B.avi", "a.avi", "m.avi"}));
@@ -338,13 +318,13 @@ private slots:
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi", "m.avi"}));
 
         // A removal leaves the other rows where they were: it does not sort.
-        const int widthBefore = w.ResultView()->columnWidth(0);
-        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, 0),
+        const int widthBefore = w.ResultView()->columnWidth(ResultRow::NameColumn);
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, ResultRow::NameColumn),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
-        QCOMPARE(w.ResultView()->columnWidth(0), widthBefore);
-        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), 0);
+        QCOMPARE(w.ResultView()->columnWidth(ResultRow::NameColumn), widthBefore);
+        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), int(ResultRow::NameColumn));
     }
 
     void stopBeforeVerdict()
@@ -363,8 +343,8 @@ private slots:
             QCOMPARE(worker.BytesDone(), stop ? 0 : qint64(avi.size()));
         }
         QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(state.totalFiles, 1);
-        QCOMPARE(state.succeededFiles, 1);
+        QCOMPARE(qint64(state.totalFiles), qint64(1));
+        QCOMPARE(state.succeededFiles, qint64(1));
     }
 
     void dropped()
@@ -456,7 +436,7 @@ private slots:
             rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|');
         QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
                                     "a.avi|Authentication succeeded"}));
-        QCOMPARE(w.ResultModel()->index(1, 1).data(Qt::ToolTipRole).toString(),
+        QCOMPARE(w.ResultModel()->index(1, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("The folder could not be listed: the files in it were not verified."));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 2, 1));
     }
@@ -503,76 +483,6 @@ private slots:
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         QCOMPARE(w.TotalFiles(), 1);
         QCOMPARE(w.SucceededFiles(), 1);
-    }
-
-    void removeRows_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("succeeded");
-        QTest::addColumn<int>("failed");
-        QTest::addColumn<bool>("sorted");
-        // Rows shown (newest first): bad2, good2, bad1, good1; sorted by
-        // name: bad1, bad2, good1, good2.
-        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2 << false;
-        QTest::newRow("one failed row") << 0 << 0 << 2 << 1 << false;
-        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1 << false;
-        QTest::newRow("all rows") << 0 << 3 << 0 << 0 << false;
-        QTest::newRow("sorted, first two rows") << 0 << 1 << 2 << 0 << true;
-    }
-
-    void removeRows()
-    {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, succeeded);
-        QFETCH(int, failed);
-        QFETCH(bool, sorted);
-        MainWindow w;
-        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
-                       Write("bad2.avi", Flip(avi, 3000))});
-        QCOMPARE(w.ResultModel()->rowCount(), 4);
-        QTreeView* view = w.ResultView();
-        if (sorted)
-            view->sortByColumn(0, Qt::AscendingOrder);
-        if (first >= 0) {
-            const QItemSelection range(view->model()->index(first, 0), view->model()->index(last, 4));
-            view->selectionModel()->select(range, QItemSelectionModel::Select);
-        }
-        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        const int left = succeeded + failed;
-        QCOMPARE(w.ResultModel()->rowCount(), left);
-        QCOMPARE(w.TotalFiles(), left);
-        QCOMPARE(w.SucceededFiles(), succeeded);
-        QCOMPARE(w.FailedFiles(), failed);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(left, succeeded, failed));
-        QVERIFY(!view->selectionModel()->hasSelection());
-    }
-
-    void removeLargeSelection()
-    {
-        // Hundreds of selected rows go in one pass, and the totals keep
-        // counting only the rows left, whatever language the verdicts read.
-        QTranslator german;
-        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
-        QCoreApplication::installTranslator(&german);
-        const QString good = Write("many/good.avi", avi);
-        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
-        QStringList paths;
-        for (int i = 0; i < 200; ++i)
-            paths << good << tampered;
-        MainWindow w;
-        w.VerifyFiles(paths);
-        QCOMPARE(w.ResultModel()->rowCount(), 400);
-        QTreeView* view = w.ResultView();
-        view->selectionModel()->select(QItemSelection(view->model()->index(50, 0), view->model()->index(349, 4)),
-                                       QItemSelectionModel::Select);
-        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCoreApplication::removeTranslator(&german);
-        QCOMPARE(w.ResultModel()->rowCount(), 100);
-        QCOMPARE(w.TotalFiles(), 100);
-        QCOMPARE(w.SucceededFiles(), 50);
-        QCOMPARE(w.FailedFiles(), 50);
     }
 };
 

@@ -1,0 +1,5 @@
+#include "TestRegistry.h"
+
+#include <QCoreApplication>
+
+ARDENTIX_TEST_MAIN(QCoreApplication)

@@ -1,0 +1,128 @@
+// The re-check of a saved report: how a file compares with its entry, which
+// paths name the same file, and which lines a run gives.
+#include "BatchVerifier.h"
+#include "CheckWriter.h"
+#include "CoreFixtures.h"
+#include "CustodyCheck.h"
+#include "ReportWriter.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace testsupport;
+
+class TestCustodyCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A report's path and the file found under a PATH name the same file.
+    void normalised_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("cwd"); // the working folder
+        QTest::addColumn<QByteArray>("normalised");
+        const auto row = [](const char* title, const char* path, const char* cwd, const char* normalised) {
+            QTest::newRow(title) << QByteArray(path) << QByteArray(cwd) << QByteArray(normalised);
+        };
+        row("relative, with an empty and a dot component", "a//./b", "/cwd", "/cwd/a/b");
+        row("dot-dot kept, final slash dropped", "/x/../y/", "/c", "/x/../y");
+        row("the root", "/", "/c", "/");
+        row("dot in a folder with a final slash", ".", "/c/", "/c");
+        row("dot slash in the root", "./", "/", "/");
+        row("a name", "b", "/c", "/c/b");
+    }
+
+    void normalised()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, cwd);
+        QFETCH(QByteArray, normalised);
+        QCOMPARE(CustodyCheck::Normalised(path, cwd), normalised);
+    }
+
+    // How a file now compares with its report entry.
+    void compare()
+    {
+        const QByteArray sha(64, 'd');
+        ReportEntry authentic;
+        authentic.authentic = true;
+        authentic.sha256 = sha;
+        const int serial = FieldAt(ReportFields::Field::Serial);
+        authentic.fields[serial] = QStringLiteral("VH-0042");
+        authentic.fieldMask = 1u << serial;
+        ReportEntry guarded = authentic;
+        guarded.fields[serial] = QStringLiteral("=1");
+        guarded.guardMask = 1u << serial;
+        ReportEntry unreadable;
+        unreadable.reason = QStringLiteral("unreadable");
+        const auto now = [&](AuthResult reason, const QByteArray& digest, const char* serial) {
+            FileResult result = Result("/r/a.avi", reason, 5000, true);
+            result.sha256 = digest;
+            result.record.VHSerial = serial;
+            return result;
+        };
+        struct Case
+        {
+            const ReportEntry* entry;
+            FileResult now;
+            CustodyStatus status;
+            QStringList changed;
+        };
+        const QList<Case> cases = {
+            {&authentic, now(AuthAuthentic, sha, "VH-0042"), CustodyStatus::Unchanged, {}},
+            {&authentic, now(AuthAuthentic, QByteArray(64, 'e'), "VH-0042"), CustodyStatus::Modified, {"sha256"}},
+            {&authentic, now(AuthUnreadable, "", ""), CustodyStatus::Missing, {}},
+            {&authentic, now(AuthDigestMismatch, sha, "VH-0042"), CustodyStatus::Modified, {"result", "reason"}},
+            {&authentic, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
+            {&guarded, now(AuthAuthentic, sha, "=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthAuthentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthAuthentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
+            {&unreadable, now(AuthUnreadable, "", "x"), CustodyStatus::Unchanged, {}},
+            {&unreadable, now(AuthTooShort, sha, ""), CustodyStatus::Modified, {"sha256", "reason"}}};
+        for (const Case& c : cases) {
+            QStringList changed{QStringLiteral("stale")};
+            QCOMPARE(CheckWriter::StatusName(CustodyCheck::Compare(*c.entry, c.now, &changed)),
+                     CheckWriter::StatusName(c.status));
+            QCOMPARE(changed, c.changed);
+        }
+    }
+
+    // Two entries with the same SHA-256 are both missing and one file under
+    // the path has that SHA-256: the first entry has moved there, the
+    // second is missing, and no file is new.
+    void movedIsClaimedOnce()
+    {
+        QTemporaryDir dir;
+        const auto at = [&](const char* name) { return QFile::encodeName(dir.filePath(QString::fromUtf8(name))); };
+        const std::string avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
+        QVERIFY(WriteFile(at("a.avi").toStdString(), avi));
+        QVERIFY(WriteFile(at("copy.avi").toStdString(), avi));
+        const ReportWriter writer({ReportFormat::Json, true});
+        VerifyOptions withSha256;
+        withSha256.sha256 = true;
+        const QByteArray report = writer.Record(VerifyFile({at("a.avi"), 0, false}, withSha256)) +
+                                  writer.Record(VerifyFile({at("copy.avi"), 0, false}, withSha256));
+        QVERIFY(WriteFile(at("report.jsonl").toStdString(), report.toStdString()));
+        QVERIFY(QFile::remove(dir.filePath("copy.avi")));
+        QVERIFY(QFile::rename(dir.filePath("a.avi"), dir.filePath("moved.avi")));
+
+        CustodyCheck check(at("report.jsonl"), {QFile::encodeName(dir.path())}, 2);
+        QVERIFY2(check.Prepare(), qPrintable(check.ErrorText()));
+        QStringList lines;
+        CustodyCheck::Callbacks callbacks;
+        callbacks.line = [&](const CustodyLine& line) {
+            lines << QLatin1String(CheckWriter::StatusName(line.status)) + ' ' + QFileInfo(line.path).fileName() + ' ' +
+                         QFileInfo(QFile::decodeName(line.newPath)).fileName();
+        };
+        QCOMPARE(check.Run(callbacks), CustodyCheck::Outcome::Done);
+        QCOMPARE(lines, (QStringList{"moved a.avi moved.avi", "missing copy.avi "}));
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestCustodyCheck)
+#include "tst_custodycheck.moc"

@@ -1,0 +1,244 @@
+// Reports read back: how each is read, why one is refused, a name's bytes
+// from its text, and that whatever a report holds reads back as written.
+#include "CoreFixtures.h"
+#include "PosixCalls.h"
+#include "ReportReader.h"
+#include "ReportWriter.h"
+#include "TestRegistry.h"
+#include "WatermarkWriter.h"
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+using namespace testsupport;
+
+namespace {
+
+FileResult RandomResult(QRandomGenerator& random)
+{
+    const auto bytes = [&random](int most) {
+        QByteArray out;
+        const int length = random.bounded(most + 1);
+        for (int i = 0; i < length; ++i) {
+            // Mostly printable ASCII, with controls, quotes, commas and high
+            // bytes mixed in.
+            const int pick = random.bounded(10);
+            if (pick < 5)
+                out += char(0x20 + random.bounded(0x5f));
+            else if (pick < 6)
+                out += "\",\r\n\\"[random.bounded(5)];
+            else
+                out += char(random.bounded(1, 256));
+        }
+        return out;
+    };
+    FileResult result;
+    result.path = bytes(40);
+    if (result.path.isEmpty())
+        result.path = "x";
+    // Every reason a report holds; no SHA-256 where the file could not be
+    // read or hashed, as the verifier writes them.
+    result.result = static_cast<AuthResult>(random.bounded(AuthInternalError + 1));
+    if (result.result == AuthCancelled)
+        result.result = AuthBadMarker;
+    WatermarkRecord& r = result.record;
+    for (std::string* field :
+         {&r.Marker, &r.Version, &r.HMAC, &r.StartTime, &r.EndTime, &r.TimeSource, &r.VHSerial, &r.CamMAC})
+        *field = bytes(12).toStdString();
+    if (result.result != AuthUnreadable && result.result != AuthInternalError)
+        result.sha256 = QByteArray::number(random.generate64(), 16).repeated(4).rightJustified(64, '0').left(64);
+    return result;
+}
+
+// Reads a whole report: its entries' "path|sha256-prefix|reason|size|serial"
+// and the error, if any.
+QStringList ReadBack(const QString& file, QString* error)
+{
+    ReportReader reader;
+    QStringList entries;
+    ReportEntry entry;
+    if (reader.Open(QFile::encodeName(file))) {
+        while (reader.Next(entry))
+            entries << QStringLiteral("%1|%2|%3|%4|%5")
+                           .arg(entry.path, QString::fromLatin1(entry.sha256.left(4)), entry.reason)
+                           .arg(entry.size)
+                           .arg(entry.fields[FieldAt(ReportFields::Field::Serial)]);
+    }
+    *error = reader.ErrorText();
+    return entries;
+}
+
+} // namespace
+
+class TestReportReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Reports as found on disk: how each is read, and why one is refused,
+    // with the line. "D" stands for a valid SHA-256.
+    void readBack_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QStringList>("entries"); // path|sha256|reason|size|serial
+        QTest::addColumn<QString>("error");       // after "FILE"
+
+        const QByteArray header = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac,"
+                                  "sha256,size,protected_bytes\r\n";
+        const QByteArray json = R"({"path":"a.jpg","result":"authentic","reason":null,"sha256":"D"})";
+        const auto row = [](const char* title, const QByteArray& report, const QStringList& entries,
+                            const QString& error) {
+            QTest::newRow(title) << QByteArray(report).replace("D", QByteArray(64, 'd')) << entries << error;
+        };
+        row("JSON Lines",
+            json + "\n\n" + R"({"path":"b.jpg","result":"failed","reason":"bad-marker","serial":"VH","size":5,)" +
+                R"("sha256":"D"})" + "\n",
+            {"a.jpg|dddd||-1|", "b.jpg|dddd|bad-marker|5|VH"}, "");
+        row("CSV, quoted path over three lines, formula guards, a blank line",
+            header + "\"a\r\nb,\"\"c\"\"\nd.avi\",failed,digest-mismatch,,,'=1,,,,D,1,1\r\n" +
+                "'=1+2.jpg,failed,'-,,,,,,,D,,\r\n\r\n'x.jpg,failed,unreadable,,,'x,,,,,,\r\n",
+            {"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch|1|=1", "=1+2.jpg|dddd|-|-1|", "'x.jpg||unreadable|-1|'x"}, "");
+        row("CSV with LF line ends and only its header", QByteArray(header).replace("\r", ""), {}, "");
+        row("CSV after a byte order mark", "\xEF\xBB\xBF" + header + "a.jpg,authentic,,,,,,,,D,7,1\r\n",
+            {"a.jpg|dddd||7|"}, "");
+        row("JSON after blank lines", " \n\r\n" + json + "\n", {"a.jpg|dddd||-1|"}, "");
+        row("CSV row with a field too many", header + "a.jpg,authentic,,,,,,,,D,1,1,x\r\n", {},
+            ":2: 13 fields where the header has 12");
+        row("foreign CSV", "name,size\r\na,1\r\n", {},
+            ":1: not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header starts "
+            "\"path,result,reason,\"");
+        row("JSON cut off", json + "\n" + json.left(30), {"a.jpg|dddd||-1|"},
+            ":2: the last line has no line end: the report is cut off");
+        row("CSV cut off in a quoted field", header + "\"a\nb", {},
+            ":3: the last line has no line end: the report is cut off");
+        row("CSV without sha256", "path,result,reason,size\r\n", {},
+            ":1: the report has no sha256 column: it was written without --sha256");
+        row("JSON without sha256", QByteArray(json).replace(",\"sha256\":\"D\"", "") + "\n", {},
+            ":1: the entry has no SHA-256: the report was written without --sha256");
+        row("authentic without SHA-256", QByteArray(json).replace("\"D\"", "\"\"") + "\n", {},
+            ":1: the entry has no SHA-256");
+        row("SHA-256 not hexadecimal", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'z') + "\"") + "\n", {},
+            ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
+        row("SHA-256 in upper case", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'D') + "\"") + "\n", {},
+            ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
+        row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {},
+            ":1: an authentic entry with a reason");
+        row("failed without a reason, quoted over two lines", header + "\"a\nb\",failed,,,,,,,,D,1,1\r\n", {},
+            ":2: a failed entry without a reason");
+        row("neither authentic nor failed", QByteArray(json).replace("authentic", "ok") + "\n", {},
+            ":1: the result is neither authentic nor failed");
+        row("a field that is not text", QByteArray(json).replace("\"reason\"", "\"serial\":5,\"reason\"") + "\n", {},
+            ":1: \"serial\" is not text");
+        row("CSV row short of fields", header + "a.jpg,authentic,,,,,,,,D,1,1\r\nb.jpg,authentic,\r\n",
+            {"a.jpg|dddd||1|"}, ":3: 3 fields where the header has 12");
+        row("CSV size not a number", header + "a.jpg,authentic,,,,,,,,D,x,1\r\n", {}, ":2: the size is not a number");
+        row("CSV text after a closing quote", header + "\"a\"b,authentic,,,,,,,,D,1,1\r\n", {},
+            ":2: text after a closing quote");
+        row("JSON that is not a report", "{\"name\":\"x\"}\n", {},
+            ":1: not a report of ardentix-verify: no \"path\", \"result\" and \"reason\"");
+        row("empty", "\n\n", {}, ": the report is empty");
+    }
+
+    void readBack()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report"));
+        QVERIFY(WriteFile(QFile::encodeName(file).toStdString(), report.toStdString()));
+        QString got;
+        QCOMPARE(ReadBack(file, &got), entries);
+        QCOMPARE(got, error.isEmpty() ? QString() : file + error);
+    }
+
+    // A name's bytes from its report text: "\xHH" of 80 and above is the
+    // byte where the text could not have been written otherwise.
+    void pathBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("literal");
+        const auto row = [](const char* title, const QString& text, const QByteArray& bytes,
+                            const QByteArray& literal) { QTest::newRow(title) << text << bytes << literal; };
+#ifdef Q_OS_WIN // the name in the ANSI code page, as the folder walk gives it
+        row("plain text", QStringLiteral("caf\u00e9.jpg"), "caf\xe9.jpg", "");
+#else
+        row("plain text", QStringLiteral("caf\u00e9.jpg"), "caf\xc3\xa9.jpg", "");
+#endif
+        row("Latin-1 byte", QStringLiteral("caf\\xE9.jpg"), "caf\xe9.jpg", "caf\\xE9.jpg");
+        row("byte 80 at the end", QStringLiteral("a\\x80"), "a\x80", "a\\x80");
+        row("below 80 is always literal", QStringLiteral("a\\x41.jpg"), "a\\x41.jpg", "");
+        row("well-formed UTF-8 is never escaped", QStringLiteral("\\xC3\\xA9.jpg"), "\\xC3\\xA9.jpg", "");
+        row("lower-case digits are not ours", QStringLiteral("\\xe9.jpg"), "\\xe9.jpg", "");
+    }
+
+    void pathBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, literal);
+        if (!literal.isEmpty())
+            ARDENTIX_SKIP_ON_WINDOWS("a path that is not UTF-8 is shown in the ANSI code page there");
+        QByteArray other;
+        QCOMPARE(ReportReader::PathBytes(text, &other), bytes);
+        QCOMPARE(other, literal);
+    }
+
+    // Whatever bytes a path or a field holds, a report reads back to the
+    // same file, verdict, SHA-256 and fields, and a text line stays one line
+    // without a control character.
+    void recordsStayValid()
+    {
+        QRandomGenerator random(77);
+        QList<FileResult> written;
+        QByteArray reports[2] = {QByteArray(), ReportWriter({ReportFormat::Csv, true}).Header()};
+        for (int i = 0; i < 3000; ++i) {
+            written << RandomResult(random);
+            reports[0] += ReportWriter({ReportFormat::Json, true}).Record(written.last());
+            reports[1] += ReportWriter({ReportFormat::Csv, true}).Record(written.last());
+            const QString shown =
+                QString::fromUtf8(ReportWriter({ReportFormat::Text, 0, 0, 30}).Record(written.last()));
+            QCOMPARE(shown.count('\n'), 1);
+            for (const QChar c : shown.chopped(1))
+                QVERIFY2(c >= ' ' && !(c.unicode() >= 0x7f && c.unicode() <= 0x9f) && c != QChar(0x202e),
+                         qPrintable(shown));
+        }
+        QTemporaryDir dir;
+        for (const QByteArray& report : reports) {
+            const QString file = dir.filePath(report.startsWith('{') ? "r.jsonl" : "r.csv");
+            QVERIFY(WriteFile(QFile::encodeName(file).toStdString(), report.toStdString()));
+            ReportReader reader;
+            QVERIFY2(reader.Open(QFile::encodeName(file)), qPrintable(reader.ErrorText()));
+            ReportEntry entry;
+            qsizetype i = 0;
+            for (; reader.Next(entry); ++i) {
+                const FileResult& result = written.value(i);
+#ifdef Q_OS_WIN // a name that is not UTF-8 is in the ANSI code page there
+                if (!PathText::IsValidUtf8(result.path))
+                    continue;
+#endif
+                QVERIFY2(entry.pathBytes == result.path || entry.literalPath == result.path, qPrintable(entry.path));
+                QCOMPARE(entry.authentic, result.IsAuthentic());
+                QCOMPARE(entry.reason, result.IsAuthentic() ? QString() : AuthResultName(result.result));
+                QCOMPARE(entry.sha256, result.sha256);
+                // A guarded value reads back as written, or as the other
+                // reading of a guard: a value that began with "'".
+                const std::pair<ReportFields::Field, const std::string*> guardable[] = {
+                    {ReportFields::Field::Serial, &result.record.VHSerial},
+                    {ReportFields::Field::CameraMac, &result.record.CamMAC}};
+                for (const auto& [field, written] : guardable) {
+                    const int f = FieldAt(field);
+                    const QString value = Latin1(*written);
+                    QVERIFY(entry.fields[f] == value ||
+                            ((entry.guardMask & (1u << f)) != 0 && QLatin1Char('\'') + entry.fields[f] == value));
+                }
+            }
+            QVERIFY2(!reader.Failed(), qPrintable(reader.ErrorText()));
+            QCOMPARE(i, written.size());
+        }
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestReportReader)
+#include "tst_reportreader.moc"

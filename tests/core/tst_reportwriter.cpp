@@ -1,0 +1,139 @@
+// Report records, exact in every format: columns and their order, quoting,
+// the formula guard, escapes and the closing line.
+#include "CoreFixtures.h"
+#include "ReportWriter.h"
+#include "Tally.h"
+#include "TestRegistry.h"
+
+using namespace testsupport;
+
+class TestReportWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void csvField_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        const auto row = [](const char* title, const QString& value, const QString& field) {
+            QTest::newRow(title) << value << field;
+        };
+        row("plain", "abc", "abc");
+        row("empty", "", "");
+        row("spaces are data", " a b ", " a b ");
+        row("comma", "a,b", "\"a,b\"");
+        row("quote", "say \"hi\"", "\"say \"\"hi\"\"\"");
+        row("only a quote", "\"", "\"\"\"\"");
+        row("LF", "a\nb", "\"a\nb\"");
+        row("CR", "a\rb", "\"a\rb\"");
+        row("non-ASCII", "Überwachung", "Überwachung");
+        // Formulas are made text; only a leading trigger counts.
+        row("equals", "=HYPERLINK(1)", "'=HYPERLINK(1)");
+        row("plus", "+1", "'+1");
+        row("minus", "-2+3", "'-2+3");
+        row("at", "@SUM(A1)", "'@SUM(A1)");
+        row("tab", "\tx", "'\tx");
+        row("CR first, quoted", "\r=1", "\"'\r=1\"");
+        row("formula with a comma", "=A1,B1", "\"'=A1,B1\"");
+        row("a lone trigger", "-", "'-");
+        row("trigger inside", "a=b-c", "a=b-c");
+        row("apostrophe first", "'=x", "'=x");
+    }
+
+    void csvField()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QCOMPARE(ReportWriter::CsvField(value), field);
+    }
+
+    // Exact records in every format: columns and their order, null and 0,
+    // escapes, quoting, the formula guard, padding and the warning.
+    void records()
+    {
+        const FileResult wide = Result("/c/\xe7\x9b\xa3.jpg", AuthAuthentic, 5000, true, 'a');
+        FileResult formula = Result("/c/b,\"x\".avi", AuthDigestMismatch, 5000, true, 'b');
+        formula.record.VHSerial = "=1+2";
+        const FileResult uncovered = Result("/c/u.mp4", AuthAuthentic, 3146276, true);
+        const FileResult unreadable = Result("/c/caf\xe9\n.avi", AuthUnreadable, -1, false);
+        const FileResult tooShort = Result("/c/e.jpg", AuthTooShort, 0, false);
+        const QList<FileResult> results = {wide, formula, uncovered, unreadable, tooShort};
+        const auto writer = [](ReportFormat format, bool sha256, bool colour = false, int width = 10) {
+            return ReportWriter({format, sha256, colour, width});
+        };
+
+        const ReportWriter text = writer(ReportFormat::Text, true);
+        const QByteArray times = "2012-05-14 09:30:00  2012-05-14 09:35:00  VH-0042";
+        QCOMPARE(text.Record(wide), "authentic  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
+        QCOMPARE(text.Record(formula), QByteArray("failed     /c/b,\"x\".avi  digest-mismatch\n"));
+        QCOMPARE(text.Record(uncovered),
+                 "authentic  /c/u.mp4    " + times + "  WARNING: the watermark covers no byte of this file\n");
+        QCOMPARE(text.Record(unreadable), Shown("failed     /c/caf\\xE9\\x0A.avi  unreadable\n"));
+        QCOMPARE(text.Record(tooShort), QByteArray("failed     /c/e.jpg    too-short\n"));
+        FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
+        bare.record.StartTime = "2012-05-14 09:30:00";
+        QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
+                 QByteArray("authentic  /c/n.avi    2012-05-14 09:30:00\n"));
+        QCOMPARE(writer(ReportFormat::Text, false, true).Record(wide),
+                 "\x1b[32mauthentic\x1b[0m  /c/\xe7\x9b\xa3.jpg   " + times + "\n");
+        QCOMPARE(writer(ReportFormat::Text, false, true).Record(formula),
+                 QByteArray("\x1b[31mfailed\x1b[0m     /c/b,\"x\".avi  digest-mismatch\n"));
+
+        const QByteArray fields = R"("camera_mac":"00:1A:2B:3C:4D:5E","end_time":"2012-05-14 09:35:00",)"
+                                  R"("hmac":"0123456789abcdef0123456789abcdef","marker":"Quorvane Digital Watermark",)";
+        const QByteArray serial = R"("serial":"VH-0042",)";
+        const QByteArray tail = R"("start_time":"2012-05-14 09:30:00","time_source":"NTP","version":"1.0"})"
+                                "\n";
+        const QByteArray empty = R"("camera_mac":"","end_time":"","hmac":"","marker":"",)";
+        const QByteArray emptyTail = R"("start_time":"","time_source":"","version":""})"
+                                     "\n";
+        QCOMPARE(writer(ReportFormat::Json, true).Record(wide),
+                 "{" + fields + "\"path\":\"/c/\xe7\x9b\xa3.jpg\"," +
+                     R"("protected_bytes":4488,"reason":null,"result":"authentic",)" + serial + "\"sha256\":\"" +
+                     QByteArray(64, 'a') + "\",\"size\":5000," + tail);
+        QCOMPARE(writer(ReportFormat::Json, true).Record(uncovered),
+                 "{" + fields + R"("path":"/c/u.mp4","protected_bytes":0,"reason":null,"result":"authentic",)" +
+                     serial + R"("sha256":"","size":3146276,)" + tail);
+        QCOMPARE(writer(ReportFormat::Json, false).Record(unreadable),
+                 Shown("{" + empty + R"("path":"/c/caf\\xE9\n.avi","protected_bytes":null,"reason":"unreadable",)" +
+                       R"("result":"failed","serial":"","size":null,)" + emptyTail));
+        QCOMPARE(writer(ReportFormat::Json, false).Record(tooShort),
+                 "{" + empty + R"("path":"/c/e.jpg","protected_bytes":null,"reason":"too-short","result":"failed",)" +
+                     R"("serial":"","size":0,)" + emptyTail);
+
+        const QByteArray columns = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac,";
+        const QByteArray mark = "2012-05-14 09:30:00,2012-05-14 09:35:00,";
+        const ReportWriter csv = writer(ReportFormat::Csv, true);
+        QCOMPARE(csv.Header(), columns + "sha256,size,protected_bytes\r\n");
+        QCOMPARE(writer(ReportFormat::Csv, false).Header(), columns + "size,protected_bytes\r\n");
+        QCOMPARE(csv.Record(formula), "\"/c/b,\"\"x\"\".avi\",failed,digest-mismatch," + mark +
+                                          "'=1+2,1.0,NTP,00:1A:2B:3C:4D:5E," + QByteArray(64, 'b') + ",5000,4248\r\n");
+        QCOMPARE(csv.Record(uncovered),
+                 "/c/u.mp4,authentic,," + mark + "VH-0042,1.0,NTP,00:1A:2B:3C:4D:5E,,3146276,0\r\n");
+        QCOMPARE(csv.Record(unreadable), Shown("\"/c/caf\\xE9\n.avi\",failed,unreadable,,,,,,,,,\r\n"));
+        QCOMPARE(writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthDigestMismatch, 5000000000, false)),
+                 QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
+        QCOMPARE(writer(ReportFormat::Csv, false).Record(tooShort),
+                 QByteArray("/c/e.jpg,failed,too-short,,,,,,,0,\r\n"));
+
+        // The closing line counts what was reported; a cancelled file counts
+        // nowhere.
+        Tally tally;
+        for (const FileResult& result : results + QList<FileResult>{Result("/c/x.avi", AuthCancelled, 9, false)})
+            tally.Add(result);
+        QCOMPARE(writer(ReportFormat::Text, false).Summary(tally), QByteArray("5 files: 2 authentic, 3 failed\n"));
+        for (ReportFormat format : {ReportFormat::Json, ReportFormat::Csv})
+            QCOMPARE(writer(format, false).Summary(tally), QByteArray());
+        QCOMPARE(writer(ReportFormat::Text, false).Header() + writer(ReportFormat::Json, true).Header(), QByteArray());
+        QCOMPARE(ReportWriter::PathColumnWidth(QByteArray(70, 'x')), ReportWriter::MaxPathWidth);
+#ifdef Q_OS_WIN // "caf\u00e9\u00e7\u203a\u00a3" in the ANSI code page
+        QCOMPARE(ReportWriter::PathColumnWidth("caf\xe9\xe7\x9b\xa3"), 7);
+#else // "caf\xE9" and a wide character
+        QCOMPARE(ReportWriter::PathColumnWidth("caf\xe9\xe7\x9b\xa3"), 9);
+#endif
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestReportWriter)
+#include "tst_reportwriter.moc"

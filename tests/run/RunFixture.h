@@ -1,0 +1,43 @@
+// What the tests of runs through the main window share: a folder for the
+// files they verify, a genuine AVI export, and the status bar's line.
+#ifndef ARDENTIX_TESTS_RUNFIXTURE_H
+#define ARDENTIX_TESTS_RUNFIXTURE_H
+
+#include "WatermarkWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <string>
+
+class RunFixture : public QObject
+{
+protected:
+    QTemporaryDir dir;
+    const std::string avi =
+        testsupport::MakeExport(testsupport::SampleMedia(testsupport::MediaType::Avi), testsupport::MediaType::Avi);
+
+    // Writes bytes as name in the folder (its folders made) and gives the path.
+    QString Write(const QString& name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        if (!testsupport::WriteFile(QFile::encodeName(path).toStdString(), bytes))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static QString StatusLine(int total, int succeeded, int failed)
+    {
+        return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+            .arg(total)
+            .arg(succeeded)
+            .arg(failed);
+    }
+};
+
+#endif
