@@ -82,6 +82,7 @@ QByteArray CheckDialog::Report() const
 std::vector<QByteArray> CheckDialog::Paths() const
 {
     std::vector<QByteArray> paths;
+    paths.reserve(static_cast<std::size_t>(m_paths->count()));
     for (int i = 0; i < m_paths->count(); ++i)
         paths.push_back(PathText::ToNative(QDir::fromNativeSeparators(m_paths->item(i)->text())));
     return paths;

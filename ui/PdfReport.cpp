@@ -39,7 +39,7 @@ struct Piece
     bool summaryLine = false;
 };
 
-Piece DocumentPiece(std::shared_ptr<QTextDocument> document)
+Piece DocumentPiece(const std::shared_ptr<QTextDocument>& document)
 {
     const qreal height = document->size().height();
     return {height, [document](QPainter& painter, const QRectF& clip) { document->drawContents(&painter, clip); },
@@ -51,6 +51,15 @@ Piece DocumentPiece(std::shared_ptr<QTextDocument> document)
 class SummaryTable
 {
 public:
+    enum Column
+    {
+        NumberColumn,
+        NameColumn,
+        MarkColumn,
+        TextColumn,
+        ColumnCount
+    };
+
     // widestMark: the longest text of the third column, which keeps to one
     // line where the page allows.
     SummaryTable(const QFont& font, QPaintDevice* device, qreal width, int count, const QStringList& marks,
@@ -118,8 +127,8 @@ private:
     qreal Height(const QStringList& texts, bool boldVerdict) const
     {
         qreal tallest = m_metrics.height();
-        for (int column = 0; column < 4; ++column) {
-            const QFontMetricsF& metrics = column == 2 && boldVerdict ? m_boldMetrics : m_metrics;
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QFontMetricsF& metrics = column == MarkColumn && boldVerdict ? m_boldMetrics : m_metrics;
             tallest = qMax(tallest, metrics.boundingRect(Cell(column, 1e9), Flags(column), texts[column]).height());
         }
         return tallest + 2 * m_padding;
@@ -128,13 +137,13 @@ private:
     static int Flags(int column)
     {
         // Names seldom have spaces: they break anywhere rather than overflow.
-        return Qt::AlignLeft | Qt::AlignTop | (column == 1 ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+        return Qt::AlignLeft | Qt::AlignTop | (column == NameColumn ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
     }
 
     void Cells(QPainter& painter, const QStringList& texts, qreal height, bool failed = false) const
     {
-        for (int column = 0; column < 4; ++column) {
-            if (column == 2 && failed) {
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (column == MarkColumn && failed) {
                 painter.save();
                 painter.setFont(m_bold);
                 painter.setPen(QColor(0xb0, 0, 0));
