@@ -49,13 +49,16 @@ public:
     // A free block for the reader to fill.
     unsigned char* Acquire()
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        if (m_filled == Slots) {
-            m_readerAsleep = true;
-            m_readerWake.wait(lock, [this] { return m_filled <= Slots - ReaderBatch; });
-            m_readerAsleep = false;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_filled == Slots) {
+                m_readerAsleep = true;
+                m_readerWake.wait(lock, [this] { return m_filled <= Slots - ReaderBatch; });
+                m_readerAsleep = false;
+            }
         }
-        // The hasher never touches a slot that is not filled.
+        // The slot is the reader's until Submit: the hasher touches only
+        // filled ones, so it is allocated without the lock.
         std::unique_ptr<unsigned char[]>& buffer = m_buffers[m_produce];
         if (!buffer)
             buffer.reset(new unsigned char[ARDENTIX_READ_BLOCK_SIZE]);
