@@ -3,6 +3,7 @@
 // read, and how soon a stop is honoured.
 #include "AuthenticateFile.h"
 #include "FileDigest.h"
+#include "FileStream.h"
 #include "LargeExport.h"
 #include "Md5.h"
 #include "PosixCalls.h"
@@ -40,6 +41,21 @@ WatermarkRecord Sentinel()
 QByteArray Sha256Of(const std::string& bytes)
 {
     return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256);
+}
+
+// n bytes that differ from one read block to the next (xorshift), so that a
+// block hashed twice, left out or out of order changes the SHA-256.
+std::string Varied(std::size_t n)
+{
+    std::string bytes(n, '\0');
+    std::uint32_t x = 2463534242u;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    return bytes;
 }
 
 // "first-last,first-last=total" (last bytes inclusive), or "unknown".
@@ -136,6 +152,17 @@ private slots:
         while (keyLike.size() < 10000)
             keyLike += "Quorvane Digital Watermark\r\nHMAC: 00000000000000000000000000000000\r\nVHSerial: X\r\n";
         row("key-like text after the block", "k.avi", avi + keyLike.substr(0, 10000), AuthBadSignature, false);
+
+        // Lengths at the edges of the read blocks; the longer ones have their
+        // SHA-256 handed to the second thread in batches, round its ring.
+        const auto aviOf = [](std::int64_t length) {
+            const std::string media = SampleMedia(MediaType::Avi);
+            return MakeExport(media + Varied(std::size_t(length) - 512 - media.size()), MediaType::Avi);
+        };
+        const std::int64_t readBlock = ARDENTIX_READ_BLOCK_SIZE;
+        row("avi of one read block and one byte", "r.avi", aviOf(readBlock + 1), AuthAuthentic, true);
+        row("avi of 40 whole read blocks", "r.avi", aviOf(40 * readBlock), AuthAuthentic, true);
+        row("avi of 40 read blocks and one byte", "r.avi", aviOf(40 * readBlock + 1), AuthAuthentic, true);
 
         WatermarkFields badMarker;
         badMarker.marker = "Quorvane Digital Watermark ";
@@ -347,26 +374,37 @@ private slots:
         }
     }
 
-    // A stop is honoured before the next block, also within one long range.
+    // A stop is honoured before the next block, also within one long range
+    // and with the SHA-256 on a second thread, whose waiting blocks are then
+    // dropped.
     void stopWithinRange()
     {
-        const std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 2 << 20), MediaType::Avi);
+        const std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 10 << 20), MediaType::Avi);
         const QByteArray path = Write(QStringLiteral("long.avi"), bytes);
-        for (bool sha256 : {false, true}) {
+        const std::int64_t half = std::int64_t(bytes.size()) / 2;
+        for (int sha256 : {0, 1, 2}) {
             std::atomic<bool> stop{false};
             QList<qint64> reached;
             AuthOptions options;
-            options.sha256 = sha256;
+            options.sha256 = sha256 > 0;
+            options.sha256OnThread = sha256 == 2;
             options.cancel = &stop;
             options.progress = [&](std::int64_t done) {
                 reached << done;
-                stop = true;
+                stop = done >= half;
             };
             WatermarkRecord record;
             AuthDetails details;
             QCOMPARE(AuthResultName(AuthenticateFileDetailed(record, path.constData(), options, &details)),
                      AuthResultName(AuthCancelled));
-            QCOMPARE(reached, QList<qint64>{sha256 ? 256 * 1024 : 240 + 256 * 1024});
+            // The blocks run from byte 0 with the SHA-256, from the first
+            // protected byte (240) without; the last reached is the first
+            // past the middle.
+            const qint64 first = sha256 > 0 ? 0 : 240;
+            const qint64 block = ARDENTIX_READ_BLOCK_SIZE;
+            const qint64 blocks = (half - first + block - 1) / block;
+            QCOMPARE(qint64(reached.size()), blocks);
+            QCOMPARE(reached.last(), first + blocks * block);
             QVERIFY(!details.hasSha256);
         }
     }
