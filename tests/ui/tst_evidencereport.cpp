@@ -1,0 +1,415 @@
+// The window's reports: the PDF with its case and embedded records, CSV,
+// JSON Lines and the copied rows in the view's order, saving, and the
+// re-check against a saved report.
+#include "AboutBox.h"
+#include "BuildIdentity.h"
+#include "CMainToolBar.h"
+#include "CheckResultWindow.h"
+#include "DetailsDialog.h"
+#include "DetailsDocument.h"
+#include "HelpWindow.h"
+#include "Localisation.h"
+#include "MainWindow.h"
+#include "PathText.h"
+#include "PdfReport.h"
+#include "ReportFields.h"
+#include "ResultText.h"
+#include "TestRegistry.h"
+#include "UiFixtures.h"
+#include "WatermarkWriter.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+// Where the records of the rows go.
+enum class Output
+{
+    Csv,
+    JsonLines,
+    Clipboard
+};
+
+// The sample cases verified and sorted by name: a, b, c, d.
+QList<RowRecord> SortedRows(MainWindow& w, SampleFolder& samples)
+{
+    w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
+    w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
+    return w.RowRecords(false);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Output)
+
+class TestEvidenceReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Store().clear(); }
+
+    // The reports and the copied rows hold the rows in the view's order,
+    // after the user has sorted the table.
+    void reportPdf()
+    {
+        SampleFolder samples;
+        MainWindow w;
+        const QList<RowRecord> records = SortedRows(w, samples);
+        QCOMPARE(records.size(), 4);
+        const QString path = samples.dir.filePath("report");
+        w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"};
+        QVERIFY(w.SaveReportTo(path, EvidenceReport::Format::Pdf));
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess process;
+        process.start(pdftotext, {"-layout", path, "-"});
+        QVERIFY(process.waitForFinished(60000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY(text.contains(Tr("Verification Report")));
+        // The case, in the header above the summary.
+        const qsizetype summaryAt = text.indexOf(Tr("Files: %1, authentic: %2, failed: %3").arg(4).arg(3).arg(1));
+        for (const char* field : {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"})
+            QVERIFY2(text.indexOf(field) >= 0 && text.indexOf(field) < summaryAt, field);
+        QVERIFY(text.contains(QString::fromLatin1(BuildIdentity::KeyFingerprint())));
+        QCOMPARE(text.contains(BuildIdentity::DevelopmentNotice().left(5)), BuildIdentity::IsDevelopmentKey());
+        // The summary table: a line a file, in the view's order, with
+        // the reason where the file failed or vouches for nothing.
+        const QString flat = text.simplified();
+        const QString warning = ResultText::Reason(records[3].result).simplified();
+        QVERIFY(warning.startsWith(QStringLiteral("Warning")));
+        const QStringList summary = {"1. a.jpg Authentication succeeded 2. b.avi Authentication succeeded",
+                                     "3. " TAMPERED " Authentication failed The file was changed",
+                                     "4. d.mp4 Authentication succeeded " + warning};
+        for (const QString& line : summary)
+            QVERIFY2(flat.contains(line), qPrintable(line));
+        // Identified as PDF/A-3b, with its title, program and case, and
+        // its records embedded as an alternative form of the pages.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {"-meta", path});
+        QVERIFY(info.waitForFinished(60000));
+        const QByteArray meta = info.readAllStandardOutput();
+        QVERIFY(meta.contains("<pdfaid:part>3</pdfaid:part>\n<pdfaid:conformance>B</pdfaid:conformance>"));
+        QVERIFY(meta.contains("<xmp:CreatorTool>Quorvane Ardentix 1.0-006</xmp:CreatorTool>"));
+        QVERIFY(meta.contains(Tr("Verification Report").toUtf8()));
+        info.start(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.waitForFinished(60000));
+        const QString document = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        QVERIFY(document.contains("Subject: Case 2026-117/B; examiner Jo Examiner; County Lab"));
+        QVERIFY(document.contains("Keywords: 2026-117/B, Jo Examiner, County Lab"));
+        info.start(QStringLiteral("pdfdetach"), {"-list", path});
+        QVERIFY(info.waitForFinished(60000));
+        QCOMPARE(info.readAllStandardOutput(), QByteArray("1 embedded files\n1: ardentix-report.jsonl\n"));
+        // "page / pages" under every page's text.
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 2);
+        for (int p = 0; p < pages.size(); ++p)
+            QVERIFY(pages[p].simplified().remove(' ').endsWith(QStringLiteral("%1/%2").arg(p + 1).arg(pages.size())));
+        // Each file's details, with the first and last byte covered.
+        for (const RowRecord& record : records) {
+            QVERIFY(text.contains(QString::fromLatin1(record.result.sha256)));
+            QVERIFY(flat.contains(Tr("%1 protected bytes in all").arg(record.result.ProtectedBytes())));
+            if (record.result.path.endsWith(".avi"))
+                QVERIFY(flat.contains(QStringLiteral("bytes 240 to %1").arg(record.result.size - 513)));
+        }
+    }
+
+    void reportRecords_data()
+    {
+        QTest::addColumn<Output>("output");
+        QTest::newRow("CSV") << Output::Csv;
+        QTest::newRow("JSON Lines") << Output::JsonLines;
+        QTest::newRow("clipboard, two rows selected") << Output::Clipboard;
+    }
+
+    void reportRecords()
+    {
+        QFETCH(Output, output);
+        SampleFolder samples;
+        MainWindow w;
+        const QList<RowRecord> records = SortedRows(w, samples);
+        QCOMPARE(records.size(), 4);
+        QStringList names = {"a.jpg", "b.avi", TAMPERED, "d.mp4"};
+        QStringList lines;
+        if (output == Output::Clipboard) {
+            w.ResultView()->selectionModel()->select(
+                QItemSelection(w.SortProxy()->index(1, 0), w.SortProxy()->index(2, 4)), QItemSelectionModel::Select);
+            for (QAction* action : w.ResultView()->actions()) {
+                if (action->shortcut() == QKeySequence::Copy)
+                    action->trigger();
+            }
+            lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+            names = names.mid(1, 2);
+        } else {
+            const QString path = samples.dir.filePath("report");
+            QVERIFY(w.SaveReportTo(path, output == Output::Csv ? EvidenceReport::Format::Csv
+                                                               : EvidenceReport::Format::JsonLines));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        }
+        const bool json = output == Output::JsonLines;
+        const QStringList columns = {"path",       "result", "reason",  "start_time",
+                                     "end_time",   "serial", "version", "time_source",
+                                     "camera_mac", "sha256", "size",    "protected_bytes"};
+        if (json)
+            lines = lines.join("").split('\n', Qt::SkipEmptyParts);
+        else
+            QCOMPARE(lines.takeFirst(), columns.join(output == Output::Clipboard ? "\t" : ","));
+        QCOMPARE(lines.size(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            const RowRecord& record = records[output == Output::Clipboard ? i + 1 : i];
+            const FileResult& result = record.result;
+            QStringList fields;
+            if (json) {
+                const QJsonObject object = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+                QCOMPARE(object.size(), 14);
+                QVERIFY(object.value("protected_bytes").isDouble());
+                for (const QString& key : columns)
+                    fields << object.value(key).toVariant().toString();
+            } else if (output == Output::Clipboard) {
+                fields = lines[i].split('\t');
+            } else {
+                // The only quoted field is the name with a comma and quotes.
+                QString line = lines[i];
+                const bool quoted = line.startsWith('"');
+                const int end = quoted ? line.indexOf("\",", 1) + 1 : line.indexOf(',');
+                fields = QStringList(quoted ? line.mid(1, end - 2).replace("\"\"", "\"") : line.left(end)) +
+                         line.mid(end + 1).split(',');
+            }
+            QCOMPARE(fields.size(), columns.size());
+            QCOMPARE(fields[0], samples.dir.filePath("cases/" + names[i]));
+            QCOMPARE(fields[1], result.IsAuthentic() ? "authentic" : "failed");
+            QCOMPARE(fields[2], result.IsAuthentic() ? "" : "digest-mismatch");
+            QCOMPARE(fields[3], QStringLiteral("2012-05-14 09:30:00"));
+            // Exact in JSON; made text for a spreadsheet in CSV and the copy.
+            QCOMPARE(fields[5], names[i] != "b.avi" ? "VH-0042-1138" : json ? "=1+2" : "'=1+2");
+            QFile file(fields[0]);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(fields[9], QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+            QCOMPARE(fields[10], QString::number(QFileInfo(fields[0]).size()));
+            QCOMPARE(fields[11], QString::number(result.ProtectedBytes()));
+        }
+    }
+
+    // The copied rows: one line a row, whatever a field holds.
+    void copiedText()
+    {
+        FileResult result = Result("/c/t\tab\r\n.avi", AuthDigestMismatch, 5000, true);
+        result.record.StartTime = "-1\r\n";
+        result.sha256 = "ab";
+        QCOMPARE(EvidenceReport::TabSeparated({RowRecord{result, QDateTime()}}),
+                 QStringLiteral("path\tresult\treason\tstart_time\tend_time\tserial\tversion\ttime_source\tcamera_mac\t"
+                                "sha256\tsize\tprotected_bytes\n/c/t ab  .avi\tfailed\tdigest-mismatch\t'-1  \t"
+                                "2012-05-14 09:35:00\tVH-\x01"
+                                "42\t1.0\tNTP\t00:1A:2B:3C:4D:5E\tab\t5000\t4248\n"));
+    }
+
+    // The format of a saved report follows the name's last suffix.
+    void formatForName()
+    {
+        using F = EvidenceReport::Format;
+        const QStringList names = {"case.pdf",  "case.2024.csv", "CASE.JSONL", "a.b/case.Csv", "case.csv.bak",
+                                   "case.json", "case",          "csv",        "case.pdf."};
+        const QList<int> expected = {int(F::Pdf), int(F::Csv), int(F::JsonLines), int(F::Csv), -1, -1, -1, -1, -1};
+        for (int i = 0; i < names.size(); ++i) {
+            F format = F::Pdf;
+            const bool known = EvidenceReport::FormatForName(names[i], &format);
+            QCOMPARE(known ? int(format) : -1, expected[i]);
+        }
+        QCOMPARE(EvidenceReport::SuffixFor(F::Pdf) + EvidenceReport::SuffixFor(F::Csv) +
+                     EvidenceReport::SuffixFor(F::JsonLines),
+                 QStringLiteral("pdfcsvjsonl"));
+    }
+
+    void reportWriteFails()
+    {
+        MainWindow w;
+        QString shown;
+        CloseNextModal(&shown);
+        QVERIFY(!w.SaveReportTo("/nonexistent-folder/report.csv", EvidenceReport::Format::Csv));
+        QVERIFY(shown.startsWith(
+            Tr("The report could not be written to %1: %2")
+                .arg(QDir::toNativeSeparators(QStringLiteral("/nonexistent-folder/report.csv")), QString())));
+    }
+
+    void saveAsksBeforeReplacing()
+    {
+        // A name typed without a suffix gets the chosen format's before the
+        // dialog checks for a file of that name, so it asks first.
+        SampleFolder samples;
+        const QString existing = samples.dir.filePath("case-17.pdf");
+        QFile old(existing);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
+        old.close();
+        MainWindow w;
+        w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
+        QString question;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QTimer::singleShot(0, [&question, dialog] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+                dialog->reject();
+            });
+            dialog->selectFile(samples.dir.filePath("case-17"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        w.SaveReportAction()->trigger();
+        QVERIFY2(question.contains("case-17.pdf"), qPrintable(question));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("kept"));
+    }
+
+    // Check Against Report finds what changed since a saved report, line
+    // for line as the verifier's --check does; a report it cannot use is
+    // explained, and nothing is shown.
+    void checkAgainstReport_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QByteArray>("foreign");
+        QTest::addColumn<QString>("refusal");
+        const auto saved = [](const char* name, EvidenceReport::Format format) {
+            QTest::newRow(name) << int(format) << QByteArray() << QString();
+        };
+        saved("JSON Lines", EvidenceReport::Format::JsonLines);
+        saved("CSV", EvidenceReport::Format::Csv);
+        saved("PDF", EvidenceReport::Format::Pdf);
+        QTest::newRow("refused: not a report") << -1 << QByteArray("hello\n") << "not a report of ardentix-verify";
+        QTest::newRow("refused: a bad line")
+            << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
+            << ":2: not JSON";
+        QTest::newRow("refused: a PDF without records")
+            << -2 << QByteArray()
+            << (PdfRecords::Available() ? "holds no records of this program" : "cannot read PDF reports");
+    }
+
+    void checkAgainstReport()
+    {
+        QFETCH(int, format);
+        QFETCH(QByteArray, foreign);
+        QFETCH(QString, refusal);
+        SampleFolder samples;
+        MainWindow w;
+        const QString cases = samples.dir.filePath("cases");
+        const QString report = samples.dir.filePath("report");
+        QStringList messages;
+        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
+        if (format >= 0) {
+            w.OpenPaths({QFile::encodeName(cases)});
+            QVERIFY(w.SaveReportTo(report, EvidenceReport::Format(format)));
+            // Changed, gone, moved and new since the report.
+            using namespace testsupport;
+            QFile changed(cases + "/a.jpg");
+            QVERIFY(changed.open(QIODevice::Append) && changed.write("x") == 1);
+            changed.close();
+            QVERIFY(QFile::remove(cases + "/b.avi"));
+            QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
+            WatermarkFields other;
+            other.serial = "VH-0099";
+            WriteFile(samples.Path("cases/sub/e.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other));
+        } else if (format == -1) {
+            QFile file(report);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(foreign) == foreign.size());
+        } else {
+            QPdfWriter pdf(report);
+            QPainter(&pdf).drawText(100, 100, "A PDF of another program");
+        }
+        // A build that cannot embed records keeps them in a CSV beside the PDF.
+        const QString checked = format == int(EvidenceReport::Format::Pdf) && !PdfRecords::Available()
+                                    ? EvidenceReport::CompanionCsv(report)
+                                    : report;
+        w.CheckAgainst(checked, {QFile::encodeName(cases)});
+        LocalisationSeams::MessageHandler() = nullptr;
+        if (!refusal.isEmpty()) {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(refusal), qPrintable(messages[0]));
+            QVERIFY(w.CheckWindow() == nullptr);
+            return;
+        }
+        QVERIFY(messages.isEmpty());
+        CheckResultWindow* check = w.CheckWindow();
+        QVERIFY(check != nullptr);
+        QStringList statuses;
+        for (int row = 0; row < check->Model()->rowCount(); ++row) {
+            const QStandardItem* status = check->Model()->item(row, CheckResultWindow::StatusColumn);
+            statuses << status->text();
+            QVERIFY(!status->data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+        }
+        // In the report's order (the table's, newest first), then the new file.
+        QCOMPARE(statuses, QStringList({"Moved", "Unchanged", "Missing", "Modified", "New"}));
+        // The same lines as the verifier gives on the same report and files.
+        const QString saved = samples.dir.filePath("check.jsonl");
+        QString error;
+        QVERIFY2(check->SaveTo(saved, EvidenceReport::Format::JsonLines, &error), qPrintable(error));
+        QProcess verifier;
+        verifier.start(QStringLiteral(ARDENTIX_VERIFY), {"--format", "json", "--check", checked, cases});
+        QVERIFY(verifier.waitForFinished(60000));
+        QCOMPARE(verifier.exitCode(), 1);
+        QFile lines(saved);
+        QVERIFY(lines.open(QIODevice::ReadOnly));
+        QCOMPARE(lines.readAll(), verifier.readAllStandardOutput());
+        QCOMPARE(check->Summary().reportSha256, CheckResultWindow::FileSha256(checked));
+    }
+
+    void summaryHeadOnEveryPage()
+    {
+        // A summary that runs on over several pages repeats the table's head
+        // at the top of each.
+        QList<RowRecord> records;
+        for (int i = 0; i < 120; ++i)
+            records.append(
+                {Result("/cases/file-" + QByteArray::number(i) + ".jpg", AuthDigestMismatch, 4096, true), QDateTime()});
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.pdf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        PdfReport::Write(file, records);
+        file.close();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
+        if (!pdftotext.waitForStarted())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(pdftotext.waitForFinished(60000));
+        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+        qsizetype last = 0;
+        while (last < pages.size() &&
+               !pages[last].simplified().contains("120. file-119.jpg " + Tr("Authentication failed")))
+            ++last;
+        QVERIFY2(last >= 2 && last < pages.size(), qPrintable(QString::number(last)));
+        const QString head = "# " + Tr("File Name") + " " + Tr("Result") + " " + Tr("Reason");
+        for (qsizetype p = 0; p <= last; ++p)
+            QVERIFY2(pages[p].simplified().contains(head), qPrintable(QString::number(p)));
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestEvidenceReport)
+#include "tst_evidencereport.moc"
