@@ -121,6 +121,15 @@ private slots:
         };
         QCOMPARE(check.Run(callbacks), CustodyCheck::Outcome::Done);
         QCOMPARE(lines, (QStringList{"moved a.avi moved.avi", "missing copy.avi "}));
+
+        // Stopped, it gives no line at all: without every file under the
+        // path, a moved file would show as missing and new.
+        const std::atomic<bool> stop{true};
+        CustodyCheck stopped(at("report.jsonl"), {QFile::encodeName(dir.path())}, 2);
+        QVERIFY(stopped.Prepare());
+        lines.clear();
+        QCOMPARE(stopped.Run(callbacks, &stop), CustodyCheck::Outcome::Stopped);
+        QCOMPARE(lines, QStringList());
     }
 };
 
