@@ -7,7 +7,6 @@
 #include "WatermarkWriter.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>

@@ -4,44 +4,26 @@
 #include "AboutBox.h"
 #include "BuildIdentity.h"
 #include "CMainToolBar.h"
-#include "CheckResultWindow.h"
 #include "DetailsDialog.h"
 #include "DetailsDocument.h"
 #include "HelpWindow.h"
 #include "Localisation.h"
 #include "MainWindow.h"
 #include "PathText.h"
-#include "PdfReport.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 #include "TestRegistry.h"
 #include "UiFixtures.h"
-#include "WatermarkWriter.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QCryptographicHash>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QPushButton>
-#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTimer>
 #include <QTreeView>
 
 class TestMainWindow : public QObject
