@@ -44,17 +44,6 @@ std::string ReadHexFile(const std::string& path)
     return digits;
 }
 
-std::string ToHex(const unsigned char* bytes, std::size_t length)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    for (std::size_t i = 0; i < length; ++i) {
-        out += digits[bytes[i] >> 4];
-        out += digits[bytes[i] & 15];
-    }
-    return out;
-}
-
 void Check(int ret, const char* what)
 {
     if (ret != 0)
@@ -111,10 +100,24 @@ std::string DigestHexOfMedia(const std::string& media, MediaType type)
     unsigned char md5[EVP_MAX_MD_SIZE];
     unsigned int md5Length = 0;
     EVP_Digest(prot.data(), prot.size(), md5, &md5Length, EVP_md5(), nullptr);
+    return KeyedDigestHex(md5, md5Length);
+}
+
+std::string KeyedDigestHex(const unsigned char* md5, unsigned int md5Length)
+{
     unsigned char mac[EVP_MAX_MD_SIZE];
     unsigned int macLength = 0;
     HMAC(EVP_md5(), kKey, kKeyLength, md5, md5Length, mac, &macLength);
-    return ToHex(mac, macLength);
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned int i = 0; i < macLength; ++i)
+        hex += {digits[mac[i] >> 4], digits[mac[i] & 15]};
+    return hex;
+}
+
+std::string FreeBoxHeader(std::uint32_t size)
+{
+    return {char(size >> 24), char(size >> 16), char(size >> 8), char(size), 'f', 'r', 'e', 'e'};
 }
 
 std::string EncryptMessage(const std::string& message, const ExportOptions& options)
@@ -248,16 +251,8 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     filler.reserve(missing);
     for (std::size_t i = 0; i < missing; ++i)
         filler += static_cast<char>((i * 31 + 7) & 0xff);
-    if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu) {
-        // A top-level "free" box that players skip.
-        const std::uint32_t size = static_cast<std::uint32_t>(missing);
-        filler[0] = static_cast<char>(size >> 24);
-        filler[1] = static_cast<char>(size >> 16);
-        filler[2] = static_cast<char>(size >> 8);
-        filler[3] = static_cast<char>(size);
-        filler.replace(4, 4, "free");
-        return media + filler;
-    }
+    if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu)
+        return media + filler.replace(0, 8, FreeBoxHeader(static_cast<std::uint32_t>(missing)));
     if (type == MediaType::Jpg) {
         // Comment segments before the end-of-image marker.
         std::string body = media.substr(0, media.size() - 2);
