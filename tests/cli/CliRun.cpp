@@ -44,9 +44,7 @@ QString VerifierPath()
 
 Outcome Run(const QStringList& arguments, int timeoutMs)
 {
-    QProcess process;
-    process.start(VerifierPath(), arguments);
-    return Finish(process, timeoutMs);
+    return Run(arguments, QProcessEnvironment::systemEnvironment(), QString(), timeoutMs);
 }
 
 Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,

@@ -90,17 +90,17 @@ class TestReports : public QObject
     QList<Case> cases;
     QStringList paths;
 
-    Case Make(const QString& name, const std::string& media, MediaType type, int i, const QString& reason,
-              const std::string& marker = WatermarkFields().marker)
+    // A case whose watermark has the next fields and its media's digest,
+    // with the byte at flip changed after export (0: none).
+    Case Make(const char* name, const std::string& media, MediaType type, const char* reason, std::int64_t flip = 0,
+              bool fieldsRead = true, const std::string& marker = WatermarkFields().marker)
     {
-        Case c;
-        c.name = name;
-        c.fields = FieldsFor(i);
+        Case c{name, "", true, reason, fieldsRead, FieldsFor(int(cases.size()) + 1)};
         c.fields.marker = marker;
         c.fields.hmac = DigestHexOfMedia(media, type);
         c.bytes = MakeExport(media, type, c.fields);
-        c.reason = reason;
-        c.fieldsRead = true;
+        if (flip != 0)
+            c.bytes = Flip(c.bytes, flip);
         return c;
     }
 
@@ -125,49 +125,21 @@ private slots:
         const std::string avi = SampleMedia(MediaType::Avi);
         const std::string mp4 = PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 40000);
 
-        cases << Make(QStringLiteral("genuine.jpg"), jpg, MediaType::Jpg, 1, QString());
-        cases << Make(QStringLiteral("genuine.avi"), avi, MediaType::Avi, 2, QString());
-        cases << Make(QStringLiteral("genuine.mp4"), mp4, MediaType::Mp4, 3, QString());
+        cases << Make("genuine.jpg", jpg, MediaType::Jpg, "");
+        cases << Make("genuine.avi", avi, MediaType::Avi, "");
+        cases << Make("genuine.mp4", mp4, MediaType::Mp4, "");
         // A genuine MP4 too short for any protected byte: authentic, but the
         // watermark vouches for none of its content.
-        cases << Make(QStringLiteral("uncovered.mp4"), SampleMedia(MediaType::Mp4), MediaType::Mp4, 4, QString());
-
-        Case missing;
-        missing.name = QStringLiteral("missing.avi");
-        missing.create = false;
-        missing.reason = QStringLiteral("unreadable");
-        cases << missing;
-
-        Case shortFile;
-        shortFile.name = QStringLiteral("short.avi");
-        shortFile.bytes = avi.substr(0, 300);
-        shortFile.reason = QStringLiteral("too-short");
-        cases << shortFile;
-
-        Case mov = Make(QStringLiteral("clip.mov"), avi, MediaType::Avi, 4, QStringLiteral("unsupported-type"));
-        mov.fieldsRead = false;
-        cases << mov;
-
-        Case forged = Make(QStringLiteral("forged.avi"), avi, MediaType::Avi, 5, QStringLiteral("bad-signature"));
-        forged.bytes = Flip(forged.bytes, BlockOffset(std::int64_t(forged.bytes.size()), MediaType::Avi) + 7);
-        forged.fieldsRead = false;
-        cases << forged;
-
-        cases << Make(QStringLiteral("marker.avi"), avi, MediaType::Avi, 6, QStringLiteral("bad-marker"),
-                      "Another Watermark");
-
-        Case tamperedAvi =
-            Make(QStringLiteral("tampered.avi"), avi, MediaType::Avi, 7, QStringLiteral("digest-mismatch"));
-        tamperedAvi.bytes = Flip(tamperedAvi.bytes, 4000);
-        cases << tamperedAvi;
-        Case tamperedJpg =
-            Make(QStringLiteral("tampered.jpg"), jpg, MediaType::Jpg, 8, QStringLiteral("digest-mismatch"));
-        tamperedJpg.bytes = Flip(tamperedJpg.bytes, -1);
-        cases << tamperedJpg;
-        Case tamperedMp4 =
-            Make(QStringLiteral("tampered.mp4"), mp4, MediaType::Mp4, 9, QStringLiteral("digest-mismatch"));
-        tamperedMp4.bytes = Flip(tamperedMp4.bytes, -700);
-        cases << tamperedMp4;
+        cases << Make("uncovered.mp4", SampleMedia(MediaType::Mp4), MediaType::Mp4, "");
+        cases << Case{"missing.avi", "", false, "unreadable", false, {}};
+        cases << Case{"short.avi", avi.substr(0, 300), true, "too-short", false, {}};
+        cases << Make("clip.mov", avi, MediaType::Avi, "unsupported-type", 0, false);
+        // A byte of the signature, appended after the AVI's media.
+        cases << Make("forged.avi", avi, MediaType::Avi, "bad-signature", std::int64_t(avi.size()) + 7, false);
+        cases << Make("marker.avi", avi, MediaType::Avi, "bad-marker", 0, true, "Another Watermark");
+        cases << Make("tampered.avi", avi, MediaType::Avi, "digest-mismatch", 4000);
+        cases << Make("tampered.jpg", jpg, MediaType::Jpg, "digest-mismatch", -1);
+        cases << Make("tampered.mp4", mp4, MediaType::Mp4, "digest-mismatch", -700);
 
         for (const Case& c : cases) {
             if (c.create)
