@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 
 using namespace testsupport;
-using clitest::Latin1;
 
 namespace {
 
@@ -143,7 +142,7 @@ private slots:
 
         for (const Case& c : cases) {
             if (c.create)
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(PathOf(c)), c.bytes));
+                QVERIFY(WriteFileAt(PathOf(c), c.bytes));
             paths << PathOf(c);
         }
     }
@@ -185,7 +184,7 @@ private slots:
             const QStringList f = ExpectedFields(c); // marker, version, hmac, start, end, source, serial, mac
             const QFileInfo info(PathOf(c));
             const qint64 covered = ExpectedProtectedBytes(PathOf(c), info.size());
-            const QString hash = c.create ? clitest::Sha256Hex(c.bytes) : QString();
+            const QString hash = c.create ? Sha256Hex(c.bytes) : QString();
             if (json) {
                 QJsonObject expected = {{"path", PathOf(c)},
                                         {"result", c.reason.isEmpty() ? "authentic" : "failed"},
@@ -273,7 +272,7 @@ private:
         if (source == ReportSource::Verifier) {
             const clitest::Outcome run =
                 clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
-            return run.exitCode == 1 && clitest::WriteBytes(QFile::encodeName(saved), run.out.toStdString());
+            return run.exitCode == 1 && WriteFileAt(saved, run.out.toStdString());
         }
         const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
         VerifyOptions withSha256;
@@ -281,7 +280,7 @@ private:
         QByteArray bytes = writer.Header();
         for (const QByteArray& name : files)
             bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
-        return clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString());
+        return WriteFileAt(saved, bytes.toStdString());
     }
 
     // A JSON Lines re-check as "status name [new name] [changed,...]" lines,
@@ -361,17 +360,17 @@ private slots:
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         QByteArrayList files;
         QVERIFY(WriteCheckCase(folder, jpg, &files));
-        lines.insert(3, QString::fromUtf8(clitest::Shown("unchanged caf\\xE9.jpg")));
+        lines.insert(3, QString::fromUtf8(Shown("unchanged caf\\xE9.jpg")));
         const QString saved = scratch.filePath(QStringLiteral("report.") + format);
         QVERIFY(SaveReport(source, format, folder, files, saved));
 
         for (const Change& change : changes) {
             if (change.kind == Change::Flip)
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), Flip(jpg, -1)));
+                QVERIFY(WriteFileAt(at(change.name), Flip(jpg, -1)));
             else if (change.kind == Change::Rename)
                 QVERIFY(QFile::rename(at(change.name), at(change.newName)));
             else
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), jpg + "x"));
+                QVERIFY(WriteFileAt(at(change.name), jpg + "x"));
         }
 
         QStringList arguments = {QStringLiteral("--check"), saved};

@@ -13,9 +13,8 @@
 #define ARDENTIX_GUI_TEST_MAIN()                                                                                       \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        /* The widget suites compare the program's English texts: they     */                                          \
-        /* pin the system locale, whatever the user's is, and load other    */                                         \
-        /* catalogues explicitly where they test them.                      */                                         \
+        /* The suites compare English texts, whatever the user's locale; */                                            \
+        /* they load other catalogues explicitly where they test them.   */                                            \
         qputenv("LC_ALL", "C.UTF-8");                                                                                  \
         qunsetenv("LANGUAGE");                                                                                         \
         RegisterResources();                                                                                           \

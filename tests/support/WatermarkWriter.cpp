@@ -52,35 +52,28 @@ void Check(int ret, const char* what)
 
 } // namespace
 
+// The unprotected prefix, the protected bytes after the block and the suffix
+// of each type, in the order of MediaType.
+const struct
+{
+    std::int64_t skip;
+    std::int64_t tail;
+    const char* suffix;
+} kTypes[] = {{0, 2, "jpg"}, {240, 0, "avi"}, {3145764, 0, "mp4"}};
+
 std::int64_t SkipFor(MediaType type)
 {
-    switch (type) {
-    case MediaType::Jpg:
-        return 0;
-    case MediaType::Avi:
-        return 240;
-    case MediaType::Mp4:
-        return 3145764;
-    }
-    return 0;
+    return kTypes[static_cast<int>(type)].skip;
 }
 
 std::int64_t TailFor(MediaType type)
 {
-    return type == MediaType::Jpg ? 2 : 0;
+    return kTypes[static_cast<int>(type)].tail;
 }
 
 const char* SuffixFor(MediaType type)
 {
-    switch (type) {
-    case MediaType::Jpg:
-        return "jpg";
-    case MediaType::Avi:
-        return "avi";
-    case MediaType::Mp4:
-        return "mp4";
-    }
-    return "";
+    return kTypes[static_cast<int>(type)].suffix;
 }
 
 std::string CanonicalText(const WatermarkFields& f, const std::string& hmacHex)
@@ -164,10 +157,8 @@ std::string PrivateOperation(const std::string& em, const ExportOptions& options
     const std::string dHex =
         options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
     mbedtls_mpi n, d, m, c;
-    mbedtls_mpi_init(&n);
-    mbedtls_mpi_init(&d);
-    mbedtls_mpi_init(&m);
-    mbedtls_mpi_init(&c);
+    for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
+        mbedtls_mpi_init(mpi);
     std::string out(kRsaSize, '\0');
     int ret = mbedtls_mpi_read_string(&n, 16, modulusHex.c_str());
     if (ret == 0)
@@ -178,10 +169,8 @@ std::string PrivateOperation(const std::string& em, const ExportOptions& options
         ret = mbedtls_mpi_exp_mod(&c, &m, &d, &n, nullptr);
     if (ret == 0)
         ret = mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), out.size());
-    mbedtls_mpi_free(&n);
-    mbedtls_mpi_free(&d);
-    mbedtls_mpi_free(&m);
-    mbedtls_mpi_free(&c);
+    for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
+        mbedtls_mpi_free(mpi);
     Check(ret, "private operation");
     return out;
 }
@@ -261,10 +250,7 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
             std::size_t segment = std::min<std::size_t>(65533, missing - at);
             if (segment < 4)
                 segment = 4;
-            body += '\xff';
-            body += '\xfe';
-            body += static_cast<char>(((segment - 2) >> 8) & 0xff);
-            body += static_cast<char>((segment - 2) & 0xff);
+            body += {'\xff', '\xfe', static_cast<char>((segment - 2) >> 8), static_cast<char>(segment - 2)};
             body.append(filler, 0, std::min(segment - 4, filler.size()));
             at += segment;
         }
