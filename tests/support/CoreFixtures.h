@@ -68,6 +68,12 @@ inline bool WriteFileAt(const QString& path, const std::string& bytes)
     return QDir().mkpath(QFileInfo(path).path()) && WriteFile(QFile::encodeName(path).toStdString(), bytes);
 }
 
+// The bytes of the file at path.
+inline QByteArray ReadFileAt(const QString& path)
+{
+    return QByteArray::fromStdString(ReadFile(QFile::encodeName(path).toStdString()));
+}
+
 // 8-bit text, byte for character, as watermark fields are shown.
 inline QString Latin1(const std::string& text)
 {

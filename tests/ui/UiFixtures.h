@@ -4,11 +4,8 @@
 #define ARDENTIX_TESTS_UI_UIFIXTURES_H
 
 #include "CoreFixtures.h"
-#include "WatermarkWriter.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -54,18 +51,14 @@ struct SampleFolder
     SampleFolder()
     {
         using namespace testsupport;
-        WriteFile(Path("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
+        WriteFileAt(dir.filePath("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
         // A serial number that a spreadsheet would run as a formula.
         WatermarkFields formula;
         formula.serial = "=1+2";
-        WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
-        WriteFile(Path("cases/" TAMPERED), Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), 4000));
-        WriteFile(Path("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
-    }
-    std::string Path(const char* name)
-    {
-        QDir().mkpath(dir.filePath(QStringLiteral("cases")));
-        return QFile::encodeName(dir.filePath(QString::fromUtf8(name))).toStdString();
+        WriteFileAt(dir.filePath("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
+        WriteFileAt(dir.filePath("cases/" TAMPERED),
+                    Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), 4000));
+        WriteFileAt(dir.filePath("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
     }
 };
 
