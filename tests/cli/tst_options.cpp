@@ -17,15 +17,6 @@ using namespace testsupport;
 #error "ARDENTIX_MODULUS_FILE must name the built-in modulus file"
 #endif
 
-namespace {
-
-QStringList JsonPaths(const QByteArray& out)
-{
-    return clitest::JsonValues(out, QStringLiteral("path"));
-}
-
-} // namespace
-
 class TestOptions : public QObject
 {
     Q_OBJECT
@@ -123,7 +114,7 @@ private slots:
             QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
         } else {
             QCOMPARE(run.err, QByteArray());
-            QCOMPARE(JsonPaths(run.out).size(), reported);
+            QCOMPARE(clitest::JsonValues(run.out, "path").size(), reported);
         }
     }
 
@@ -168,7 +159,7 @@ private slots:
         QStringList expected;
         for (const QString& path : reported)
             expected << dir.filePath(path);
-        QCOMPARE(JsonPaths(run.out), expected);
+        QCOMPARE(clitest::JsonValues(run.out, "path"), expected);
         if (status == 2)
             QVERIFY(!run.err.isEmpty());
     }
@@ -268,11 +259,11 @@ private slots:
             const clitest::Outcome run = clitest::Run(QStringList{"--format", "json", "--jobs", jobs} + paths);
             QVERIFY(run.finished);
             QCOMPARE(run.exitCode, 0);
-            QCOMPARE(JsonPaths(run.out), paths);
+            QCOMPARE(clitest::JsonValues(run.out, "path"), paths);
 
             const clitest::Outcome folder = clitest::Run({"--format", "json", "--jobs", jobs, here.path()});
             QCOMPARE(folder.exitCode, 0);
-            QCOMPARE(JsonPaths(folder.out), sorted);
+            QCOMPARE(clitest::JsonValues(folder.out, "path"), sorted);
         }
     }
 
@@ -290,7 +281,7 @@ private slots:
         const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), here.path() + QLatin1Char('/')});
         QCOMPARE(run.exitCode, 0);
         QStringList relative;
-        for (const QString& path : JsonPaths(run.out))
+        for (const QString& path : clitest::JsonValues(run.out, "path"))
             relative << path.mid(here.path().size() + 1);
         QCOMPARE(relative, expected);
     }

@@ -27,18 +27,6 @@ struct Case
     WatermarkFields fields;
 };
 
-WatermarkFields FieldsFor(int i)
-{
-    WatermarkFields fields;
-    fields.startTime = QStringLiteral("2013-0%1-02 10:11:12").arg(i % 9 + 1).toStdString();
-    fields.endTime = QStringLiteral("2013-0%1-02 10:21:%2").arg(i % 9 + 1).arg(10 + i).toStdString();
-    fields.serial = QStringLiteral("VH-%1-77").arg(1000 + i).toStdString();
-    fields.timeSource = i % 2 ? "NTP" : "RTC";
-    fields.camMac = QStringLiteral("00:1A:2B:3C:4D:%1").arg(i, 2, 10, QLatin1Char('0')).toStdString();
-    fields.version = QStringLiteral("1.%1").arg(i).toStdString();
-    return fields;
-}
-
 // Who saved the report that --check reads.
 enum class ReportSource
 {
@@ -70,15 +58,8 @@ Q_DECLARE_METATYPE(Change)
 qint64 ExpectedProtectedBytes(const QString& path, qint64 size)
 {
     const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
-    if (size < 514)
-        return -1;
-    if (suffix == QLatin1String("jpg"))
-        return size - 512;
-    if (suffix == QLatin1String("avi"))
-        return qMax<qint64>(0, size - 512 - 240);
-    if (suffix == QLatin1String("mp4"))
-        return qMax<qint64>(0, size - 512 - 3145764);
-    return -1;
+    const qint64 front = suffix == "jpg" ? 0 : suffix == "avi" ? 240 : suffix == "mp4" ? 3145764 : -1;
+    return size < 514 || front < 0 ? -1 : qMax<qint64>(0, size - 512 - front);
 }
 
 class TestReports : public QObject
@@ -89,12 +70,19 @@ class TestReports : public QObject
     QList<Case> cases;
     QStringList paths;
 
-    // A case whose watermark has the next fields and its media's digest,
+    // A case whose watermark has fields of its own and its media's digest,
     // with the byte at flip changed after export (0: none).
     Case Make(const char* name, const std::string& media, MediaType type, const char* reason, std::int64_t flip = 0,
               bool fieldsRead = true, const std::string& marker = WatermarkFields().marker)
     {
-        Case c{name, "", true, reason, fieldsRead, FieldsFor(int(cases.size()) + 1)};
+        const int i = int(cases.size()) + 1;
+        Case c{name, "", true, reason, fieldsRead, {}};
+        c.fields.startTime = QStringLiteral("2013-0%1-02 10:11:12").arg(i % 9 + 1).toStdString();
+        c.fields.endTime = QStringLiteral("2013-0%1-02 10:21:%2").arg(i % 9 + 1).arg(10 + i).toStdString();
+        c.fields.serial = QStringLiteral("VH-%1-77").arg(1000 + i).toStdString();
+        c.fields.timeSource = i % 2 ? "NTP" : "RTC";
+        c.fields.camMac = QStringLiteral("00:1A:2B:3C:4D:%1").arg(i, 2, 10, QLatin1Char('0')).toStdString();
+        c.fields.version = QStringLiteral("1.%1").arg(i).toStdString();
         c.fields.marker = marker;
         c.fields.hmac = DigestHexOfMedia(media, type);
         c.bytes = MakeExport(media, type, c.fields);
