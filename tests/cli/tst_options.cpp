@@ -236,17 +236,17 @@ private slots:
     {
         // Large files first and between small ones: the small ones finish
         // first, yet come in their place.
-        const QStringList names = {"l1.avi", "s1.avi", "s2.jpg", "l2.avi", "s3.avi", "s4.avi"};
-        const QList<int> mebibytes = {64, 0, 0, 24, 0, 0};
+        const QList<QPair<QString, int>> files = {{"l1.avi", 64}, {"s1.avi", 0}, {"s2.jpg", 0},
+                                                  {"l2.avi", 24}, {"s3.avi", 0}, {"s4.avi", 0}}; // name, MiB
         QTemporaryDir here;
         const std::string small = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         QStringList paths;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const QString path = here.filePath(names[i]);
-            std::string bytes = names[i].endsWith(QLatin1String(".jpg")) ? jpg : small;
-            if (mebibytes[i] > 0)
-                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes[i]) << 20), MediaType::Avi);
+        for (const auto& [name, mebibytes] : files) {
+            const QString path = here.filePath(name);
+            std::string bytes = name.endsWith(QLatin1String(".jpg")) ? jpg : small;
+            if (mebibytes > 0)
+                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes) << 20), MediaType::Avi);
             QVERIFY(WriteFileAt(path, bytes));
             paths << path;
         }
@@ -294,9 +294,7 @@ private slots:
         const QString out = QString::fromUtf8(run.out);
         QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("ardentix-verify " ARDENTIX_VERSION_TEXT));
 
-        QFile modulusFile(QStringLiteral(ARDENTIX_MODULUS_FILE));
-        QVERIFY(modulusFile.open(QIODevice::ReadOnly));
-        const QByteArray digits = modulusFile.readAll().trimmed();
+        const QByteArray digits = ReadFileAt(QStringLiteral(ARDENTIX_MODULUS_FILE)).trimmed();
         const QByteArray modulus = QByteArray::fromHex(digits);
         QCOMPARE(modulus.size(), 256);
         QVERIFY2(out.contains(Sha256Hex(modulus.toStdString())), run.out.constData());

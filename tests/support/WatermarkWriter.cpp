@@ -33,21 +33,12 @@ const std::size_t kRsaSize = 256;
 
 std::string ReadHexFile(const std::string& path)
 {
-    std::string text = ReadFile(path);
-    std::string digits;
-    for (char ch : text) {
-        if (!std::isspace(static_cast<unsigned char>(ch)))
-            digits += ch;
-    }
+    std::string digits = ReadFile(path);
+    digits.erase(std::remove_if(digits.begin(), digits.end(), [](unsigned char ch) { return std::isspace(ch); }),
+                 digits.end());
     if (digits.empty())
         throw std::runtime_error("cannot read key file " + path);
     return digits;
-}
-
-void Check(int ret, const char* what)
-{
-    if (ret != 0)
-        throw std::runtime_error(std::string("mbedtls failure in ") + what);
 }
 
 } // namespace
@@ -171,7 +162,8 @@ std::string PrivateOperation(const std::string& em, const ExportOptions& options
         ret = mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), out.size());
     for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
         mbedtls_mpi_free(mpi);
-    Check(ret, "private operation");
+    if (ret != 0)
+        throw std::runtime_error("mbedtls failure in the private operation");
     return out;
 }
 

@@ -162,10 +162,8 @@ private slots:
         const QString failed = "Result: Authentication failed\n";
         const QString warning =
             "Warning: the watermark covers none of this file's content, so it vouches for none of it.";
-        FileResult jpg = Result("/c/a.jpg", AuthAuthentic, 5000, true);
-        jpg.sha256 = QByteArray(64, 'a');
         QTest::newRow("authentic jpg")
-            << jpg
+            << Result("/c/a.jpg", AuthAuthentic, 5000, true, 'a')
             << "Path: /c/a.jpg\n" + authentic +
                    "Reason: The file is authentic: its content matches its signed watermark.\n" + fields +
                    "SHA-256 of the whole file: " + QString(64, 'a') +
