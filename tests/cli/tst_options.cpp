@@ -13,10 +13,6 @@
 
 using namespace testsupport;
 
-#ifndef ARDENTIX_MODULUS_FILE
-#error "ARDENTIX_MODULUS_FILE must name the built-in modulus file"
-#endif
-
 class TestOptions : public QObject
 {
     Q_OBJECT

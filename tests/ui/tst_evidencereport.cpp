@@ -293,9 +293,7 @@ private slots:
             QVERIFY(w.SaveReportTo(report, EvidenceReport::Format(format)));
             // Changed, gone, moved and new since the report.
             using namespace testsupport;
-            QFile changed(cases + "/a.jpg");
-            QVERIFY(changed.open(QIODevice::Append) && changed.write("x") == 1);
-            changed.close();
+            QVERIFY(WriteFileAt(cases + "/a.jpg", ReadFileAt(cases + "/a.jpg").toStdString() + "x"));
             QVERIFY(QFile::remove(cases + "/b.avi"));
             QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
             WatermarkFields other;
