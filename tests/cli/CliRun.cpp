@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -44,9 +45,7 @@ QString VerifierPath()
 
 Outcome Run(const QStringList& arguments, int timeoutMs)
 {
-    QProcess process;
-    process.start(VerifierPath(), arguments);
-    return Finish(process, timeoutMs);
+    return Run(arguments, QProcessEnvironment::systemEnvironment(), QString(), timeoutMs);
 }
 
 Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,
@@ -135,55 +134,24 @@ QList<QStringList> CsvRecords(const QByteArray& bytes, QString* error)
         *error = QStringLiteral("not valid UTF-8");
         return records;
     }
+    // A field, quoted or not, and the comma or CRLF after it.
+    static const QRegularExpression field(QStringLiteral("\"((?:[^\"]|\"\")*)\"(,|\r\n)|([^\",\r\n]*)(,|\r\n)"));
     QStringList record;
-    qsizetype at = 0;
-    const qsizetype n = text.size();
-    while (at < n) {
-        QString field;
-        if (text[at] == QLatin1Char('"')) {
-            ++at;
-            for (;;) {
-                if (at >= n) {
-                    *error = QStringLiteral("unterminated quoted field");
-                    return records;
-                }
-                if (text[at] == QLatin1Char('"')) {
-                    if (at + 1 < n && text[at + 1] == QLatin1Char('"')) {
-                        field += QLatin1Char('"');
-                        at += 2;
-                        continue;
-                    }
-                    ++at;
-                    break;
-                }
-                field += text[at++];
-            }
-        } else {
-            while (at < n && text[at] != QLatin1Char(',') && text[at] != QLatin1Char('\r')) {
-                if (text[at] == QLatin1Char('"') || text[at] == QLatin1Char('\n')) {
-                    *error = QStringLiteral("quote or LF in an unquoted field at %1").arg(at);
-                    return records;
-                }
-                field += text[at++];
-            }
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch m =
+            field.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        const bool quoted = m.capturedStart(1) >= 0;
+        const QString end = m.captured(quoted ? 2 : 4);
+        if (!m.hasMatch() || (end == QLatin1String(",") && m.capturedEnd() == text.size())) {
+            *error = QStringLiteral("no field ended by a comma or CRLF at %1").arg(at);
+            return records;
         }
-        record << field;
-        if (at < n && text[at] == QLatin1Char(',')) {
-            ++at;
-            if (at == n) {
-                *error = QStringLiteral("the last record has no line end");
-                return records;
-            }
-            continue;
-        }
-        if (at + 1 < n && text[at] == QLatin1Char('\r') && text[at + 1] == QLatin1Char('\n')) {
-            at += 2;
+        record << (quoted ? m.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")) : m.captured(3));
+        at = m.capturedEnd();
+        if (end != QLatin1String(",")) {
             records << record;
             record.clear();
-            continue;
         }
-        *error = QStringLiteral("a field is followed by neither a comma nor CRLF at %1").arg(at);
-        return records;
     }
     return records;
 }

@@ -48,8 +48,6 @@ Outcome RunShell(const QString& command, const QProcessEnvironment& environment,
 // escapes through printf where needed).
 QByteArray ShellWord(const QByteArray& bytes);
 
-using testsupport::Shown;
-
 // JSON Lines: one object per line, each line ended by LF. Sets *error and
 // returns what was read so far when the text is not that.
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);
@@ -82,9 +80,6 @@ QString VerifierPath();
 
 // Writes bytes at path (an 8-bit path, byte for byte).
 bool WriteBytes(const QByteArray& path, const std::string& bytes);
-
-using testsupport::Latin1;
-using testsupport::Sha256Hex;
 
 } // namespace clitest
 

@@ -5,29 +5,13 @@
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace testsupport;
-
-#ifndef ARDENTIX_MODULUS_FILE
-#error "ARDENTIX_MODULUS_FILE must name the built-in modulus file"
-#endif
-
-namespace {
-
-QStringList JsonPaths(const QByteArray& out)
-{
-    return clitest::JsonValues(out, QStringLiteral("path"));
-}
-
-} // namespace
 
 class TestOptions : public QObject
 {
@@ -45,38 +29,31 @@ class TestOptions : public QObject
         return out;
     }
 
-    void Write(const QString& name, const std::string& bytes)
-    {
-        const QString path = dir.filePath(name);
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(path), bytes));
-    }
-
 private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
         genuineAvi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        Write(QStringLiteral("genuine.avi"), genuineAvi);
-        Write(QStringLiteral("genuine.jpg"), jpg);
-        Write(QStringLiteral("tampered.avi"), Flip(genuineAvi, 3000));
-        Write(QStringLiteral("good/a.avi"), genuineAvi);
-        Write(QStringLiteral("good/deep/b.jpg"), jpg);
-        Write(QStringLiteral("mixed/a.avi"), genuineAvi);
-        Write(QStringLiteral("mixed/b.avi"), Flip(genuineAvi, 3000));
-        Write(QStringLiteral("nomedia/c.txt"), genuineAvi);
-        Write(QStringLiteral("nomedia/d.mp4.bak"), genuineAvi);
-        Write(QStringLiteral("nomedia/.hidden.avi"), genuineAvi);
+        QVERIFY(WriteFileAt(dir.filePath("genuine.avi"), genuineAvi));
+        QVERIFY(WriteFileAt(dir.filePath("genuine.jpg"), jpg));
+        QVERIFY(WriteFileAt(dir.filePath("tampered.avi"), Flip(genuineAvi, 3000)));
+        QVERIFY(WriteFileAt(dir.filePath("good/a.avi"), genuineAvi));
+        QVERIFY(WriteFileAt(dir.filePath("good/deep/b.jpg"), jpg));
+        QVERIFY(WriteFileAt(dir.filePath("mixed/a.avi"), genuineAvi));
+        QVERIFY(WriteFileAt(dir.filePath("mixed/b.avi"), Flip(genuineAvi, 3000)));
+        QVERIFY(WriteFileAt(dir.filePath("nomedia/c.txt"), genuineAvi));
+        QVERIFY(WriteFileAt(dir.filePath("nomedia/d.mp4.bak"), genuineAvi));
+        QVERIFY(WriteFileAt(dir.filePath("nomedia/.hidden.avi"), genuineAvi));
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("empty"))));
         QVERIFY(QFile::link(QStringLiteral("good"), dir.filePath(QStringLiteral("linked"))));
         // Reports that --check refuses before it verifies anything.
         const std::string entry = "{\"path\":\"" + dir.filePath(QStringLiteral("genuine.avi")).toStdString() +
                                   "\",\"result\":\"authentic\",\"reason\":null,\"sha256\":\"" + std::string(64, 'd') +
                                   "\"}\n";
-        Write(QStringLiteral("cut.jsonl"), entry + entry.substr(0, 40));
-        Write(QStringLiteral("nosha.csv"), "path,result,reason,size\r\n");
-        Write(QStringLiteral("foreign.csv"), "name,size\r\na.avi,1\r\n");
+        QVERIFY(WriteFileAt(dir.filePath("cut.jsonl"), entry + entry.substr(0, 40)));
+        QVERIFY(WriteFileAt(dir.filePath("nosha.csv"), "path,result,reason,size\r\n"));
+        QVERIFY(WriteFileAt(dir.filePath("foreign.csv"), "name,size\r\na.avi,1\r\n"));
     }
 
     void exitStatus_data()
@@ -133,7 +110,7 @@ private slots:
             QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
         } else {
             QCOMPARE(run.err, QByteArray());
-            QCOMPARE(JsonPaths(run.out).size(), reported);
+            QCOMPARE(clitest::JsonValues(run.out, "path").size(), reported);
         }
     }
 
@@ -170,8 +147,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QStringList, reported);
         const QString listPath = dir.filePath(QStringLiteral("list.txt"));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(listPath),
-                                    list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
+        QVERIFY(WriteFileAt(listPath, list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
         const clitest::Outcome run = clitest::Run(QStringList{QStringLiteral("--format=json")} + Expand(arguments),
                                                   QProcessEnvironment::systemEnvironment(), listPath);
         QVERIFY(run.finished);
@@ -179,7 +155,7 @@ private slots:
         QStringList expected;
         for (const QString& path : reported)
             expected << dir.filePath(path);
-        QCOMPARE(JsonPaths(run.out), expected);
+        QCOMPARE(clitest::JsonValues(run.out, "path"), expected);
         if (status == 2)
             QVERIFY(!run.err.isEmpty());
     }
@@ -191,10 +167,9 @@ private slots:
         if (dir.path().size() > 40)
             QSKIP("the scratch folder's path is too long for this layout");
         const QString list = dir.filePath(QStringLiteral("columns.txt"));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(list),
-                                    (dir.filePath("genuine.avi") + "\n" + dir.filePath("good/deep/b.jpg") + "\n" +
-                                     dir.filePath("tampered.avi") + "\n")
-                                        .toStdString()));
+        QVERIFY(WriteFileAt(list, (dir.filePath("genuine.avi") + "\n" + dir.filePath("good/deep/b.jpg") + "\n" +
+                                   dir.filePath("tampered.avi") + "\n")
+                                      .toStdString()));
         const clitest::Outcome run = clitest::Run({QStringLiteral("--files-from"), list, "-j2"});
         QCOMPARE(run.exitCode, 1);
         const QStringList lines = QString::fromUtf8(run.out).split('\n');
@@ -213,8 +188,8 @@ private slots:
         // provider) changes nothing: the digests come from the program's own
         // library context.
         const QString config = dir.filePath(QStringLiteral("base-only.cnf"));
-        QVERIFY(clitest::WriteBytes(QFile::encodeName(config), "openssl_conf = init\n[init]\nproviders = providers\n"
-                                                               "[providers]\nbase = base\n[base]\nactivate = 1\n"));
+        QVERIFY(WriteFileAt(config, "openssl_conf = init\n[init]\nproviders = providers\n"
+                                    "[providers]\nbase = base\n[base]\nactivate = 1\n"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("OPENSSL_CONF"), config);
         const clitest::Outcome run = clitest::Run(
@@ -257,18 +232,18 @@ private slots:
     {
         // Large files first and between small ones: the small ones finish
         // first, yet come in their place.
-        const QStringList names = {"l1.avi", "s1.avi", "s2.jpg", "l2.avi", "s3.avi", "s4.avi"};
-        const QList<int> mebibytes = {64, 0, 0, 24, 0, 0};
+        const QList<QPair<QString, int>> files = {{"l1.avi", 64}, {"s1.avi", 0}, {"s2.jpg", 0},
+                                                  {"l2.avi", 24}, {"s3.avi", 0}, {"s4.avi", 0}}; // name, MiB
         QTemporaryDir here;
         const std::string small = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         QStringList paths;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const QString path = here.filePath(names[i]);
-            std::string bytes = names[i].endsWith(QLatin1String(".jpg")) ? jpg : small;
-            if (mebibytes[i] > 0)
-                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes[i]) << 20), MediaType::Avi);
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(path), bytes));
+        for (const auto& [name, mebibytes] : files) {
+            const QString path = here.filePath(name);
+            std::string bytes = name.endsWith(QLatin1String(".jpg")) ? jpg : small;
+            if (mebibytes > 0)
+                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes) << 20), MediaType::Avi);
+            QVERIFY(WriteFileAt(path, bytes));
             paths << path;
         }
         // The same files given through a folder come in byte-wise order.
@@ -280,11 +255,11 @@ private slots:
             const clitest::Outcome run = clitest::Run(QStringList{"--format", "json", "--jobs", jobs} + paths);
             QVERIFY(run.finished);
             QCOMPARE(run.exitCode, 0);
-            QCOMPARE(JsonPaths(run.out), paths);
+            QCOMPARE(clitest::JsonValues(run.out, "path"), paths);
 
             const clitest::Outcome folder = clitest::Run({"--format", "json", "--jobs", jobs, here.path()});
             QCOMPARE(folder.exitCode, 0);
-            QCOMPARE(JsonPaths(folder.out), sorted);
+            QCOMPARE(clitest::JsonValues(folder.out, "path"), sorted);
         }
     }
 
@@ -297,13 +272,12 @@ private slots:
 #endif
         QTemporaryDir here;
         for (qsizetype i = expected.size() - 1; i >= 0; --i) { // made in another order
-            QVERIFY(QDir(here.path()).mkpath(QFileInfo(expected[i]).path()));
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(expected[i])), genuineAvi));
+            QVERIFY(WriteFileAt(here.filePath(expected[i]), genuineAvi));
         }
         const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), here.path() + QLatin1Char('/')});
         QCOMPARE(run.exitCode, 0);
         QStringList relative;
-        for (const QString& path : JsonPaths(run.out))
+        for (const QString& path : clitest::JsonValues(run.out, "path"))
             relative << path.mid(here.path().size() + 1);
         QCOMPARE(relative, expected);
     }
@@ -316,13 +290,10 @@ private slots:
         const QString out = QString::fromUtf8(run.out);
         QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("ardentix-verify " ARDENTIX_VERSION_TEXT));
 
-        QFile modulusFile(QStringLiteral(ARDENTIX_MODULUS_FILE));
-        QVERIFY(modulusFile.open(QIODevice::ReadOnly));
-        const QByteArray digits = modulusFile.readAll().trimmed();
+        const QByteArray digits = ReadFileAt(QStringLiteral(ARDENTIX_MODULUS_FILE)).trimmed();
         const QByteArray modulus = QByteArray::fromHex(digits);
         QCOMPARE(modulus.size(), 256);
-        const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
-        QVERIFY2(run.out.contains(fingerprint), run.out.constData());
+        QVERIFY2(out.contains(Sha256Hex(modulus.toStdString())), run.out.constData());
         QVERIFY(out.contains(QLatin1String("256 big-endian bytes")));
 
         QFile development(QStringLiteral(ARDENTIX_SOURCE_DIR "/keys/development-modulus.hex"));
@@ -364,8 +335,7 @@ private slots:
         if (!QFile::exists(big)) {
             // Large enough that verifying it twice takes several tenths of a
             // second, so that the progress line is drawn.
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(big),
-                                        MakeExport(PaddedMedia(MediaType::Avi, 160 << 20), MediaType::Avi)));
+            QVERIFY(WriteFileAt(big, MakeExport(PaddedMedia(MediaType::Avi, 160 << 20), MediaType::Avi)));
         }
         QString command = QStringLiteral("exec '%1'").arg(clitest::VerifierPath());
         for (const QString& argument : Expand(arguments))

@@ -34,7 +34,6 @@ class TestProgress : public QObject
     Q_OBJECT
 
 private slots:
-    // The progress line: its text, and what it writes to the terminal.
     void progress()
     {
         const QList<QPair<qint64, const char*>> sizes = {{0, "0 B"},

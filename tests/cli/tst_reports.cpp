@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 
 using namespace testsupport;
-using clitest::Latin1;
 
 namespace {
 
@@ -27,18 +26,6 @@ struct Case
     bool fieldsRead = false;
     WatermarkFields fields;
 };
-
-WatermarkFields FieldsFor(int i)
-{
-    WatermarkFields fields;
-    fields.startTime = QStringLiteral("2013-0%1-02 10:11:12").arg(i % 9 + 1).toStdString();
-    fields.endTime = QStringLiteral("2013-0%1-02 10:21:%2").arg(i % 9 + 1).arg(10 + i).toStdString();
-    fields.serial = QStringLiteral("VH-%1-77").arg(1000 + i).toStdString();
-    fields.timeSource = i % 2 ? "NTP" : "RTC";
-    fields.camMac = QStringLiteral("00:1A:2B:3C:4D:%1").arg(i, 2, 10, QLatin1Char('0')).toStdString();
-    fields.version = QStringLiteral("1.%1").arg(i).toStdString();
-    return fields;
-}
 
 // Who saved the report that --check reads.
 enum class ReportSource
@@ -71,15 +58,8 @@ Q_DECLARE_METATYPE(Change)
 qint64 ExpectedProtectedBytes(const QString& path, qint64 size)
 {
     const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
-    if (size < 514)
-        return -1;
-    if (suffix == QLatin1String("jpg"))
-        return size - 512;
-    if (suffix == QLatin1String("avi"))
-        return qMax<qint64>(0, size - 512 - 240);
-    if (suffix == QLatin1String("mp4"))
-        return qMax<qint64>(0, size - 512 - 3145764);
-    return -1;
+    const qint64 front = suffix == "jpg" ? 0 : suffix == "avi" ? 240 : suffix == "mp4" ? 3145764 : -1;
+    return size < 514 || front < 0 ? -1 : qMax<qint64>(0, size - 512 - front);
 }
 
 class TestReports : public QObject
@@ -90,17 +70,24 @@ class TestReports : public QObject
     QList<Case> cases;
     QStringList paths;
 
-    Case Make(const QString& name, const std::string& media, MediaType type, int i, const QString& reason,
-              const std::string& marker = WatermarkFields().marker)
+    // A case whose watermark has fields of its own and its media's digest,
+    // with the byte at flip changed after export (0: none).
+    Case Make(const char* name, const std::string& media, MediaType type, const char* reason, std::int64_t flip = 0,
+              bool fieldsRead = true, const std::string& marker = WatermarkFields().marker)
     {
-        Case c;
-        c.name = name;
-        c.fields = FieldsFor(i);
+        const int i = int(cases.size()) + 1;
+        Case c{name, "", true, reason, fieldsRead, {}};
+        c.fields.startTime = QStringLiteral("2013-0%1-02 10:11:12").arg(i % 9 + 1).toStdString();
+        c.fields.endTime = QStringLiteral("2013-0%1-02 10:21:%2").arg(i % 9 + 1).arg(10 + i).toStdString();
+        c.fields.serial = QStringLiteral("VH-%1-77").arg(1000 + i).toStdString();
+        c.fields.timeSource = i % 2 ? "NTP" : "RTC";
+        c.fields.camMac = QStringLiteral("00:1A:2B:3C:4D:%1").arg(i, 2, 10, QLatin1Char('0')).toStdString();
+        c.fields.version = QStringLiteral("1.%1").arg(i).toStdString();
         c.fields.marker = marker;
         c.fields.hmac = DigestHexOfMedia(media, type);
         c.bytes = MakeExport(media, type, c.fields);
-        c.reason = reason;
-        c.fieldsRead = true;
+        if (flip != 0)
+            c.bytes = Flip(c.bytes, flip);
         return c;
     }
 
@@ -125,53 +112,25 @@ private slots:
         const std::string avi = SampleMedia(MediaType::Avi);
         const std::string mp4 = PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 40000);
 
-        cases << Make(QStringLiteral("genuine.jpg"), jpg, MediaType::Jpg, 1, QString());
-        cases << Make(QStringLiteral("genuine.avi"), avi, MediaType::Avi, 2, QString());
-        cases << Make(QStringLiteral("genuine.mp4"), mp4, MediaType::Mp4, 3, QString());
+        cases << Make("genuine.jpg", jpg, MediaType::Jpg, "");
+        cases << Make("genuine.avi", avi, MediaType::Avi, "");
+        cases << Make("genuine.mp4", mp4, MediaType::Mp4, "");
         // A genuine MP4 too short for any protected byte: authentic, but the
         // watermark vouches for none of its content.
-        cases << Make(QStringLiteral("uncovered.mp4"), SampleMedia(MediaType::Mp4), MediaType::Mp4, 4, QString());
-
-        Case missing;
-        missing.name = QStringLiteral("missing.avi");
-        missing.create = false;
-        missing.reason = QStringLiteral("unreadable");
-        cases << missing;
-
-        Case shortFile;
-        shortFile.name = QStringLiteral("short.avi");
-        shortFile.bytes = avi.substr(0, 300);
-        shortFile.reason = QStringLiteral("too-short");
-        cases << shortFile;
-
-        Case mov = Make(QStringLiteral("clip.mov"), avi, MediaType::Avi, 4, QStringLiteral("unsupported-type"));
-        mov.fieldsRead = false;
-        cases << mov;
-
-        Case forged = Make(QStringLiteral("forged.avi"), avi, MediaType::Avi, 5, QStringLiteral("bad-signature"));
-        forged.bytes = Flip(forged.bytes, BlockOffset(std::int64_t(forged.bytes.size()), MediaType::Avi) + 7);
-        forged.fieldsRead = false;
-        cases << forged;
-
-        cases << Make(QStringLiteral("marker.avi"), avi, MediaType::Avi, 6, QStringLiteral("bad-marker"),
-                      "Another Watermark");
-
-        Case tamperedAvi =
-            Make(QStringLiteral("tampered.avi"), avi, MediaType::Avi, 7, QStringLiteral("digest-mismatch"));
-        tamperedAvi.bytes = Flip(tamperedAvi.bytes, 4000);
-        cases << tamperedAvi;
-        Case tamperedJpg =
-            Make(QStringLiteral("tampered.jpg"), jpg, MediaType::Jpg, 8, QStringLiteral("digest-mismatch"));
-        tamperedJpg.bytes = Flip(tamperedJpg.bytes, -1);
-        cases << tamperedJpg;
-        Case tamperedMp4 =
-            Make(QStringLiteral("tampered.mp4"), mp4, MediaType::Mp4, 9, QStringLiteral("digest-mismatch"));
-        tamperedMp4.bytes = Flip(tamperedMp4.bytes, -700);
-        cases << tamperedMp4;
+        cases << Make("uncovered.mp4", SampleMedia(MediaType::Mp4), MediaType::Mp4, "");
+        cases << Case{"missing.avi", "", false, "unreadable", false, {}};
+        cases << Case{"short.avi", avi.substr(0, 300), true, "too-short", false, {}};
+        cases << Make("clip.mov", avi, MediaType::Avi, "unsupported-type", 0, false);
+        // A byte of the signature, appended after the AVI's media.
+        cases << Make("forged.avi", avi, MediaType::Avi, "bad-signature", std::int64_t(avi.size()) + 7, false);
+        cases << Make("marker.avi", avi, MediaType::Avi, "bad-marker", 0, true, "Another Watermark");
+        cases << Make("tampered.avi", avi, MediaType::Avi, "digest-mismatch", 4000);
+        cases << Make("tampered.jpg", jpg, MediaType::Jpg, "digest-mismatch", -1);
+        cases << Make("tampered.mp4", mp4, MediaType::Mp4, "digest-mismatch", -700);
 
         for (const Case& c : cases) {
             if (c.create)
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(PathOf(c)), c.bytes));
+                QVERIFY(WriteFileAt(PathOf(c), c.bytes));
             paths << PathOf(c);
         }
     }
@@ -213,7 +172,7 @@ private slots:
             const QStringList f = ExpectedFields(c); // marker, version, hmac, start, end, source, serial, mac
             const QFileInfo info(PathOf(c));
             const qint64 covered = ExpectedProtectedBytes(PathOf(c), info.size());
-            const QString hash = c.create ? clitest::Sha256Hex(c.bytes) : QString();
+            const QString hash = c.create ? Sha256Hex(c.bytes) : QString();
             if (json) {
                 QJsonObject expected = {{"path", PathOf(c)},
                                         {"result", c.reason.isEmpty() ? "authentic" : "failed"},
@@ -301,7 +260,7 @@ private:
         if (source == ReportSource::Verifier) {
             const clitest::Outcome run =
                 clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
-            return run.exitCode == 1 && clitest::WriteBytes(QFile::encodeName(saved), run.out.toStdString());
+            return run.exitCode == 1 && WriteFileAt(saved, run.out.toStdString());
         }
         const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
         VerifyOptions withSha256;
@@ -309,7 +268,7 @@ private:
         QByteArray bytes = writer.Header();
         for (const QByteArray& name : files)
             bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
-        return clitest::WriteBytes(QFile::encodeName(saved), bytes.toStdString());
+        return WriteFileAt(saved, bytes.toStdString());
     }
 
     // A JSON Lines re-check as "status name [new name] [changed,...]" lines,
@@ -389,17 +348,17 @@ private slots:
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         QByteArrayList files;
         QVERIFY(WriteCheckCase(folder, jpg, &files));
-        lines.insert(3, QString::fromUtf8(clitest::Shown("unchanged caf\\xE9.jpg")));
+        lines.insert(3, QString::fromUtf8(Shown("unchanged caf\\xE9.jpg")));
         const QString saved = scratch.filePath(QStringLiteral("report.") + format);
         QVERIFY(SaveReport(source, format, folder, files, saved));
 
         for (const Change& change : changes) {
             if (change.kind == Change::Flip)
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), Flip(jpg, -1)));
+                QVERIFY(WriteFileAt(at(change.name), Flip(jpg, -1)));
             else if (change.kind == Change::Rename)
                 QVERIFY(QFile::rename(at(change.name), at(change.newName)));
             else
-                QVERIFY(clitest::WriteBytes(QFile::encodeName(at(change.name)), jpg + "x"));
+                QVERIFY(WriteFileAt(at(change.name), jpg + "x"));
         }
 
         QStringList arguments = {QStringLiteral("--check"), saved};

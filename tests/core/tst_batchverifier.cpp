@@ -19,7 +19,6 @@ private slots:
     // finished when it is cancelled.
     void batch()
     {
-        using namespace testsupport;
         QTemporaryDir dir;
         const std::string avi = MakeExport(PaddedMedia(MediaType::Avi, 600000), MediaType::Avi);
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);

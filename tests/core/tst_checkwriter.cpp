@@ -11,7 +11,6 @@ class TestCheckWriter : public QObject
     Q_OBJECT
 
 private slots:
-    // The re-check's lines, exact in every format, and its closing line.
     void checkRecords()
     {
         const auto line = [](CustodyStatus status, const QByteArray& path, qint64 reportLine, AuthResult now,

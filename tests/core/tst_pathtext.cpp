@@ -40,14 +40,8 @@ private slots:
         row("valid after invalid", "\xff\xc3\xa9", false, "\\xFFé", "\\xFFé");
         row("newline and tab", "a\nb\tc", true, "a\nb\tc", "a\\x0Ab\\x09c");
         row("escape and DEL", "\x1b[2J\x7f", true, "\x1b[2J\x7f", "\\x1B[2J\\x7F");
-        row("C1 control CSI",
-            "\xc2\x9b"
-            "31m",
-            true, "\u009B31m", "\\xC2\\x9B31m");
-        row("bidi override",
-            "a\xe2\x80\xae"
-            "b",
-            true, "a\u202Eb", "a\\xE2\\x80\\xAEb");
+        row("C1 control CSI", QByteArray("\xc2\x9b") + "31m", true, "\u009B31m", "\\xC2\\x9B31m");
+        row("bidi override", QByteArray("a\xe2\x80\xae") + "b", true, "a\u202Eb", "a\\xE2\\x80\\xAEb");
         row("bidi isolate", "\xe2\x81\xa6", true, "\u2066", "\\xE2\\x81\\xA6");
     }
 

@@ -22,14 +22,10 @@ QStringList Fields(const WatermarkRecord& r)
     return out;
 }
 
-const QStringList kCanonicalFields = {"Quorvane Digital Watermark",
-                                      "2.1",
-                                      "0123456789abcdef0123456789abcdef",
-                                      "2012-05-14 09:30:00",
-                                      "2012-05-14 09:35:00",
-                                      "NTP",
-                                      "VH-0042",
-                                      "00:1A:2B:3C:4D:5E"};
+const QStringList kCanonicalFields =
+    QStringLiteral("Quorvane Digital Watermark|2.1|0123456789abcdef0123456789abcdef|"
+                   "2012-05-14 09:30:00|2012-05-14 09:35:00|NTP|VH-0042|00:1A:2B:3C:4D:5E")
+        .split(QLatin1Char('|'));
 
 std::string Replace(std::string text, const std::string& from, const std::string& to)
 {

@@ -9,9 +9,12 @@
 #include "FileResult.h"
 #include "ReportFields.h"
 #include "ReportReader.h"
+#include "WatermarkWriter.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QString>
 
@@ -57,6 +60,18 @@ inline QString Sha256Hex(const std::string& bytes)
 {
     return QString::fromLatin1(
         QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
+}
+
+// Writes bytes as the file at path, its folders made first.
+inline bool WriteFileAt(const QString& path, const std::string& bytes)
+{
+    return QDir().mkpath(QFileInfo(path).path()) && WriteFile(QFile::encodeName(path).toStdString(), bytes);
+}
+
+// The bytes of the file at path.
+inline QByteArray ReadFileAt(const QString& path)
+{
+    return QByteArray::fromStdString(ReadFile(QFile::encodeName(path).toStdString()));
 }
 
 // 8-bit text, byte for character, as watermark fields are shown.

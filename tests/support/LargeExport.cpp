@@ -5,8 +5,8 @@
 #endif
 
 #include <openssl/evp.h>
-#include <openssl/hmac.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -15,8 +15,6 @@ namespace testsupport {
 
 namespace {
 
-const char kKey[] = "Qrzn.Westerlandia.1997";
-
 struct Output
 {
     std::FILE* file = nullptr;
@@ -24,33 +22,27 @@ struct Output
     std::int64_t written = 0;
     std::int64_t skip = 0;
 
-    // Writes bytes, hashing the part past the unprotected prefix.
+    // Counts bytes as written, hashing those past the unprotected prefix.
+    void Count(const char* bytes, std::size_t length, bool hash)
+    {
+        const std::int64_t from = std::max<std::int64_t>(0, skip - written);
+        if (hash && from < static_cast<std::int64_t>(length))
+            EVP_DigestUpdate(md5, bytes + from, length - static_cast<std::size_t>(from));
+        written += static_cast<std::int64_t>(length);
+    }
+
     bool Put(const char* bytes, std::size_t length, bool hash = true)
     {
-        if (hash) {
-            std::int64_t from = skip - written;
-            if (from < 0)
-                from = 0;
-            if (from < static_cast<std::int64_t>(length))
-                EVP_DigestUpdate(md5, bytes + from, length - static_cast<std::size_t>(from));
-        }
-        written += static_cast<std::int64_t>(length);
+        Count(bytes, length, hash);
         return std::fwrite(bytes, 1, length, file) == length;
     }
 
     // Leaves a hole of zeros, hashing them as zeros.
     bool Hole(std::int64_t length, const std::vector<char>& zeros)
     {
-        std::int64_t left = length;
-        while (left > 0) {
-            const std::size_t n =
-                left < static_cast<std::int64_t>(zeros.size()) ? static_cast<std::size_t>(left) : zeros.size();
-            std::int64_t from = skip - written;
-            if (from < 0)
-                from = 0;
-            if (from < static_cast<std::int64_t>(n))
-                EVP_DigestUpdate(md5, zeros.data() + from, n - static_cast<std::size_t>(from));
-            written += static_cast<std::int64_t>(n);
+        for (std::int64_t left = length; left > 0;) {
+            const auto n = static_cast<std::size_t>(std::min<std::int64_t>(left, std::int64_t(zeros.size())));
+            Count(zeros.data(), n, true);
             left -= static_cast<std::int64_t>(n);
         }
         return fseeko(file, length, SEEK_CUR) == 0;
@@ -95,16 +87,8 @@ bool WriteLargeExport(const std::string& path, MediaType type, std::int64_t medi
         for (std::size_t i = 0; i < chunkSize; ++i)
             chunk[i] = static_cast<char>((i * 131 + 17) & 0xff);
         if (type == MediaType::Mp4 && filler >= 8 && filler <= 0xffffffffLL) {
-            // A top-level "free" box over the filler, which players skip.
-            const std::string box = {static_cast<char>(filler >> 24),
-                                     static_cast<char>(filler >> 16),
-                                     static_cast<char>(filler >> 8),
-                                     static_cast<char>(filler),
-                                     'f',
-                                     'r',
-                                     'e',
-                                     'e'};
-            ok = out.Put(box.data(), box.size());
+            const std::string box = FreeBoxHeader(static_cast<std::uint32_t>(filler));
+            ok = ok && out.Put(box.data(), box.size());
             filler -= 8;
         }
         while (ok && filler > 0) {
@@ -122,18 +106,9 @@ bool WriteLargeExport(const std::string& path, MediaType type, std::int64_t medi
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int digestLength = 0;
     EVP_DigestFinal_ex(out.md5, digest, &digestLength);
-    unsigned char mac[EVP_MAX_MD_SIZE];
-    unsigned int macLength = 0;
-    HMAC(EVP_md5(), kKey, 22, digest, digestLength, mac, &macLength);
-    static const char hex[] = "0123456789abcdef";
-    std::string hmac;
-    for (unsigned int i = 0; i < macLength; ++i) {
-        hmac += hex[mac[i] >> 4];
-        hmac += hex[mac[i] & 15];
-    }
     WatermarkFields withHmac = fields;
     if (withHmac.hmac.empty())
-        withHmac.hmac = hmac;
+        withHmac.hmac = KeyedDigestHex(digest, digestLength);
     const std::string block = MakeBlock(CanonicalText(withHmac, withHmac.hmac), ExportOptions());
     ok = ok && out.Put(block.data(), block.size(), false);
     if (jpg)

@@ -1,7 +1,7 @@
 // Runs several Qt Test classes from one executable.
 //
 // Each test source registers its class with ARDENTIX_REGISTER_TEST; the
-// folder's executable uses ARDENTIX_TEST_MAIN, which runs every registered
+// folder's executable (TestMain.cpp, GuiTestMain.cpp) runs every registered
 // class and fails when any of them failed. "-class Name" runs one class.
 #ifndef ARDENTIX_TESTS_TESTREGISTRY_H
 #define ARDENTIX_TESTS_TESTREGISTRY_H
@@ -64,12 +64,5 @@ inline int RunRegisteredTests(int argc, char** argv)
 
 #define ARDENTIX_REGISTER_TEST(Class)                                                                                  \
     static testsupport::Registrar registrar_##Class(#Class, [] { return static_cast<QObject*>(new Class); });
-
-#define ARDENTIX_TEST_MAIN(ApplicationClass)                                                                           \
-    int main(int argc, char** argv)                                                                                    \
-    {                                                                                                                  \
-        ApplicationClass app(argc, argv);                                                                              \
-        return testsupport::RunRegisteredTests(argc, argv);                                                            \
-    }
 
 #endif

@@ -33,65 +33,38 @@ const std::size_t kRsaSize = 256;
 
 std::string ReadHexFile(const std::string& path)
 {
-    std::string text = ReadFile(path);
-    std::string digits;
-    for (char ch : text) {
-        if (!std::isspace(static_cast<unsigned char>(ch)))
-            digits += ch;
-    }
+    std::string digits = ReadFile(path);
+    digits.erase(std::remove_if(digits.begin(), digits.end(), [](unsigned char ch) { return std::isspace(ch); }),
+                 digits.end());
     if (digits.empty())
         throw std::runtime_error("cannot read key file " + path);
     return digits;
 }
 
-std::string ToHex(const unsigned char* bytes, std::size_t length)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    for (std::size_t i = 0; i < length; ++i) {
-        out += digits[bytes[i] >> 4];
-        out += digits[bytes[i] & 15];
-    }
-    return out;
-}
-
-void Check(int ret, const char* what)
-{
-    if (ret != 0)
-        throw std::runtime_error(std::string("mbedtls failure in ") + what);
-}
-
 } // namespace
+
+// The unprotected prefix, the protected bytes after the block and the suffix
+// of each type, in the order of MediaType.
+const struct
+{
+    std::int64_t skip;
+    std::int64_t tail;
+    const char* suffix;
+} kTypes[] = {{0, 2, "jpg"}, {240, 0, "avi"}, {3145764, 0, "mp4"}};
 
 std::int64_t SkipFor(MediaType type)
 {
-    switch (type) {
-    case MediaType::Jpg:
-        return 0;
-    case MediaType::Avi:
-        return 240;
-    case MediaType::Mp4:
-        return 3145764;
-    }
-    return 0;
+    return kTypes[static_cast<int>(type)].skip;
 }
 
 std::int64_t TailFor(MediaType type)
 {
-    return type == MediaType::Jpg ? 2 : 0;
+    return kTypes[static_cast<int>(type)].tail;
 }
 
 const char* SuffixFor(MediaType type)
 {
-    switch (type) {
-    case MediaType::Jpg:
-        return "jpg";
-    case MediaType::Avi:
-        return "avi";
-    case MediaType::Mp4:
-        return "mp4";
-    }
-    return "";
+    return kTypes[static_cast<int>(type)].suffix;
 }
 
 std::string CanonicalText(const WatermarkFields& f, const std::string& hmacHex)
@@ -111,10 +84,24 @@ std::string DigestHexOfMedia(const std::string& media, MediaType type)
     unsigned char md5[EVP_MAX_MD_SIZE];
     unsigned int md5Length = 0;
     EVP_Digest(prot.data(), prot.size(), md5, &md5Length, EVP_md5(), nullptr);
+    return KeyedDigestHex(md5, md5Length);
+}
+
+std::string KeyedDigestHex(const unsigned char* md5, unsigned int md5Length)
+{
     unsigned char mac[EVP_MAX_MD_SIZE];
     unsigned int macLength = 0;
     HMAC(EVP_md5(), kKey, kKeyLength, md5, md5Length, mac, &macLength);
-    return ToHex(mac, macLength);
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned int i = 0; i < macLength; ++i)
+        hex += {digits[mac[i] >> 4], digits[mac[i] & 15]};
+    return hex;
+}
+
+std::string FreeBoxHeader(std::uint32_t size)
+{
+    return {char(size >> 24), char(size >> 16), char(size >> 8), char(size), 'f', 'r', 'e', 'e'};
 }
 
 std::string EncryptMessage(const std::string& message, const ExportOptions& options)
@@ -161,10 +148,8 @@ std::string PrivateOperation(const std::string& em, const ExportOptions& options
     const std::string dHex =
         options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
     mbedtls_mpi n, d, m, c;
-    mbedtls_mpi_init(&n);
-    mbedtls_mpi_init(&d);
-    mbedtls_mpi_init(&m);
-    mbedtls_mpi_init(&c);
+    for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
+        mbedtls_mpi_init(mpi);
     std::string out(kRsaSize, '\0');
     int ret = mbedtls_mpi_read_string(&n, 16, modulusHex.c_str());
     if (ret == 0)
@@ -175,11 +160,10 @@ std::string PrivateOperation(const std::string& em, const ExportOptions& options
         ret = mbedtls_mpi_exp_mod(&c, &m, &d, &n, nullptr);
     if (ret == 0)
         ret = mbedtls_mpi_write_binary(&c, reinterpret_cast<unsigned char*>(&out[0]), out.size());
-    mbedtls_mpi_free(&n);
-    mbedtls_mpi_free(&d);
-    mbedtls_mpi_free(&m);
-    mbedtls_mpi_free(&c);
-    Check(ret, "private operation");
+    for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
+        mbedtls_mpi_free(mpi);
+    if (ret != 0)
+        throw std::runtime_error("mbedtls failure in the private operation");
     return out;
 }
 
@@ -248,16 +232,8 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     filler.reserve(missing);
     for (std::size_t i = 0; i < missing; ++i)
         filler += static_cast<char>((i * 31 + 7) & 0xff);
-    if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu) {
-        // A top-level "free" box that players skip.
-        const std::uint32_t size = static_cast<std::uint32_t>(missing);
-        filler[0] = static_cast<char>(size >> 24);
-        filler[1] = static_cast<char>(size >> 16);
-        filler[2] = static_cast<char>(size >> 8);
-        filler[3] = static_cast<char>(size);
-        filler.replace(4, 4, "free");
-        return media + filler;
-    }
+    if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu)
+        return media + filler.replace(0, 8, FreeBoxHeader(static_cast<std::uint32_t>(missing)));
     if (type == MediaType::Jpg) {
         // Comment segments before the end-of-image marker.
         std::string body = media.substr(0, media.size() - 2);
@@ -266,10 +242,7 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
             std::size_t segment = std::min<std::size_t>(65533, missing - at);
             if (segment < 4)
                 segment = 4;
-            body += '\xff';
-            body += '\xfe';
-            body += static_cast<char>(((segment - 2) >> 8) & 0xff);
-            body += static_cast<char>((segment - 2) & 0xff);
+            body += {'\xff', '\xfe', static_cast<char>((segment - 2) >> 8), static_cast<char>(segment - 2)};
             body.append(filler, 0, std::min(segment - 4, filler.size()));
             at += segment;
         }

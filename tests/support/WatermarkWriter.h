@@ -61,6 +61,12 @@ std::string CanonicalText(const WatermarkFields& fields, const std::string& hmac
 // The keyed digest (32 lower-case hex digits) that an export of media gets.
 std::string DigestHexOfMedia(const std::string& media, MediaType type);
 
+// The keyed digest (32 lower-case hex digits) of the MD5 of protected bytes.
+std::string KeyedDigestHex(const unsigned char* md5, unsigned int md5Length);
+
+// The header of a top-level MP4 "free" box of size bytes, which players skip.
+std::string FreeBoxHeader(std::uint32_t size);
+
 // The 256-byte RSA block that carries message (PKCS#1 v1.5 type 2 unless a
 // fault is asked for), made with the private key.
 std::string EncryptMessage(const std::string& message, const ExportOptions& options);
@@ -87,10 +93,8 @@ std::string DevelopmentPrivateExponentHex();
 // The small real media files committed for the tests.
 std::string SampleMedia(MediaType type);
 
-// Media padded to at least length bytes in a way that keeps it a valid file
-// of its type (an MP4 "free" box, an AVI "JUNK" chunk is not needed: AVI
-// players ignore trailing bytes), for exports with protected bytes beyond
-// the MP4 prefix.
+// Media padded to at least length bytes, still a valid file of its type: an
+// MP4 "free" box, JPG comment segments, bytes after an AVI (players ignore them).
 std::string PaddedMedia(MediaType type, std::int64_t length);
 
 // The bytes with the lowest bit of one byte flipped; a negative offset

@@ -4,12 +4,8 @@
 #define ARDENTIX_TESTS_UI_UIFIXTURES_H
 
 #include "CoreFixtures.h"
-#include "WatermarkWriter.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -55,26 +51,22 @@ struct SampleFolder
     SampleFolder()
     {
         using namespace testsupport;
-        WriteFile(Path("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
+        WriteFileAt(dir.filePath("cases/a.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg));
         // A serial number that a spreadsheet would run as a formula.
         WatermarkFields formula;
         formula.serial = "=1+2";
-        WriteFile(Path("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
-        WriteFile(Path("cases/" TAMPERED), Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), 4000));
-        WriteFile(Path("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
-    }
-    std::string Path(const char* name)
-    {
-        QDir().mkpath(dir.filePath(QStringLiteral("cases")));
-        return QFile::encodeName(dir.filePath(QString::fromUtf8(name))).toStdString();
+        WriteFileAt(dir.filePath("cases/b.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, formula));
+        WriteFileAt(dir.filePath("cases/" TAMPERED),
+                    Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), 4000));
+        WriteFileAt(dir.filePath("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
     }
 };
 
 // A result as the engine gives it, its serial number holding a control
 // character where the watermark was read.
-inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size, bool read)
+inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size, bool read, char sha = 0)
 {
-    FileResult result = testsupport::Result(path, reason, size, read);
+    FileResult result = testsupport::Result(path, reason, size, read, sha);
     if (read)
         result.record.VHSerial = "VH-\x01"
                                  "42";

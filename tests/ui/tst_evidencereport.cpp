@@ -1,48 +1,32 @@
 // The window's reports: the PDF with its case and embedded records, CSV,
 // JSON Lines and the copied rows in the view's order, saving, and the
 // re-check against a saved report.
-#include "AboutBox.h"
 #include "BuildIdentity.h"
-#include "CMainToolBar.h"
 #include "CheckResultWindow.h"
-#include "DetailsDialog.h"
-#include "DetailsDocument.h"
-#include "HelpWindow.h"
+#include "CliRun.h"
 #include "Localisation.h"
 #include "MainWindow.h"
-#include "PathText.h"
 #include "PdfReport.h"
-#include "ReportFields.h"
 #include "ResultText.h"
 #include "TestRegistry.h"
 #include "UiFixtures.h"
-#include "WatermarkWriter.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QFileDialog>
-#include <QHeaderView>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStandardPaths>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
 #include <QTreeView>
+
+using testsupport::ReadFileAt;
+using testsupport::Sha256Hex;
+using testsupport::WriteFileAt;
 
 namespace {
 
@@ -60,6 +44,15 @@ QList<RowRecord> SortedRows(MainWindow& w, SampleFolder& samples)
     w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
     w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
     return w.RowRecords(false);
+}
+
+// What a tool writes to its standard output; nothing when it did not run.
+QByteArray ToolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -84,13 +77,9 @@ private slots:
         const QString path = samples.dir.filePath("report");
         w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"};
         QVERIFY(w.SaveReportTo(path, EvidenceReport::Format::Pdf));
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
-        QProcess process;
-        process.start(pdftotext, {"-layout", path, "-"});
-        QVERIFY(process.waitForFinished(60000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        const QString text = QString::fromUtf8(ToolOutput("pdftotext", {"-layout", path, "-"}));
         QVERIFY(text.contains(Tr("Verification Report")));
         // The case, in the header above the summary.
         const qsizetype summaryAt = text.indexOf(Tr("Files: %1, authentic: %2, failed: %3").arg(4).arg(3).arg(1));
@@ -110,21 +99,14 @@ private slots:
             QVERIFY2(flat.contains(line), qPrintable(line));
         // Identified as PDF/A-3b, with its title, program and case, and
         // its records embedded as an alternative form of the pages.
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {"-meta", path});
-        QVERIFY(info.waitForFinished(60000));
-        const QByteArray meta = info.readAllStandardOutput();
+        const QByteArray meta = ToolOutput("pdfinfo", {"-meta", path});
         QVERIFY(meta.contains("<pdfaid:part>3</pdfaid:part>\n<pdfaid:conformance>B</pdfaid:conformance>"));
         QVERIFY(meta.contains("<xmp:CreatorTool>Quorvane Ardentix 1.0-006</xmp:CreatorTool>"));
         QVERIFY(meta.contains(Tr("Verification Report").toUtf8()));
-        info.start(QStringLiteral("pdfinfo"), {path});
-        QVERIFY(info.waitForFinished(60000));
-        const QString document = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        const QString document = QString::fromUtf8(ToolOutput("pdfinfo", {path})).simplified();
         QVERIFY(document.contains("Subject: Case 2026-117/B; examiner Jo Examiner; County Lab"));
         QVERIFY(document.contains("Keywords: 2026-117/B, Jo Examiner, County Lab"));
-        info.start(QStringLiteral("pdfdetach"), {"-list", path});
-        QVERIFY(info.waitForFinished(60000));
-        QCOMPARE(info.readAllStandardOutput(), QByteArray("1 embedded files\n1: ardentix-report.jsonl\n"));
+        QCOMPARE(ToolOutput("pdfdetach", {"-list", path}), QByteArray("1 embedded files\n1: ardentix-report.jsonl\n"));
         // "page / pages" under every page's text.
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 2);
@@ -155,7 +137,11 @@ private slots:
         const QList<RowRecord> records = SortedRows(w, samples);
         QCOMPARE(records.size(), 4);
         QStringList names = {"a.jpg", "b.avi", TAMPERED, "d.mp4"};
-        QStringList lines;
+        const QStringList columns = {"path",       "result", "reason",  "start_time",
+                                     "end_time",   "serial", "version", "time_source",
+                                     "camera_mac", "sha256", "size",    "protected_bytes"};
+        const bool json = output == Output::JsonLines;
+        QList<QStringList> rows; // the head's fields, then each row's
         if (output == Output::Clipboard) {
             w.ResultView()->selectionModel()->select(
                 QItemSelection(w.SortProxy()->index(1, 0), w.SortProxy()->index(2, 4)), QItemSelectionModel::Select);
@@ -163,45 +149,29 @@ private slots:
                 if (action->shortcut() == QKeySequence::Copy)
                     action->trigger();
             }
-            lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+            for (const QString& line : QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts))
+                rows << line.split('\t');
             names = names.mid(1, 2);
         } else {
             const QString path = samples.dir.filePath("report");
-            QVERIFY(w.SaveReportTo(path, output == Output::Csv ? EvidenceReport::Format::Csv
-                                                               : EvidenceReport::Format::JsonLines));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
-        }
-        const bool json = output == Output::JsonLines;
-        const QStringList columns = {"path",       "result", "reason",  "start_time",
-                                     "end_time",   "serial", "version", "time_source",
-                                     "camera_mac", "sha256", "size",    "protected_bytes"};
-        if (json)
-            lines = lines.join("").split('\n', Qt::SkipEmptyParts);
-        else
-            QCOMPARE(lines.takeFirst(), columns.join(output == Output::Clipboard ? "\t" : ","));
-        QCOMPARE(lines.size(), names.size());
-        for (int i = 0; i < names.size(); ++i) {
-            const RowRecord& record = records[output == Output::Clipboard ? i + 1 : i];
-            const FileResult& result = record.result;
-            QStringList fields;
-            if (json) {
-                const QJsonObject object = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+            QVERIFY(w.SaveReportTo(path, json ? EvidenceReport::Format::JsonLines : EvidenceReport::Format::Csv));
+            const QByteArray saved = ReadFileAt(path);
+            QString error;
+            rows = json ? QList<QStringList>{columns} : clitest::CsvRecords(saved, &error);
+            for (const QJsonObject& object : json ? clitest::JsonLines(saved, &error) : QList<QJsonObject>()) {
                 QCOMPARE(object.size(), 14);
                 QVERIFY(object.value("protected_bytes").isDouble());
+                rows << QStringList();
                 for (const QString& key : columns)
-                    fields << object.value(key).toVariant().toString();
-            } else if (output == Output::Clipboard) {
-                fields = lines[i].split('\t');
-            } else {
-                // The only quoted field is the name with a comma and quotes.
-                QString line = lines[i];
-                const bool quoted = line.startsWith('"');
-                const int end = quoted ? line.indexOf("\",", 1) + 1 : line.indexOf(',');
-                fields = QStringList(quoted ? line.mid(1, end - 2).replace("\"\"", "\"") : line.left(end)) +
-                         line.mid(end + 1).split(',');
+                    rows.last() << object.value(key).toVariant().toString();
             }
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+        QCOMPARE(rows.takeFirst(), columns);
+        QCOMPARE(rows.size(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            const FileResult& result = records[output == Output::Clipboard ? i + 1 : i].result;
+            const QStringList& fields = rows[i];
             QCOMPARE(fields.size(), columns.size());
             QCOMPARE(fields[0], samples.dir.filePath("cases/" + names[i]));
             QCOMPARE(fields[1], result.IsAuthentic() ? "authentic" : "failed");
@@ -209,9 +179,7 @@ private slots:
             QCOMPARE(fields[3], QStringLiteral("2012-05-14 09:30:00"));
             // Exact in JSON; made text for a spreadsheet in CSV and the copy.
             QCOMPARE(fields[5], names[i] != "b.avi" ? "VH-0042-1138" : json ? "=1+2" : "'=1+2");
-            QFile file(fields[0]);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(fields[9], QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+            QCOMPARE(fields[9], Sha256Hex(ReadFileAt(fields[0]).toStdString()));
             QCOMPARE(fields[10], QString::number(QFileInfo(fields[0]).size()));
             QCOMPARE(fields[11], QString::number(result.ProtectedBytes()));
         }
@@ -264,9 +232,7 @@ private slots:
         // dialog checks for a file of that name, so it asks first.
         SampleFolder samples;
         const QString existing = samples.dir.filePath("case-17.pdf");
-        QFile old(existing);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
-        old.close();
+        QVERIFY(WriteFileAt(existing, "kept"));
         MainWindow w;
         w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases"))});
         QString question;
@@ -285,8 +251,7 @@ private slots:
         });
         w.SaveReportAction()->trigger();
         QVERIFY2(question.contains("case-17.pdf"), qPrintable(question));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("kept"));
+        QCOMPARE(ReadFileAt(existing), QByteArray("kept"));
     }
 
     // Check Against Report finds what changed since a saved report, line
@@ -328,17 +293,14 @@ private slots:
             QVERIFY(w.SaveReportTo(report, EvidenceReport::Format(format)));
             // Changed, gone, moved and new since the report.
             using namespace testsupport;
-            QFile changed(cases + "/a.jpg");
-            QVERIFY(changed.open(QIODevice::Append) && changed.write("x") == 1);
-            changed.close();
+            QVERIFY(WriteFileAt(cases + "/a.jpg", ReadFileAt(cases + "/a.jpg").toStdString() + "x"));
             QVERIFY(QFile::remove(cases + "/b.avi"));
             QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
             WatermarkFields other;
             other.serial = "VH-0099";
-            WriteFile(samples.Path("cases/sub/e.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other));
+            QVERIFY(WriteFileAt(cases + "/sub/e.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other)));
         } else if (format == -1) {
-            QFile file(report);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(foreign) == foreign.size());
+            QVERIFY(WriteFileAt(report, foreign.toStdString()));
         } else {
             QPdfWriter pdf(report);
             QPainter(&pdf).drawText(100, 100, "A PDF of another program");
@@ -370,13 +332,9 @@ private slots:
         const QString saved = samples.dir.filePath("check.jsonl");
         QString error;
         QVERIFY2(check->SaveTo(saved, EvidenceReport::Format::JsonLines, &error), qPrintable(error));
-        QProcess verifier;
-        verifier.start(QStringLiteral(ARDENTIX_VERIFY), {"--format", "json", "--check", checked, cases});
-        QVERIFY(verifier.waitForFinished(60000));
-        QCOMPARE(verifier.exitCode(), 1);
-        QFile lines(saved);
-        QVERIFY(lines.open(QIODevice::ReadOnly));
-        QCOMPARE(lines.readAll(), verifier.readAllStandardOutput());
+        const clitest::Outcome verifier = clitest::Run({"--format", "json", "--check", checked, cases});
+        QCOMPARE(verifier.exitCode, 1);
+        QCOMPARE(ReadFileAt(saved), verifier.out);
         QCOMPARE(check->Summary().reportSha256, CheckResultWindow::FileSha256(checked));
     }
 
@@ -394,12 +352,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         PdfReport::Write(file, records);
         file.close();
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {"-layout", path, "-"});
-        if (!pdftotext.waitForStarted())
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
-        QVERIFY(pdftotext.waitForFinished(60000));
-        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+        const QStringList pages = QString::fromUtf8(ToolOutput("pdftotext", {"-layout", path, "-"})).split('\f');
         qsizetype last = 0;
         while (last < pages.size() &&
                !pages[last].simplified().contains("120. file-119.jpg " + Tr("Authentication failed")))

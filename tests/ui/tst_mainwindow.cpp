@@ -4,44 +4,26 @@
 #include "AboutBox.h"
 #include "BuildIdentity.h"
 #include "CMainToolBar.h"
-#include "CheckResultWindow.h"
 #include "DetailsDialog.h"
 #include "DetailsDocument.h"
 #include "HelpWindow.h"
 #include "Localisation.h"
 #include "MainWindow.h"
 #include "PathText.h"
-#include "PdfReport.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 #include "TestRegistry.h"
 #include "UiFixtures.h"
-#include "WatermarkWriter.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QCryptographicHash>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QPushButton>
-#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTimer>
 #include <QTreeView>
 
 class TestMainWindow : public QObject
@@ -180,10 +162,8 @@ private slots:
         const QString failed = "Result: Authentication failed\n";
         const QString warning =
             "Warning: the watermark covers none of this file's content, so it vouches for none of it.";
-        FileResult jpg = Result("/c/a.jpg", AuthAuthentic, 5000, true);
-        jpg.sha256 = QByteArray(64, 'a');
         QTest::newRow("authentic jpg")
-            << jpg
+            << Result("/c/a.jpg", AuthAuthentic, 5000, true, 'a')
             << "Path: /c/a.jpg\n" + authentic +
                    "Reason: The file is authentic: its content matches its signed watermark.\n" + fields +
                    "SHA-256 of the whole file: " + QString(64, 'a') +

@@ -1,5 +1,0 @@
-#include "TestRegistry.h"
-
-#include <QCoreApplication>
-
-ARDENTIX_TEST_MAIN(QCoreApplication)

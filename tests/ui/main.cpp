@@ -1,3 +1,0 @@
-#include "GuiTestMain.h"
-
-ARDENTIX_GUI_TEST_MAIN()
