@@ -154,6 +154,10 @@ void BatchRun::Work(int worker)
         Slot* slot = &*found;
         slot->taken = true;
         const FileJob job = slot->job;
+        // The last files leave processors idle: their SHA-256 takes one.
+        mine.sha256OnThread = m_options.sha256OnThread ||
+                              (m_options.sha256 && m_sourceEnded &&
+                               std::none_of(m_window.begin(), m_window.end(), [](const Slot& s) { return !s.taken; }));
         lock.unlock();
 
         auto result = std::make_unique<FileResult>(Verify(job, mine));
