@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>无法验证该文件：此系统无法计算其摘要。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>无法读取该文件：另一个程序正在打开该文件。</translation>
+    </message>
 </context>
 </TS>

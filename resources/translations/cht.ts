@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>無法驗證檔案：此系統無法計算其摘要。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>無法讀取檔案：另一個程式正開啟此檔案。</translation>
+    </message>
 </context>
 </TS>

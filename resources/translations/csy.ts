@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Soubor nelze ověřit: tento systém nedokázal vypočítat jeho otisk.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Soubor nebylo možné přečíst: jiný program má soubor otevřený.</translation>
+    </message>
 </context>
 </TS>

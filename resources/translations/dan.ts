@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunne ikke verificeres: Dette system kunne ikke beregne dens hashværdi.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunne ikke læses: et andet program har filen åben.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>The file could not be verified: this system could not compute its digest.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>The file could not be read: another program has the file open.</translation>
+    </message>
 </context>
 </TS>

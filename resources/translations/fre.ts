@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Le fichier n’a pas pu être vérifié : ce système n’a pas pu calculer son condensé.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Le fichier n’a pas pu être lu : un autre programme a ouvert le fichier.</translation>
+    </message>
 </context>
 </TS>

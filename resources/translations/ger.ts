@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Die Datei konnte nicht geprüft werden: Dieses System konnte ihren Hashwert nicht berechnen.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Die Datei konnte nicht gelesen werden: Ein anderes Programm hat die Datei geöffnet.</translation>
+    </message>
 </context>
 </TS>

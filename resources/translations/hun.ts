@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>A fájl nem ellenőrizhető: ez a rendszer nem tudta kiszámítani a kivonatát.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>A fájlt nem sikerült beolvasni: egy másik program megnyitva tartja a fájlt.</translation>
+    </message>
 </context>
 </TS>

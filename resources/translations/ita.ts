@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Impossibile verificare il file: questo sistema non è riuscito a calcolarne il digest.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Impossibile leggere il file: un altro programma ha il file aperto.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>ファイルを検証できませんでした: このシステムではダイジェストを計算できませんでした。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>ファイルを読み取れませんでした。別のプログラムがファイルを開いています。</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>파일을 검증할 수 없습니다: 이 시스템에서 다이제스트를 계산할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>파일을 읽을 수 없습니다. 다른 프로그램에서 파일을 열고 있습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Het bestand kon niet worden geverifieerd: dit systeem kon de digest ervan niet berekenen.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Het bestand kon niet worden gelezen: een ander programma heeft het bestand geopend.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunne ikke verifiseres: dette systemet kunne ikke beregne kontrollsummen.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunne ikke leses: et annet program har filen åpen.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Nie można zweryfikować pliku: ten system nie mógł obliczyć jego skrótu.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Nie udało się odczytać pliku: inny program ma otwarty ten plik.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Não foi possível verificar o arquivo: este sistema não conseguiu calcular o resumo dele.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Não foi possível ler o arquivo: outro programa está com o arquivo aberto.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Não foi possível verificar o ficheiro: este sistema não conseguiu calcular o respetivo resumo.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Não foi possível ler o ficheiro: outro programa tem o ficheiro aberto.</translation>
+    </message>
 </context>
 </TS>

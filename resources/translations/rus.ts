@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Не удалось проверить файл: эта система не смогла вычислить его хеш-сумму.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Не удалось прочитать файл: файл открыт другой программой.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>No se ha podido verificar el archivo: este sistema no ha podido calcular su resumen.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>No se ha podido leer el archivo: otro programa tiene el archivo abierto.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Filen kunde inte verifieras: det här systemet kunde inte beräkna dess kontrollsumma.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunde inte läsas: ett annat program har filen öppen.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,9 @@
         <source>The file could not be verified: this system could not compute its digest.</source>
         <translation>Dosya doğrulanamadı: Bu sistem dosyanın özetini hesaplayamadı.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Dosya okunamadı: dosya başka bir program tarafından açık tutuluyor.</translation>
+    </message>
 </context>
 </TS>

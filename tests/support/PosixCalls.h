@@ -1,4 +1,5 @@
-// The POSIX calls the suites use for FIFOs, links, folders and locked files.
+// The POSIX calls the suites use for FIFOs, links, folders and locked files,
+// and files and folders that cannot be read.
 // Windows has no FIFOs, and its links and permissions are not what these tests
 // mean: the stand-ins fail, and the tests skip (ARDENTIX_SKIP_ON_WINDOWS).
 #ifndef ARDENTIX_TESTS_POSIXCALLS_H
@@ -11,8 +12,12 @@
 #include <QString>
 
 #ifdef _WIN32
+#include "InputFile.h"
+
 #include <cerrno>
 #include <direct.h>
+#define NOMINMAX
+#include <windows.h>
 
 // FIFOs and links cannot be made, and the user counts as root, whom file
 // modes do not stop; folders are made without a mode.
@@ -40,5 +45,55 @@ inline QByteArray NativePath(const QString& name)
 
 #define ARDENTIX_SKIP_ON_WINDOWS(why) static_cast<void>(0)
 #endif
+
+// Keeps a file or a folder from being read or listed while it lives: held
+// open without sharing on Windows, as another program can hold it; mode 0
+// elsewhere, which does not stop root (Locked() is false then).
+class Unreadable
+{
+public:
+    explicit Unreadable(const QString& path) : m_path(NativePath(path))
+    {
+#ifdef _WIN32
+        m_handle = CreateFileW(WidePath(m_path.constData()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+#else
+        struct stat st;
+        if (geteuid() != 0 && stat(m_path.constData(), &st) == 0 && chmod(m_path.constData(), 0) == 0)
+            m_mode = static_cast<int>(st.st_mode & 07777);
+#endif
+    }
+    ~Unreadable()
+    {
+#ifdef _WIN32
+        if (Locked())
+            CloseHandle(m_handle);
+#else
+        if (Locked())
+            chmod(m_path.constData(), static_cast<mode_t>(m_mode));
+#endif
+    }
+    Unreadable(const Unreadable&) = delete;
+    Unreadable& operator=(const Unreadable&) = delete;
+#ifdef _WIN32
+    bool Locked() const
+    {
+        return m_handle != INVALID_HANDLE_VALUE;
+    }
+#else
+    bool Locked() const
+    {
+        return m_mode >= 0;
+    }
+#endif
+
+private:
+    QByteArray m_path;
+#ifdef _WIN32
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+#else
+    int m_mode = -1;
+#endif
+};
 
 #endif
