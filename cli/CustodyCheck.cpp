@@ -68,19 +68,42 @@ CustodyCheck::CustodyCheck(const CustodyOptions& options) : m_options(options) {
 QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cwd)
 {
 #ifdef Q_OS_WIN
-    // Either slash separates, so "C:\a\b.avi" and "c:/a/b.avi" are the
-    // same file: a drive letter compares without case.
-    const auto windowsForm = [](QByteArray p) {
+    // Either slash separates, so "C:\a\b.avi" and "c:/a/b.avi" are the same
+    // file: a drive letter compares without case. A share's path
+    // ("\\server\share\b.avi") keeps its two leading separators, so that it
+    // never meets a path on the current drive ("\server\share\b.avi"), which
+    // takes the working folder's drive or share. The long-path prefix
+    // ("\\?\", "\\?\UNC\") names the same file as the path without it. Paths
+    // compare as text: in a multi-byte code page a backslash byte can be the
+    // second half of a character.
+    const auto windowsForm = [](const QByteArray& native) {
+        QByteArray p = PathText::FromNative(native).toUtf8();
         p.replace('\\', '/');
-        const bool drive = p.size() >= 3 && p[1] == ':' && p[2] == '/';
-        if (drive && p[0] >= 'a' && p[0] <= 'z')
+        if (p.startsWith("//?/UNC/"))
+            p.remove(2, 6);
+        else if (p.startsWith("//?/"))
+            p.remove(0, 4);
+        if (p.size() >= 2 && p[1] == ':' && p[0] >= 'a' && p[0] <= 'z')
             p[0] = static_cast<char>(p[0] - 'a' + 'A');
-        return std::make_pair(p, drive);
+        return p;
     };
-    const auto [given, drive] = windowsForm(path);
-    const QByteArray absolute = given.startsWith('/') || drive ? given : windowsForm(cwd).first + '/' + given;
+    const QByteArray given = windowsForm(path);
+    const QByteArray folder = windowsForm(cwd);
+    const auto isShare = [](const QByteArray& p) { return p.startsWith("//"); };
+    QByteArray absolute = given;
+    if (given.startsWith('/') && !isShare(given)) {
+        const qsizetype shareEnd = folder.indexOf('/', folder.indexOf('/', 2) + 1);
+        if (isShare(folder))
+            absolute = folder.left(shareEnd < 0 ? folder.size() : shareEnd) + given;
+        else if (folder.size() >= 2 && folder[1] == ':')
+            absolute = folder.left(2) + given;
+    } else if (!(given.size() >= 3 && given[1] == ':' && given[2] == '/') && !isShare(given)) {
+        absolute = folder + '/' + given;
+    }
+    const QByteArray lead = isShare(absolute) ? "/" : "";
 #else
     const QByteArray absolute = path.startsWith('/') ? path : cwd + '/' + path;
+    const QByteArray lead;
 #endif
     QByteArray out;
     out.reserve(absolute.size());
@@ -89,7 +112,7 @@ QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cw
             continue;
         out += '/' + part;
     }
-    return out.isEmpty() ? QByteArray("/") : out;
+    return out.isEmpty() ? QByteArray("/") : lead + out;
 }
 
 CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& now, QStringList* changed)

@@ -425,8 +425,27 @@ private slots:
     void normalised()
     {
         // Path, working folder, normalised path.
-        const QByteArrayList cases = {"a//./b", "/cwd", "/cwd/a/b", "/x/../y/", "/c", "/x/../y", "/", "/c", "/",
-                                      ".",      "/c/",  "/c",       "./",       "/",  "/",       "b", "/c", "/c/b"};
+        QByteArrayList cases = {"a//./b", "/cwd", "/cwd/a/b", "/x/../y/", "/c", "/x/../y", "/", "/c", "/",
+                                ".",      "/c/",  "/c",       "./",       "/",  "/",       "b", "/c", "/c/b"};
+#ifdef Q_OS_WIN
+        // A share keeps its two separators, a path on the current drive gets
+        // the working folder's drive or share, the long-path prefix drops.
+        cases << QByteArrayList{"\\\\s\\sh\\c.avi",
+                                "C:\\w",
+                                "//s/sh/c.avi",
+                                "\\s\\sh\\c.avi",
+                                "c:\\w",
+                                "/C:/s/sh/c.avi",
+                                "\\x.avi",
+                                "\\\\s\\sh\\w",
+                                "//s/sh/x.avi",
+                                "\\\\?\\UNC\\s\\sh\\c.avi",
+                                "C:\\w",
+                                "//s/sh/c.avi",
+                                "\\\\?\\c:\\l\\c.avi",
+                                "D:\\w",
+                                "/C:/l/c.avi"};
+#endif
         for (int i = 0; i < cases.size(); i += 3)
             QCOMPARE(CustodyCheck::Normalised(cases[i], cases[i + 1]), cases[i + 2]);
     }
