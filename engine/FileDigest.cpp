@@ -6,7 +6,6 @@
 #include <openssl/crypto.h>
 
 #ifdef _WIN32
-#define NOMINMAX
 #include <windows.h>
 #else
 #include <sys/stat.h>

@@ -16,7 +16,6 @@
 
 #include <cerrno>
 #include <direct.h>
-#define NOMINMAX
 #include <windows.h>
 
 // FIFOs and links cannot be made, and the user counts as root, whom file
