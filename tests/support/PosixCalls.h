@@ -56,42 +56,35 @@ public:
 #ifdef _WIN32
         m_handle = CreateFileW(WidePath(m_path.constData()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        m_locked = m_handle != INVALID_HANDLE_VALUE;
 #else
         struct stat st;
-        if (geteuid() != 0 && stat(m_path.constData(), &st) == 0 && chmod(m_path.constData(), 0) == 0)
-            m_mode = static_cast<int>(st.st_mode & 07777);
+        m_locked = geteuid() != 0 && stat(m_path.constData(), &st) == 0 && chmod(m_path.constData(), 0) == 0;
+        m_mode = m_locked ? st.st_mode & 07777 : 0;
 #endif
     }
     ~Unreadable()
     {
 #ifdef _WIN32
-        if (Locked())
+        if (m_locked)
             CloseHandle(m_handle);
 #else
-        if (Locked())
-            chmod(m_path.constData(), static_cast<mode_t>(m_mode));
+        if (m_locked)
+            chmod(m_path.constData(), m_mode);
 #endif
     }
-    Unreadable(const Unreadable&) = delete;
-    Unreadable& operator=(const Unreadable&) = delete;
-#ifdef _WIN32
     bool Locked() const
     {
-        return m_handle != INVALID_HANDLE_VALUE;
+        return m_locked;
     }
-#else
-    bool Locked() const
-    {
-        return m_mode >= 0;
-    }
-#endif
 
 private:
     QByteArray m_path;
+    bool m_locked = false;
 #ifdef _WIN32
     HANDLE m_handle = INVALID_HANDLE_VALUE;
 #else
-    int m_mode = -1;
+    mode_t m_mode = 0;
 #endif
 };
 
