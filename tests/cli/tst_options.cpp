@@ -298,7 +298,7 @@ private slots:
         QTemporaryDir here;
         for (qsizetype i = expected.size() - 1; i >= 0; --i) { // made in another order
             QVERIFY(QDir(here.path()).mkpath(QFileInfo(expected[i]).path()));
-            QVERIFY(clitest::WriteBytes(QFile::encodeName(here.filePath(expected[i])), genuineAvi));
+            QVERIFY(clitest::WriteBytes(NativePath(here.filePath(expected[i])), genuineAvi));
         }
         const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), here.path() + QLatin1Char('/')});
         QCOMPARE(run.exitCode, 0);

@@ -413,7 +413,7 @@ private slots:
 #ifdef Q_OS_WIN
         // The same file by its name in the ANSI code page, in UTF-8 and with
         // backslashes; a name outside the code page is in procedure().
-        const QString path = dir.filePath(QStringLiteral("\u00dcberwachung.avi"));
+        const QString path = dir.filePath(AnsiName(QStringLiteral(".avi")));
         QVERIFY(WriteFile(NativePath(path).toStdString(), avi));
         for (const QByteArray& form : {path.toLocal8Bit(), path.toUtf8(), QDir::toNativeSeparators(path).toUtf8()}) {
             WatermarkRecord record;

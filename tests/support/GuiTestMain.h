@@ -17,6 +17,8 @@
         /* pin the system locale, whatever the user's is, and load other    */                                         \
         /* catalogues explicitly where they test them.                      */                                         \
         qputenv("LC_ALL", "C.UTF-8");                                                                                  \
+        /* Qt on Windows takes the system locale from LANG when it is set. */                                          \
+        qputenv("LANG", "C");                                                                                          \
         qunsetenv("LANGUAGE");                                                                                         \
         RegisterResources();                                                                                           \
         QApplication app(argc, argv);                                                                                  \

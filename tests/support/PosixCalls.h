@@ -36,6 +36,19 @@ inline QByteArray NativePath(const QString& name)
 {
     return name.toUtf8();
 }
+
+// A name that the ANSI code page holds, whichever of 1252, 932 or 1251 it
+// is, followed by suffix.
+inline QString AnsiName(const QString& suffix)
+{
+    const QString names[] = {QStringLiteral("caf\u00e9"), QStringLiteral("\u76e3\u8996"),
+                             QStringLiteral("\u043e\u0442\u0447\u0451\u0442")};
+    for (const QString& name : names) {
+        if (QString::fromLocal8Bit(name.toLocal8Bit()) == name)
+            return name + suffix;
+    }
+    return QStringLiteral("plain") + suffix;
+}
 #else
 inline QByteArray NativePath(const QString& name)
 {
