@@ -85,7 +85,14 @@ QString Decode(const QByteArray& bytes, bool forTerminal)
 {
 #ifdef Q_OS_WIN
     // A path that is not UTF-8 is in the ANSI code page (see ToNative).
-    const QByteArray path = PathText::IsValidUtf8(bytes) ? bytes : PathText::FromNative(bytes).toUtf8();
+    // Bytes that are no text there (half of a double-byte character) are
+    // shown escaped, as elsewhere, rather than lost.
+    QByteArray path = bytes;
+    if (!PathText::IsValidUtf8(bytes)) {
+        const QString text = PathText::FromNative(bytes);
+        if (text.toLocal8Bit() == bytes)
+            path = text.toUtf8();
+    }
 #else
     const QByteArray& path = bytes;
 #endif

@@ -101,9 +101,18 @@ QByteArray Shown(const QByteArray& expected)
 #ifdef Q_OS_WIN
     static const QRegularExpression escape(QStringLiteral("\\\\{1,2}x([89A-F][0-9A-F])"));
     QString text = QString::fromUtf8(expected);
-    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
-        text.replace(m.capturedStart(), m.capturedLength(),
-                     QString::fromLocal8Bit(QByteArray(1, char(m.captured(1).toInt(nullptr, 16)))));
+    // A byte that is no character of its own there (half of a double-byte
+    // one) stays escaped.
+    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch();) {
+        const QByteArray byte(1, char(m.captured(1).toInt(nullptr, 16)));
+        const QString shown = QString::fromLocal8Bit(byte);
+        qsizetype next = m.capturedEnd();
+        if (shown.toLocal8Bit() == byte) {
+            text.replace(m.capturedStart(), m.capturedLength(), shown);
+            next = m.capturedStart() + shown.size();
+        }
+        m = escape.match(text, next);
+    }
     return text.toUtf8();
 #else
     return expected;
