@@ -181,8 +181,11 @@ QString FileNameForPeople(const QByteArray& path)
 {
 #ifdef Q_OS_WIN
     // Split the decoded name: in a multi-byte code page a backslash byte
-    // can be the second half of a character.
+    // can be the second half of a character. A path that is no text there
+    // is split as bytes, and its name escaped.
     const QString name = FromNative(path);
+    if (!IsValidUtf8(path) && name.toLocal8Bit() != path)
+        return ForPeople(path.mid(std::max(path.lastIndexOf('/'), path.lastIndexOf('\\')) + 1));
     const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
     return ForPeople(name.mid(slash + 1).toUtf8());
 #else
