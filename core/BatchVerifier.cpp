@@ -29,6 +29,7 @@ FileResult VerifyFile(const FileJob& file, const VerifyOptions& options)
     AuthDetails details;
     out.result = AuthenticateFileDetailed(out.record, file.path.constData(), auth, &details);
     out.size = details.size;
+    out.inUse = details.inUse;
     out.coverageKnown = details.coverageKnown;
     out.covered = details.covered;
     if (details.hasSha256)

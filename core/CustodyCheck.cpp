@@ -55,6 +55,45 @@ void CompareVerdict(const ReportEntry& entry, AuthResult now, QStringList* chang
         *changed << QStringLiteral("reason");
 }
 
+#ifdef Q_OS_WIN
+// A Windows path with forward slashes, made absolute against cwd. Either
+// slash separates, so "C:\a\b.avi" and "c:/a/b.avi" are the same file: a
+// drive letter compares without case. A share's path ("\\server\share\b.avi")
+// keeps its two leading separators, so that it never meets a path on the
+// current drive ("\server\share\b.avi"), which takes the working folder's
+// drive or share. The long-path prefix ("\\?\", "\\?\UNC\") names the same
+// file as the path without it. Paths compare as text: in a multi-byte code
+// page a backslash byte can be the second half of a character.
+QByteArray WindowsAbsolute(const QByteArray& path, const QByteArray& cwd)
+{
+    const auto windowsForm = [](const QByteArray& native) {
+        QByteArray p = PathText::FromNative(native).toUtf8();
+        p.replace('\\', '/');
+        if (p.startsWith("//?/UNC/"))
+            p.remove(2, 6);
+        else if (p.startsWith("//?/"))
+            p.remove(0, 4);
+        if (p.size() >= 2 && p[1] == ':' && p[0] >= 'a' && p[0] <= 'z')
+            p[0] = static_cast<char>(p[0] - 'a' + 'A');
+        return p;
+    };
+    const QByteArray given = windowsForm(path);
+    const QByteArray folder = windowsForm(cwd);
+    const auto isShare = [](const QByteArray& p) { return p.startsWith("//"); };
+    if (given.startsWith('/') && !isShare(given)) {
+        const qsizetype shareEnd = folder.indexOf('/', folder.indexOf('/', 2) + 1);
+        if (isShare(folder))
+            return folder.left(shareEnd < 0 ? folder.size() : shareEnd) + given;
+        if (folder.size() >= 2 && folder[1] == ':')
+            return folder.left(2) + given;
+        return given;
+    }
+    if (!(given.size() >= 3 && given[1] == ':' && given[2] == '/') && !isShare(given))
+        return folder + '/' + given;
+    return given;
+}
+#endif
+
 } // namespace
 
 CustodyCheck::CustodyCheck(const QByteArray& report, const std::vector<QByteArray>& paths, int jobs)
@@ -81,19 +120,11 @@ QByteArray CustodyCheck::WorkingFolder()
 QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cwd)
 {
 #ifdef Q_OS_WIN
-    // Either slash separates, so "C:\a\b.avi" and "c:/a/b.avi" are the
-    // same file: a drive letter compares without case.
-    const auto windowsForm = [](QByteArray p) {
-        p.replace('\\', '/');
-        const bool drive = p.size() >= 3 && p[1] == ':' && p[2] == '/';
-        if (drive && p[0] >= 'a' && p[0] <= 'z')
-            p[0] = static_cast<char>(p[0] - 'a' + 'A');
-        return std::make_pair(p, drive);
-    };
-    const auto [given, drive] = windowsForm(path);
-    const QByteArray absolute = given.startsWith('/') || drive ? given : windowsForm(cwd).first + '/' + given;
+    const QByteArray absolute = WindowsAbsolute(path, cwd);
+    const QByteArray lead = absolute.startsWith("//") ? "/" : "";
 #else
     const QByteArray absolute = path.startsWith('/') ? path : cwd + '/' + path;
+    const QByteArray lead;
 #endif
     QByteArray out;
     out.reserve(absolute.size());
@@ -102,7 +133,7 @@ QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cw
             continue;
         out += '/' + part;
     }
-    return out.isEmpty() ? QByteArray("/") : out;
+    return out.isEmpty() ? QByteArray("/") : lead + out;
 }
 
 CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& now, QStringList* changed)

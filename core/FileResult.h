@@ -14,6 +14,8 @@ struct FileResult
     QByteArray path;
     // The path named a folder that could not be listed.
     bool unlistedFolder = false;
+    // Unreadable because another program holds the file open (Windows).
+    bool inUse = false;
     // The length from the status call; -1 when there was none.
     qint64 size = -1;
     // AuthAuthentic; otherwise why the file failed: the first check that

@@ -1,14 +1,10 @@
 #include "InputCollector.h"
 
-#include "FileDigest.h"
 #include "MediaFolderWalk.h"
+#include "PathInfo.h"
 #include "PathText.h"
 
-#include <QFile>
-
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 std::vector<QByteArray> InputCollector::LocalPaths(const QList<QUrl>& urls)
 {
@@ -22,19 +18,13 @@ std::vector<QByteArray> InputCollector::LocalPaths(const QList<QUrl>& urls)
 
 FileJob InputCollector::JobFor(const QByteArray& path)
 {
-    const std::int64_t size = FileSize(path.constData());
+    const qint64 size = PathInfo::Of(path).size;
     return {path, size > 0 ? size : 0, false};
-}
-
-bool InputCollector::IsFolder(const QByteArray& path)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(path.toStdString()), error);
 }
 
 void InputCollector::CollectOne(const QByteArray& path, std::vector<FileJob>& out, const WalkTick& afterEachEntry)
 {
-    if (!IsFolder(path)) {
+    if (!PathInfo::IsFolder(path)) {
         out.push_back(JobFor(path));
         return;
     }

@@ -35,8 +35,6 @@ public:
 
     // One file, taken as it is (never walked), with its size for progress.
     static FileJob JobFor(const QByteArray& path);
-
-    static bool IsFolder(const QByteArray& path);
 };
 
 #endif

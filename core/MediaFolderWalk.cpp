@@ -5,9 +5,11 @@
 #include <algorithm>
 
 #ifdef Q_OS_WIN
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include "InputFile.h"
+
+#include <QString>
+
+#include <windows.h>
 #else
 #include <dirent.h>
 #include <sys/stat.h>
@@ -26,7 +28,62 @@ bool IsMediaFileName(const QByteArray& name)
 
 namespace {
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+
+// The paths found keep the separator of the folder as given: "D:\x" lists
+// "D:\x\a.jpg", "D:/x" lists "D:/x/a.jpg". They are joined as text and
+// converted whole, so that a name outside the code page makes the whole path
+// UTF-8, as PathText::ToNative makes any path.
+QString Join(const QString& folder, QChar separator, const QString& name)
+{
+    const bool ends = folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')) ||
+                      (folder.size() == 2 && folder.at(1) == QLatin1Char(':'));
+    return ends ? folder + name : folder + separator + name;
+}
+
+// A link to a file or a folder, which the walk does not follow. Other
+// reparse points (files kept in the cloud, deduplicated files) are files.
+bool IsLink(const WIN32_FIND_DATAW& entry)
+{
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+           (entry.dwReserved0 == IO_REPARSE_TAG_SYMLINK || entry.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+}
+
+// Returns whether folder could be listed. It is listed by its wide name as
+// the engine opens files (WidePath), so a path of any length is listed.
+bool Walk(const QString& folder, QChar separator, MediaFolderListing& out, const std::function<bool()>& tick)
+{
+    std::wstring pattern = WidePath(PathText::ToNative(folder).constData());
+    if (pattern.empty())
+        return false;
+    if (pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':')
+        pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (find == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND; // a drive's empty root
+    do {
+        const QString name = QString::fromWCharArray(entry.cFileName);
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) == 0 && !IsLink(entry)) {
+            const QString path = Join(folder, separator, name);
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                if (!Walk(path, separator, out, tick))
+                    out.unlisted.push_back(PathText::ToNative(path));
+            } else if (IsMediaFileName(PathText::ToNative(name))) {
+                out.files.push_back(PathText::ToNative(path));
+            }
+        }
+        if (!tick())
+            break;
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return true;
+}
+
+#else
 
 QByteArray Join(const QByteArray& folder, const QByteArray& name)
 {
@@ -95,24 +152,10 @@ MediaFolderListing WalkMediaFolder(const QByteArray& folder, const WalkTick& aft
         return !stopped;
     };
 #ifdef Q_OS_WIN
-    // Windows names are UTF-16 and all of them convert; Qt's iterator lists
-    // them, without hidden entries or links.
-    // The paths found keep the separator of the folder as given: "D:\x"
-    // lists "D:\x\a.jpg", "D:/x" lists "D:/x/a.jpg".
+    // Windows names are UTF-16 and all of them convert; hidden entries and
+    // links are passed over, as elsewhere.
     const QString root = PathText::FromNative(folder);
-    const bool backslashes = root.contains(QLatin1Char('\\'));
-    out.listed = QFileInfo(root).isDir() && QDir(root).isReadable();
-    if (out.listed) {
-        QDirIterator it(root, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            it.next();
-            if (IsMediaFileName(PathText::ToNative(it.fileName())))
-                out.files.push_back(
-                    PathText::ToNative(backslashes ? QDir::toNativeSeparators(it.filePath()) : it.filePath()));
-            if (!tick())
-                break;
-        }
-    }
+    out.listed = Walk(root, root.contains(QLatin1Char('\\')) ? QLatin1Char('\\') : QLatin1Char('/'), out, tick);
 #else
     out.listed = Walk(folder, out, tick);
 #endif

@@ -85,7 +85,14 @@ QString Decode(const QByteArray& bytes, bool forTerminal)
 {
 #ifdef Q_OS_WIN
     // A path that is not UTF-8 is in the ANSI code page (see ToNative).
-    const QByteArray path = PathText::IsValidUtf8(bytes) ? bytes : PathText::FromNative(bytes).toUtf8();
+    // Bytes that are no text there (half of a double-byte character) are
+    // shown escaped, as elsewhere, rather than lost.
+    QByteArray path = bytes;
+    if (!PathText::IsValidUtf8(bytes)) {
+        const QString text = PathText::FromNative(bytes);
+        if (text.toLocal8Bit() == bytes)
+            path = text.toUtf8();
+    }
 #else
     const QByteArray& path = bytes;
 #endif
@@ -174,8 +181,11 @@ QString FileNameForPeople(const QByteArray& path)
 {
 #ifdef Q_OS_WIN
     // Split the decoded name: in a multi-byte code page a backslash byte
-    // can be the second half of a character.
+    // can be the second half of a character. A path that is no text there
+    // is split as bytes, and its name escaped.
     const QString name = FromNative(path);
+    if (!IsValidUtf8(path) && name.toLocal8Bit() != path)
+        return ForPeople(path.mid(std::max(path.lastIndexOf('/'), path.lastIndexOf('\\')) + 1));
     const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
     return ForPeople(name.mid(slash + 1).toUtf8());
 #else

@@ -21,6 +21,7 @@ const int kVerdictWidth = 9;
 const int kTimeWidth = 19;
 const char kCsvLineEnd[] = "\r\n";
 const char kNoCoverageWarning[] = "WARNING: the watermark covers no byte of this file";
+const char kInUseNote[] = "(another program has the file open)";
 
 } // namespace
 
@@ -116,6 +117,8 @@ QByteArray ReportWriter::TextRecord(const FileResult& result) const
         line += ReportFields::Text(Field::Serial, result);
     } else {
         line += ReportFields::Value(Field::Reason, result).toString();
+        if (result.inUse)
+            line += QLatin1String("  ") + QLatin1String(kInUseNote);
     }
     if (result.CoversNothing())
         line += QLatin1String("  ") + QLatin1String(kNoCoverageWarning);

@@ -57,6 +57,8 @@ QString Reason(const FileResult& result)
     case AuthUnreadable:
         if (result.unlistedFolder)
             return QObject::tr("The folder could not be listed: the files in it were not verified.");
+        if (result.inUse)
+            return QObject::tr("The file could not be read: another program has the file open.");
         return QObject::tr("The file could not be read.");
     case AuthCancelled:
         return QObject::tr("Verification was cancelled.");

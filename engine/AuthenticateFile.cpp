@@ -135,6 +135,7 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
                         result != AuthInternalError;
     if (!details.hasSha256)
         OPENSSL_cleanse(details.sha256, sizeof(details.sha256));
+    details.inUse = result == AuthUnreadable && file.InUse();
     if (detailsOut != nullptr)
         *detailsOut = details;
     return result;

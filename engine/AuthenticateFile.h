@@ -49,6 +49,9 @@ struct AuthDetails
     // The whole file's SHA-256, when asked for and the file was read whole.
     bool hasSha256 = false;
     unsigned char sha256[ARDENTIX_SHA256_DIGEST_SIZE] = {};
+    // Unreadable because another program holds the file open without
+    // sharing it, or has locked it (Windows).
+    bool inUse = false;
 };
 
 // Authenticates the file at path (an 8-bit path in the system's narrow code

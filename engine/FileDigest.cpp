@@ -5,8 +5,12 @@
 
 #include <openssl/crypto.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/types.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -60,18 +64,20 @@ ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int
 std::int64_t FileSize(const char* path)
 {
 #ifdef _WIN32
-    struct _stat64 st;
     const std::wstring wide = WidePath(path);
+    unsigned long attributes = 0;
+    std::int64_t size = -1;
     // A folder's length is 0 there: it counts as unreadable, as its opening
     // fails elsewhere, not as a file too short.
-    if (wide.empty() || _wstat64(wide.c_str(), &st) != 0 || (st.st_mode & _S_IFMT) == _S_IFDIR)
+    if (wide.empty() || !WideAttributes(wide, &attributes, &size) || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return -1;
+    return size;
 #else
     struct stat st;
     if (stat(path, &st) != 0)
         return -1;
-#endif
     return static_cast<std::int64_t>(st.st_size);
+#endif
 }
 
 int FileDigest(const char* path, std::int64_t skip, std::int64_t tail, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])

@@ -16,6 +16,40 @@
 #endif
 
 #ifdef _WIN32
+namespace {
+
+// A path this long or longer needs the prefix: a folder's path must leave
+// room for a name of 8 and 3 characters below it.
+const std::size_t kLongPath = MAX_PATH - 12;
+
+bool HasPrefix(const std::wstring& path)
+{
+    return path.compare(0, 4, L"\\\\?\\") == 0 || path.compare(0, 4, L"\\\\.\\") == 0;
+}
+
+} // namespace
+
+std::wstring LongPathForm(const std::wstring& path)
+{
+    if (path.empty() || HasPrefix(path))
+        return path;
+    // The full form resolves what the prefix leaves as it is: a relative
+    // path, "." and "..", and forward slashes.
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return path;
+    full.resize(length);
+    if (full.size() < kLongPath)
+        return path;
+    if (full.compare(0, 2, L"\\\\") == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 std::wstring WidePath(const char* path)
 {
     const int length = static_cast<int>(std::strlen(path));
@@ -35,7 +69,46 @@ std::wstring WidePath(const char* path)
         return std::wstring();
     std::wstring out(static_cast<std::size_t>(wide), L'\0');
     MultiByteToWideChar(codePage, flags, path, length, out.data(), wide);
-    return out;
+    return LongPathForm(out);
+}
+
+bool WideAttributes(const std::wstring& path, unsigned long* attributes, std::int64_t* size)
+{
+    const auto length = [](DWORD high, DWORD low) { return static_cast<std::int64_t>((ULONGLONG(high) << 32) | low); };
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        *attributes = data.dwFileAttributes;
+        *size = length(data.nFileSizeHigh, data.nFileSizeLow);
+    } else {
+        // Some files held open without sharing answer only through their
+        // folder's listing. A wildcard there would list other names.
+        if (GetLastError() != ERROR_SHARING_VIOLATION ||
+            path.find_first_of(L"*?", HasPrefix(path) ? 4 : 0) != std::wstring::npos)
+            return false;
+        WIN32_FIND_DATAW found;
+        const HANDLE find = FindFirstFileW(path.c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE)
+            return false;
+        FindClose(find);
+        *attributes = found.dwFileAttributes;
+        *size = length(found.nFileSizeHigh, found.nFileSizeLow);
+    }
+    if ((*attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return true;
+    // A link: what it leads to, as opening the path reaches it. Asking for
+    // no access opens files that others hold without sharing.
+    const HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    if (!known)
+        return false;
+    *attributes = info.dwFileAttributes;
+    *size = length(info.nFileSizeHigh, info.nFileSizeLow);
+    return true;
 }
 #endif
 
@@ -48,12 +121,25 @@ bool InputFile::Open(const char* path)
 {
     Close();
 #ifdef _WIN32
+    m_inUse = false;
     const std::wstring wide = WidePath(path);
     if (wide.empty())
         return false;
-    const int fd = _wopen(wide.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL | _O_NOINHERIT);
-    if (fd < 0)
+    // Others may go on reading and writing the file meanwhile, as with the
+    // C library's open; the handle is not inherited. A program that holds
+    // the file open without sharing makes the open fail at once.
+    const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        m_inUse = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
         return false;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(opened), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(opened);
+        return false;
+    }
     // The C library's status calls a folder opened this way (Wine opens
     // one) a regular file; the handle's attributes tell.
     struct _stat64 st;
@@ -102,6 +188,10 @@ std::int64_t InputFile::ReadAt(std::int64_t offset, unsigned char* bytes, std::s
         const ssize_t got = pread(m_fd, bytes + done, size - done, static_cast<off_t>(offset + std::int64_t(done)));
 #endif
         if (got < 0) {
+#ifdef _WIN32
+            // A part that another program has locked.
+            m_inUse = GetLastError() == ERROR_LOCK_VIOLATION;
+#endif
             if (errno == EINTR)
                 continue;
             return -1;

@@ -34,19 +34,37 @@ public:
     // The length of the open file now, or -1.
     std::int64_t Length() const;
 
+    // Whether the last Open or ReadAt failed because another program holds
+    // the file open without sharing it, or has locked the part read
+    // (Windows); false elsewhere.
+    bool InUse() const { return m_inUse; }
+
     void Close();
 
 private:
     int m_fd = -1;
+    bool m_inUse = false;
 };
 
 #ifdef _WIN32
-// An 8-bit path as Windows' wide (UTF-16) name. Names that fit the ANSI code
-// page come in that code page; a name that does not fit comes as UTF-8
-// instead, so that no file is out of reach for its name. Well-formed UTF-8
-// with a byte above 0x7F is read as UTF-8, anything else in the ANSI code
-// page. Returns an empty string for a path that converts to nothing.
+// An 8-bit path as Windows' wide (UTF-16) name, in the form its file calls
+// take at any length. Names that fit the ANSI code page come in that code
+// page; a name that does not fit comes as UTF-8 instead, so that no file is
+// out of reach for its name. Well-formed UTF-8 with a byte above 0x7F is read
+// as UTF-8, anything else in the ANSI code page. A path whose full form is
+// too long for the calls' old limit of 260 characters (a folder's is 248) is
+// given as that full form with the prefix "\\?\" ("\\?\UNC\" for a
+// share), which lifts the limit. Returns an empty string for a path that
+// converts to nothing.
 std::wstring WidePath(const char* path);
+
+// The prefix rule of WidePath for a wide name.
+std::wstring LongPathForm(const std::wstring& path);
+
+// The attributes and length of what a wide path (from WidePath) names, as
+// its folder lists them, so that a file that another program holds open
+// has them too. False when there is nothing at the path.
+bool WideAttributes(const std::wstring& path, unsigned long* attributes, std::int64_t* size);
 #endif
 
 #endif

@@ -1,6 +1,7 @@
 #include "RunDriver.h"
 
 #include "InputCollector.h"
+#include "PathInfo.h"
 #include "PathText.h"
 #include "RunState.h"
 #include "VerifyThread.h"
@@ -14,8 +15,6 @@
 #include <QTreeView>
 
 #include <climits>
-#include <filesystem>
-#include <system_error>
 
 const char* const ProgressDialogStyleSheet =
     "QDialog {background-image: url(:/images/background_white.png);background-repeat: repeat-x;"
@@ -28,12 +27,6 @@ namespace {
 const qint64 kFrameMs = 33;
 // The dialog keeps this width, whatever the file's name.
 const int kDialogWidth = 520;
-
-bool IsRegularFile(const QByteArray& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), error);
-}
 
 // Marks the state busy for as long as it lives.
 class BusyScope
@@ -174,7 +167,7 @@ void RunDriver::Run(const std::vector<FileJob>& files)
 
         const FileJob& file = files[static_cast<std::size_t>(i)];
         m_state.notReached -= 1;
-        if (!file.path.isEmpty() && (file.unreadableFolder || IsRegularFile(file.path))) {
+        if (!file.path.isEmpty() && (file.unreadableFolder || PathInfo::IsFile(file.path))) {
             if (frameDue || i == 0 || WorkerStartedHook())
                 setLabel(i);
 

@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>不在报告中。现在：%1。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>无法读取该文件：另一个程序正在打开该文件。</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>不在報告中。現在：%1。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>無法讀取檔案：另一個程式正開啟此檔案。</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Není ve zprávě. Nyní: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Soubor nebylo možné přečíst: jiný program má soubor otevřený.</translation>
+    </message>
 </context>
 </TS>

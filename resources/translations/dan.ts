@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Ikke i rapporten. Nu: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunne ikke læses: et andet program har filen åben.</translation>
+    </message>
 </context>
 </TS>

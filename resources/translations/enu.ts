@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Not in the report. Now: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>The file could not be read: another program has the file open.</translation>
+    </message>
 </context>
 </TS>

@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Absent du rapport. Maintenant&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Le fichier n’a pas pu être lu : un autre programme a ouvert le fichier.</translation>
+    </message>
 </context>
 </TS>

@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Nicht im Bericht. Jetzt: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Die Datei konnte nicht gelesen werden: Ein anderes Programm hat die Datei geöffnet.</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Nem szerepel a jelentésben. Most: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>A fájlt nem sikerült beolvasni: egy másik program megnyitva tartja a fájlt.</translation>
+    </message>
 </context>
 </TS>

@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Non presente nel rapporto. Ora: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Impossibile leggere il file: un altro programma ha il file aperto.</translation>
+    </message>
 </context>
 </TS>

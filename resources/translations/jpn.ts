@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>レポートに記載されていません。現在: %1。</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>ファイルを読み取れませんでした。別のプログラムがファイルを開いています。</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>보고서에 없습니다. 현재: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>파일을 읽을 수 없습니다. 다른 프로그램에서 파일을 열고 있습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Niet in het rapport. Nu: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Het bestand kon niet worden gelezen: een ander programma heeft het bestand geopend.</translation>
+    </message>
 </context>
 </TS>

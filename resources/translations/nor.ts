@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Ikke i rapporten. Nå: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunne ikke leses: et annet program har filen åpen.</translation>
+    </message>
 </context>
 </TS>

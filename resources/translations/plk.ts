@@ -447,5 +447,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Brak w raporcie. Teraz: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Nie udało się odczytać pliku: inny program ma otwarty ten plik.</translation>
+    </message>
 </context>
 </TS>

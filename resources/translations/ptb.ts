@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Não consta no relatório. Agora: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Não foi possível ler o arquivo: outro programa está com o arquivo aberto.</translation>
+    </message>
 </context>
 </TS>

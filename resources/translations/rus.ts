@@ -447,5 +447,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Нет в отчёте. Сейчас: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Не удалось прочитать файл: файл открыт другой программой.</translation>
+    </message>
 </context>
 </TS>

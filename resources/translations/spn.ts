@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>No figura en el informe. Ahora: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>No se ha podido leer el archivo: otro programa tiene el archivo abierto.</translation>
+    </message>
 </context>
 </TS>

@@ -446,5 +446,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Inte med i rapporten. Nu: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Filen kunde inte läsas: ett annat program har filen öppen.</translation>
+    </message>
 </context>
 </TS>

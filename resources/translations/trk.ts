@@ -445,5 +445,9 @@
         <source>Not in the report. Now: %1.</source>
         <translation>Raporda yok. Şimdi: %1.</translation>
     </message>
+    <message>
+        <source>The file could not be read: another program has the file open.</source>
+        <translation>Dosya okunamadı: dosya başka bir program tarafından açık tutuluyor.</translation>
+    </message>
 </context>
 </TS>

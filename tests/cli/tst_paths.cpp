@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QJsonObject>
 
+#include <memory>
+
 using namespace testsupport;
 
 namespace {
@@ -298,17 +300,27 @@ private slots:
 
     void windowsPaths_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("listed"); // in a --files-from list with CR LF, not on the command line
+        QTest::addColumn<QString>("name"); // below the scratch folder; its folder is walked too
+        QTest::addColumn<bool>("listed");  // in a --files-from list with CR LF, not on the command line
         const QString outside = QStringLiteral("\u03a9\u03bc\u03ad\u03b3\u03b1 \u76e3\u8996.avi");
-        QTest::newRow("backslashes") << QStringLiteral("clip.avi") << false;
-        QTest::newRow("backslashes, listed") << QStringLiteral("clip.avi") << true;
-        QTest::newRow("outside the code page") << outside << false;
-        QTest::newRow("outside the code page, listed as UTF-8") << outside << true;
+        // Folders named in 1252, 1251 and 932 and outside each.
+        const QString folders = QStringLiteral("Peter\u2019s folder\\\u043e\u0442\u0447\u0451\u0442\\\u76e3\u8996"
+                                               "\\\u8868\u793a\\a\u00e7\u00e3o \u20ac.jpg");
+        QString deep; // 306 characters below the scratch folder
+        for (int i = 0; i < 6; ++i)
+            deep += QStringLiteral("long folder %1 ").arg(i).leftJustified(50, QLatin1Char('x')) + QLatin1Char('\\');
+        for (const bool listed : {false, true}) {
+            const char* const how = listed ? ", listed" : "";
+            QTest::addRow("backslashes%s", how) << QStringLiteral("clip.avi") << listed;
+            QTest::addRow("outside the code page%s", how) << outside << listed;
+            QTest::addRow("folders in every code page%s", how) << folders << listed;
+            QTest::addRow("300 characters%s", how) << deep + QStringLiteral("clip.avi") << listed;
+        }
     }
 
-    // Drive letters and backslashes, on the command line, in a list and in
-    // the folder walk, are reported as given.
+    // Drive letters and backslashes, names in any code page and paths of
+    // any length, on the command line, in a list, in the folder walk and
+    // re-checked, are reported as given.
     void windowsPaths()
     {
 #ifndef Q_OS_WIN
@@ -317,10 +329,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, listed);
         clitest::ScratchDir here;
-        const QString folder = QDir::toNativeSeparators(here.path());
-        const QString path = folder + QLatin1Char('\\') + name;
-        QVERIFY(folder.at(1) == QLatin1Char(':'));
-        QVERIFY(clitest::WriteBytes(NativePath(path), avi));
+        const QString path = QDir::toNativeSeparators(here.path()) + QLatin1Char('\\') + name;
+        const QString folder = path.left(path.lastIndexOf(QLatin1Char('\\')));
+        QVERIFY(path.at(1) == QLatin1Char(':'));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(clitest::WriteBytes(NativePath(path), name.endsWith(QLatin1String(".jpg")) ? jpg : avi));
         QStringList arguments{QStringLiteral("--format=json")};
         if (listed) {
             const QString list = here.filePath(QStringLiteral("list.txt"));
@@ -329,12 +342,19 @@ private slots:
         } else {
             arguments << path;
         }
-        for (const QStringList& run : {arguments, QStringList{QStringLiteral("--format=json"), folder}}) {
+        const QString report = here.filePath(QStringLiteral("report.jsonl"));
+        const QStringList walk{QStringLiteral("--format=json"), QStringLiteral("--sha256"), folder};
+        for (const QStringList& run : {arguments, walk}) {
             const clitest::Outcome outcome = clitest::Run(run);
             QCOMPARE(outcome.exitCode, 0);
             QCOMPARE(clitest::JsonValues(outcome.out, "path"), QStringList{path});
             QCOMPARE(clitest::JsonValues(outcome.out, "result"), QStringList{"authentic"});
+            QVERIFY(clitest::WriteBytes(QFile::encodeName(report), outcome.out.toStdString()));
         }
+        const clitest::Outcome check =
+            clitest::Run({QStringLiteral("--format=json"), QStringLiteral("--check"), report, folder});
+        QCOMPARE(check.exitCode, 0);
+        QCOMPARE(clitest::JsonValues(check.out, "status"), QStringList{"unchanged"});
 #endif
     }
 
@@ -398,9 +418,6 @@ private slots:
         // A folder that cannot be listed is a failed file; subfolders that
         // cannot be listed come among the files, in path order.
         QFETCH(bool, lockTheRoot);
-        ARDENTIX_SKIP_ON_WINDOWS("Windows locks folders with access lists, not modes");
-        if (geteuid() == 0)
-            QSKIP("permissions do not apply to root");
         clitest::ScratchDir here;
         const QString root = here.filePath(QStringLiteral("root"));
         const QStringList locked = lockTheRoot ? QStringList{root} : QStringList{root + "/m", root + "/b", root + "/k"};
@@ -409,11 +426,14 @@ private slots:
             QVERIFY(clitest::WriteBytes(QFile::encodeName(folder + QStringLiteral("/a.avi")), avi));
         }
         QVERIFY(clitest::WriteBytes(QFile::encodeName(root + QStringLiteral("/c.avi")), avi));
-        for (const QString& folder : locked)
-            QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0), 0);
+        std::vector<std::unique_ptr<Unreadable>> locks;
+        for (const QString& folder : locked) {
+            locks.push_back(std::make_unique<Unreadable>(folder));
+            if (!locks.back()->Locked())
+                QSKIP("permissions do not apply to root");
+        }
         const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), root});
-        for (const QString& folder : locked)
-            chmod(QFile::encodeName(folder).constData(), 0700);
+        locks.clear();
         QCOMPARE(run.exitCode, 1);
         QString error;
         QStringList got;
@@ -421,6 +441,13 @@ private slots:
             got << o.value("path").toString().mid(root.size()) + ' ' + o.value("reason").toString();
         QCOMPARE(got, (lockTheRoot ? QStringList{" unreadable"}
                                    : QStringList{"/b unreadable", "/c.avi ", "/k unreadable", "/m unreadable"}));
+#ifdef Q_OS_WIN
+        // A file that another program holds open says so.
+        const Unreadable file(root + QStringLiteral("/c.avi"));
+        const clitest::Outcome text = clitest::Run({root + QStringLiteral("/c.avi")});
+        QCOMPARE(text.exitCode, 1);
+        QVERIFY2(text.out.contains("unreadable  (another program has the file open)"), text.out.constData());
+#endif
     }
 };
 

@@ -2,6 +2,7 @@
 // and the re-check of a saved report (--check).
 #include "BatchVerifier.h"
 #include "CliRun.h"
+#include "PosixCalls.h"
 #include "ReportWriter.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
@@ -341,6 +342,10 @@ private slots:
         QFETCH(int, walk);
         QFETCH(QStringList, lines);
         QFETCH(int, status);
+#ifdef Q_OS_WIN
+        if (IsDBCSLeadByte(0xE9))
+            QSKIP("the byte E9 is half a character in this ANSI code page: no name holds it alone");
+#endif
         clitest::ScratchDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("case"));
         QVERIFY(QDir().mkpath(folder));

@@ -35,6 +35,15 @@ private slots:
         row("dot in a folder with a final slash", ".", "/c/", "/c");
         row("dot slash in the root", "./", "/", "/");
         row("a name", "b", "/c", "/c/b");
+#ifdef Q_OS_WIN
+        // A share keeps its two separators, a path on the current drive gets
+        // the working folder's drive or share, the long-path prefix drops.
+        row("a share", "\\\\s\\sh\\c.avi", "C:\\w", "//s/sh/c.avi");
+        row("the current drive's root", "\\s\\sh\\c.avi", "c:\\w", "/C:/s/sh/c.avi");
+        row("the current share's root", "\\x.avi", "\\\\s\\sh\\w", "//s/sh/x.avi");
+        row("a share with the long-path prefix", "\\\\?\\UNC\\s\\sh\\c.avi", "C:\\w", "//s/sh/c.avi");
+        row("a drive with the long-path prefix", "\\\\?\\c:\\l\\c.avi", "D:\\w", "/C:/l/c.avi");
+#endif
     }
 
     void normalised()

@@ -451,12 +451,20 @@ private slots:
 #ifdef Q_OS_WIN
         // The same file by its name in the ANSI code page, in UTF-8 and with
         // backslashes; a name outside the code page is in procedure().
-        const QString path = dir.filePath(QStringLiteral("\u00dcberwachung.avi"));
+        const QString path = dir.filePath(AnsiName(QStringLiteral(".avi")));
         QVERIFY(WriteFile(NativePath(path).toStdString(), avi));
         for (const QByteArray& form : {path.toLocal8Bit(), path.toUtf8(), QDir::toNativeSeparators(path).toUtf8()}) {
             WatermarkRecord record;
             QCOMPARE(AuthenticateFileDetailed(record, form.constData()), AuthAuthentic);
         }
+        // A full path of 248 characters or more gets the long-path prefix,
+        // resolved; a share's is \\?\UNC\. Shorter ones stay as given.
+        const std::string x(250, 'x');
+        const QString wx = QString::fromStdString(x);
+        const auto wide = [](const std::string& p) { return QString::fromStdWString(WidePath(p.c_str())); };
+        QCOMPARE(wide("C:/a/./b.avi"), QStringLiteral("C:/a/./b.avi"));
+        QCOMPARE(wide("C:/a/../" + x), "\\\\?\\C:\\" + wx);
+        QCOMPARE(wide("\\\\srv\\share\\" + x), "\\\\?\\UNC\\srv\\share\\" + wx);
 #else
         QSKIP("names in the ANSI code page and with backslashes are Windows' own");
 #endif
@@ -464,16 +472,22 @@ private slots:
 
     void withoutPermission()
     {
-        ARDENTIX_SKIP_ON_WINDOWS("Windows locks files with access lists, not modes");
-        if (geteuid() == 0)
-            QSKIP("root reads files whatever their permissions");
+        // Unreadable, with its length; on Windows held open by another
+        // program, which the details tell.
         const QByteArray path = Write(QStringLiteral("locked.avi"), avi);
-        QVERIFY(QFile::setPermissions(QFile::decodeName(path), QFileDevice::WriteOwner));
+        const Unreadable lock(dir.filePath(QStringLiteral("locked.avi")));
+        if (!lock.Locked())
+            QSKIP("root reads files whatever their permissions");
         WatermarkRecord record;
         AuthDetails details;
         QCOMPARE(AuthenticateFileDetailed(record, path.constData(), {}, &details), AuthUnreadable);
         QVERIFY(record.Marker.empty());
         QCOMPARE(details.size, std::int64_t(avi.size()));
+#ifdef Q_OS_WIN
+        QVERIFY(details.inUse);
+#else
+        QVERIFY(!details.inUse);
+#endif
     }
 
     // The HMAC under the servers' key, against values computed with:

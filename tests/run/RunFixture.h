@@ -26,7 +26,13 @@ protected:
     {
         const QString path = dir.filePath(name);
         QDir().mkpath(QFileInfo(path).path());
-        if (!testsupport::WriteFile(QFile::encodeName(path).toStdString(), bytes))
+        // UTF-8 reaches every name on Windows.
+#ifdef Q_OS_WIN
+        const QByteArray native = path.toUtf8();
+#else
+        const QByteArray native = QFile::encodeName(path);
+#endif
+        if (!testsupport::WriteFile(native.toStdString(), bytes))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }

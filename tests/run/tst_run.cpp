@@ -3,6 +3,7 @@
 #include "EvidenceReport.h"
 #include "LargeExport.h"
 #include "MainWindow.h"
+#include "PathText.h"
 #include "PosixCalls.h"
 #include "ResultRow.h"
 #include "ResultText.h"
@@ -419,26 +420,88 @@ private slots:
     void unlistedFolder()
     {
         // A subfolder that cannot be listed gets a failed row of its own,
-        // among the files in path order, saying why.
-        if (geteuid() == 0)
-            QSKIP("permissions do not apply to root");
+        // among the files in path order, saying why; so does a file that
+        // cannot be read, saying that another program holds it on Windows.
         QTemporaryDir tree;
         const QString locked = tree.filePath("locked");
         QVERIFY(QDir().mkpath(locked));
-        for (const char* name : {"locked/x.avi", "a.avi", "z.avi"})
-            QVERIFY(WriteFile(QFile::encodeName(tree.filePath(name)).toStdString(), avi));
-        QCOMPARE(chmod(QFile::encodeName(locked).constData(), 0), 0);
+        for (const char* name : {"locked/x.avi", "a.avi", "b.avi", "z.avi"})
+            QVERIFY(WriteFile(NativePath(tree.filePath(name)).toStdString(), avi));
         MainWindow w;
-        w.OpenPaths({QFile::encodeName(tree.path())});
-        chmod(QFile::encodeName(locked).constData(), 0700);
+        {
+            const Unreadable folder(locked), file(tree.filePath("b.avi"));
+            if (!folder.Locked() || !file.Locked())
+                QSKIP("permissions do not apply to root");
+            w.OpenPaths({NativePath(tree.path())});
+        }
         QStringList rows;
         for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
             rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|');
         QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
-                                    "a.avi|Authentication succeeded"}));
+                                    "b.avi|Authentication failed", "a.avi|Authentication succeeded"}));
         QCOMPARE(w.ResultModel()->index(1, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("The folder could not be listed: the files in it were not verified."));
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 2, 1));
+#ifdef Q_OS_WIN
+        const QString why = QStringLiteral("The file could not be read: another program has the file open.");
+#else
+        const QString why = QStringLiteral("The file could not be read.");
+#endif
+        QCOMPARE(w.ResultModel()->index(2, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(), why);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(4, 2, 2));
+    }
+
+    void namesInEveryCodePage_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"command line", "Open File(s)", "Open Folder", "drop"})
+            QTest::newRow(way) << way;
+    }
+
+    // Files and folders named in the system's code page and outside it,
+    // however they reach the window, each get their row under their name.
+    void namesInEveryCodePage()
+    {
+        QFETCH(QString, way);
+        const QString sub = QStringLiteral("names/") + QTest::currentDataTag();
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QStringList files, folders, names;
+        for (const QString name : {"Peter\u2019s clip", "\u043e\u0442\u0447\u0451\u0442",
+                                   "\u76e3\u8996\u30ab\u30e1\u30e9", "\u8868\u793a", "a\u00e7\u00e3o \u20ac", "plain"})
+            files << Write(sub + '/' + name + ".jpg", jpg);
+        for (const QString name :
+             {"Peter\u2019s folder", "\u043e\u0442\u0447\u0451\u0442", "\u76e3\u8996", "\u8868\u793a"}) {
+            folders << QFileInfo(Write(sub + '/' + name + "/in " + name + ".jpg", jpg)).path();
+        }
+        for (const QString& path : way == "Open File(s)" ? files : files + folders)
+            names += QFileInfo(path).isDir() ? "in " + QFileInfo(path).fileName() + ".jpg" : QFileInfo(path).fileName();
+        struct Window : MainWindow
+        {
+            using MainWindow::dropEvent;
+        } w;
+        std::vector<QByteArray> paths;
+        for (const QString& path : files + folders)
+            paths.push_back(PathText::ToNative(path));
+        if (way == "command line") {
+            w.OpenPaths(paths);
+        } else if (way == "Open File(s)") {
+            w.VerifyFiles(files);
+        } else if (way == "Open Folder") {
+            w.OpenPaths({PathText::ToNative(dir.filePath(sub))});
+        } else {
+            QMimeData data;
+            for (const QString& path : files + folders)
+                data.setUrls(data.urls() << QUrl::fromLocalFile(path));
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            w.dropEvent(&drop);
+            QTRY_COMPARE(w.TotalFiles(), int(names.size()));
+        }
+        QStringList rows;
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+            rows << w.ResultModel()->index(r, 0).data().toString();
+        rows.sort();
+        names.sort();
+        QCOMPARE(rows, names);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(int(names.size()), int(names.size()), 0));
     }
 
     void hostileNames()

@@ -62,16 +62,26 @@ inline QString Sha256Hex(const std::string& bytes)
         QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256).toHex());
 }
 
+// A name as the engine opens it: UTF-8 reaches every name on Windows.
+inline QByteArray EngineName(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.toUtf8();
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
 // Writes bytes as the file at path, its folders made first.
 inline bool WriteFileAt(const QString& path, const std::string& bytes)
 {
-    return QDir().mkpath(QFileInfo(path).path()) && WriteFile(QFile::encodeName(path).toStdString(), bytes);
+    return QDir().mkpath(QFileInfo(path).path()) && WriteFile(EngineName(path).toStdString(), bytes);
 }
 
 // The bytes of the file at path.
 inline QByteArray ReadFileAt(const QString& path)
 {
-    return QByteArray::fromStdString(ReadFile(QFile::encodeName(path).toStdString()));
+    return QByteArray::fromStdString(ReadFile(EngineName(path).toStdString()));
 }
 
 // 8-bit text, byte for character, as watermark fields are shown.
@@ -88,9 +98,18 @@ inline QByteArray Shown(const QByteArray& expected)
 #ifdef Q_OS_WIN
     static const QRegularExpression escape(QStringLiteral("\\\\{1,2}x([89A-F][0-9A-F])"));
     QString text = QString::fromUtf8(expected);
-    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
-        text.replace(m.capturedStart(), m.capturedLength(),
-                     QString::fromLocal8Bit(QByteArray(1, char(m.captured(1).toInt(nullptr, 16)))));
+    // A byte that is no character of its own there (half of a double-byte
+    // one) stays escaped.
+    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch();) {
+        const QByteArray byte(1, char(m.captured(1).toInt(nullptr, 16)));
+        const QString shown = QString::fromLocal8Bit(byte);
+        qsizetype next = m.capturedEnd();
+        if (shown.toLocal8Bit() == byte) {
+            text.replace(m.capturedStart(), m.capturedLength(), shown);
+            next = m.capturedStart() + shown.size();
+        }
+        m = escape.match(text, next);
+    }
     return text.toUtf8();
 #else
     return expected;

@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     // The suites compare the program's English texts, whatever the user's
     // locale; they load other catalogues explicitly where they test them.
     qputenv("LC_ALL", "C.UTF-8");
+    // Qt on Windows takes the system locale from LANG when it is set.
+    qputenv("LANG", "C");
     qunsetenv("LANGUAGE");
     RegisterResources();
     QApplication app(argc, argv);
