@@ -3,7 +3,14 @@
 #ifndef ARDENTIX_TESTS_RUNFIXTURE_H
 #define ARDENTIX_TESTS_RUNFIXTURE_H
 
+#include "ResultRow.h"
+#include "RunDriver.h"
 #include "WatermarkWriter.h"
+
+#include <QColor>
+#include <QProgressDialog>
+#include <QStandardItemModel>
+#include <functional>
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +20,22 @@
 #include <QTemporaryDir>
 
 #include <string>
+
+// A row's texts: name, verdict, start, stop, serial; then the verdict's colour.
+inline QStringList RowAt(QStandardItemModel* model, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < ResultRow::ColumnCount; ++c)
+        texts << model->index(row, c).data().toString();
+    return texts << model->index(row, ResultRow::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
+}
+
+// Installs a hook into each run for one test.
+struct HookScope
+{
+    explicit HookScope(std::function<void(int, QProgressDialog*)> hook) { WorkerStartedHook() = std::move(hook); }
+    ~HookScope() { WorkerStartedHook() = nullptr; }
+};
 
 class RunFixture : public QObject
 {

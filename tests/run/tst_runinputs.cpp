@@ -1,0 +1,222 @@
+// What reaches a run through the main window: entries that are no files,
+// dropped paths, folders that cannot be listed, names in every code page,
+// hostile names and special files.
+#include "EvidenceReport.h"
+#include "LargeExport.h"
+#include "MainWindow.h"
+#include "PathText.h"
+#include "PosixCalls.h"
+#include "ResultRow.h"
+#include "ResultText.h"
+#include "RunDriver.h"
+#include "RunFixture.h"
+#include "RunState.h"
+#include "TestRegistry.h"
+#include "VerifyThread.h"
+#include "WatermarkWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QSet>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <QTreeView>
+
+using namespace testsupport;
+
+class TestRunInputs : public RunFixture
+{
+    Q_OBJECT
+
+private slots:
+    void skippedEntries()
+    {
+        const QString gone = Write("gone.avi", avi);
+        const QStringList paths = {dir.path(), QString(), gone, Write("kept.avi", avi), dir.filePath("never.avi")};
+        QVERIFY(QFile::remove(gone));
+        MainWindow w;
+        QList<int> started;
+        const int steps = ProgressStepsPerFile(5);
+        HookScope hook([&started, steps](int index, QProgressDialog* dialog) {
+            started << index;
+            QCOMPARE(dialog->maximum(), 5 * steps);
+            QVERIFY(dialog->value() <= index * steps);
+            QVERIFY(dialog->labelText().endsWith(QStringLiteral(" kept.avi...(3/5)")));
+        });
+        w.VerifyFiles(paths);
+        QCOMPARE(started, QList<int>{3});
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 1, 0));
+    }
+
+    void dropped()
+    {
+        // Files dropped on the window are verified; a drag that holds no
+        // local file is refused, and remote addresses are never paths.
+        struct Window : MainWindow
+        {
+            using MainWindow::dragEnterEvent;
+            using MainWindow::dropEvent;
+        } w;
+        QMimeData remote, mixed;
+        remote.setUrls({QUrl("https://example.com/x.avi")});
+        mixed.setUrls({QUrl("https://example.com/x.avi"), QUrl::fromLocalFile(Write("dropped.avi", avi))});
+        for (QMimeData* data : {&remote, &mixed}) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            enter.ignore();
+            w.dragEnterEvent(&enter);
+            QCOMPARE(enter.isAccepted(), data == &mixed);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            drop.ignore();
+            w.dropEvent(&drop);
+            QCOMPARE(drop.isAccepted(), data == &mixed);
+        }
+        QTRY_COMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.SucceededFiles(), 1);
+    }
+
+    void unlistedFolder()
+    {
+        // A subfolder that cannot be listed gets a failed row of its own,
+        // among the files in path order, saying why; so does a file that
+        // cannot be read, saying that another program holds it on Windows.
+        QTemporaryDir tree;
+        const QString locked = tree.filePath("locked");
+        QVERIFY(QDir().mkpath(locked));
+        for (const char* name : {"locked/x.avi", "a.avi", "b.avi", "z.avi"})
+            QVERIFY(WriteFile(NativePath(tree.filePath(name)).toStdString(), avi));
+        MainWindow w;
+        {
+            const Unreadable folder(locked), file(tree.filePath("b.avi"));
+            if (!folder.Locked() || !file.Locked())
+                QSKIP("permissions do not apply to root");
+            w.OpenPaths({NativePath(tree.path())});
+        }
+        QStringList rows;
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+            rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|');
+        QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
+                                    "b.avi|Authentication failed", "a.avi|Authentication succeeded"}));
+        QCOMPARE(w.ResultModel()->index(1, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("The folder could not be listed: the files in it were not verified."));
+#ifdef Q_OS_WIN
+        const QString why = QStringLiteral("The file could not be read: another program has the file open.");
+#else
+        const QString why = QStringLiteral("The file could not be read.");
+#endif
+        QCOMPARE(w.ResultModel()->index(2, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(), why);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(4, 2, 2));
+    }
+
+    void namesInEveryCodePage_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"command line", "Open File(s)", "Open Folder", "drop"})
+            QTest::newRow(way) << way;
+    }
+
+    // Files and folders named in the system's code page and outside it,
+    // however they reach the window, each get their row under their name.
+    void namesInEveryCodePage()
+    {
+        QFETCH(QString, way);
+        const QString sub = QStringLiteral("names/") + QTest::currentDataTag();
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QStringList files, folders, names;
+        for (const QString name : {"Peter\u2019s clip", "\u043e\u0442\u0447\u0451\u0442",
+                                   "\u76e3\u8996\u30ab\u30e1\u30e9", "\u8868\u793a", "a\u00e7\u00e3o \u20ac", "plain"})
+            files << Write(sub + '/' + name + ".jpg", jpg);
+        for (const QString name :
+             {"Peter\u2019s folder", "\u043e\u0442\u0447\u0451\u0442", "\u76e3\u8996", "\u8868\u793a"}) {
+            folders << QFileInfo(Write(sub + '/' + name + "/in " + name + ".jpg", jpg)).path();
+        }
+        for (const QString& path : way == "Open File(s)" ? files : files + folders)
+            names += QFileInfo(path).isDir() ? "in " + QFileInfo(path).fileName() + ".jpg" : QFileInfo(path).fileName();
+        struct Window : MainWindow
+        {
+            using MainWindow::dropEvent;
+        } w;
+        std::vector<QByteArray> paths;
+        for (const QString& path : files + folders)
+            paths.push_back(PathText::ToNative(path));
+        if (way == "command line") {
+            w.OpenPaths(paths);
+        } else if (way == "Open File(s)") {
+            w.VerifyFiles(files);
+        } else if (way == "Open Folder") {
+            w.OpenPaths({PathText::ToNative(dir.filePath(sub))});
+        } else {
+            QMimeData data;
+            for (const QString& path : files + folders)
+                data.setUrls(data.urls() << QUrl::fromLocalFile(path));
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            w.dropEvent(&drop);
+            QTRY_COMPARE(w.TotalFiles(), int(names.size()));
+        }
+        QStringList rows;
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+            rows << w.ResultModel()->index(r, 0).data().toString();
+        rows.sort();
+        names.sort();
+        QCOMPARE(rows, names);
+        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(int(names.size()), int(names.size()), 0));
+    }
+
+    void hostileNames()
+    {
+        // Names that a label or a row could mangle reach the table as they are.
+        ARDENTIX_SKIP_ON_WINDOWS("Windows names hold no line breaks or quotes");
+        const QStringList names = {"new\nline.avi", "\"quoted\".avi", "100%2 %1.avi",
+                                   QString::fromUtf8("report-\u202E4pm.avi")};
+        // Control and reordering characters are shown escaped: no name can
+        // break a line or pass an AVI off as an MP4.
+        const QStringList shown = {"new\\x0Aline.avi", "\"quoted\".avi", "100%2 %1.avi",
+                                   "report-\\xE2\\x80\\xAE4pm.avi"};
+        QStringList paths;
+        for (const QString& name : names)
+            paths << Write("hostile/" + name, avi);
+        MainWindow w;
+        QStringList labels;
+        HookScope hook([&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
+        w.VerifyFiles(paths);
+        QCOMPARE(w.SucceededFiles(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            const QModelIndex index = w.ResultModel()->index(names.size() - 1 - i, 0);
+            QCOMPARE(index.data().toString(), shown[i]);
+            QVERIFY(index.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("/hostile/") + shown[i]));
+            QCOMPARE(labels[i], ProgressLabel(shown[i], i, int(names.size())));
+        }
+    }
+
+    void specialFilesAreSkipped()
+    {
+        // A FIFO, a link to a device and a loop of links, named like
+        // recordings, are not files: the run skips them.
+        ARDENTIX_SKIP_ON_WINDOWS("Windows has no FIFOs or devices among the files");
+        QTemporaryDir tree;
+        const QString fifo = tree.filePath("clip.avi");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", tree.filePath("zero.avi")));
+        QVERIFY(QFile::link(tree.filePath("loop2.avi"), tree.filePath("loop1.avi")));
+        QVERIFY(QFile::link(tree.filePath("loop1.avi"), tree.filePath("loop2.avi")));
+        MainWindow w;
+        w.VerifyFiles({fifo, tree.filePath("zero.avi"), tree.filePath("loop1.avi"), Write("real.avi", avi)});
+        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(w.TotalFiles(), 1);
+        QCOMPARE(w.SucceededFiles(), 1);
+    }
+};
+
+ARDENTIX_REGISTER_TEST(TestRunInputs)
+#include "tst_runinputs.moc"
