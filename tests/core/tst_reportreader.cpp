@@ -1,6 +1,7 @@
 // Reports read back: how each is read, why one is refused, a name's bytes
 // from its text, and that whatever a report holds reads back as written.
 #include "CoreFixtures.h"
+#include "PathText.h"
 #include "PosixCalls.h"
 #include "ReportReader.h"
 #include "ReportWriter.h"
