@@ -131,14 +131,14 @@ void Attach(QPDF& pdf, const char* name, const QByteArray& records, const Metada
     stream.setSubtype("application/x-ndjson");
     stream.setCreationDate(PdfDate(metadata.created));
     stream.setModDate(PdfDate(metadata.created));
-    auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, name, stream);
-    spec.setDescription("The report's records, one JSON object per file");
-    QPDFObjectHandle specObject = spec.getObjectHandle();
+    auto fileEntry = QPDFFileSpecObjectHelper::createFileSpec(pdf, name, stream);
+    fileEntry.setDescription("The report's records, one JSON object per file");
+    QPDFObjectHandle fileEntryObject = fileEntry.getObjectHandle();
     // The records are another form of what the pages show.
-    specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
-    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(name, spec);
+    fileEntryObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(name, fileEntry);
     QPDFObjectHandle associated = QPDFObjectHandle::newArray();
-    associated.appendItem(specObject);
+    associated.appendItem(fileEntryObject);
     pdf.getRoot().replaceKey("/AF", associated);
 }
 
@@ -179,13 +179,13 @@ bool Extract(const QByteArray& pdf, QByteArray* records, QString* error)
     try {
         QPDF document;
         OpenQuietly(document, pdf);
-        const auto spec = QPDFEmbeddedFileDocumentHelper(document).getEmbeddedFile(AttachmentName);
-        if (!spec) {
+        const auto fileEntry = QPDFEmbeddedFileDocumentHelper(document).getEmbeddedFile(AttachmentName);
+        if (!fileEntry) {
             *error = QStringLiteral("the PDF holds no records of this program (no embedded %1)")
                          .arg(QLatin1String(AttachmentName));
             return false;
         }
-        QPDFObjectHandle stream = spec->getEmbeddedFileStream();
+        QPDFObjectHandle stream = fileEntry->getEmbeddedFileStream();
         if (!stream.isStream()) {
             *error = QStringLiteral("the PDF's embedded records are not a stream");
             return false;
