@@ -162,8 +162,12 @@ void MainWindow::CreateToolBar()
     toolbar->addAction(openFolderAction);
     toolbar->addAction(removeFilesAction);
     toolbar->addAction(reportAction);
-    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(reportAction)))
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(reportAction))) {
         button->setPopupMode(QToolButton::InstantPopup);
+        // A screen reader says what the menu behind the button holds.
+        button->setAccessibleDescription(
+            QStringList{saveReportAction->text(), checkReportAction->text()}.join(QStringLiteral(", ")));
+    }
     toolbar->addSeparator();
     toolbar->addAction(helpAction);
     toolbar->addAction(aboutAction);

@@ -81,6 +81,7 @@ private slots:
         }
         // The report button opens the menu of the two report actions.
         QCOMPARE(items[3]->menu()->actions(), (QList<QAction*>{w.SaveReportAction(), w.CheckReportAction()}));
+        QCOMPARE(bar->widgetForAction(items[3])->accessibleDescription(), "Save Report…, Check Against Report…");
         QVERIFY(w.createPopupMenu() == nullptr);
         QVERIFY(w.menuWidget() == nullptr);
     }
