@@ -184,7 +184,7 @@ int main(int argc, char** argv)
         WorkerStartedHook() = nullptr;
         std::printf("close during the run: run returned %.1f ms after the close, %d rows\n",
                     sinceClose.nsecsElapsed() / 1e6, third.ResultModel()->rowCount());
-        // Check Against Report on the same file: a saved report of it, read
+        // A custody check of the same file: a saved report of it, read
         // back and the file verified again through the window.
         const QString report = dir.filePath(QStringLiteral("large.jsonl"));
         MainWindow fourth;
@@ -192,10 +192,10 @@ int main(int argc, char** argv)
         fourth.VerifyFiles({big});
         fourth.SaveReportTo(report, EvidenceReport::Format::JsonLines);
         timer.restart();
-        fourth.CheckAgainst(report, {});
+        fourth.CheckAgainst({QFile::encodeName(report), QFile::encodeName(dir.path()), {}});
         const double checkSeconds = timer.nsecsElapsed() / 1e9;
         const CheckResultWindow* check = fourth.CheckWindow();
-        std::printf("Check Against Report: %.2f s, %s; / openssl: %.3f (target: at most 1.10)\n", checkSeconds,
+        std::printf("Custody Check: %.2f s, %s; / openssl: %.3f (target: at most 1.10)\n", checkSeconds,
                     check != nullptr && check->Summary().counts.AllUnchanged() ? "unchanged" : "NOT UNCHANGED",
                     checkSeconds / opensslSeconds);
         QFile::remove(big);

@@ -12,6 +12,9 @@
 struct CheckOptions
 {
     QByteArray report;
+    // The folder that the report's relative paths are read against; empty
+    // for the working folder.
+    QByteArray base;
     std::vector<QByteArray> paths;
     ReportFormat format = ReportFormat::Text;
     int jobs = 1;

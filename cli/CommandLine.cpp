@@ -74,7 +74,11 @@ const char kDescription[] = "Verifies that exported pictures (JPG) and recording
                             "then the new files, then \"<N> files: <U> unchanged, <M> modified, <X>\n"
                             "missing, <V> moved, <W> new\" (on stderr for json and csv). Exit status 0\n"
                             "when all are unchanged and none is new, 1 otherwise, 2 when the report is\n"
-                            "not ours or has a bad line (nothing is verified then).\n"
+                            "not ours or has a bad line (nothing is verified then). The outcome of a\n"
+                            "--check is not a report, and is refused as one. Relative paths in the report\n"
+                            "are read against the working folder, or against FOLDER with --base FOLDER\n"
+                            "(the folder the report was written from); when most entries are not found,\n"
+                            "a note on stderr names the folder they were read against.\n"
                             "\n"
                             "Progress (files and bytes done) is shown on stderr when it is a terminal and\n"
                             "--quiet is not given.\n"
@@ -97,41 +101,6 @@ void PrintVersion()
     } else {
         std::printf("This build carries the recording servers' own key, not the development key.\n");
     }
-}
-
-// The PATHs as the system gave them. Qt decodes the arguments as UTF-8 and
-// replaces bytes that are not with U+FFFD, which would lose the name, so each
-// positional argument is taken back from argv: positional arguments keep
-// their order, and an option value that decodes to the same text has the
-// same bytes (every accepted option value is plain ASCII).
-std::vector<QByteArray> RawPaths(const QStringList& positional, const std::vector<QByteArray>& raw,
-                                 const QStringList& decoded)
-{
-    std::vector<QByteArray> paths;
-    std::size_t next = 1;
-    for (const QString& argument : positional) {
-        while (next < raw.size() && decoded[static_cast<qsizetype>(next)] != argument)
-            ++next;
-        if (next < raw.size())
-            paths.push_back(raw[next++]);
-        else
-            paths.push_back(PathText::ToNative(argument));
-    }
-    return paths;
-}
-
-// An option's value as the system gave it: the argument itself, or what
-// follows "=" in it, whose decoding matches value.
-QByteArray RawOptionValue(const std::vector<QByteArray>& raw, const QString& value)
-{
-    for (std::size_t i = 1; i < raw.size(); ++i) {
-        const QByteArray& argument = raw[i];
-        const qsizetype equals = argument.indexOf('=');
-        QByteArray tail = equals >= 0 ? argument.mid(equals + 1) : argument;
-        if (PathText::FromNative(tail) == value)
-            return tail;
-    }
-    return PathText::ToNative(value);
 }
 
 QString S(const char* text)
@@ -160,6 +129,10 @@ void AddOptions(QCommandLineParser& parser)
                       S("Verify again the files that REPORT lists and compare each with its entry; the PATHs are "
                         "searched for moved and new files."),
                       S("REPORT")});
+    parser.addOption({S("base"),
+                      S("Read the relative paths of the --check REPORT against FOLDER (default: the working "
+                        "folder)."),
+                      S("FOLDER")});
     parser.addHelpOption();
     parser.addOption(
         {S("version"), S("Show the version, the built-in key's fingerprint and whether it is the development key.")});
@@ -171,28 +144,64 @@ void AddOptions(QCommandLineParser& parser)
 // On Windows argv is in the ANSI code page, where a name outside it is
 // lost; Qt reads the wide command line, and every name converts from it.
 CommandLine::CommandLine(int argc, char** argv)
-#ifdef Q_OS_WIN
-    : m_decoded(QCoreApplication::arguments())
-#endif
 {
 #ifdef Q_OS_WIN
     (void)argc;
     (void)argv;
-    for (const QString& argument : std::as_const(m_decoded))
-        m_raw.push_back(PathText::ToNative(argument));
+    m_decoded = QCoreApplication::arguments();
 #else
-    for (int i = 0; i < argc; ++i) {
-        m_raw.emplace_back(argv[i]);
-        m_decoded << PathText::FromNative(m_raw.back());
-    }
+    for (int i = 0; i < argc; ++i)
+        AddArgument(QByteArray(argv[i]));
 #endif
+}
+
+// Qt would decode an argument that is no UTF-8 with U+FFFD for its bad
+// bytes, and two such names could then not be told apart. The parser gets
+// a text of its own for each instead (noncharacters and the argument's
+// number), with the dashes and the "--option=" that it starts with, so
+// that it is parsed as the argument would be.
+void CommandLine::AddArgument(const QByteArray& raw)
+{
+    if (PathText::IsValidUtf8(raw)) {
+        m_decoded << QString::fromUtf8(raw);
+        return;
+    }
+    const QString stand = QChar(0xFDD0) + QString::number(m_decoded.size()) + QChar(0xFDD1);
+    const qsizetype equals = raw.indexOf('=');
+    if (raw.startsWith("--") && equals > 2 && PathText::IsValidUtf8(raw.left(equals))) {
+        m_undecoded.insert(stand, raw.mid(equals + 1));
+        m_decoded << QString::fromUtf8(raw.left(equals + 1)) + stand;
+        return;
+    }
+    const QString dashes = QString(raw.startsWith("--") ? 2 : raw.startsWith('-') ? 1 : 0, QLatin1Char('-'));
+    m_undecoded.insert(dashes + stand, raw);
+    m_decoded << dashes + stand;
+}
+
+QByteArray CommandLine::Raw(const QString& parsed) const
+{
+    const auto found = m_undecoded.constFind(parsed);
+    return found != m_undecoded.constEnd() ? found.value() : PathText::ToNative(parsed);
+}
+
+std::vector<QByteArray> CommandLine::RawPaths(const QStringList& parsed) const
+{
+    std::vector<QByteArray> paths;
+    paths.reserve(static_cast<std::size_t>(parsed.size()));
+    for (const QString& argument : parsed)
+        paths.push_back(Raw(argument));
+    return paths;
 }
 
 std::optional<int> CommandLine::Parse()
 {
     AddOptions(m_parser);
-    if (!m_parser.parse(m_decoded))
-        return Output::UsageError(m_parser.errorText());
+    if (!m_parser.parse(m_decoded)) {
+        QString error = m_parser.errorText();
+        for (auto it = m_undecoded.constBegin(); it != m_undecoded.constEnd(); ++it)
+            error.replace(it.key(), PathText::ForPeople(it.value()));
+        return Output::UsageError(error);
+    }
     if (m_parser.isSet(S("help")))
         m_parser.showHelp(Output::ExitSuccess);
     if (m_parser.isSet(S("version"))) {
@@ -236,8 +245,10 @@ std::optional<int> CommandLine::ReadInputs()
     if (m_check) {
         if (fromList || m_parser.isSet(S("null")))
             return Output::UsageError(S("--check takes its PATHs on the command line, not from --files-from"));
-        m_checkOptions.report = RawOptionValue(m_raw, m_parser.value(S("check")));
-        m_checkOptions.paths = RawPaths(positional, m_raw, m_decoded);
+        m_checkOptions.report = Raw(m_parser.value(S("check")));
+        if (m_parser.isSet(S("base")))
+            m_checkOptions.base = Raw(m_parser.value(S("base")));
+        m_checkOptions.paths = RawPaths(positional);
         m_checkOptions.format = m_format;
         m_checkOptions.jobs = m_jobs;
         m_checkOptions.progress = Output::IsTerminal(stderr) && !quiet;
@@ -249,9 +260,11 @@ std::optional<int> CommandLine::ReadInputs()
         return Output::UsageError(S("no PATH given: name the files or folders to verify"));
     if (m_parser.isSet(S("null")) && !fromList)
         return Output::UsageError(S("-0 applies to the --files-from list: give --files-from too"));
-    m_verifyOptions.paths = RawPaths(positional, m_raw, m_decoded);
+    if (m_parser.isSet(S("base")))
+        return Output::UsageError(S("--base applies to the report of --check: give --check too"));
+    m_verifyOptions.paths = RawPaths(positional);
     if (fromList)
-        m_verifyOptions.listName = RawOptionValue(m_raw, m_parser.value(S("files-from")));
+        m_verifyOptions.listName = Raw(m_parser.value(S("files-from")));
     m_verifyOptions.listForm = m_parser.isSet(S("null")) ? FileList::NulSeparated : FileList::LineSeparated;
     m_verifyOptions.format = m_format;
     m_verifyOptions.sha256 = m_parser.isSet(S("sha256"));

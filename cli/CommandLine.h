@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -32,9 +33,15 @@ public:
 private:
     std::optional<int> ReadFormatAndJobs();
     std::optional<int> ReadInputs();
+    void AddArgument(const QByteArray& raw);
+    // An argument's or option value's bytes as the system gave them.
+    QByteArray Raw(const QString& parsed) const;
+    std::vector<QByteArray> RawPaths(const QStringList& parsed) const;
 
-    std::vector<QByteArray> m_raw;
     QStringList m_decoded;
+    // The bytes of each argument that is no UTF-8, by the unique text that
+    // stands for it in m_decoded: two such names can decode alike.
+    QHash<QString, QByteArray> m_undecoded;
     QCommandLineParser m_parser;
     bool m_check = false;
     ReportFormat m_format = ReportFormat::Text;

@@ -36,16 +36,6 @@ QByteArray DigestHex(const std::array<unsigned char, 32>& bytes)
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), 32).toHex();
 }
 
-// The entry's file: the literal reading of its path where the escaped one
-// names nothing and the literal one does.
-QByteArray EntryPath(const ReportEntry& entry)
-{
-    if (!entry.literalPath.isEmpty() && FileSize(entry.pathBytes.constData()) < 0 &&
-        FileSize(entry.literalPath.constData()) >= 0)
-        return entry.literalPath;
-    return entry.pathBytes;
-}
-
 // "result" and "reason" where the verdict now differs from the entry's.
 void CompareVerdict(const ReportEntry& entry, AuthResult now, QStringList* changed)
 {
@@ -115,6 +105,47 @@ QByteArray CustodyCheck::WorkingFolder()
     folder.truncate(static_cast<qsizetype>(std::strlen(folder.constData())));
     return folder;
 #endif
+}
+
+bool CustodyCheck::IsRelative(const QByteArray& path)
+{
+    if (path.isEmpty() || path.startsWith('/'))
+        return false;
+#ifdef Q_OS_WIN
+    if (path.startsWith('\\') || (path.size() >= 2 && path[1] == ':'))
+        return false;
+#endif
+    return true;
+}
+
+bool CustodyCheck::MostUnfound(const CustodyCounts& counts) const
+{
+    const qint64 entries = counts.Total() - counts.Of(CustodyStatus::New);
+    const qint64 unfound = counts.Of(CustodyStatus::Missing) + counts.Of(CustodyStatus::Moved);
+    return m_relativeEntries > 0 && entries > 0 && unfound * 2 > entries;
+}
+
+QByteArray CustodyCheck::Resolved(const QByteArray& path) const
+{
+    if (m_base.isEmpty() || !IsRelative(path))
+        return path;
+    return m_base.endsWith('/') ? m_base + path : m_base + '/' + path;
+}
+
+// The entry's paths joined to the base; the literal reading of its path
+// where the escaped one names nothing and the literal one does, and then
+// the line names that file, as the report would.
+void CustodyCheck::ResolveEntry(ReportEntry& entry) const
+{
+    entry.pathBytes = Resolved(entry.pathBytes);
+    if (entry.literalPath.isEmpty())
+        return;
+    const QByteArray literal = Resolved(entry.literalPath);
+    if (FileSize(entry.pathBytes.constData()) < 0 && FileSize(literal.constData()) >= 0) {
+        entry.path = PathText::ForReport(entry.literalPath);
+        entry.pathBytes = literal;
+    }
+    entry.literalPath.clear();
 }
 
 QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cwd)
@@ -198,21 +229,32 @@ bool CustodyCheck::Prepare(const WalkTick& tick)
 {
     m_walked = InputCollector::Collect(m_paths, tick);
     IndexWalked();
-    if (!m_reader.Open(m_report))
+    m_problem = ReportProblem();
+    if (!m_reader.Open(m_report)) {
+        m_problem = m_reader.Problem();
         return false;
+    }
     m_entries = 0;
+    m_relativeEntries = 0;
     m_totalBytes = 0;
     m_pathWidth = 0;
     ReportEntry entry;
     while (m_reader.Next(entry)) {
         ++m_entries;
+        if (IsRelative(entry.pathBytes))
+            ++m_relativeEntries;
         m_totalBytes += std::max<qint64>(entry.size, 0);
-        MarkListed(entry.pathBytes);
-        MarkListed(entry.literalPath);
-        m_pathWidth = std::max(m_pathWidth, ReportWriter::PathColumnWidth(entry.pathBytes));
+        const QByteArray path = Resolved(entry.pathBytes);
+        MarkListed(path);
+        if (!entry.literalPath.isEmpty())
+            MarkListed(Resolved(entry.literalPath));
+        m_pathWidth = std::max(m_pathWidth, ReportWriter::PathColumnWidth(path));
     }
-    if (m_reader.Failed())
+    if (m_reader.Failed()) {
+        m_problem = m_reader.Problem();
         return false;
+    }
+    m_preparedSha256 = m_reader.Sha256();
     m_byPath.clear();
     m_byPath.shrink_to_fit();
     FindUnlisted();
@@ -303,10 +345,33 @@ void CustodyCheck::GiveNewLines(const Callbacks& callbacks)
     }
 }
 
+// After the second pass: whether the report read then differs from the one
+// read first. Read to its end after a stop too, so that its SHA-256 names
+// the bytes that were compared.
+bool CustodyCheck::Refused(Outcome* outcome)
+{
+    ReportEntry rest;
+    while (m_reader.Next(rest)) {
+    }
+    m_reportSha256 = m_reader.Sha256();
+    if (!m_reader.Failed() && m_reportSha256 == m_preparedSha256)
+        return false;
+    m_problem = ReportProblem();
+    m_problem.code = ReportProblem::Code::Changed;
+    m_problem.report = m_reader.Problem().report.isEmpty() ? PathText::FromNative(m_report) : m_reader.Problem().report;
+    m_reportSha256.clear();
+    *outcome = Outcome::ReportFailed;
+    return true;
+}
+
 CustodyCheck::Outcome CustodyCheck::Run(const Callbacks& callbacks, const std::atomic<bool>* stop)
 {
-    if (!m_reader.Open(m_report))
+    m_reportSha256.clear();
+    if (!m_reader.Open(m_report)) {
+        m_problem = m_reader.Problem();
+        m_problem.code = ReportProblem::Code::Changed;
         return Outcome::ReportFailed;
+    }
     m_noDigest = 0;
     std::deque<ReportEntry> pending; // entries handed to the verifier, in order
     std::size_t nextUnlisted = 0;
@@ -320,7 +385,8 @@ CustodyCheck::Outcome CustodyCheck::Run(const Callbacks& callbacks, const std::a
         ReportEntry next;
         if (!m_reader.Next(next))
             return false;
-        job = FileJob{EntryPath(next), std::max<qint64>(next.size, 0), false};
+        ResolveEntry(next);
+        job = FileJob{next.pathBytes, std::max<qint64>(next.size, 0), false};
         pending.push_back(std::move(next));
         return true;
     };
@@ -346,8 +412,9 @@ CustodyCheck::Outcome CustodyCheck::Run(const Callbacks& callbacks, const std::a
     batch.progress = callbacks.progress;
 
     BatchVerifier(m_jobs, true).Run(source, batch, stop);
-    if (m_reader.Failed())
-        return Outcome::ReportFailed; // the report changed between the two passes
+    Outcome outcome = Outcome::Done;
+    if (Refused(&outcome))
+        return outcome;
     if (stopped || (stop != nullptr && stop->load()))
         return Outcome::Stopped;
     GiveNewLines(callbacks);

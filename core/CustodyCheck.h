@@ -80,7 +80,28 @@ public:
     // files in progress within one read block.
     Outcome Run(const Callbacks& callbacks, const std::atomic<bool>* stop = nullptr);
 
-    QString ErrorText() const { return m_reader.ErrorText(); }
+    // The folder that the report's relative paths are read against, as the
+    // system names it; empty (the default) for the working folder. Set
+    // before Prepare.
+    void SetBase(const QByteArray& folder) { m_base = folder; }
+    // An entry's path as it is looked for: a relative one joined to the base.
+    QByteArray Resolved(const QByteArray& path) const;
+    // After Prepare: how many entries have a relative path.
+    qint64 RelativeEntries() const { return m_relativeEntries; }
+    // After Run, with its counts: most entries were not found at their
+    // paths though some paths are relative, so the base is likely the wrong
+    // folder.
+    bool MostUnfound(const CustodyCounts& counts) const;
+
+    // Why the report cannot be used (Prepare false, or Run ReportFailed).
+    const ReportProblem& Problem() const { return m_problem; }
+    // After a Run that was not ReportFailed: the SHA-256 of the report's
+    // bytes, which both passes read alike (lower-case hexadecimal). Checked
+    // after a stop too, so that a report replaced meanwhile is never named
+    // beside the old one's comparison.
+    QByteArray ReportSha256() const { return m_reportSha256; }
+    // A PDF report's case details (JSON), when it names one.
+    QByteArray ReportCase() const { return m_reader.PdfCase(); }
     // Files for which no digest could be computed on this system.
     qint64 NoDigest() const { return m_noDigest; }
 
@@ -97,6 +118,10 @@ public:
     // The working folder as the system names it, so that a folder whose name
     // is not UTF-8 is joined to relative paths unchanged.
     static QByteArray WorkingFolder();
+
+    // Whether a path is relative: neither from a root nor, on Windows, from
+    // a drive or a share.
+    static bool IsRelative(const QByteArray& path);
 
 private:
     // A file under the paths that the report does not list, once verified.
@@ -115,13 +140,20 @@ private:
     void BuildShaIndex();
     std::size_t Claim(const QByteArray& sha256Hex);
     CustodyLine EntryLine(const ReportEntry& entry, const FileResult& now);
+    void ResolveEntry(ReportEntry& entry) const;
+    bool Refused(Outcome* outcome);
     void GiveNewLines(const Callbacks& callbacks);
 
     QByteArray m_report;
     std::vector<QByteArray> m_paths;
     int m_jobs;
     QByteArray m_cwd;
+    QByteArray m_base;
     ReportReader m_reader;
+    ReportProblem m_problem;
+    QByteArray m_preparedSha256;
+    QByteArray m_reportSha256;
+    qint64 m_relativeEntries = 0;
 
     std::vector<FileJob> m_walked;
     // The walked files' normalised paths in byte-wise order, while the

@@ -70,10 +70,10 @@ namespace {
 class LimitedSink : public Pipeline
 {
 public:
-    explicit LimitedSink(std::string& out) : Pipeline("records", nullptr), m_out(out) {}
+    LimitedSink(std::string& out, qint64 limit) : Pipeline("records", nullptr), m_out(out), m_limit(limit) {}
     void write(unsigned char const* data, size_t len) override
     {
-        if (m_out.size() + len > static_cast<std::size_t>(MaxRecordsSize))
+        if (m_out.size() + len > static_cast<std::size_t>(m_limit))
             throw std::length_error("the embedded records are too large");
         m_out.append(reinterpret_cast<const char*>(data), len);
     }
@@ -81,6 +81,7 @@ public:
 
 private:
     std::string& m_out;
+    qint64 m_limit;
 };
 
 std::string Std(const QString& text)
@@ -125,21 +126,85 @@ void SetInfo(QPDF& pdf, const Metadata& metadata)
     pdf.getRoot().replaceKey("/Metadata", xmp);
 }
 
-void Attach(QPDF& pdf, const char* name, const QByteArray& records, const Metadata& metadata)
+// One embedded file, declared as associated with the document.
+QPDFObjectHandle EmbedFile(QPDF& pdf, const char* name, const QByteArray& bytes, const char* subtype,
+                           const char* description, const char* relationship, const Metadata& metadata)
 {
-    auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, records.toStdString());
-    stream.setSubtype("application/x-ndjson");
+    auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, bytes.toStdString());
+    stream.setSubtype(subtype);
     stream.setCreationDate(PdfDate(metadata.created));
     stream.setModDate(PdfDate(metadata.created));
     auto fileEntry = QPDFFileSpecObjectHelper::createFileSpec(pdf, name, stream);
-    fileEntry.setDescription("The report's records, one JSON object per file");
+    fileEntry.setDescription(description);
     QPDFObjectHandle fileEntryObject = fileEntry.getObjectHandle();
-    // The records are another form of what the pages show.
-    fileEntryObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+    fileEntryObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName(relationship));
     QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(name, fileEntry);
+    return fileEntryObject;
+}
+
+void Attach(QPDF& pdf, const char* name, const QByteArray& records, const QByteArray& caseJson,
+            const Metadata& metadata)
+{
     QPDFObjectHandle associated = QPDFObjectHandle::newArray();
-    associated.appendItem(fileEntryObject);
+    // The records are another form of what the pages show; the case adds
+    // to them.
+    associated.appendItem(EmbedFile(pdf, name, records, "application/x-ndjson",
+                                    "The report's records, one JSON object per file", "/Alternative", metadata));
+    if (!caseJson.isEmpty()) {
+        associated.appendItem(EmbedFile(pdf, CaseAttachmentName, caseJson, "application/json",
+                                        "The case the report belongs to", "/Supplement", metadata));
+    }
     pdf.getRoot().replaceKey("/AF", associated);
+}
+
+// The subset's tag ("ABCDEF+") that a font's descriptor names; empty when
+// the font is not a subset.
+std::string SubsetTag(QPDFObjectHandle font)
+{
+    if (font.getKey("/Subtype").isNameAndEquals("/Type0")) {
+        QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
+        if (!descendants.isArray() || descendants.getArrayNItems() < 1)
+            return std::string();
+        font = descendants.getArrayItem(0);
+    }
+    QPDFObjectHandle descriptor = font.getKey("/FontDescriptor");
+    if (!descriptor.isDictionary() || !descriptor.getKey("/FontName").isName())
+        return std::string();
+    const std::string name = descriptor.getKey("/FontName").getName();
+    // "/" and six upper-case letters, then "+".
+    if (name.size() < 9 || name[7] != '+')
+        return std::string();
+    for (std::size_t i = 1; i < 7; ++i) {
+        if (name[i] < 'A' || name[i] > 'Z')
+            return std::string();
+    }
+    return name.substr(1, 7);
+}
+
+// Gives every subset font's /BaseFont the tag that its /FontName carries:
+// a reader tells a subset by the name alone.
+void TagSubsetFonts(QPDF& pdf)
+{
+    for (QPDFObjectHandle object : pdf.getAllObjects()) {
+        if (!object.isDictionary() || !object.getKey("/Type").isNameAndEquals("/Font"))
+            continue;
+        const std::string tag = SubsetTag(object);
+        QPDFObjectHandle base = object.getKey("/BaseFont");
+        if (tag.empty() || !base.isName() || base.getName().compare(1, tag.size(), tag) == 0)
+            continue;
+        object.replaceKey("/BaseFont", QPDFObjectHandle::newName("/" + tag + base.getName().substr(1)));
+    }
+}
+
+// The decoded bytes of an embedded file, at most limit of them.
+bool StreamBytes(QPDFObjectHandle stream, qint64 limit, QByteArray* out)
+{
+    std::string bytes;
+    LimitedSink sink(bytes, limit);
+    if (!stream.pipeStreamData(&sink, 0, qpdf_dl_generalized, true))
+        return false;
+    *out = QByteArray::fromStdString(bytes);
+    return true;
 }
 
 } // namespace
@@ -149,20 +214,23 @@ bool Available()
     return true;
 }
 
-bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const Metadata& metadata,
-           QByteArray* out, QString* error)
+bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const QByteArray& caseJson,
+           const Metadata& metadata, QByteArray* out, QString* error)
 {
     try {
         QPDF document;
         OpenQuietly(document, pdf);
         SetInfo(document, metadata);
-        Attach(document, name, records, metadata);
+        Attach(document, name, records, caseJson, metadata);
+        TagSubsetFonts(document);
         QPDFWriter writer(document);
         writer.setOutputMemory();
         // PDF/A-3 rests on PDF 1.7; object streams are left out for readers
-        // of older PDF/A.
+        // of older PDF/A, and every stream's data ends with a line end
+        // before "endstream".
         writer.setMinimumPDFVersion("1.7");
         writer.setObjectStreamMode(qpdf_o_disable);
+        writer.setNewlineBeforeEndstream(true);
         writer.write();
         const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
         *out =
@@ -174,32 +242,43 @@ bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, c
     }
 }
 
-bool Extract(const QByteArray& pdf, QByteArray* records, QString* error)
+bool Extract(const QByteArray& pdf, Contents* contents, ReportProblem* problem)
 {
+    using Code = ReportProblem::Code;
     try {
         QPDF document;
         OpenQuietly(document, pdf);
-        const auto fileEntry = QPDFEmbeddedFileDocumentHelper(document).getEmbeddedFile(AttachmentName);
+        QPDFEmbeddedFileDocumentHelper files(document);
+        const auto fileEntry = files.getEmbeddedFile(AttachmentName);
         if (!fileEntry) {
-            *error = QStringLiteral("the PDF holds no records of this program (no embedded %1)")
-                         .arg(QLatin1String(AttachmentName));
+            // A re-check's outcome carries its lines under another name.
+            problem->code = files.getEmbeddedFile(CheckAttachmentName) ? Code::CheckOutcome : Code::PdfNoRecords;
             return false;
         }
         QPDFObjectHandle stream = fileEntry->getEmbeddedFileStream();
         if (!stream.isStream()) {
-            *error = QStringLiteral("the PDF's embedded records are not a stream");
+            problem->code = Code::PdfRecordsNotStream;
             return false;
         }
-        std::string bytes;
-        LimitedSink sink(bytes);
-        if (!stream.pipeStreamData(&sink, 0, qpdf_dl_generalized, true)) {
-            *error = QStringLiteral("the PDF's embedded records cannot be unpacked");
+        if (!StreamBytes(stream, MaxRecordsSize, &contents->records)) {
+            problem->code = Code::PdfRecordsUnpack;
             return false;
         }
-        *records = QByteArray::fromStdString(bytes);
+        // The case is an addition: a report without one, or with one that
+        // cannot be read, is read for its records all the same.
+        contents->caseJson.clear();
+        try {
+            const auto caseEntry = files.getEmbeddedFile(CaseAttachmentName);
+            if (caseEntry && caseEntry->getEmbeddedFileStream().isStream() &&
+                !StreamBytes(caseEntry->getEmbeddedFileStream(), MaxCaseSize, &contents->caseJson))
+                contents->caseJson.clear();
+        } catch (const std::exception&) {
+            contents->caseJson.clear();
+        }
         return true;
     } catch (const std::exception& e) {
-        *error = QStringLiteral("not a readable PDF: %1").arg(QString::fromStdString(e.what()));
+        problem->code = Code::PdfUnreadable;
+        problem->detail = QString::fromStdString(e.what());
         return false;
     }
 }
@@ -211,15 +290,16 @@ bool Available()
     return false;
 }
 
-bool Embed(const QByteArray&, const char*, const QByteArray&, const Metadata&, QByteArray*, QString* error)
+bool Embed(const QByteArray&, const char*, const QByteArray&, const QByteArray&, const Metadata&, QByteArray*,
+           QString* error)
 {
     *error = QStringLiteral("this build cannot embed records in a PDF");
     return false;
 }
 
-bool Extract(const QByteArray&, QByteArray*, QString* error)
+bool Extract(const QByteArray&, Contents*, ReportProblem* problem)
 {
-    *error = QStringLiteral("this build cannot read PDF reports: check against the CSV saved beside the PDF");
+    problem->code = ReportProblem::Code::PdfUnsupported;
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "ReportReader.h"
 
+#include "CheckWriter.h"
 #include "PathText.h"
 #include "PdfRecords.h"
 #include "ReportFields.h"
@@ -30,6 +31,7 @@
 #endif
 
 using ReportFields::Field;
+using Code = ReportProblem::Code;
 
 namespace {
 
@@ -56,6 +58,21 @@ int HexValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
+}
+
+// The columns that only the outcome of a re-check has: a file that holds
+// them is no report, whatever its name.
+bool IsOutcomeColumn(const QString& name)
+{
+    for (const ReportFields::FieldInfo& info : ReportFields::All()) {
+        if (info.column != nullptr && name == QLatin1String(info.column))
+            return false;
+    }
+    for (const CheckWriter::Column& column : CheckWriter::Columns()) {
+        if (name == QLatin1String(column.name))
+            return true;
+    }
+    return false;
 }
 
 // A field that a spreadsheet would take for a formula is written with a
@@ -152,14 +169,14 @@ bool ReportReader::OpenFile(const QByteArray& name)
     const auto closeFd = [](int handle) { (void)::close(handle); };
 #endif
     if (fd < 0)
-        return Fail(0, QStringLiteral("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return Fail(0, Code::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
     if (!regular) {
         closeFd(fd);
-        return Fail(0, QStringLiteral("not a regular file"));
+        return Fail(0, Code::NotRegularFile);
     }
     if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         closeFd(fd);
-        return Fail(0, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
+        return Fail(0, Code::CannotRead, m_file.errorString());
     }
     m_device = &m_file;
     return true;
@@ -169,16 +186,21 @@ bool ReportReader::OpenFile(const QByteArray& name)
 bool ReportReader::OpenPdf()
 {
     if (m_file.size() > PdfRecords::MaxRecordsSize)
-        return Fail(0, QStringLiteral("the PDF is too large to be a report of this program"));
+        return Fail(0, Code::PdfTooLarge);
     const QByteArray pdf = m_file.readAll();
     m_file.close();
-    QByteArray records;
-    QString error;
-    if (!PdfRecords::Extract(pdf, &records, &error))
-        return Fail(0, error);
-    m_memory.setData(records);
+    // The PDF is what was saved and what is named: its bytes are the
+    // report's, whole.
+    Hash(pdf.constData(), pdf.size());
+    PdfRecords::Contents contents;
+    if (!PdfRecords::Extract(pdf, &contents, &m_problem)) {
+        m_problem.report = m_name;
+        return false;
+    }
+    m_pdfCase = contents.caseJson;
+    m_memory.setData(contents.records);
     if (!m_memory.open(QIODevice::ReadOnly))
-        return Fail(0, QStringLiteral("the PDF's records cannot be read"));
+        return Fail(0, Code::PdfRecordsUnreadable);
     m_device = &m_memory;
     return true;
 }
@@ -187,7 +209,10 @@ bool ReportReader::Open(const QByteArray& name)
 {
     m_name = PathText::FromNative(name);
     m_line = 0;
-    m_error.clear();
+    m_problem = ReportProblem();
+    m_hash.reset();
+    m_sha256.clear();
+    m_pdfCase.clear();
     m_file.close();
     m_memory.close();
     m_device = nullptr;
@@ -205,15 +230,15 @@ bool ReportReader::Open(const QByteArray& name)
     while (first < start.size() && QByteArray(" \t\r\n").contains(start[first]))
         ++first;
     if (first == start.size() && m_device->size() <= start.size() + (m_bom ? 3 : 0))
-        return Fail(0, QStringLiteral("the report is empty"));
+        return Fail(0, Code::Empty);
     if (first < start.size() && start[first] == '{') {
         m_format = Format::JsonLines;
         return true;
     }
     if (!start.startsWith(kCsvStart)) {
-        return Fail(1, QStringLiteral("not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header "
-                                      "starts \"%1\"")
-                           .arg(QLatin1String(kCsvStart)));
+        const QByteArray firstLine = start.left(start.indexOf('\n')).trimmed();
+        const bool outcome = !firstLine.isEmpty() && IsOutcomeColumn(QString::fromLatin1(firstLine.split(',').first()));
+        return Fail(1, outcome ? Code::CheckOutcome : Code::NotOurs);
     }
     m_format = Format::Csv;
     return ReadCsvHeader();
@@ -226,11 +251,25 @@ bool ReportReader::Next(ReportEntry& entry)
     return m_format == Format::JsonLines ? NextJson(entry) : NextCsv(entry);
 }
 
-bool ReportReader::Fail(qint64 line, const QString& text)
+bool ReportReader::Fail(qint64 line, ReportProblem::Code code, const QString& detail)
 {
-    m_error = line > 0 ? QStringLiteral("%1:%2: %3").arg(m_name).arg(line).arg(text)
-                       : QStringLiteral("%1: %2").arg(m_name, text);
+    m_problem.code = code;
+    m_problem.report = m_name;
+    m_problem.line = line;
+    m_problem.detail = detail;
     return false;
+}
+
+bool ReportReader::FailCount(qint64 line, ReportProblem::Code code, qint64 count, qint64 expected)
+{
+    m_problem.count = count;
+    m_problem.expected = expected;
+    return Fail(line, code);
+}
+
+void ReportReader::Hash(const char* data, qint64 length)
+{
+    m_hash.addData(QByteArrayView(data, static_cast<qsizetype>(length)));
 }
 
 // One physical line with its line end. False at the end of the report, or on
@@ -243,9 +282,15 @@ bool ReportReader::ReadLine(QByteArray& line)
         m_buffer.resize(kMaxLine + 1);
     const qint64 length = m_device->readLine(m_buffer.data(), kMaxLine + 1);
     if (length < 0 && m_device == &m_file && m_file.error() != QFileDevice::NoError)
-        return Fail(m_line + 1, QStringLiteral("cannot be read: %1").arg(m_file.errorString()));
-    if (length <= 0)
+        return Fail(m_line + 1, Code::CannotRead, m_file.errorString());
+    if (length <= 0) {
+        // The end: every byte of the report has been read.
+        if (m_sha256.isEmpty())
+            m_sha256 = m_hash.result().toHex();
         return false;
+    }
+    if (m_device == &m_file)
+        Hash(m_buffer.constData(), length);
     line = QByteArray(m_buffer.constData(), static_cast<qsizetype>(length));
     // A byte-order mark before the first line is no part of it.
     if (m_line == 0 && m_bom && line.startsWith(kUtf8Bom))
@@ -253,8 +298,8 @@ bool ReportReader::ReadLine(QByteArray& line)
     ++m_line;
     if (!line.endsWith('\n')) {
         if (!m_device->atEnd())
-            return Fail(m_line, QStringLiteral("the line is longer than %1 bytes").arg(kMaxLine));
-        return Fail(m_line, QStringLiteral("the last line has no line end: the report is cut off"));
+            return FailCount(m_line, Code::LineTooLong, kMaxLine);
+        return Fail(m_line, Code::CutOff);
     }
     return true;
 }
@@ -263,28 +308,28 @@ bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QStri
                             const QString& sha256)
 {
     if (path.isEmpty())
-        return Fail(entry.line, QStringLiteral("the entry has no path"));
+        return Fail(entry.line, Code::NoPath);
     entry.path = path;
     entry.pathBytes = PathBytes(path, &entry.literalPath);
     if (result == ResultText::VerdictName(true)) {
         if (!reason.isEmpty())
-            return Fail(entry.line, QStringLiteral("an authentic entry with a reason"));
+            return Fail(entry.line, Code::AuthenticWithReason);
         entry.authentic = true;
     } else if (result == ResultText::VerdictName(false)) {
         if (reason.isEmpty())
-            return Fail(entry.line, QStringLiteral("a failed entry without a reason"));
+            return Fail(entry.line, Code::FailedWithoutReason);
         entry.authentic = false;
     } else {
-        return Fail(entry.line, QStringLiteral("the result is neither authentic nor failed"));
+        return Fail(entry.line, Code::BadResult);
     }
     entry.reason = reason;
     entry.sha256 = sha256.toLatin1();
     if (entry.sha256.isEmpty()) {
         // The verifier writes no SHA-256 only for a file it could not read.
         if (reason != ResultText::ReasonName(AuthUnreadable) && reason != ResultText::ReasonName(AuthInternalError))
-            return Fail(entry.line, QStringLiteral("the entry has no SHA-256"));
+            return Fail(entry.line, Code::NoSha256);
     } else if (!IsHexDigest(entry.sha256)) {
-        return Fail(entry.line, QStringLiteral("the SHA-256 is not 64 lower-case hexadecimal digits"));
+        return Fail(entry.line, Code::BadSha256);
     }
     return true;
 }
@@ -302,26 +347,32 @@ bool ReportReader::NextJson(ReportEntry& entry)
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(line, &parse);
     if (parse.error != QJsonParseError::NoError)
-        return Fail(m_line, QStringLiteral("not JSON: %1").arg(parse.errorString()));
+        return Fail(m_line, Code::NotJson, parse.errorString());
     if (!document.isObject())
-        return Fail(m_line, QStringLiteral("not a JSON object"));
+        return Fail(m_line, Code::NotJsonObject);
     const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (IsOutcomeColumn(it.key()))
+            return Fail(m_line, Code::CheckOutcome);
+    }
     const QJsonValue path = object.value(QLatin1String(ReportFields::Column(Field::Path)));
     const QJsonValue result = object.value(QLatin1String(ReportFields::Column(Field::Result)));
     const QJsonValue reason = object.value(QLatin1String(ReportFields::Column(Field::Reason)));
     if (!path.isString() || !result.isString() || !(reason.isNull() || reason.isString()))
-        return Fail(m_line, QStringLiteral("not a report of ardentix-verify: no \"path\", \"result\" and \"reason\""));
+        return Fail(m_line, Code::JsonNotOurs);
     const QJsonValue sha256 = object.value(QLatin1String(ReportFields::Column(Field::Sha256)));
     if (sha256.isUndefined())
-        return Fail(m_line, QStringLiteral("the entry has no SHA-256: the report was written without --sha256"));
+        return Fail(m_line, Code::JsonWithoutSha256);
     if (!sha256.isString())
-        return Fail(m_line, QStringLiteral("the SHA-256 is not text"));
+        return Fail(m_line, Code::Sha256NotText);
     for (int i = 0; i < ReportEntry::FieldCount; ++i) {
         const QJsonValue value = object.value(QLatin1String(ReportEntry::FieldNames[i]));
         if (value.isUndefined())
             continue;
-        if (!value.isString())
-            return Fail(m_line, QStringLiteral("\"%1\" is not text").arg(QLatin1String(ReportEntry::FieldNames[i])));
+        if (!value.isString()) {
+            m_problem.field = QLatin1String(ReportEntry::FieldNames[i]);
+            return Fail(m_line, Code::FieldNotText);
+        }
         entry.fields[i] = value.toString();
         entry.fieldMask |= 1u << i;
     }
@@ -335,7 +386,7 @@ bool ReportReader::ReadCsvHeader()
 {
     QByteArray line;
     if (!ReadLine(line))
-        return Failed() ? false : Fail(1, QStringLiteral("the report is empty"));
+        return Failed() ? false : Fail(1, Code::Empty);
     const QList<QByteArray> names = line.trimmed().split(',');
     m_columns = static_cast<int>(names.size());
     m_fieldColumns.fill(-1);
@@ -357,7 +408,7 @@ bool ReportReader::ReadCsvHeader()
         }
     }
     if (m_sha256Column < 0)
-        return Fail(1, QStringLiteral("the report has no sha256 column: it was written without --sha256"));
+        return Fail(1, Code::CsvWithoutSha256);
     return true;
 }
 
@@ -372,7 +423,7 @@ bool ReportReader::ReadCsvRecord(QByteArray& record, qint64* start)
         if (!ReadLine(line)) {
             if (Failed() || record.isEmpty())
                 return false;
-            return Fail(*start, QStringLiteral("a quoted field is not closed: the report is cut off"));
+            return Fail(*start, Code::QuoteNotClosedCutOff);
         }
         if (record.isEmpty()) {
             if (line == "\r\n" || line == "\n")
@@ -397,7 +448,7 @@ bool ReportReader::SplitCsvRecord(const QString& text, qint64 start, QStringList
         if (i < n && text[i] == QLatin1Char('"')) {
             for (++i;; ++i) {
                 if (i >= n)
-                    return Fail(start, QStringLiteral("a quoted field is not closed"));
+                    return Fail(start, Code::QuoteNotClosed);
                 if (text[i] == QLatin1Char('"')) {
                     ++i;
                     if (i >= n || text[i] != QLatin1Char('"'))
@@ -406,12 +457,12 @@ bool ReportReader::SplitCsvRecord(const QString& text, qint64 start, QStringList
                 field += text[i];
             }
             if (i < n && text[i] != QLatin1Char(','))
-                return Fail(start, QStringLiteral("text after a closing quote"));
+                return Fail(start, Code::TextAfterQuote);
         } else {
             for (; i < n && text[i] != QLatin1Char(','); ++i) {
                 const QChar c = text[i];
                 if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-                    return Fail(start, QStringLiteral("a quote or a line end in a field without quotes"));
+                    return Fail(start, Code::QuoteInField);
                 field += c;
             }
         }
@@ -426,7 +477,7 @@ bool ReportReader::SplitCsvRecord(const QString& text, qint64 start, QStringList
 bool ReportReader::CsvEntry(QStringList fields, qint64 start, ReportEntry& entry)
 {
     if (fields.size() != m_columns)
-        return Fail(start, QStringLiteral("%1 fields where the header has %2").arg(fields.size()).arg(m_columns));
+        return FailCount(start, Code::FieldCount, fields.size(), m_columns);
     QList<bool> guarded(fields.size(), false);
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QString plain = WithoutFormulaGuard(fields[f]);
@@ -447,7 +498,7 @@ bool ReportReader::CsvEntry(QStringList fields, qint64 start, ReportEntry& entry
         bool ok = false;
         entry.size = fields[m_sizeColumn].toLongLong(&ok);
         if (!ok)
-            return Fail(start, QStringLiteral("the size is not a number"));
+            return Fail(start, Code::SizeNotNumber);
     }
     if (!SetEntry(entry, fields[m_pathColumn], fields[m_resultColumn], fields[m_reasonColumn], fields[m_sha256Column]))
         return false;
@@ -463,7 +514,7 @@ bool ReportReader::NextCsv(ReportEntry& entry)
     if (!ReadCsvRecord(record, &start))
         return false;
     if (!PathText::IsValidUtf8(record))
-        return Fail(start, QStringLiteral("not UTF-8 text"));
+        return Fail(start, Code::NotUtf8);
     QStringList fields;
     return SplitCsvRecord(QString::fromUtf8(record), start, &fields) && CsvEntry(fields, start, entry);
 }

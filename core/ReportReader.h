@@ -10,19 +10,25 @@
 // (so that a spreadsheet takes it as text, not as a formula) is read without
 // that "'". Columns are found by the header's names; JSON keys by name.
 //
-// A report that is not ours, a record that cannot be parsed, an entry without
-// a SHA-256 (an empty one is allowed only for a file that was unreadable) and
+// A report that is not ours (the outcome of a re-check among them: its lines
+// are no custody record), a record that cannot be parsed, an entry without a
+// SHA-256 (an empty one is allowed only for a file that was unreadable) and
 // a last line without its line end (a cut-off report) stop the reading with
-// an error that names the line.
+// a problem that names the line.
+//
+// The bytes read are hashed as they are read, so that the SHA-256 that names
+// the report is that of the very bytes its entries came from.
 #ifndef ARDENTIX_CORE_REPORTREADER_H
 #define ARDENTIX_CORE_REPORTREADER_H
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
 
+#include "ReportProblem.h"
 #include "WatermarkRecord.h"
 
 #include <array>
@@ -75,7 +81,7 @@ public:
 
     // Opens the report (a regular file) and recognises its format: JSON
     // Lines or CSV, or a PDF report of this program with its records
-    // embedded. Returns false (see ErrorText) when it cannot be read or is
+    // embedded. Returns false (see Problem) when it cannot be read or is
     // not ours.
     bool Open(const QByteArray& name);
 
@@ -86,9 +92,14 @@ public:
     Format ReportFormat() const { return m_format; }
     // The records came from a PDF.
     bool FromPdf() const { return m_pdf; }
-    bool Failed() const { return !m_error.isEmpty(); }
-    // "REPORT:LINE: what is wrong", or "REPORT: what is wrong".
-    QString ErrorText() const { return m_error; }
+    bool Failed() const { return m_problem.IsProblem(); }
+    // Why the report cannot be used; code None while it can.
+    const ReportProblem& Problem() const { return m_problem; }
+    // The SHA-256 of the report's file in lower-case hexadecimal, once Next
+    // has read it to its end without a problem; empty before.
+    QByteArray Sha256() const { return m_sha256; }
+    // A PDF report's case details (JSON), when it names a case.
+    QByteArray PdfCase() const { return m_pdfCase; }
 
     // The bytes of a path written as report text: well-formed UTF-8 that
     // holds no "\xHH" is the name's bytes; each "\xHH" stands for the byte
@@ -109,7 +120,9 @@ private:
     bool ReadCsvHeader();
     bool SetEntry(ReportEntry& entry, const QString& path, const QString& result, const QString& reason,
                   const QString& sha256);
-    bool Fail(qint64 line, const QString& text);
+    bool Fail(qint64 line, ReportProblem::Code code, const QString& detail = QString());
+    bool FailCount(qint64 line, ReportProblem::Code code, qint64 count, qint64 expected = 0);
+    void Hash(const char* data, qint64 length);
 
     QFile m_file;
     // The records of a PDF report.
@@ -130,7 +143,10 @@ private:
     int m_sha256Column = -1;
     int m_sizeColumn = -1;
     std::array<int, ReportEntry::FieldCount> m_fieldColumns{};
-    QString m_error;
+    ReportProblem m_problem;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    QByteArray m_sha256;
+    QByteArray m_pdfCase;
 };
 
 #endif

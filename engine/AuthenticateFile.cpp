@@ -116,7 +116,7 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
     AuthDetails details;
     InputFile file;
     bool hashedWhole = false;
-    const AuthResult result = Check(record, path, options, details, file, &hashedWhole);
+    AuthResult result = Check(record, path, options, details, file, &hashedWhole);
 
     // A file that failed before its digest still gets its SHA-256 when asked
     // for, from a pass of its own: the hash identifies what was examined,
@@ -127,9 +127,12 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
         StreamSinks sinks = SinksFor(options);
         sinks.md5 = false;
         unsigned char unused[ARDENTIX_MD5_DIGEST_SIZE];
-        hashedWhole =
-            StreamFile(file, details.size, ProtectedRanges(), sinks, unused, details.sha256) == StreamStatus::Done &&
-            file.Length() == details.size;
+        const StreamStatus status = StreamFile(file, details.size, ProtectedRanges(), sinks, unused, details.sha256);
+        hashedWhole = status == StreamStatus::Done && file.Length() == details.size;
+        // A cancel during this pass stops the file like any other: a failure
+        // without its SHA-256 would be taken for a change of the file.
+        if (status == StreamStatus::Cancelled)
+            result = AuthCancelled;
     }
     details.hasSha256 = options.sha256 && hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
                         result != AuthInternalError;

@@ -5,6 +5,7 @@
 #include "ReportReader.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ReportReader reader;
     if (!reader.Open(name)) {
-        if (reader.ErrorText().isEmpty())
+        if (!reader.Failed() || reader.Problem().report.isEmpty())
             std::abort();
         return 0;
     }
@@ -40,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         lastLine = entry.line;
     }
-    if (reader.Failed() && reader.ErrorText().isEmpty())
+    // A report read whole is named by the SHA-256 of every byte of it.
+    const QByteArray whole(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (!reader.Failed() && reader.Sha256() != QCryptographicHash::hash(whole, QCryptographicHash::Sha256).toHex())
         std::abort();
     return 0;
 }

@@ -26,15 +26,16 @@ struct Shared
     std::atomic<qint64> totalBytes{0};
 };
 
-void CheckOnWorker(const QByteArray& report, const std::vector<QByteArray>& paths, int jobs, Shared& shared,
-                   CustodyRunResult& result)
+void CheckOnWorker(const CustodyRequest& request, int jobs, Shared& shared, CustodyRunResult& result)
 {
-    CustodyCheck check(report, paths, jobs);
+    CustodyCheck check(request.report, request.paths, jobs);
+    check.SetBase(request.base);
     if (!check.Prepare([&shared] { return !shared.stop.load(); })) {
-        result.error = check.ErrorText();
+        result.problem = check.Problem();
         return;
     }
     result.prepared = true;
+    result.reportCase = check.ReportCase();
     shared.totalBytes = check.TotalBytes();
     shared.totalFiles = check.FileCount();
     CustodyCheck::Callbacks callbacks;
@@ -49,9 +50,11 @@ void CheckOnWorker(const QByteArray& report, const std::vector<QByteArray>& path
     const CustodyCheck::Outcome outcome = check.Run(callbacks, &shared.stop);
     result.noDigest = check.NoDigest();
     result.complete = outcome == CustodyCheck::Outcome::Done;
+    result.reportSha256 = check.ReportSha256();
+    result.mostUnfound = check.MostUnfound(result.counts);
     if (outcome == CustodyCheck::Outcome::ReportFailed) {
         result.prepared = false;
-        result.error = check.ErrorText();
+        result.problem = check.Problem();
     }
 }
 
@@ -59,7 +62,7 @@ QProgressDialog* NewDialog(QWidget* window)
 {
     auto* dialog = new QProgressDialog(QObject::tr("Reading the report…"), QObject::tr("Cancel"), 0, kSteps, window,
                                        Qt::WindowFlags(ProgressDialogFlags));
-    dialog->setWindowTitle(QObject::tr("Check Against Report"));
+    dialog->setWindowTitle(QObject::tr("Custody Check"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setStyleSheet(QString::fromLatin1(ProgressDialogStyleSheet));
     dialog->setMinimumDuration(0);
@@ -78,14 +81,14 @@ std::function<void(QProgressDialog*)>& CustodyRun::StartedHook()
 
 CustodyRun::CustodyRun(QWidget* window, RunState& state, int jobs) : m_window(window), m_state(state), m_jobs(jobs) {}
 
-CustodyRunResult CustodyRun::Check(const QByteArray& report, const std::vector<QByteArray>& paths)
+CustodyRunResult CustodyRun::Check(const CustodyRequest& request)
 {
     CustodyRunResult result;
     if (m_state.busy || m_state.stopRequested)
         return result;
     m_state.busy = true;
     Shared shared;
-    std::unique_ptr<QThread> worker(QThread::create([&] { CheckOnWorker(report, paths, m_jobs, shared, result); }));
+    std::unique_ptr<QThread> worker(QThread::create([&] { CheckOnWorker(request, m_jobs, shared, result); }));
     std::unique_ptr<QProgressDialog> dialog(NewDialog(m_window));
     worker->start();
     if (StartedHook())
@@ -98,8 +101,8 @@ CustodyRunResult CustodyRun::Check(const QByteArray& report, const std::vector<Q
         const qint64 files = shared.totalFiles.load();
         if (files >= 0 && !dialog->wasCanceled()) {
             const qint64 bytes = shared.totalBytes.load();
-            dialog->setLabelText(QObject::tr("Checking") +
-                                 QStringLiteral(" (%1/%2)").arg(shared.filesDone.load()).arg(files));
+            dialog->setLabelText(QObject::tr("Checking (%1/%2)")
+                                     .arg(QString::number(shared.filesDone.load()), QString::number(files)));
             dialog->setValue(
                 static_cast<int>(bytes > 0 ? qMin<qint64>(kSteps - 1, shared.bytesDone * kSteps / bytes) : 0));
         }

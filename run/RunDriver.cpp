@@ -166,7 +166,8 @@ void RunDriver::Run(const std::vector<FileJob>& files)
         const bool frameDue = sinceFrame.elapsed() >= kFrameMs;
 
         const FileJob& file = files[static_cast<std::size_t>(i)];
-        m_state.notReached -= 1;
+        // The file counts as not reached until its row is written, so that
+        // the total never drops while it is verified.
         if (!file.path.isEmpty() && (file.unreadableFolder || PathInfo::IsFile(file.path))) {
             if (frameDue || i == 0 || WorkerStartedHook())
                 setLabel(i);
@@ -189,9 +190,12 @@ void RunDriver::Run(const std::vector<FileJob>& files)
                 const qint64 within = size > 0 ? qMin<qint64>(steps, worker->BytesDone() * steps / size) : 0;
                 showFrame(i * steps + static_cast<int>(within));
             }
+            m_state.notReached -= 1;
             worker->WriteRow();
             delete worker;
             m_state.currentWorker = nullptr;
+        } else {
+            m_state.notReached -= 1;
         }
         m_updateStatusBar();
     }

@@ -1,6 +1,8 @@
 #include "CaseDetails.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 
 namespace {
@@ -54,6 +56,39 @@ QList<QPair<QString, QString>> CaseDetails::Labelled() const
     add(QObject::tr("Organisation"), organisation);
     add(QObject::tr("Note"), note);
     return fields;
+}
+
+namespace {
+
+// The keys of the case's JSON object, in the order of the fields.
+const char* const kCaseKeys[] = {"case", "examiner", "organisation", "note"};
+
+} // namespace
+
+QByteArray CaseDetails::ToJson() const
+{
+    if (IsEmpty())
+        return QByteArray();
+    QJsonObject object;
+    const QString* fields[] = {&caseNumber, &examiner, &organisation, &note};
+    for (std::size_t i = 0; i < std::size(kCaseKeys); ++i)
+        object.insert(QLatin1String(kCaseKeys[i]), fields[i]->trimmed());
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+bool CaseDetails::FromJson(const QByteArray& json, CaseDetails* details)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject())
+        return false;
+    CaseDetails read;
+    QString* fields[] = {&read.caseNumber, &read.examiner, &read.organisation, &read.note};
+    for (std::size_t i = 0; i < std::size(kCaseKeys); ++i)
+        *fields[i] = document.object().value(QLatin1String(kCaseKeys[i])).toString().trimmed();
+    if (read.IsEmpty())
+        return false;
+    *details = read;
+    return true;
 }
 
 CaseDetails CaseDetails::WithStored(const CaseDetails& session)

@@ -8,6 +8,7 @@
 #ifndef ARDENTIX_UI_CASEDETAILS_H
 #define ARDENTIX_UI_CASEDETAILS_H
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,12 @@ struct CaseDetails
 
     // Each given field as (label, value), in the order of the header.
     QList<QPair<QString, QString>> Labelled() const;
+
+    // As the JSON object that a PDF report carries, so that a re-check of
+    // it can name the same case; empty when no field is given.
+    QByteArray ToJson() const;
+    // The case from such an object; false when it is none.
+    static bool FromJson(const QByteArray& json, CaseDetails* details);
 
     // The examiner and organisation from the settings, the rest as given.
     static CaseDetails WithStored(const CaseDetails& session);

@@ -1,19 +1,23 @@
 #include "CheckResultWindow.h"
 
 #include "CaseDetailsDialog.h"
+#include "CustodyCheck.h"
+#include "PathInfo.h"
 #include "PathText.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTreeView>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,45 +48,99 @@ QByteArray CheckLines(const std::vector<CustodyLine>& lines, ReportFormat format
     return bytes;
 }
 
+QString WholePath(const QByteArray& path)
+{
+    return QDir::toNativeSeparators(PathText::ForPeople(path));
+}
+
+// A path on one line, cut in the middle where the column is too narrow:
+// the start and the file's name both stay in sight.
+class PathDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::WrapText;
+        option->textElideMode = Qt::ElideMiddle;
+    }
+};
+
 } // namespace
 
-CheckResultWindow::CheckResultWindow(const QString& reportPath, const CustodyRunResult& result,
+CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const CustodyRunResult& result,
                                      CaseDetails* caseDetails, QWidget* parent)
-    : QDialog(parent), m_result(result), m_caseDetails(caseDetails)
+    : QDialog(parent), m_result(result), m_caseDetails(caseDetails), m_cwd(CustodyCheck::WorkingFolder())
 {
     setWindowTitle(QObject::tr("Custody Check"));
-    m_check.reportName = QDir::toNativeSeparators(reportPath);
-    m_check.reportSha256 = FileSha256(reportPath);
+    m_check.reportName = WholePath(request.report);
+    m_check.reportSha256 = result.reportSha256;
+    m_check.base = request.base.isEmpty() ? QString() : WholePath(request.base);
     m_check.counts = result.counts;
     m_check.stopped = !result.complete;
+    m_check.mostUnfound = result.mostUnfound;
+    m_hasReportCase = CaseDetails::FromJson(result.reportCase, &m_reportCase);
 
-    auto* report =
-        new QLabel(QStringLiteral("%1: %2\n%3: %4")
-                       .arg(QObject::tr("Report checked"), m_check.reportName,
-                            QObject::tr("SHA-256 of the report checked"), QString::fromLatin1(m_check.reportSha256)),
-                   this);
-    report->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    report->setWordWrap(true);
+    // The folders that paths are shown relative to: each folder searched
+    // (a file's own folder), then the base.
+    std::vector<QByteArray> folders = request.paths;
+    for (QByteArray& folder : folders) {
+        if (!PathInfo::IsFolder(folder)) {
+#ifdef Q_OS_WIN
+            const qsizetype slash = std::max(folder.lastIndexOf('/'), folder.lastIndexOf('\\'));
+#else
+            const qsizetype slash = folder.lastIndexOf('/');
+#endif
+            folder = folder.left(std::max<qsizetype>(0, slash));
+        }
+    }
+    folders.push_back(request.base);
+    for (const QByteArray& folder : folders) {
+        if (!folder.isEmpty())
+            m_folders.push_back(CustodyCheck::Normalised(folder, m_cwd));
+    }
+    std::sort(m_folders.begin(), m_folders.end(),
+              [](const QByteArray& a, const QByteArray& b) { return a.size() > b.size(); });
+
+    // Names are text, never markup: a report named "<b>…" shows as named.
+    m_report = new QLabel(PdfReport::CheckedReportText(m_check), this);
+    m_report->setTextFormat(Qt::PlainText);
+    m_report->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_report->setWordWrap(true);
     m_summary = new QLabel(PdfReport::CheckSummaryText(m_check), this);
+    m_summary->setTextFormat(Qt::PlainText);
     m_summary->setWordWrap(true);
     QFont bold = m_summary->font();
     bold.setBold(true);
     m_summary->setFont(bold);
+    auto* unfound = new QLabel(PdfReport::UnfoundNote(m_check), this);
+    unfound->setTextFormat(Qt::PlainText);
+    unfound->setWordWrap(true);
+    unfound->setStyleSheet(QStringLiteral("QLabel {color: #b00000;}"));
+    unfound->setVisible(m_check.mostUnfound);
 
     m_model = new QStandardItemModel(0, ColumnCount, this);
     m_model->setHorizontalHeaderLabels({QObject::tr("Status"), QObject::tr("File Name"), QObject::tr("Details")});
-    m_view = new QTreeView(this);
+    m_view = new QTableView(this);
     m_view->setModel(m_model);
-    m_view->setRootIsDecorated(false);
-    // The details wrap: they are the line's meaning, not to be cut off.
+    m_view->setItemDelegateForColumn(FileColumn, new PathDelegate(m_view));
+    // The details wrap, each line as tall as its details need: they are
+    // the line's meaning, not to be cut off.
     m_view->setWordWrap(true);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_view->setShowGrid(false);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAccessibleName(windowTitle());
     FillModel();
-    m_view->header()->resizeSection(StatusColumn, 110);
-    m_view->header()->resizeSection(FileColumn, 260);
-    m_view->header()->setStretchLastSection(true);
+    m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_view->horizontalHeader()->resizeSection(StatusColumn, 110);
+    m_view->horizontalHeader()->resizeSection(FileColumn, 300);
+    m_view->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
     m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);
@@ -94,27 +152,41 @@ CheckResultWindow::CheckResultWindow(const QString& reportPath, const CustodyRun
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(report);
+    layout->addWidget(m_report);
     layout->addWidget(m_summary);
+    layout->addWidget(unfound);
     layout->addWidget(m_view, 1);
     layout->addWidget(buttons);
-    resize(860, 480);
+    resize(780, 520);
     m_view->setFocus();
+}
+
+QString CheckResultWindow::Shown(const QByteArray& path) const
+{
+    const QByteArray normalised = CustodyCheck::Normalised(path, m_cwd);
+    for (const QByteArray& folder : m_folders) {
+        const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+        if (normalised.startsWith(prefix) && normalised.size() > prefix.size())
+            return WholePath(normalised.mid(prefix.size()));
+    }
+    return WholePath(path);
 }
 
 void CheckResultWindow::FillModel()
 {
+    const auto shown = [this](const QByteArray& path) { return Shown(path); };
     for (const CustodyLine& line : m_result.lines) {
-        const QString detail = PdfReport::CheckDetail(line);
+        const QString whole = PdfReport::CheckDetail(line, WholePath);
+        const QString described = WholePath(line.pathBytes) + QLatin1Char('\n') + whole;
         QList<QStandardItem*> row;
-        row << new QStandardItem(PdfReport::StatusLabel(line.status))
-            << new QStandardItem(PathText::ForPeople(line.pathBytes)) << new QStandardItem(detail);
+        row << new QStandardItem(PdfReport::StatusLabel(line.status)) << new QStandardItem(Shown(line.pathBytes))
+            << new QStandardItem(PdfReport::CheckDetail(line, shown));
         const bool attention = PdfReport::NeedsAttention(line.status);
         for (QStandardItem* item : row) {
-            item->setToolTip(detail);
-            // The details cell says it already.
-            if (item != row[DetailsColumn])
-                item->setData(detail, Qt::AccessibleDescriptionRole);
+            // Tooltips take markup: the text is escaped, so that it shows
+            // as it is.
+            item->setToolTip(Qt::convertFromPlainText(described, Qt::WhiteSpaceNormal));
+            item->setData(described, Qt::AccessibleDescriptionRole);
             if (attention)
                 item->setBackground(QColor(0xfb, 0xe3, 0xe3));
         }
@@ -128,13 +200,18 @@ void CheckResultWindow::FillModel()
     }
 }
 
-QByteArray CheckResultWindow::FileSha256(const QString& path)
+CaseDetails CheckResultWindow::ProposedCase() const
 {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QByteArray();
-    return hash.result().toHex();
+    CaseDetails proposed = m_caseDetails != nullptr ? *m_caseDetails : CaseDetails();
+    if (m_hasReportCase) {
+        proposed.caseNumber = m_reportCase.caseNumber;
+        proposed.note = m_reportCase.note;
+        if (proposed.examiner.isEmpty())
+            proposed.examiner = m_reportCase.examiner;
+        if (proposed.organisation.isEmpty())
+            proposed.organisation = m_reportCase.organisation;
+    }
+    return proposed;
 }
 
 bool CheckResultWindow::SaveTo(const QString& path, EvidenceReport::Format format, QString* error) const
@@ -153,7 +230,7 @@ bool CheckResultWindow::SaveTo(const QString& path, EvidenceReport::Format forma
     PdfReport::WriteCheck(pages, m_result.lines, m_check, details);
     return EvidenceReport::WritePdf(path, pages.data(), PdfRecords::CheckAttachmentName,
                                     CheckLines(m_result.lines, ReportFormat::Json),
-                                    CheckLines(m_result.lines, ReportFormat::Csv),
+                                    CheckLines(m_result.lines, ReportFormat::Csv), details,
                                     PdfReport::Metadata(QObject::tr("Custody Check Report"), details), error);
 }
 
@@ -163,9 +240,12 @@ void CheckResultWindow::Save()
     EvidenceReport::Format format = EvidenceReport::Format::Pdf;
     if (!EvidenceReport::ChooseFile(this, EvidenceReport::SaveTitle(), &path, &format))
         return;
-    if (format == EvidenceReport::Format::Pdf && m_caseDetails != nullptr &&
-        !CaseDetailsDialog::Ask(this, m_caseDetails))
-        return;
+    if (format == EvidenceReport::Format::Pdf && m_caseDetails != nullptr) {
+        CaseDetails details = ProposedCase();
+        if (!CaseDetailsDialog::Ask(this, &details))
+            return;
+        *m_caseDetails = details;
+    }
     QString error;
     if (!SaveTo(path, format, &error))
         EvidenceReport::ExplainFailure(this, EvidenceReport::SaveTitle(), path, error);

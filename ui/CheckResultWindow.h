@@ -1,8 +1,10 @@
-// The outcome of Check Against Report: the report that was checked with its
-// SHA-256, the counts, and one line per entry and new file, the lines that
-// need attention coloured and marked, each line's meaning as its tooltip and
-// accessible description. It can be saved as PDF/A, CSV or JSON Lines (the
-// verifier's --check columns).
+// The outcome of a custody check: the report that was checked with the
+// SHA-256 of the bytes compared and the folder of its relative paths, the
+// counts, and one line per entry and new file. Paths are shown relative to
+// the folder searched, cut in the middle where they must be, and whole in
+// each line's tooltip and accessible description; the details wrap. Lines
+// that need attention are coloured and marked. It can be saved as PDF/A,
+// CSV or JSON Lines (the verifier's --check columns).
 #ifndef ARDENTIX_UI_CHECKRESULTWINDOW_H
 #define ARDENTIX_UI_CHECKRESULTWINDOW_H
 
@@ -13,10 +15,12 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QLabel;
 class QPushButton;
 class QStandardItemModel;
-class QTreeView;
+class QTableView;
 
 class CheckResultWindow : public QDialog
 {
@@ -33,30 +37,41 @@ public:
     };
 
     // caseDetails: the window's, asked for again when a PDF is saved.
-    CheckResultWindow(const QString& reportPath, const CustodyRunResult& result, CaseDetails* caseDetails,
+    CheckResultWindow(const CustodyRequest& request, const CustodyRunResult& result, CaseDetails* caseDetails,
                       QWidget* parent);
 
     QStandardItemModel* Model() const { return m_model; }
+    QTableView* View() const { return m_view; }
+    QLabel* ReportLabel() const { return m_report; }
     QLabel* SummaryLabel() const { return m_summary; }
     QPushButton* SaveButton() const { return m_save; }
     const PdfReport::CheckSummary& Summary() const { return m_check; }
+    // The case that a PDF of the outcome proposes: the checked PDF's case
+    // and note where it named one, with the user's examiner and
+    // organisation; otherwise the window's.
+    CaseDetails ProposedCase() const;
 
     // Writes the check to path; on failure false, with the reason in error.
     bool SaveTo(const QString& path, EvidenceReport::Format format, QString* error) const;
 
-    // The SHA-256 of a file in lower-case hexadecimal; empty when it cannot
-    // be read.
-    static QByteArray FileSha256(const QString& path);
-
 private:
     void FillModel();
     void Save();
+    // A path relative to the folder searched that holds it, as people read
+    // it; the whole path where none does.
+    QString Shown(const QByteArray& path) const;
 
     CustodyRunResult m_result;
     PdfReport::CheckSummary m_check;
     CaseDetails* m_caseDetails;
+    CaseDetails m_reportCase;
+    bool m_hasReportCase = false;
+    // The folders searched and the base, normalised, longest first.
+    std::vector<QByteArray> m_folders;
+    QByteArray m_cwd;
     QStandardItemModel* m_model;
-    QTreeView* m_view;
+    QTableView* m_view;
+    QLabel* m_report;
     QLabel* m_summary;
     QPushButton* m_save;
 };

@@ -102,12 +102,14 @@ QString CompanionCsv(const QString& pdfPath)
 }
 
 bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
-              const QByteArray& csv, const PdfRecords::Metadata& metadata, QString* error)
+              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata,
+              QString* error)
 {
     if (!PdfRecords::Available())
         return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);
     QByteArray pdf;
-    return PdfRecords::Embed(pages, name, records, metadata, &pdf, error) && WriteBytes(path, pdf, error);
+    return PdfRecords::Embed(pages, name, records, details.ToJson(), metadata, &pdf, error) &&
+           WriteBytes(path, pdf, error);
 }
 
 bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error,
@@ -119,8 +121,8 @@ bool Write(const QString& path, Format format, const QList<RowRecord>& records, 
     pages.open(QIODevice::WriteOnly);
     PdfReport::Write(pages, records, details);
     return WritePdf(path, pages.data(), PdfRecords::AttachmentName, Delimited(records, Format::JsonLines),
-                    Delimited(records, Format::Csv), PdfReport::Metadata(QObject::tr("Verification Report"), details),
-                    error);
+                    Delimited(records, Format::Csv), details,
+                    PdfReport::Metadata(QObject::tr("Verification Report"), details), error);
 }
 
 bool FormatForName(const QString& path, Format* format)

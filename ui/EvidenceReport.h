@@ -44,10 +44,12 @@ bool Write(const QString& path, Format format, const QList<RowRecord>& records, 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error);
 
 // Writes the PDF pages to path as PDF/A-3b with records embedded under
-// name and the metadata set. A build that cannot embed writes the pages as
-// they are and the records as csv in "<path>.csv" beside them.
+// name, the case beside them, and the metadata set. A build that cannot
+// embed writes the pages as they are and the records as csv in
+// "<path>.csv" beside them.
 bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
-              const QByteArray& csv, const PdfRecords::Metadata& metadata, QString* error);
+              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata,
+              QString* error);
 
 // The name of the file that holds a PDF's records where the build cannot
 // embed them.

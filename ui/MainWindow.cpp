@@ -13,6 +13,7 @@
 #include "Localisation.h"
 #include "PaintedIcons.h"
 #include "PathText.h"
+#include "ReportRefusal.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
 #include "RunDriver.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -59,7 +61,7 @@ MainWindow::~MainWindow()
         delete member;
         member = nullptr;
     };
-    release(checkWindow);
+    delete checkWindow;
     release(helpWindow);
     release(toolbar);
     release(aboutAction);
@@ -123,7 +125,7 @@ void MainWindow::CreateActions()
                                   QKeySequence::Delete, &MainWindow::RemoveFiles);
     saveReportAction =
         AddAction(QObject::tr("Save Report…"), PaintedIcons::SaveReport(), QKeySequence::Save, &MainWindow::SaveReport);
-    checkReportAction = AddAction(QObject::tr("Check Against Report…"), PaintedIcons::CheckReport(),
+    checkReportAction = AddAction(QObject::tr("Custody Check…"), PaintedIcons::CheckReport(),
                                   QKeySequence(Qt::CTRL | Qt::Key_K), &MainWindow::CheckAgainstReport);
     // The two report actions share one toolbar button and its menu, so that
     // every button fits at the window's default size in every language;
@@ -133,8 +135,10 @@ void MainWindow::CreateActions()
     reportMenu->addAction(checkReportAction);
     addAction(saveReportAction);
     addAction(checkReportAction);
+    // The button opens the menu when pressed, so that it is a button that
+    // screen readers can press, like the others.
     reportAction = new QAction(PaintedIcons::SaveReport(), QObject::tr("Report"), this);
-    reportAction->setMenu(reportMenu);
+    connect(reportAction, &QAction::triggered, this, &MainWindow::ShowReportMenu);
     helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")),
                            QKeySequence::HelpContents, &MainWindow::Help);
     aboutAction = AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(),
@@ -162,9 +166,8 @@ void MainWindow::CreateToolBar()
     toolbar->addAction(openFolderAction);
     toolbar->addAction(removeFilesAction);
     toolbar->addAction(reportAction);
-    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(reportAction))) {
-        button->setPopupMode(QToolButton::InstantPopup);
-        // A screen reader says what the menu behind the button holds.
+    // A screen reader says what the menu behind the button holds.
+    if (QWidget* button = toolbar->widgetForAction(reportAction)) {
         button->setAccessibleDescription(
             QStringList{saveReportAction->text(), checkReportAction->text()}.join(QStringLiteral(", ")));
     }
@@ -216,6 +219,21 @@ void MainWindow::showEvent(QShowEvent* event)
 QMenu* MainWindow::createPopupMenu()
 {
     return nullptr;
+}
+
+void MainWindow::ShowReportMenu()
+{
+    QWidget* button = toolbar->widgetForAction(reportAction);
+    reportMenu->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The status bar holds the totals: the status tips of menus and buttons
+    // (empty ones among them) would replace them until the next run.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 void MainWindow::UpdateStatusBar()
@@ -380,42 +398,54 @@ void MainWindow::CheckAgainstReport()
 {
     if (run.busy)
         return;
-    CheckDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
-        CheckAgainst(PathText::FromNative(dialog.Report()), dialog.Paths());
+    // The dialog stays open while a report it names is refused, and opens
+    // again with what was entered last.
+    CheckDialog dialog(this, OpenFilesFilter());
+    dialog.SetRequest(lastCheck);
+    dialog.SetCheck([this, &dialog](const CustodyRequest& request) {
+        lastCheck = request;
+        return CheckAgainst(request, &dialog);
+    });
+    dialog.exec();
 }
 
-void MainWindow::CheckAgainst(const QString& report, const std::vector<QByteArray>& paths)
+CheckResultWindow* MainWindow::CheckWindow() const
+{
+    return checkWindow.data();
+}
+
+bool MainWindow::CheckAgainst(const CustodyRequest& request, QWidget* over)
 {
     if (run.busy || run.stopRequested)
-        return;
+        return true;
     SetRunActionsEnabled(false);
     const CustodyRunResult result =
-        CustodyRun(this, run, QThread::idealThreadCount()).Check(PathText::ToNative(report), paths);
+        CustodyRun(over != nullptr ? over : this, run, QThread::idealThreadCount()).Check(request);
     SetRunActionsEnabled(true);
     // A window that closed meanwhile shows nothing more.
     if (run.stopRequested)
-        return;
+        return true;
     if (!result.prepared) {
-        if (!result.error.isEmpty())
-            ShowWarning(QObject::tr("Check Against Report"),
-                        QObject::tr("The report cannot be used:") + QLatin1Char('\n') + result.error);
-        return;
+        if (result.problem.IsProblem())
+            ShowWarning(QObject::tr("Custody Check"), ReportRefusal::Message(result.problem), over);
+        return false;
     }
     if (result.noDigest > 0)
-        ShowWarning(QObject::tr("Check Against Report"),
+        ShowWarning(QObject::tr("Custody Check"),
                     QObject::tr("%n file(s) could not be verified: this system could not compute the digest.", nullptr,
-                                static_cast<int>(result.noDigest)));
+                                static_cast<int>(result.noDigest)),
+                    over);
     delete checkWindow;
-    checkWindow = new CheckResultWindow(report, result, &caseDetails, this);
+    checkWindow = new CheckResultWindow(request, result, &caseDetails, this);
     checkWindow->show();
+    return true;
 }
 
-void MainWindow::ShowWarning(const QString& title, const QString& text)
+void MainWindow::ShowWarning(const QString& title, const QString& text, QWidget* parent)
 {
     if (LocalisationSeams::MessageHandler()) {
         LocalisationSeams::MessageHandler()(text);
         return;
     }
-    QMessageBox::warning(this, title, text);
+    QMessageBox::warning(parent != nullptr ? parent : this, title, text);
 }

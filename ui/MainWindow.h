@@ -6,12 +6,14 @@
 #define ARDENTIX_UI_MAINWINDOW_H
 
 #include "CaseDetails.h"
+#include "CustodyRun.h"
 #include "EvidenceReport.h"
 #include "FileJob.h"
 #include "ResultTable.h"
 #include "RunState.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTranslator>
 
 #include <vector>
@@ -53,10 +55,13 @@ public:
 
     // Re-checks the files that a saved report lists, and the paths for moved
     // and new files, and shows the outcome; a report that cannot be used is
-    // explained in a message, and nothing changes.
-    void CheckAgainst(const QString& report, const std::vector<QByteArray>& paths);
+    // explained in a message over `over` (the window when null), nothing
+    // changes, and false is returned.
+    bool CheckAgainst(const CustodyRequest& request, QWidget* over = nullptr);
+    // The last custody check asked for, which the dialog offers again.
+    const CustodyRequest& LastCheck() const { return lastCheck; }
     // The window with the last re-check's outcome; null before the first.
-    CheckResultWindow* CheckWindow() const { return checkWindow; }
+    CheckResultWindow* CheckWindow() const;
 
     // Loads and installs the catalogue for the system locale, and Qt's own
     // for its dialogs and buttons.
@@ -64,8 +69,8 @@ public:
 
     // Shows a modal information box without title or parent.
     static void ShowMessage(const QString& text);
-    // Shows a warning over the window.
-    void ShowWarning(const QString& title, const QString& text);
+    // Shows a warning over parent (the window when null).
+    void ShowWarning(const QString& title, const QString& text, QWidget* parent = nullptr);
 
     // The Open File(s) dialog's filter, in the form Qt's dialogs take.
     static QString OpenFilesFilter();
@@ -97,6 +102,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private slots:
     void OpenFiles();
@@ -108,6 +114,7 @@ private slots:
     void About();
     void Help();
     void UpdateStatusBar();
+    void ShowReportMenu();
 
 private:
     void CreateResultTable();
@@ -138,10 +145,12 @@ private:
     QTranslator qtTranslator;
     HelpWindow* helpWindow = nullptr;
     QLabel* developmentNotice = nullptr;
-    CheckResultWindow* checkWindow = nullptr;
+    // Cleared when the window is deleted.
+    QPointer<CheckResultWindow> checkWindow;
     // The case and the note last given, until the program closes; the
     // examiner and organisation are also in the settings.
     CaseDetails caseDetails;
+    CustodyRequest lastCheck;
 
     // currentWorker, cancelRequested and the three counters.
     RunState run;

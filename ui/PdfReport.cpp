@@ -377,10 +377,10 @@ QString CheckHeaderHtml(const CheckSummary& check, const QDateTime& generated, c
 {
     QString html =
         QStringLiteral("<html><body>") + OpeningHtml(QObject::tr("Custody Check Report"), generated, details);
-    html += QStringLiteral("<p>%1: %2<br>%3: <tt>%4</tt></p>")
-                .arg(Html(QObject::tr("Report checked")), Html(check.reportName),
-                     Html(QObject::tr("SHA-256 of the report checked")), QString::fromLatin1(check.reportSha256));
+    html += QStringLiteral("<p>%1</p>").arg(Html(CheckedReportText(check)));
     html += QStringLiteral("<h2>%1</h2><p>%2</p>").arg(Html(QObject::tr("Summary")), Html(CheckSummaryText(check)));
+    if (check.mostUnfound)
+        html += QStringLiteral("<p><b>%1</b></p>").arg(Html(UnfoundNote(check)));
     return html + QStringLiteral("</body></html>");
 }
 
@@ -397,6 +397,26 @@ QString CheckSummaryText(const CheckSummary& check)
     return text;
 }
 
+QString CheckedReportText(const CheckSummary& check)
+{
+    QString text = QObject::tr("Report checked") + QStringLiteral(": ") + check.reportName + QLatin1Char('\n') +
+                   QObject::tr("SHA-256 of the report checked") + QStringLiteral(": ") +
+                   QString::fromLatin1(check.reportSha256);
+    if (!check.base.isEmpty())
+        text += QLatin1Char('\n') + QObject::tr("Relative paths read against") + QStringLiteral(": ") + check.base;
+    return text;
+}
+
+QString UnfoundNote(const CheckSummary& check)
+{
+    if (!check.mostUnfound)
+        return QString();
+    return QObject::tr("Most files that the report lists were not found at their paths. Its relative paths were "
+                       "read against %1: if the report was saved from another folder, check again with that "
+                       "folder for relative paths.")
+        .arg(check.base);
+}
+
 QString StatusLabel(CustodyStatus status)
 {
     return StatusText(status);
@@ -407,7 +427,7 @@ bool NeedsAttention(CustodyStatus status)
     return status != CustodyStatus::Unchanged;
 }
 
-QString CheckDetail(const CustodyLine& line)
+QString CheckDetail(const CustodyLine& line, const std::function<QString(const QByteArray&)>& shown)
 {
     const QString now = ResultText::Verdict(line.IsAuthenticNow());
     const QString then = ResultText::Verdict(line.reportAuthentic);
@@ -423,7 +443,7 @@ QString CheckDetail(const CustodyLine& line)
     case CustodyStatus::Missing:
         return QObject::tr("No readable file at this path now. Then: %1.").arg(then);
     case CustodyStatus::Moved:
-        return QObject::tr("The same content is now at %1. Now: %2.").arg(PathText::ForPeople(line.newPath), now);
+        return QObject::tr("The same content is now at %1. Now: %2.").arg(shown(line.newPath), now);
     case CustodyStatus::New:
         break;
     }

@@ -17,6 +17,9 @@
 #include <QList>
 #include <QString>
 
+#include "PathText.h"
+
+#include <functional>
 #include <vector>
 
 class QIODevice;
@@ -26,12 +29,19 @@ namespace PdfReport {
 // What the re-check's report says of the check as a whole.
 struct CheckSummary
 {
-    // The report that was checked, as people read its path, and its SHA-256.
+    // The report that was checked, as people read its path (control and
+    // bidirectional characters escaped), and the SHA-256 of the bytes that
+    // were compared.
     QString reportName;
     QByteArray reportSha256;
+    // The folder that the report's relative paths were read against, as
+    // people read it.
+    QString base;
     CustodyCounts counts;
     // Stopped before every entry was compared.
     bool stopped = false;
+    // Most entries were not found though some paths are relative.
+    bool mostUnfound = false;
 };
 
 // The report's opening as HTML: title, case, time, program, key and the
@@ -48,12 +58,20 @@ void WriteCheck(QIODevice& device, const std::vector<CustodyLine>& lines, const 
 
 // The re-check's counts as a sentence, translated.
 QString CheckSummaryText(const CheckSummary& check);
+// "Report checked: …", its SHA-256 and the folder of its relative paths,
+// one a line, translated.
+QString CheckedReportText(const CheckSummary& check);
+// When most entries were not found: what that likely means; empty
+// otherwise.
+QString UnfoundNote(const CheckSummary& check);
 // A status as people read it ("Moved"), translated.
 QString StatusLabel(CustodyStatus status);
 // Every status but unchanged asks the examiner to look.
 bool NeedsAttention(CustodyStatus status);
-// What a line means, as a sentence: what changed, then and now, translated.
-QString CheckDetail(const CustodyLine& line);
+// What a line means, as a sentence: what changed, then and now, translated;
+// a moved file's place as shown gives it (by default its whole path).
+QString CheckDetail(const CustodyLine& line,
+                    const std::function<QString(const QByteArray&)>& shown = PathText::ForPeople);
 
 // "Quorvane Ardentix 1.0-006": the documents' creator.
 QString Creator();

@@ -121,7 +121,7 @@ private slots:
         QVERIFY(QFile::rename(dir.filePath("a.avi"), dir.filePath("moved.avi")));
 
         CustodyCheck check(at("report.jsonl"), {QFile::encodeName(dir.path())}, 2);
-        QVERIFY2(check.Prepare(), qPrintable(check.ErrorText()));
+        QVERIFY2(check.Prepare(), qPrintable(check.Problem().report));
         QStringList lines;
         CustodyCheck::Callbacks callbacks;
         callbacks.line = [&](const CustodyLine& line) {

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 using namespace testsupport;
+using Code = ReportProblem::Code;
+Q_DECLARE_METATYPE(ReportProblem::Code)
 
 namespace {
 
@@ -52,8 +54,8 @@ FileResult RandomResult(QRandomGenerator& random)
 }
 
 // Reads a whole report: its entries' "path|sha256-prefix|reason|size|serial"
-// and the error, if any.
-QStringList ReadBack(const QString& file, QString* error)
+// and the problem, if any.
+QStringList ReadBack(const QString& file, ReportProblem* problem)
 {
     ReportReader reader;
     QStringList entries;
@@ -65,7 +67,7 @@ QStringList ReadBack(const QString& file, QString* error)
                            .arg(entry.size)
                            .arg(entry.fields[FieldAt(ReportFields::Field::Serial)]);
     }
-    *error = reader.ErrorText();
+    *problem = reader.Problem();
     return entries;
 }
 
@@ -82,75 +84,85 @@ private slots:
     {
         QTest::addColumn<QByteArray>("report");
         QTest::addColumn<QStringList>("entries"); // path|sha256|reason|size|serial
-        QTest::addColumn<QString>("error");       // after "FILE"
+        QTest::addColumn<Code>("problem");
+        QTest::addColumn<qint64>("line"); // of the problem
 
         const QByteArray header = "path,result,reason,start_time,end_time,serial,version,time_source,camera_mac,"
                                   "sha256,size,protected_bytes\r\n";
         const QByteArray json = R"({"path":"a.jpg","result":"authentic","reason":null,"sha256":"D"})";
         const auto row = [](const char* title, const QByteArray& report, const QStringList& entries,
-                            const QString& error) {
-            QTest::newRow(title) << QByteArray(report).replace("D", QByteArray(64, 'd')) << entries << error;
+                            Code problem = Code::None, qint64 line = 0) {
+            QTest::newRow(title) << QByteArray(report).replace("D", QByteArray(64, 'd')) << entries << problem << line;
         };
         row("JSON Lines",
             json + "\n\n" + R"({"path":"b.jpg","result":"failed","reason":"bad-marker","serial":"VH","size":5,)" +
                 R"("sha256":"D"})" + "\n",
-            {"a.jpg|dddd||-1|", "b.jpg|dddd|bad-marker|5|VH"}, "");
+            {"a.jpg|dddd||-1|", "b.jpg|dddd|bad-marker|5|VH"});
         row("CSV, quoted path over three lines, formula guards, a blank line",
             header + "\"a\r\nb,\"\"c\"\"\nd.avi\",failed,digest-mismatch,,,'=1,,,,D,1,1\r\n" +
                 "'=1+2.jpg,failed,'-,,,,,,,D,,\r\n\r\n'x.jpg,failed,unreadable,,,'x,,,,,,\r\n",
-            {"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch|1|=1", "=1+2.jpg|dddd|-|-1|", "'x.jpg||unreadable|-1|'x"}, "");
-        row("CSV with LF line ends and only its header", QByteArray(header).replace("\r", ""), {}, "");
+            {"a\r\nb,\"c\"\nd.avi|dddd|digest-mismatch|1|=1", "=1+2.jpg|dddd|-|-1|", "'x.jpg||unreadable|-1|'x"});
+        row("CSV with LF line ends and only its header", QByteArray(header).replace("\r", ""), {});
         row("CSV after a byte order mark", "\xEF\xBB\xBF" + header + "a.jpg,authentic,,,,,,,,D,7,1\r\n",
-            {"a.jpg|dddd||7|"}, "");
-        row("JSON after blank lines", " \n\r\n" + json + "\n", {"a.jpg|dddd||-1|"}, "");
-        row("CSV row with a field too many", header + "a.jpg,authentic,,,,,,,,D,1,1,x\r\n", {},
-            ":2: 13 fields where the header has 12");
-        row("foreign CSV", "name,size\r\na,1\r\n", {},
-            ":1: not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header starts "
-            "\"path,result,reason,\"");
-        row("JSON cut off", json + "\n" + json.left(30), {"a.jpg|dddd||-1|"},
-            ":2: the last line has no line end: the report is cut off");
-        row("CSV cut off in a quoted field", header + "\"a\nb", {},
-            ":3: the last line has no line end: the report is cut off");
-        row("CSV without sha256", "path,result,reason,size\r\n", {},
-            ":1: the report has no sha256 column: it was written without --sha256");
+            {"a.jpg|dddd||7|"});
+        row("JSON after blank lines", " \n\r\n" + json + "\n", {"a.jpg|dddd||-1|"});
+        row("CSV row with a field too many", header + "a.jpg,authentic,,,,,,,,D,1,1,x\r\n", {}, Code::FieldCount, 2);
+        row("foreign CSV", "name,size\r\na,1\r\n", {}, Code::NotOurs, 1);
+        row("JSON cut off", json + "\n" + json.left(30), {"a.jpg|dddd||-1|"}, Code::CutOff, 2);
+        row("CSV cut off in a quoted field", header + "\"a\nb", {}, Code::CutOff, 3);
+        row("CSV without sha256", "path,result,reason,size\r\n", {}, Code::CsvWithoutSha256, 1);
         row("JSON without sha256", QByteArray(json).replace(",\"sha256\":\"D\"", "") + "\n", {},
-            ":1: the entry has no SHA-256: the report was written without --sha256");
-        row("authentic without SHA-256", QByteArray(json).replace("\"D\"", "\"\"") + "\n", {},
-            ":1: the entry has no SHA-256");
+            Code::JsonWithoutSha256, 1);
+        row("authentic without SHA-256", QByteArray(json).replace("\"D\"", "\"\"") + "\n", {}, Code::NoSha256, 1);
         row("SHA-256 not hexadecimal", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'z') + "\"") + "\n", {},
-            ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
+            Code::BadSha256, 1);
         row("SHA-256 in upper case", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'D') + "\"") + "\n", {},
-            ":1: the SHA-256 is not 64 lower-case hexadecimal digits");
+            Code::BadSha256, 1);
         row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {},
-            ":1: an authentic entry with a reason");
+            Code::AuthenticWithReason, 1);
         row("failed without a reason, quoted over two lines", header + "\"a\nb\",failed,,,,,,,,D,1,1\r\n", {},
-            ":2: a failed entry without a reason");
+            Code::FailedWithoutReason, 2);
         row("neither authentic nor failed", QByteArray(json).replace("authentic", "ok") + "\n", {},
-            ":1: the result is neither authentic nor failed");
+            Code::BadResult, 1);
         row("a field that is not text", QByteArray(json).replace("\"reason\"", "\"serial\":5,\"reason\"") + "\n", {},
-            ":1: \"serial\" is not text");
+            Code::FieldNotText, 1);
         row("CSV row short of fields", header + "a.jpg,authentic,,,,,,,,D,1,1\r\nb.jpg,authentic,\r\n",
-            {"a.jpg|dddd||1|"}, ":3: 3 fields where the header has 12");
-        row("CSV size not a number", header + "a.jpg,authentic,,,,,,,,D,x,1\r\n", {}, ":2: the size is not a number");
+            {"a.jpg|dddd||1|"}, Code::FieldCount, 3);
+        row("CSV size not a number", header + "a.jpg,authentic,,,,,,,,D,x,1\r\n", {}, Code::SizeNotNumber, 2);
         row("CSV text after a closing quote", header + "\"a\"b,authentic,,,,,,,,D,1,1\r\n", {},
-            ":2: text after a closing quote");
-        row("JSON that is not a report", "{\"name\":\"x\"}\n", {},
-            ":1: not a report of ardentix-verify: no \"path\", \"result\" and \"reason\"");
-        row("empty", "\n\n", {}, ": the report is empty");
+            Code::TextAfterQuote, 2);
+        row("JSON that is not a report", "{\"name\":\"x\"}\n", {}, Code::JsonNotOurs, 1);
+        row("empty", "\n\n", {}, Code::Empty, 0);
+        // The outcome of a re-check is no custody record, whatever its name:
+        // read as a report, its "unchanged" lines would hide what changed.
+        row("a re-check's JSON Lines outcome", json.left(json.size() - 1) + R"(,"status":"unchanged"})" + "\n", {},
+            Code::CheckOutcome, 1);
+        row("a re-check's CSV outcome", "status,path,report_line,new_path,result,reason,sha256\r\n", {},
+            Code::CheckOutcome, 1);
     }
 
     void readBack()
     {
         QFETCH(QByteArray, report);
         QFETCH(QStringList, entries);
-        QFETCH(QString, error);
+        QFETCH(Code, problem);
+        QFETCH(qint64, line);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("report"));
         QVERIFY(WriteFile(QFile::encodeName(file).toStdString(), report.toStdString()));
-        QString got;
+        ReportProblem got;
         QCOMPARE(ReadBack(file, &got), entries);
-        QCOMPARE(got, error.isEmpty() ? QString() : file + error);
+        QCOMPARE(got.code, problem);
+        QCOMPARE(got.line, line);
+        QCOMPARE(got.report, problem == Code::None ? QString() : file);
+        // A report read whole is named by the SHA-256 of all its bytes.
+        ReportReader reader;
+        ReportEntry entry;
+        if (problem == Code::None && reader.Open(QFile::encodeName(file))) {
+            while (reader.Next(entry)) {
+            }
+            QCOMPARE(QString::fromLatin1(reader.Sha256()), Sha256Hex(report.toStdString()));
+        }
     }
 
     // A name's bytes from its report text: "\xHH" of 80 and above is the
@@ -210,7 +222,7 @@ private slots:
             const QString file = dir.filePath(report.startsWith('{') ? "r.jsonl" : "r.csv");
             QVERIFY(WriteFile(QFile::encodeName(file).toStdString(), report.toStdString()));
             ReportReader reader;
-            QVERIFY2(reader.Open(QFile::encodeName(file)), qPrintable(reader.ErrorText()));
+            QVERIFY2(reader.Open(QFile::encodeName(file)), qPrintable(reader.Problem().detail));
             ReportEntry entry;
             qsizetype i = 0;
             for (; reader.Next(entry); ++i) {
@@ -235,7 +247,7 @@ private slots:
                             ((entry.guardMask & (1u << f)) != 0 && QLatin1Char('\'') + entry.fields[f] == value));
                 }
             }
-            QVERIFY2(!reader.Failed(), qPrintable(reader.ErrorText()));
+            QVERIFY2(!reader.Failed(), qPrintable(reader.Problem().detail));
             QCOMPARE(i, written.size());
         }
     }

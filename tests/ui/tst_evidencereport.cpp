@@ -2,6 +2,7 @@
 // JSON Lines and the copied rows in the view's order, saving, and the
 // re-check against a saved report.
 #include "BuildIdentity.h"
+#include "CheckDialog.h"
 #include "CheckResultWindow.h"
 #include "CliRun.h"
 #include "Localisation.h"
@@ -16,7 +17,9 @@
 #include <QFileDialog>
 #include <QJsonObject>
 #include <QPainter>
+#include <QLabel>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -46,6 +49,14 @@ QList<RowRecord> SortedRows(MainWindow& w, SampleFolder& samples)
     return w.RowRecords(false);
 }
 
+// A custody check of a report against a folder, its relative paths read
+// against its own folder, as the dialog asks by default.
+CustodyRequest Request(const QString& report, const QString& folder)
+{
+    const QByteArray name = QFile::encodeName(report);
+    return {name, CheckDialog::ReportFolder(name), {QFile::encodeName(folder)}};
+}
+
 // What a tool writes to its standard output; nothing when it did not run.
 QByteArray ToolOutput(const QString& program, const QStringList& arguments)
 {
@@ -53,6 +64,54 @@ QByteArray ToolOutput(const QString& program, const QStringList& arguments)
     process.start(program, arguments);
     process.waitForFinished(60000);
     return process.readAllStandardOutput();
+}
+
+// The clauses of PDF/A-3b that the tools here can see: a sound structure, a
+// line end before every "endstream", and every font embedded as a subset
+// whose name carries the subset's tag.
+void ExpectPdfA(const QString& path)
+{
+    const QByteArray pdf = ReadFileAt(path);
+    QVERIFY(pdf.count("endstream") > 0);
+    QCOMPARE(pdf.count("endstream"), pdf.count("\nendstream"));
+    if (!QStandardPaths::findExecutable("qpdf").isEmpty())
+        QVERIFY(ToolOutput("qpdf", {"--check", path}).contains("No syntax or stream encoding errors"));
+    const QList<QByteArray> fonts = ToolOutput("pdffonts", {path}).split('\n').mid(2);
+    QVERIFY(fonts.size() > 1);
+    for (const QByteArray& font : fonts) {
+        const QList<QByteArray> columns = font.simplified().split(' ');
+        if (columns.size() < 6)
+            continue;
+        // name type... emb sub uni object generation
+        QVERIFY2(QRegularExpression("^[A-Z]{6}\\+").match(QString::fromLatin1(columns[0])).hasMatch(), font);
+        QCOMPARE(columns[columns.size() - 5] + columns[columns.size() - 4], QByteArray("yesyes"));
+    }
+}
+
+// The outcome saved as PDF: PDF/A, the counts as the window shows them, and
+// the lines numbered in the window's order, each with its status and, but
+// for a moved file (whose place the window shows relative), its details.
+void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path)
+{
+    QString error;
+    QVERIFY2(check.SaveTo(path, EvidenceReport::Format::Pdf, &error), qPrintable(error));
+    if (!PdfRecords::Available() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+        return;
+    ExpectPdfA(path);
+    const QString flat = QString::fromUtf8(ToolOutput("pdftotext", {path, "-"})).simplified();
+    QVERIFY(flat.contains(Tr("Custody Check Report")));
+    QVERIFY(flat.contains(check.SummaryLabel()->text()));
+    qsizetype at = 0;
+    for (int row = 0; row < check.Model()->rowCount(); ++row) {
+        at = flat.indexOf(QStringLiteral("%1. ").arg(row + 1), at);
+        QVERIFY2(at >= 0, qPrintable(QString::number(row)));
+        const QString status = check.Model()->item(row, CheckResultWindow::StatusColumn)->text();
+        QVERIFY2(flat.indexOf(status, at) >= 0, qPrintable(status));
+        if (status != Tr("Moved")) {
+            const QString details = check.Model()->item(row, CheckResultWindow::DetailsColumn)->text();
+            QVERIFY2(flat.contains(details.simplified()), qPrintable(details));
+        }
+    }
 }
 
 } // namespace
@@ -106,7 +165,19 @@ private slots:
         const QString document = QString::fromUtf8(ToolOutput("pdfinfo", {path})).simplified();
         QVERIFY(document.contains("Subject: Case 2026-117/B; examiner Jo Examiner; County Lab"));
         QVERIFY(document.contains("Keywords: 2026-117/B, Jo Examiner, County Lab"));
-        QCOMPARE(ToolOutput("pdfdetach", {"-list", path}), QByteArray("1 embedded files\n1: ardentix-report.jsonl\n"));
+        QCOMPARE(ToolOutput("pdfdetach", {"-list", path}),
+                 QByteArray("2 embedded files\n1: ardentix-case.json\n2: ardentix-report.jsonl\n"));
+        // The records are the rows' JSON Lines; the case, its fields each
+        // under its own name, so that a re-check can name the same case.
+        const QString recordsFile = samples.dir.filePath("records"), caseFile = samples.dir.filePath("case");
+        ToolOutput("pdfdetach", {"-savefile", "ardentix-report.jsonl", "-o", recordsFile, path});
+        QCOMPARE(ReadFileAt(recordsFile), EvidenceReport::Delimited(records, EvidenceReport::Format::JsonLines));
+        ToolOutput("pdfdetach", {"-savefile", "ardentix-case.json", "-o", caseFile, path});
+        CaseDetails named;
+        QVERIFY(CaseDetails::FromJson(ReadFileAt(caseFile), &named));
+        QCOMPARE(QStringList({named.caseNumber, named.examiner, named.organisation, named.note}),
+                 QStringList({"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"}));
+        ExpectPdfA(path);
         // "page / pages" under every page's text.
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 2);
@@ -254,27 +325,45 @@ private slots:
         QCOMPARE(ReadFileAt(existing), QByteArray("kept"));
     }
 
-    // Check Against Report finds what changed since a saved report, line
-    // for line as the verifier's --check does; a report it cannot use is
-    // explained, and nothing is shown.
+    // The custody check finds what changed since a saved report, line for
+    // line as the verifier's --check does, and shows it: counts, paths that
+    // can be told apart, whole paths for screen readers, the SHA-256 of the
+    // report compared. A report it cannot use, an earlier check's outcome
+    // among them, is explained in the window's words and refused by the
+    // verifier too, and nothing is shown.
     void checkAgainstReport_data()
     {
-        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("format"); // of the report; below 0, a case to refuse
         QTest::addColumn<QByteArray>("foreign");
         QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QByteArray>("cliRefusal");
         const auto saved = [](const char* name, EvidenceReport::Format format) {
-            QTest::newRow(name) << int(format) << QByteArray() << QString();
+            QTest::newRow(name) << int(format) << QByteArray() << QString() << QByteArray();
         };
         saved("JSON Lines", EvidenceReport::Format::JsonLines);
         saved("CSV", EvidenceReport::Format::Csv);
         saved("PDF", EvidenceReport::Format::Pdf);
-        QTest::newRow("refused: not a report") << -1 << QByteArray("hello\n") << "not a report of ardentix-verify";
+        QTest::newRow("refused: not a report")
+            << -1 << QByteArray("hello\n")
+            << Tr("This is not a report of this program: it is neither its JSON Lines nor its CSV.")
+            << QByteArray(":1: not a report of ardentix-verify");
         QTest::newRow("refused: a bad line")
             << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
-            << ":2: not JSON";
+            << Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")) << QByteArray(":2: not JSON");
         QTest::newRow("refused: a PDF without records")
             << -2 << QByteArray()
-            << (PdfRecords::Available() ? "holds no records of this program" : "cannot read PDF reports");
+            << Tr(PdfRecords::Available() ? "The PDF holds no records of this program."
+                                          : "This version of the program cannot read the records of a PDF report. "
+                                            "Check against the CSV file saved beside the PDF.")
+            << QByteArray(PdfRecords::Available() ? "holds no records" : "cannot read PDF reports");
+        const QString outcome = Tr("This is the outcome of a custody check, not a report: its lines are no record of "
+                                   "the files as they were. Check against the report that was checked.");
+        for (const auto& [name, format] : {std::pair{"JSON Lines", EvidenceReport::Format::JsonLines},
+                                           std::pair{"CSV", EvidenceReport::Format::Csv},
+                                           std::pair{"PDF", EvidenceReport::Format::Pdf}}) {
+            QTest::newRow(qPrintable(QStringLiteral("refused: a check's outcome as %1").arg(name)))
+                << -3 - int(format) << QByteArray() << outcome << QByteArray("the outcome of a re-check");
+        }
     }
 
     void checkAgainstReport()
@@ -282,15 +371,16 @@ private slots:
         QFETCH(int, format);
         QFETCH(QByteArray, foreign);
         QFETCH(QString, refusal);
+        QFETCH(QByteArray, cliRefusal);
         SampleFolder samples;
         MainWindow w;
         const QString cases = samples.dir.filePath("cases");
-        const QString report = samples.dir.filePath("report");
+        QString report = samples.dir.filePath("report");
         QStringList messages;
         LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
-        if (format >= 0) {
+        if (format >= 0 || format <= -3) {
             w.OpenPaths({QFile::encodeName(cases)});
-            QVERIFY(w.SaveReportTo(report, EvidenceReport::Format(format)));
+            QVERIFY(w.SaveReportTo(report, format >= 0 ? EvidenceReport::Format(format) : EvidenceReport::Format::Csv));
             // Changed, gone, moved and new since the report.
             using namespace testsupport;
             QVERIFY(WriteFileAt(cases + "/a.jpg", ReadFileAt(cases + "/a.jpg").toStdString() + "x"));
@@ -306,36 +396,73 @@ private slots:
             QPainter(&pdf).drawText(100, 100, "A PDF of another program");
         }
         // A build that cannot embed records keeps them in a CSV beside the PDF.
-        const QString checked = format == int(EvidenceReport::Format::Pdf) && !PdfRecords::Available()
-                                    ? EvidenceReport::CompanionCsv(report)
-                                    : report;
-        w.CheckAgainst(checked, {QFile::encodeName(cases)});
+        if (format == int(EvidenceReport::Format::Pdf) && !PdfRecords::Available())
+            report = EvidenceReport::CompanionCsv(report);
+        if (format <= -3) {
+            // The outcome of that check, saved, then checked in its turn.
+            QVERIFY(w.CheckAgainst(Request(report, cases)));
+            QString error;
+            report = samples.dir.filePath("outcome");
+            QVERIFY(w.CheckWindow()->SaveTo(report, EvidenceReport::Format(-3 - format), &error));
+            delete w.CheckWindow();
+            if (-3 - format == int(EvidenceReport::Format::Pdf) && !PdfRecords::Available())
+                report = EvidenceReport::CompanionCsv(report);
+        }
+        const bool used = w.CheckAgainst(Request(report, cases));
         LocalisationSeams::MessageHandler() = nullptr;
         if (!refusal.isEmpty()) {
+            QVERIFY(!used);
             QCOMPARE(messages.size(), 1);
-            QVERIFY2(messages[0].contains(refusal), qPrintable(messages[0]));
+            QVERIFY2(messages[0].endsWith(refusal), qPrintable(messages[0]));
+            QVERIFY(!messages[0].contains("ardentix-verify"));
             QVERIFY(w.CheckWindow() == nullptr);
+            const clitest::Outcome verifier = clitest::Run({"--check", report, cases});
+            QCOMPARE(verifier.exitCode, 2);
+            QVERIFY2(verifier.err.startsWith("ardentix-verify: " + QFile::encodeName(report)) &&
+                         verifier.err.contains(cliRefusal),
+                     verifier.err.constData());
             return;
         }
         QVERIFY(messages.isEmpty());
         CheckResultWindow* check = w.CheckWindow();
         QVERIFY(check != nullptr);
-        QStringList statuses;
+        // In the report's order (the table's, newest first), then the new
+        // file, each path shown relative to the folder searched and whole to
+        // a screen reader.
+        QStringList lines;
         for (int row = 0; row < check->Model()->rowCount(); ++row) {
-            const QStandardItem* status = check->Model()->item(row, CheckResultWindow::StatusColumn);
-            statuses << status->text();
-            QVERIFY(!status->data(Qt::AccessibleDescriptionRole).toString().isEmpty());
+            const QStandardItem* file = check->Model()->item(row, CheckResultWindow::FileColumn);
+            lines << check->Model()->item(row, CheckResultWindow::StatusColumn)->text() + ' ' + file->text();
+            const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
+            QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
         }
-        // In the report's order (the table's, newest first), then the new file.
-        QCOMPARE(statuses, QStringList({"Moved", "Unchanged", "Missing", "Modified", "New"}));
-        // The same lines as the verifier gives on the same report and files.
-        const QString saved = samples.dir.filePath("check.jsonl");
-        QString error;
-        QVERIFY2(check->SaveTo(saved, EvidenceReport::Format::JsonLines, &error), qPrintable(error));
-        const clitest::Outcome verifier = clitest::Run({"--format", "json", "--check", checked, cases});
-        QCOMPARE(verifier.exitCode, 1);
-        QCOMPARE(ReadFileAt(saved), verifier.out);
-        QCOMPARE(check->Summary().reportSha256, CheckResultWindow::FileSha256(checked));
+        QCOMPARE(lines, QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
+                                     Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
+        QCOMPARE(check->SummaryLabel()->text(),
+                 Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
+                     .arg(5)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1));
+        QVERIFY(check->SaveButton()->isEnabled());
+        // The report is named by the SHA-256 of the bytes compared.
+        QCOMPARE(QString::fromLatin1(check->Summary().reportSha256), Sha256Hex(ReadFileAt(report).toStdString()));
+        QVERIFY(check->ReportLabel()->text().contains(QString::fromLatin1(check->Summary().reportSha256)));
+        // The same lines as the verifier gives on the same report and
+        // files, in JSON Lines and CSV, header and all.
+        for (const auto& [option, saveAs] : {std::pair{"json", EvidenceReport::Format::JsonLines},
+                                             std::pair{"csv", EvidenceReport::Format::Csv}}) {
+            const QString saved = samples.dir.filePath("check");
+            QString error;
+            QVERIFY2(check->SaveTo(saved, saveAs, &error), qPrintable(error));
+            const clitest::Outcome verifier = clitest::Run({"--format", option, "--check", report, cases});
+            QCOMPARE(verifier.exitCode, 1);
+            QCOMPARE(ReadFileAt(saved), verifier.out);
+        }
+        if (format == int(EvidenceReport::Format::Pdf))
+            ExpectOutcomePdf(*check, samples.dir.filePath("check.pdf"));
     }
 
     void summaryHeadOnEveryPage()

@@ -79,9 +79,21 @@ private slots:
             QCOMPARE(button->accessibleName(), texts[i]);
             QCOMPARE(w.Actions()[i < 4 ? i : i - 1], items[i]);
         }
-        // The report button opens the menu of the two report actions.
-        QCOMPARE(items[3]->menu()->actions(), (QList<QAction*>{w.SaveReportAction(), w.CheckReportAction()}));
-        QCOMPARE(bar->widgetForAction(items[3])->accessibleDescription(), "Save Report…, Check Against Report…");
+        // The report button is pressed like the others, a screen reader's
+        // Press among them, and opens the menu of the two report actions,
+        // which its description names.
+        QWidget* report = bar->widgetForAction(items[3]);
+        QCOMPARE(report->accessibleDescription(), "Save Report…, Custody Check…");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(report);
+        QVERIFY(node != nullptr && node->actionInterface() != nullptr);
+        QVERIFY(node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
+        QCOMPARE(menu->actions(), (QList<QAction*>{w.SaveReportAction(), w.CheckReportAction()}));
+        menu->close();
         QVERIFY(w.createPopupMenu() == nullptr);
         QVERIFY(w.menuWidget() == nullptr);
     }
@@ -98,7 +110,7 @@ private slots:
         row("Open Folder", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), true);
         row("Remove File(s)", QKeySequence(Qt::Key_Delete), true);
         row("Save Report…", QKeySequence::Save, false);
-        row("Check Against Report…", QKeySequence(Qt::CTRL | Qt::Key_K), false);
+        row("Custody Check…", QKeySequence(Qt::CTRL | Qt::Key_K), false);
         row("Help", QKeySequence(Qt::Key_F1), true);
         row("Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), false);
         row("Select All", QKeySequence::SelectAll, false);
