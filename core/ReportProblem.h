@@ -14,11 +14,11 @@ struct ReportProblem
     {
         None,
         // The report as a whole.
-        CannotRead,    // detail: the system's reason
+        CannotRead, // detail: the system's reason
         NotRegularFile,
         Empty,
-        NotOurs,       // neither JSON Lines nor the report's CSV
-        CheckOutcome,  // the outcome of a re-check, not a report
+        NotOurs,      // neither JSON Lines nor the report's CSV
+        CheckOutcome, // the outcome of a re-check, not a report
         PdfTooLarge,
         PdfUnsupported, // this build cannot read records from a PDF
         PdfNoRecords,
@@ -26,7 +26,7 @@ struct ReportProblem
         PdfRecordsUnpack,
         PdfUnreadable, // detail: the PDF library's reason
         PdfRecordsUnreadable,
-        Changed,       // the report changed while it was checked
+        Changed, // the report changed while it was checked
         // A line.
         LineTooLong, // count: the longest line allowed
         CutOff,

@@ -101,8 +101,8 @@ CustodyRunResult CustodyRun::Check(const CustodyRequest& request)
         const qint64 files = shared.totalFiles.load();
         if (files >= 0 && !dialog->wasCanceled()) {
             const qint64 bytes = shared.totalBytes.load();
-            dialog->setLabelText(QObject::tr("Checking (%1/%2)")
-                                     .arg(QString::number(shared.filesDone.load()), QString::number(files)));
+            dialog->setLabelText(
+                QObject::tr("Checking (%1/%2)").arg(QString::number(shared.filesDone.load()), QString::number(files)));
             dialog->setValue(
                 static_cast<int>(bytes > 0 ? qMin<qint64>(kSteps - 1, shared.bytesDone * kSteps / bytes) : 0));
         }

@@ -140,8 +140,9 @@ void CheckDialog::FollowReport()
 {
     if (!m_baseChosen) {
         const QString report = m_report->text().trimmed();
-        m_base->setText(report.isEmpty() ? QString()
-                                         : QDir::toNativeSeparators(PathText::FromNative(ReportFolder(Native(report)))));
+        m_base->setText(report.isEmpty()
+                            ? QString()
+                            : QDir::toNativeSeparators(PathText::FromNative(ReportFolder(Native(report)))));
     }
     UpdateButtons();
 }

@@ -102,8 +102,7 @@ QString CompanionCsv(const QString& pdfPath)
 }
 
 bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
-              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata,
-              QString* error)
+              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata, QString* error)
 {
     if (!PdfRecords::Available())
         return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);

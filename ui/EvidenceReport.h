@@ -48,8 +48,7 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error);
 // embed writes the pages as they are and the records as csv in
 // "<path>.csv" beside them.
 bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
-              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata,
-              QString* error);
+              const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata, QString* error);
 
 // The name of the file that holds a PDF's records where the build cannot
 // embed them.

@@ -21,8 +21,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCursor>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>

@@ -99,8 +99,7 @@ QString Reason(const ReportProblem& problem)
 
 QString Message(const ReportProblem& problem)
 {
-    return QObject::tr("The report %1 cannot be used.")
-               .arg(PathText::ForPeople(PathText::ToNative(problem.report))) +
+    return QObject::tr("The report %1 cannot be used.").arg(PathText::ForPeople(PathText::ToNative(problem.report))) +
            QLatin1Char('\n') + Reason(problem);
 }
 

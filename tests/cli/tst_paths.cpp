@@ -3,6 +3,7 @@
 // devices.
 #include "CliRun.h"
 #include "MediaFolderWalk.h"
+#include "PathText.h"
 #include "PosixCalls.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
@@ -269,10 +270,17 @@ private slots:
         QTest::addColumn<QByteArray>("folder");
         QTest::addColumn<QByteArray>("file"); // the list's and the report's name
         QTest::addColumn<bool>("bom");
-        QTest::newRow("all UTF-8") << QByteArray("work") << QByteArray("report") << false;
-        QTest::newRow("list and report names not UTF-8") << QByteArray("work") << QByteArray("r\xe9port") << false;
-        QTest::newRow("working folder not UTF-8") << QByteArray("w\xe9rk") << QByteArray("report") << false;
-        QTest::newRow("report with a byte-order mark") << QByteArray("work") << QByteArray("report") << true;
+        QTest::addColumn<QByteArray>("alike"); // a PATH whose name decodes as the list's
+        QTest::newRow("all UTF-8") << QByteArray("work") << QByteArray("report") << false << QByteArray();
+        QTest::newRow("list and report names not UTF-8")
+            << QByteArray("work") << QByteArray("r\xe9port") << false << QByteArray();
+        QTest::newRow("working folder not UTF-8")
+            << QByteArray("w\xe9rk") << QByteArray("report") << false << QByteArray();
+        QTest::newRow("report with a byte-order mark")
+            << QByteArray("work") << QByteArray("report") << true << QByteArray();
+        // Both decode to "r\uFFFDport.list": each is taken by its own bytes.
+        QTest::newRow("a PATH named like the list but for a byte")
+            << QByteArray("work") << QByteArray("r\xe9port") << false << QByteArray("r\xe8port.list");
     }
 
     void namesThatAreNotUtf8GivenAsFiles()
@@ -281,20 +289,30 @@ private slots:
         QFETCH(QByteArray, folder);
         QFETCH(QByteArray, file);
         QFETCH(bool, bom);
+        QFETCH(QByteArray, alike);
         clitest::ScratchDir here;
         folder = QFile::encodeName(here.path()) + '/' + folder;
         QVERIFY(mkdir(folder.constData(), 0700) == 0);
         QVERIFY(clitest::WriteBytes(folder + "/clip.avi", avi));
         QVERIFY(clitest::WriteBytes(folder + '/' + file + ".list", (folder + "/clip.avi\n").toStdString()));
 
-        const clitest::Outcome saved =
-            clitest::RunRaw({"--sha256", "-f", "json", "--files-from", file + ".list"}, folder);
-        QCOMPARE(saved.exitCode, 0);
-        QCOMPARE(clitest::JsonValues(saved.out, QStringLiteral("result")), QStringList{"authentic"});
+        QList<QByteArray> arguments = {"--sha256", "-f", "json", "--files-from", file + ".list"};
+        if (!alike.isEmpty()) {
+            QVERIFY(clitest::WriteBytes(folder + '/' + alike, avi));
+            arguments << alike;
+        }
+        const clitest::Outcome saved = clitest::RunRaw(arguments, folder);
+        QCOMPARE(saved.exitCode, alike.isEmpty() ? 0 : 1);
+        // The PATH (its suffix no type) first, then the list's clip.
+        QCOMPARE(clitest::JsonValues(saved.out, QStringLiteral("path")).size(), alike.isEmpty() ? 1 : 2);
+        if (!alike.isEmpty())
+            QCOMPARE(clitest::JsonValues(saved.out, QStringLiteral("path")).first(), PathText::ForReport(alike));
+        QCOMPARE(clitest::JsonValues(saved.out, QStringLiteral("result")).last(), QStringLiteral("authentic"));
         QVERIFY(clitest::WriteBytes(folder + '/' + file + ".jsonl",
                                     ((bom ? "\xef\xbb\xbf" : "") + saved.out).toStdString()));
         const clitest::Outcome check = clitest::RunRaw({"-f", "json", "--check", file + ".jsonl", "."}, folder);
-        QCOMPARE(check.err, QByteArray("1 files: 1 unchanged, 0 modified, 0 missing, 0 moved, 0 new\n"));
+        const QByteArray n = alike.isEmpty() ? "1" : "2";
+        QCOMPARE(check.err, n + " files: " + n + " unchanged, 0 modified, 0 missing, 0 moved, 0 new\n");
         QCOMPARE(check.exitCode, 0);
     }
 

@@ -394,6 +394,55 @@ private slots:
                      textLines[i].constData());
         QCOMPARE(textLines[lines.size()] + '\n', summary);
     }
+
+    // A report with relative paths, written in the folder above the case,
+    // then one file changed: checked from there, or from elsewhere with
+    // --base naming that folder, one file is modified; from elsewhere
+    // without it, nothing is where the report says, and a note names the
+    // folder the paths were read against.
+    void checkRelativeBase_data()
+    {
+        QTest::addColumn<bool>("elsewhere"); // run from another folder than the report's
+        QTest::addColumn<bool>("base");      // give --base with the report's folder
+        QTest::addColumn<QString>("statuses");
+        QTest::addColumn<bool>("note");
+        QTest::newRow("from the report's folder")
+            << false << false << "unchanged modified unchanged unchanged" << false;
+        QTest::newRow("from elsewhere, with --base")
+            << true << true << "unchanged modified unchanged unchanged" << false;
+        QTest::newRow("from elsewhere, without it") << true << false << "moved missing moved moved new" << true;
+    }
+
+    void checkRelativeBase()
+    {
+        ARDENTIX_SKIP_ON_WINDOWS("the case holds a name that is not UTF-8");
+        QFETCH(bool, elsewhere);
+        QFETCH(bool, base);
+        QFETCH(QString, statuses);
+        QFETCH(bool, note);
+        clitest::ScratchDir scratch;
+        const QByteArray top = QFile::encodeName(scratch.path());
+        QVERIFY(QDir().mkpath(scratch.filePath("case")) && QDir().mkpath(scratch.filePath("elsewhere")));
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QByteArrayList files;
+        QVERIFY(WriteCheckCase(scratch.filePath("case"), jpg, &files));
+        const clitest::Outcome saved = clitest::RunRaw({"--sha256", "-f", "json", "case"}, top);
+        QVERIFY(saved.out.contains("\"path\":\"case/a.avi\""));
+        QVERIFY(clitest::WriteBytes(top + "/rel.jsonl", saved.out.toStdString()));
+        QVERIFY(WriteFileAt(scratch.filePath("case/b.jpg"), Flip(jpg, -1)));
+
+        QList<QByteArray> arguments = {"-f", "json", "--check", top + "/rel.jsonl"};
+        if (base)
+            arguments << "--base" << top;
+        const clitest::Outcome check =
+            clitest::RunRaw(arguments << top + "/case", elsewhere ? top + "/elsewhere" : top);
+        QCOMPARE(check.exitCode, 1);
+        QCOMPARE(clitest::JsonValues(check.out, QStringLiteral("status")).join(' '), statuses);
+        QCOMPARE(check.err.contains("note: 4 of 4 entries were not found at their paths; the report's relative paths "
+                                    "were read against " +
+                                    top + "/elsewhere (--base FOLDER"),
+                 note);
+    }
 };
 
 ARDENTIX_REGISTER_TEST(TestReports)

@@ -140,6 +140,40 @@ private slots:
         QCOMPARE(stopped.Run(callbacks, &stop), CustodyCheck::Outcome::Stopped);
         QCOMPARE(lines, QStringList());
     }
+
+    // The line names the file that was verified: a CSV shows a file really
+    // named "'=x.avi" as a formula-guarded "=x.avi". The report is named by
+    // the SHA-256 of the bytes compared, and one replaced between the two
+    // readings is refused rather than named beside the other's comparison.
+    void reportAsCompared()
+    {
+        QTemporaryDir dir;
+        const auto at = [&](const char* name) { return QFile::encodeName(dir.filePath(QString::fromUtf8(name))); };
+        QVERIFY(WriteFile(at("'=x.avi").toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
+        const ReportWriter writer({ReportFormat::Csv, true});
+        VerifyOptions withSha256;
+        withSha256.sha256 = true;
+        const QByteArray report = writer.Header() + writer.Record(VerifyFile({at("'=x.avi"), 0, false}, withSha256));
+        QVERIFY(WriteFile(at("r.csv").toStdString(), report.toStdString()));
+        QStringList lines;
+        CustodyCheck::Callbacks callbacks;
+        callbacks.line = [&](const CustodyLine& line) {
+            lines << QLatin1String(CheckWriter::StatusName(line.status)) + ' ' + line.path + ' ' +
+                         QFile::decodeName(line.pathBytes);
+        };
+        CustodyCheck check(at("r.csv"), {}, 1);
+        QVERIFY(check.Prepare());
+        QCOMPARE(check.Run(callbacks), CustodyCheck::Outcome::Done);
+        QCOMPARE(lines, QStringList({"unchanged " + dir.filePath("'=x.avi") + ' ' + dir.filePath("'=x.avi")}));
+        QCOMPARE(QString::fromLatin1(check.ReportSha256()), Sha256Hex(report.toStdString()));
+
+        CustodyCheck replaced(at("r.csv"), {}, 1);
+        QVERIFY(replaced.Prepare());
+        QVERIFY(WriteFile(at("r.csv").toStdString(), (report + report.mid(report.indexOf('\n') + 1)).toStdString()));
+        QCOMPARE(replaced.Run(callbacks), CustodyCheck::Outcome::ReportFailed);
+        QCOMPARE(replaced.Problem().code, ReportProblem::Code::Changed);
+        QVERIFY(replaced.ReportSha256().isEmpty());
+    }
 };
 
 ARDENTIX_REGISTER_TEST(TestCustodyCheck)

@@ -118,19 +118,18 @@ private slots:
             Code::BadSha256, 1);
         row("SHA-256 in upper case", QByteArray(json).replace("\"D\"", "\"" + QByteArray(64, 'D') + "\"") + "\n", {},
             Code::BadSha256, 1);
-        row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {},
-            Code::AuthenticWithReason, 1);
+        row("authentic with a reason", QByteArray(json).replace("null", "\"x\"") + "\n", {}, Code::AuthenticWithReason,
+            1);
         row("failed without a reason, quoted over two lines", header + "\"a\nb\",failed,,,,,,,,D,1,1\r\n", {},
             Code::FailedWithoutReason, 2);
-        row("neither authentic nor failed", QByteArray(json).replace("authentic", "ok") + "\n", {},
-            Code::BadResult, 1);
+        row("neither authentic nor failed", QByteArray(json).replace("authentic", "ok") + "\n", {}, Code::BadResult, 1);
         row("a field that is not text", QByteArray(json).replace("\"reason\"", "\"serial\":5,\"reason\"") + "\n", {},
             Code::FieldNotText, 1);
         row("CSV row short of fields", header + "a.jpg,authentic,,,,,,,,D,1,1\r\nb.jpg,authentic,\r\n",
             {"a.jpg|dddd||1|"}, Code::FieldCount, 3);
         row("CSV size not a number", header + "a.jpg,authentic,,,,,,,,D,x,1\r\n", {}, Code::SizeNotNumber, 2);
-        row("CSV text after a closing quote", header + "\"a\"b,authentic,,,,,,,,D,1,1\r\n", {},
-            Code::TextAfterQuote, 2);
+        row("CSV text after a closing quote", header + "\"a\"b,authentic,,,,,,,,D,1,1\r\n", {}, Code::TextAfterQuote,
+            2);
         row("JSON that is not a report", "{\"name\":\"x\"}\n", {}, Code::JsonNotOurs, 1);
         row("empty", "\n\n", {}, Code::Empty, 0);
         // The outcome of a re-check is no custody record, whatever its name:

@@ -300,13 +300,29 @@ private slots:
 
     // A stop is honoured before the next block, also within one long range
     // and with the SHA-256 on a second thread, whose waiting blocks are then
-    // dropped.
+    // dropped; and in the pass that gives the SHA-256 of a file that failed
+    // before its digest (forged), which a failure without its SHA-256 would
+    // make look changed to a re-check.
+    void stopWithinRange_data()
+    {
+        QTest::addColumn<int>("sha256"); // 0: none, 1: on this thread, 2: on its own
+        QTest::addColumn<bool>("forged");
+        QTest::newRow("without SHA-256") << 0 << false;
+        QTest::newRow("SHA-256 on this thread") << 1 << false;
+        QTest::newRow("SHA-256 on its own thread") << 2 << false;
+        QTest::newRow("forged, its SHA-256 pass") << 1 << true;
+    }
+
     void stopWithinRange()
     {
-        const std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 10 << 20), MediaType::Avi);
+        QFETCH(int, sha256);
+        QFETCH(bool, forged);
+        std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 10 << 20), MediaType::Avi);
+        if (forged)
+            bytes = Flip(bytes, std::int64_t(bytes.size()) - 500);
         const QByteArray path = Write(QStringLiteral("long.avi"), bytes);
         const std::int64_t half = std::int64_t(bytes.size()) / 2;
-        for (int sha256 : {0, 1, 2}) {
+        {
             std::atomic<bool> stop{false};
             QList<qint64> reached;
             AuthOptions options;
@@ -324,7 +340,7 @@ private slots:
             // The blocks run from byte 0 with the SHA-256, from the first
             // protected byte (240) without; the last reached is the first
             // past the middle.
-            const qint64 first = sha256 > 0 ? 0 : 240;
+            const qint64 first = sha256 > 0 || forged ? 0 : 240;
             const qint64 block = ARDENTIX_READ_BLOCK_SIZE;
             const qint64 blocks = (half - first + block - 1) / block;
             QCOMPARE(qint64(reached.size()), blocks);

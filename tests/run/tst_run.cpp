@@ -73,7 +73,14 @@ private slots:
             Write("clip.avix", avi),
         };
         MainWindow w;
-        w.VerifyFiles(paths);
+        // The total counts every file of the run from its start, the one in
+        // progress among them.
+        QList<int> totals;
+        {
+            HookScope hook([&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
+            w.VerifyFiles(paths);
+        }
+        QCOMPARE(totals, QList<int>(8, 8));
         QStandardItemModel* model = w.ResultModel();
         QCOMPARE(model->rowCount(), 8);
 

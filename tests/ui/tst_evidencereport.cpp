@@ -16,12 +16,14 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QJsonObject>
-#include <QPainter>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -358,9 +360,9 @@ private slots:
             << QByteArray(PdfRecords::Available() ? "holds no records" : "cannot read PDF reports");
         const QString outcome = Tr("This is the outcome of a custody check, not a report: its lines are no record of "
                                    "the files as they were. Check against the report that was checked.");
-        for (const auto& [name, format] : {std::pair{"JSON Lines", EvidenceReport::Format::JsonLines},
-                                           std::pair{"CSV", EvidenceReport::Format::Csv},
-                                           std::pair{"PDF", EvidenceReport::Format::Pdf}}) {
+        for (const auto& [name, format] :
+             {std::pair{"JSON Lines", EvidenceReport::Format::JsonLines}, std::pair{"CSV", EvidenceReport::Format::Csv},
+              std::pair{"PDF", EvidenceReport::Format::Pdf}}) {
             QTest::newRow(qPrintable(QStringLiteral("refused: a check's outcome as %1").arg(name)))
                 << -3 - int(format) << QByteArray() << outcome << QByteArray("the outcome of a re-check");
         }
@@ -436,8 +438,9 @@ private slots:
             const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
             QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
         }
-        QCOMPARE(lines, QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
-                                     Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
+        QCOMPARE(lines,
+                 QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
+                              Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
         QCOMPARE(check->SummaryLabel()->text(),
                  Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
                      .arg(5)
@@ -452,8 +455,8 @@ private slots:
         QVERIFY(check->ReportLabel()->text().contains(QString::fromLatin1(check->Summary().reportSha256)));
         // The same lines as the verifier gives on the same report and
         // files, in JSON Lines and CSV, header and all.
-        for (const auto& [option, saveAs] : {std::pair{"json", EvidenceReport::Format::JsonLines},
-                                             std::pair{"csv", EvidenceReport::Format::Csv}}) {
+        for (const auto& [option, saveAs] :
+             {std::pair{"json", EvidenceReport::Format::JsonLines}, std::pair{"csv", EvidenceReport::Format::Csv}}) {
             const QString saved = samples.dir.filePath("check");
             QString error;
             QVERIFY2(check->SaveTo(saved, saveAs, &error), qPrintable(error));
@@ -463,6 +466,74 @@ private slots:
         }
         if (format == int(EvidenceReport::Format::Pdf))
             ExpectOutcomePdf(*check, samples.dir.filePath("check.pdf"));
+    }
+
+    // A refused report leaves the dialog open with what was entered, and the
+    // dialog opens again with it; the folder for relative paths follows the
+    // report until the user chooses one.
+    void checkDialogKeepsEntries()
+    {
+        SampleFolder samples;
+        MainWindow w;
+        const QString report = samples.dir.filePath("cut.jsonl");
+        QVERIFY(WriteFileAt(report, "{"));
+        QStringList messages, seen;
+        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
+        const auto inDialog = [&seen](const std::function<void(CheckDialog*)>& act) {
+            QTimer::singleShot(0, [&seen, act] {
+                auto* dialog = qobject_cast<CheckDialog*>(QApplication::activeModalWidget());
+                if (dialog == nullptr)
+                    return;
+                act(dialog);
+                seen << dialog->ReportEdit()->text() << dialog->BaseEdit()->text()
+                     << QString::number(dialog->PathList()->count()) << QString::number(dialog->isVisible());
+                dialog->reject();
+            });
+        };
+        inDialog([&](CheckDialog* dialog) {
+            dialog->SetReport(report);
+            dialog->AddPaths({samples.dir.filePath("cases")});
+            dialog->CheckButton()->click();
+        });
+        w.CheckReportAction()->trigger();
+        inDialog([](CheckDialog*) {});
+        w.CheckReportAction()->trigger();
+        LocalisationSeams::MessageHandler() = nullptr;
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(
+            messages[0].endsWith(Tr("Line %1: %2").arg("1", Tr("The report is cut off: its last line is incomplete."))),
+            qPrintable(messages[0]));
+        const QStringList entered = {QDir::toNativeSeparators(report), QDir::toNativeSeparators(samples.dir.path()),
+                                     "1", "1"};
+        QCOMPARE(seen, entered + entered);
+        QVERIFY(w.CheckWindow() == nullptr);
+    }
+
+    // Names are text: a report named with markup and a character that
+    // reverses text shows both escaped, in the window and in its PDF.
+    void namesAsText()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows names hold no \"<\"");
+#endif
+        SampleFolder samples;
+        MainWindow w;
+        const QString cases = samples.dir.filePath("cases");
+        const QString report = samples.dir.filePath(QStringLiteral("<b>report") + QChar(0x202E) + "vsc.csv");
+        w.OpenPaths({QFile::encodeName(cases)});
+        QVERIFY(w.SaveReportTo(report, EvidenceReport::Format::Csv));
+        QVERIFY(w.CheckAgainst(Request(report, cases)));
+        const QString shown = "<b>report\\xE2\\x80\\xAEvsc.csv";
+        QLabel* label = w.CheckWindow()->ReportLabel();
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY2(label->text().contains(shown) && !label->text().contains(QChar(0x202E)), qPrintable(label->text()));
+        const QString pdf = samples.dir.filePath("outcome.pdf");
+        QString error;
+        QVERIFY2(w.CheckWindow()->SaveTo(pdf, EvidenceReport::Format::Pdf, &error), qPrintable(error));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        const QString text = QString::fromUtf8(ToolOutput("pdftotext", {pdf, "-"}));
+        QVERIFY2(text.contains(shown) && !text.contains(QChar(0x202E)), qPrintable(text));
     }
 
     void summaryHeadOnEveryPage()

@@ -93,7 +93,14 @@ private slots:
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
         QCOMPARE(menu->actions(), (QList<QAction*>{w.SaveReportAction(), w.CheckReportAction()}));
-        menu->close();
+        // Moving through the menu shows its actions' status tips: the
+        // totals stay in the status bar.
+        const QString totals = w.statusBar()->currentMessage();
+        QVERIFY(totals.startsWith(Tr("Total files")));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(w.statusBar()->currentMessage(), totals);
         QVERIFY(w.createPopupMenu() == nullptr);
         QVERIFY(w.menuWidget() == nullptr);
     }
