@@ -138,9 +138,15 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     m_view->setAccessibleName(windowTitle());
     FillModel();
     m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_view->horizontalHeader()->resizeSection(StatusColumn, 110);
-    m_view->horizontalHeader()->resizeSection(FileColumn, 300);
-    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->setStyleSheet(QStringLiteral("QTableView::item {padding: 2px 4px;}"));
+    // The status and the paths as wide as they need, within bounds, so that
+    // the details keep room to wrap; the details take the rest.
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setStretchLastSection(true);
+    m_view->resizeColumnToContents(StatusColumn);
+    m_view->resizeColumnToContents(FileColumn);
+    header->resizeSection(StatusColumn, qBound(90, header->sectionSize(StatusColumn), 160));
+    header->resizeSection(FileColumn, qBound(160, header->sectionSize(FileColumn), 320));
 
     auto* buttons = new QDialogButtonBox(this);
     m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);

@@ -2,6 +2,7 @@
 // JSON Lines and the copied rows in the view's order, saving, and the
 // re-check against a saved report.
 #include "BuildIdentity.h"
+#include "CaseDetailsDialog.h"
 #include "CheckDialog.h"
 #include "CheckResultWindow.h"
 #include "CliRun.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -382,7 +384,10 @@ private slots:
         LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
         if (format >= 0 || format <= -3) {
             w.OpenPaths({QFile::encodeName(cases)});
+            // The case, then a restart that forgets it.
+            w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "Gate 3"};
             QVERIFY(w.SaveReportTo(report, format >= 0 ? EvidenceReport::Format(format) : EvidenceReport::Format::Csv));
+            w.Case() = CaseDetails();
             // Changed, gone, moved and new since the report.
             using namespace testsupport;
             QVERIFY(WriteFileAt(cases + "/a.jpg", ReadFileAt(cases + "/a.jpg").toStdString() + "x"));
@@ -464,6 +469,12 @@ private slots:
             QCOMPARE(verifier.exitCode, 1);
             QCOMPARE(ReadFileAt(saved), verifier.out);
         }
+        // A checked PDF names its case for the outcome's PDF; the others
+        // leave it to the user.
+        const bool named = format == int(EvidenceReport::Format::Pdf) && PdfRecords::Available();
+        const CaseDetails proposed = check->ProposedCase();
+        QCOMPARE(QStringList({proposed.caseNumber, proposed.note}),
+                 named ? QStringList({"2026-117/B", "Gate 3"}) : QStringList({"", ""}));
         if (format == int(EvidenceReport::Format::Pdf))
             ExpectOutcomePdf(*check, samples.dir.filePath("check.pdf"));
     }
@@ -507,6 +518,42 @@ private slots:
                                      "1", "1"};
         QCOMPARE(seen, entered + entered);
         QVERIFY(w.CheckWindow() == nullptr);
+    }
+
+    // Each field of the case dialog is the detail that its label names, and
+    // the examiner and the organisation are kept as such.
+    void caseDialogFields()
+    {
+        const CaseDetails given = {"2026-117/B", "Jo Examiner", "County Lab", "Gate 3"};
+        QStringList byLabel;
+        QTimer::singleShot(0, [&byLabel] {
+            auto* dialog = qobject_cast<CaseDetailsDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            for (const char* label : {"Case or reference number", "Examiner", "Organisation", "Note"}) {
+                for (QWidget* field : dialog->findChildren<QWidget*>()) {
+                    if (field->accessibleName() != QLatin1String(label))
+                        continue;
+                    if (auto* line = qobject_cast<QLineEdit*>(field))
+                        byLabel << line->text();
+                    else if (auto* note = qobject_cast<QPlainTextEdit*>(field))
+                        byLabel << note->toPlainText();
+                }
+            }
+            dialog->findChild<QLineEdit*>()->setText("2026-118");
+            dialog->accept();
+        });
+        CaseDetails asked = given;
+        QSettings settings = Store();
+        settings.setValue("Examiner", given.examiner);
+        settings.setValue("Organisation", given.organisation);
+        settings.sync();
+        QVERIFY(CaseDetailsDialog::Ask(nullptr, &asked));
+        QCOMPARE(byLabel, QStringList({"2026-117/B", "Jo Examiner", "County Lab", "Gate 3"}));
+        QCOMPARE(QStringList({asked.caseNumber, asked.examiner, asked.organisation, asked.note}),
+                 QStringList({"2026-118", "Jo Examiner", "County Lab", "Gate 3"}));
+        QCOMPARE(Store().value("Examiner").toString(), QStringLiteral("Jo Examiner"));
+        QCOMPARE(Store().value("Organisation").toString(), QStringLiteral("County Lab"));
     }
 
     // Names are text: a report named with markup and a character that
