@@ -12,7 +12,7 @@
 //    the CPU time of the GUI thread against that of the worker.
 // 4. Closing the window during the large export: time from the close to
 //    the run's return (target: under 1 s).
-// 5. Check Against Report of the large export's saved report, against
+// 5. A custody check of the large export's saved report, against
 //    `openssl dgst -md5` (target: at most 1.10 times).
 #include "AuthenticateFile.h"
 #include "BatchVerifier.h"

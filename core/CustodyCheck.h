@@ -1,7 +1,7 @@
 // The re-check of a saved report: verifies again every file that the report
 // lists, at its path, and says for each whether it is unchanged, modified,
 // missing or moved; files under the given paths that the report does not
-// list are new. The verifier's --check and the window's Check Against Report
+// list are new. The verifier's --check and the window's Custody Check
 // both run it.
 //
 // The report is read twice, as a stream: once (Prepare) to check it whole

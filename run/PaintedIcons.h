@@ -13,7 +13,7 @@ QIcon Verdict(bool authentic);
 // A page with a folded corner and a downward arrow, 18 pixels like the
 // toolbar's image icons.
 QIcon SaveReport();
-// Check Against Report: the report's page with a tick.
+// Custody Check: the report's page with a tick.
 QIcon CheckReport();
 
 } // namespace PaintedIcons

@@ -81,7 +81,7 @@ public:
     CMainToolBar* ToolBar() const { return toolbar; }
     HelpWindow* Help_() const { return helpWindow; }
     // The toolbar's actions, in its order: Report opens the menu of Save
-    // Report and Check Against Report.
+    // Report and Custody Check.
     QList<QAction*> Actions() const;
     QAction* SaveReportAction() const { return saveReportAction; }
     QAction* CheckReportAction() const { return checkReportAction; }

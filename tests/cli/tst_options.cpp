@@ -52,6 +52,7 @@ private slots:
                                   "\",\"result\":\"authentic\",\"reason\":null,\"sha256\":\"" + std::string(64, 'd') +
                                   "\"}\n";
         QVERIFY(WriteFileAt(dir.filePath("cut.jsonl"), entry + entry.substr(0, 40)));
+        QVERIFY(WriteFileAt(dir.filePath("whole.jsonl"), entry));
         QVERIFY(WriteFileAt(dir.filePath("nosha.csv"), "path,result,reason,size\r\n"));
         QVERIFY(WriteFileAt(dir.filePath("foreign.csv"), "name,size\r\na.avi,1\r\n"));
     }
@@ -94,6 +95,8 @@ private slots:
         row("check: a folder for a report", "--check @good", 2, -1);
         row("check: no such report", "--check @missing.jsonl", 2, -1);
         row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, -1);
+        row("check with -0", "--check @whole.jsonl -0 @good", 2, -1);
+        row("--base without --check", "--base @good @genuine.avi", 2, -1);
     }
 
     void exitStatus()
@@ -138,6 +141,8 @@ private slots:
         row("a NUL byte in a line list", QByteArray("@genuine.avi\0@genuine.jpg\n", 26), "--files-from=-", 2, {});
         row("a missing list file", "", "--files-from @no-such-list", 2, {});
         row("-0 without a list", "", "-0 @good", 2, {});
+        row("a folder without exports goes on to the next", "@nomedia\n@genuine.avi\n", "--files-from=-", 0,
+            {"genuine.avi"});
     }
 
     void filesFrom()
