@@ -197,6 +197,6 @@ void CheckDialog::UpdateButtons()
 
 void CheckDialog::Check()
 {
-    if (!m_run || m_run(Request()))
+    if (!m_run || m_run(Request(), this))
         accept();
 }

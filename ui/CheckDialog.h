@@ -39,8 +39,10 @@ public:
     void SetBase(const QString& folder);
     void AddPaths(const QStringList& paths);
 
-    // Runs on Check; the dialog closes when it returns true.
-    void SetCheck(std::function<bool(const CustodyRequest&)> check) { m_run = std::move(check); }
+    // Runs on Check with the request and the dialog (to show messages
+    // over); the dialog closes when it returns true.
+    using Run = std::function<bool(const CustodyRequest&, QWidget* dialog)>;
+    void SetCheck(Run check) { m_run = std::move(check); }
 
     QLineEdit* ReportEdit() const { return m_report; }
     QLineEdit* BaseEdit() const { return m_base; }
@@ -70,7 +72,7 @@ private:
     QListWidget* m_paths;
     QPushButton* m_remove;
     QPushButton* m_check;
-    std::function<bool(const CustodyRequest&)> m_run;
+    Run m_run;
 };
 
 #endif

@@ -11,10 +11,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -131,7 +133,6 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     // the line's meaning, not to be cut off.
     m_view->setWordWrap(true);
     m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->setShowGrid(false);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -147,6 +148,19 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     m_view->resizeColumnToContents(FileColumn);
     header->resizeSection(StatusColumn, qBound(90, header->sectionSize(StatusColumn), 160));
     header->resizeSection(FileColumn, qBound(160, header->sectionSize(FileColumn), 320));
+    // A line is one line of text tall until it comes into sight, and then
+    // as tall as its wrapped details.
+    m_view->verticalHeader()->setMinimumSectionSize(1);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
+    m_fit = new QTimer(this);
+    m_fit->setSingleShot(true);
+    m_fit->setInterval(0);
+    connect(m_fit, &QTimer::timeout, this, &CheckResultWindow::FitVisibleRows);
+    const auto fitLater = [this] { m_fit->start(); };
+    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, fitLater);
+    connect(m_view->verticalScrollBar(), &QScrollBar::rangeChanged, this, fitLater);
+    connect(header, &QHeaderView::sectionResized, this, fitLater);
+    connect(header, &QHeaderView::geometriesChanged, this, fitLater);
 
     auto* buttons = new QDialogButtonBox(this);
     m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);
@@ -165,6 +179,41 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     layout->addWidget(buttons);
     resize(780, 520);
     m_view->setFocus();
+}
+
+// Only the lines in sight are fitted to their details: fitting every line
+// at once takes seconds for an outcome of ten thousand lines.
+void CheckResultWindow::FitVisibleRows()
+{
+    for (int pass = 0; pass < 3; ++pass) {
+        const int first = m_view->rowAt(0);
+        if (first < 0)
+            return;
+        int last = m_view->rowAt(m_view->viewport()->height() - 1);
+        if (last < 0)
+            last = m_model->rowCount() - 1;
+        bool changed = false;
+        for (int row = first; row <= last; ++row) {
+            const int before = m_view->rowHeight(row);
+            m_view->resizeRowToContents(row);
+            changed = changed || m_view->rowHeight(row) != before;
+        }
+        if (!changed)
+            return;
+    }
+}
+
+void CheckResultWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FitVisibleRows();
+    m_fit->start();
+}
+
+void CheckResultWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    m_fit->start();
 }
 
 QString CheckResultWindow::Shown(const QByteArray& path) const

@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
+class QTimer;
 
 class CheckResultWindow : public QDialog
 {
@@ -54,7 +55,12 @@ public:
     // Writes the check to path; on failure false, with the reason in error.
     bool SaveTo(const QString& path, EvidenceReport::Format format, QString* error) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitVisibleRows();
     void FillModel();
     void Save();
     // A path relative to the folder searched that holds it, as people read
@@ -74,6 +80,8 @@ private:
     QLabel* m_report;
     QLabel* m_summary;
     QPushButton* m_save;
+    // Fits the lines in sight once the view has settled after a change.
+    QTimer* m_fit;
 };
 
 #endif

@@ -402,9 +402,9 @@ void MainWindow::CheckAgainstReport()
     // again with what was entered last.
     CheckDialog dialog(this, OpenFilesFilter());
     dialog.SetRequest(lastCheck);
-    dialog.SetCheck([this, &dialog](const CustodyRequest& request) {
+    dialog.SetCheck([this](const CustodyRequest& request, QWidget* over) {
         lastCheck = request;
-        return CheckAgainst(request, &dialog);
+        return CheckAgainst(request, over);
     });
     dialog.exec();
 }

@@ -97,6 +97,39 @@ private slots:
                  qPrintable(QString::number(w.ToolBar()->sizeHint().width())));
     }
 
+    void refusal_data()
+    {
+        catalogue_data();
+    }
+
+    void refusal()
+    {
+        // A report that the custody check refuses is explained in the
+        // user's language, without naming the command-line program.
+        QFETCH(QString, code);
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(QStringLiteral(":/translations/%1.qm").arg(code), folder.filePath("enu.qm")));
+        const QString report = folder.filePath("cut.jsonl");
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        file.close();
+        const QString prefix = LocalisationSeams::CataloguePrefix();
+        LocalisationSeams::CataloguePrefix() = folder.path() + QLatin1Char('/');
+        MainWindow w;
+        LocalisationSeams::CataloguePrefix() = prefix;
+        QStringList messages;
+        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
+        QVERIFY(!w.CheckAgainst({QFile::encodeName(report), QFile::encodeName(folder.path()), {}}));
+        LocalisationSeams::MessageHandler() = nullptr;
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translations/") + code));
+        const QString cutOff =
+            translator.translate("QObject", "The report is cut off: its last line is incomplete.");
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(cutOff) && !messages[0].contains("ardentix-verify"), qPrintable(messages[0]));
+        QCOMPARE(messages[0].contains(QLatin1String("cut off")), code == QLatin1String("enu"));
+    }
+
     void helpPage_data()
     {
         catalogue_data();
@@ -113,7 +146,8 @@ private slots:
         QVERIFY(html.contains(QLatin1String("charset=\"utf-8\""), Qt::CaseInsensitive));
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/translations/") + code));
-        for (const char* text : {"Open File(s)", "Open Folder", "Remove File(s)", "Authentication failed"}) {
+        for (const char* text :
+             {"Open File(s)", "Open Folder", "Remove File(s)", "Authentication failed", "Custody Check…"}) {
             const QString name = translator.translate("QObject", text).toHtmlEscaped();
             QVERIFY2(html.contains(name), qPrintable(code + QStringLiteral(": ") + name));
         }
