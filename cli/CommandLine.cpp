@@ -144,11 +144,13 @@ void AddOptions(QCommandLineParser& parser)
 // On Windows argv is in the ANSI code page, where a name outside it is
 // lost; Qt reads the wide command line, and every name converts from it.
 CommandLine::CommandLine(int argc, char** argv)
+#ifdef Q_OS_WIN
+    : m_decoded(QCoreApplication::arguments())
+#endif
 {
 #ifdef Q_OS_WIN
     (void)argc;
     (void)argv;
-    m_decoded = QCoreApplication::arguments();
 #else
     for (int i = 0; i < argc; ++i)
         AddArgument(QByteArray(argv[i]));

@@ -256,14 +256,6 @@
         <translation>正在读取报告…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>与报告核对</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>正在核对</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>案件 %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>保管链核查报告</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>与报告核对…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>无法使用该报告：</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -448,6 +432,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>无法读取该文件：另一个程序正在打开该文件。</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>正在核对 (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>相对路径的基准文件夹</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>选择文件夹(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>报告中相对路径的基准文件夹(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>保管链核查…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>相对路径的基准文件夹</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>报告中列出的大多数文件未在其路径下找到。其相对路径是以 %1 为基准解析的：如果该报告是从其他文件夹保存的，请将该文件夹设为相对路径的基准文件夹，然后重新核对。</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>无法读取报告：%1。</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>这不是一个文件。</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>报告为空。</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>这不是本程序的报告：它既不是本程序的 JSON Lines 格式，也不是本程序的 CSV 格式。</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>这是保管链核查的结果，而不是报告：其中各行并不是文件当时状态的记录。请改用当时被核对的那份报告进行核对。</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>该 PDF 过大，不可能是本程序的报告。</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>此版本的程序无法读取 PDF 报告中的记录。请改用与该 PDF 保存在一起的 CSV 文件进行核对。</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>该 PDF 不包含本程序的记录。</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>无法读取 PDF 中的记录。</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>无法读取该 PDF：文件已损坏或不是 PDF。</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>报告在核对过程中发生了更改。请重新核对。</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>该行超过 %1 字节。</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>报告不完整：最后一行被截断。</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>该条目没有路径。</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>该条目的结果为真实，却给出了失败原因。</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>该条目的结果为失败，却未给出原因。</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>结果既不是真实，也不是失败。</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>该条目没有 SHA-256。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 不是 64 位小写十六进制数字。</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>该行不是 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>该行不是本程序报告中的条目：缺少 &quot;path&quot;、&quot;result&quot; 或 &quot;reason&quot;。</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>报告中没有其文件的 SHA-256，因此无法将文件与报告进行比较。此窗口保存的报告始终包含 SHA-256。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 不是文本。</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>字段 &quot;%1&quot; 不是文本。</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>带引号的字段未闭合。</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>结束引号之后还有文本。</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>不带引号的字段中包含引号或换行符。</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>该行有 %1 个字段，而标题行有 %2 个字段。</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>大小不是数字。</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>该行不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>报告 %1 无法使用。</translation>
     </message>
 </context>
 </TS>

@@ -256,14 +256,6 @@
         <translation>正在讀取報告…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>與報告核對</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>正在核對</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>案件 %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>監管鏈核查報告</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>與報告核對…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>無法使用此報告：</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -448,6 +432,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>無法讀取檔案：另一個程式正開啟此檔案。</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>正在核對 (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>相對路徑的基準資料夾</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>選擇資料夾(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>報告中相對路徑的基準資料夾(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>監管鏈核查…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>相對路徑的基準資料夾</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>報告中列出的大多數檔案未在其路徑找到。其相對路徑是以 %1 為基準解讀的：如果此報告是從其他資料夾儲存的，請將該資料夾設為相對路徑的基準資料夾，然後重新核對。</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>無法讀取報告：%1。</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>這不是檔案。</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>報告是空的。</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>這不是本程式的報告：它既不是本程式的 JSON Lines 格式，也不是本程式的 CSV 格式。</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>這是監管鏈核查的結果，而不是報告：其中各行並非檔案當時狀態的記錄。請改用當時核對的那份報告進行核對。</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>此 PDF 過大，不可能是本程式的報告。</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>此版本的程式無法讀取 PDF 報告中的記錄。請改用與此 PDF 一起儲存的 CSV 檔案進行核對。</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>此 PDF 不含本程式的記錄。</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>無法讀取 PDF 中的記錄。</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>無法讀取此 PDF：檔案已損毀或不是 PDF。</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>報告在核對期間遭到變更。請重新核對。</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>此行超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>報告不完整：最後一行遭到截斷。</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>此項目沒有路徑。</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>此項目的結果為真實，卻提供了失敗原因。</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>此項目的結果為失敗，卻未提供原因。</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>結果既非真實，也非失敗。</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>此項目沒有 SHA-256。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 不是 64 位小寫十六進位數字。</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>此行不是 JSON 物件。</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>此行不是本程式報告中的項目：缺少 &quot;path&quot;、&quot;result&quot; 或 &quot;reason&quot;。</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>報告中沒有其檔案的 SHA-256，因此無法將檔案與報告比對。此視窗儲存的報告一律包含 SHA-256。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 不是文字。</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>欄位 &quot;%1&quot; 不是文字。</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>加上引號的欄位未結束。</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>結束引號之後還有文字。</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>未加引號的欄位中含有引號或換行字元。</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>此行有 %1 個欄位，但標題列有 %2 個欄位。</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>大小不是數字。</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>此行不是 UTF-8 文字。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>報告 %1 無法使用。</translation>
     </message>
 </context>
 </TS>

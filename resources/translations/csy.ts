@@ -256,14 +256,6 @@
         <translation>Načítání zprávy…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Porovnat se zprávou</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Kontrola</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Případ %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Zpráva o kontrole řetězce úschovy</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Porovnat se zprávou…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Zprávu nelze použít:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -450,6 +434,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Soubor nebylo možné přečíst: jiný program má soubor otevřený.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -256,14 +256,6 @@
         <translation>Lecture du rapport…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Comparer à un rapport</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Vérification</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Dossier %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Rapport de contrôle de la chaîne de possession</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Comparer à un rapport…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Le rapport est inutilisable&#xa0;:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Le fichier n’a pas pu être lu : un autre programme a ouvert le fichier.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Contrôle en cours (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Dossier de référence des chemins relatifs</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>Ch&amp;oisir un dossier…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Les chemins relatifs du rapport sont &amp;interprétés à partir de :</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Contrôle de la chaîne de possession…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Chemins relatifs interprétés à partir de</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>La plupart des fichiers répertoriés dans le rapport n’ont pas été trouvés à leur emplacement. Ses chemins relatifs ont été interprétés à partir de %1 : si le rapport a été enregistré depuis un autre dossier, refaites le contrôle en prenant ce dossier comme dossier de référence des chemins relatifs.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Impossible de lire le rapport : %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Il ne s’agit pas d’un fichier.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Le rapport est vide.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Il ne s’agit pas d’un rapport de ce programme : il n’est ni au format JSON Lines ni au format CSV de ce programme.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Il s’agit du résultat d’un contrôle de la chaîne de possession, et non d’un rapport : ses lignes ne décrivent pas les fichiers tels qu’ils étaient. Effectuez le contrôle avec le rapport qui a été contrôlé.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>Le PDF est trop volumineux pour être un rapport de ce programme.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Cette version du programme ne sait pas lire les enregistrements d’un rapport PDF. Effectuez le contrôle avec le fichier CSV enregistré à côté du PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>Le PDF ne contient aucun enregistrement de ce programme.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Impossible de lire les enregistrements du PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>Impossible de lire le PDF : il est endommagé ou ce n’est pas un PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Le rapport a été modifié pendant son contrôle. Refaites le contrôle.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>La ligne dépasse %1 octets.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Le rapport est tronqué : sa dernière ligne est incomplète.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>L’entrée n’a pas de chemin.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>L’entrée est authentique, mais elle indique une raison d’échec.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>L’entrée est en échec, mais elle n’indique aucune raison.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Le résultat n’est ni authentique ni en échec.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>L’entrée n’a pas de SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>Le SHA-256 ne se compose pas de 64 chiffres hexadécimaux en minuscules.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>La ligne n’est pas un objet JSON.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>La ligne n’est pas une entrée d’un rapport de ce programme : il lui manque &quot;path&quot;, &quot;result&quot; ou &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Le rapport ne contient pas le SHA-256 de ses fichiers : les fichiers ne peuvent donc pas lui être comparés. Les rapports enregistrés depuis cette fenêtre le contiennent toujours.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>Le SHA-256 n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Le champ &quot;%1&quot; n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Un champ entre guillemets n’est pas fermé.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Du texte suit un guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Un champ sans guillemets contient un guillemet ou une fin de ligne.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>La ligne compte %1 champs alors que l’en-tête en compte %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>La taille n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>La ligne n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Le rapport %1 ne peut pas être utilisé.</translation>
     </message>
 </context>
 </TS>

@@ -256,14 +256,6 @@
         <translation>Bericht wird gelesen…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Mit Bericht abgleichen</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Abgleich</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Fall %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Bericht zur Prüfung der Beweismittelkette</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Mit Bericht abgleichen…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Der Bericht ist nicht verwendbar:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Die Datei konnte nicht gelesen werden: Ein anderes Programm hat die Datei geöffnet.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Dateien werden abgeglichen (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Bezugsordner für relative Pfade</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>Ordner &amp;wählen…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>&amp;Relative Pfade im Bericht beziehen sich auf:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Prüfung der Beweismittelkette…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Relative Pfade bezogen auf</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>Die meisten im Bericht aufgeführten Dateien wurden an ihrem Pfad nicht gefunden. Seine relativen Pfade wurden auf %1 bezogen: Wurde der Bericht von einem anderen Ordner aus gespeichert, führen Sie den Abgleich mit diesem Ordner als Bezugsordner für relative Pfade erneut durch.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Der Bericht kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Dies ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Der Bericht ist leer.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Dies ist kein Bericht dieses Programms: Er liegt weder im Format JSON Lines noch im Format CSV dieses Programms vor.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Dies ist das Ergebnis einer Prüfung der Beweismittelkette, kein Bericht: Seine Zeilen halten nicht fest, wie die Dateien damals waren. Gleichen Sie mit dem Bericht ab, der geprüft wurde.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>Die PDF-Datei ist zu groß, um ein Bericht dieses Programms zu sein.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Diese Version des Programms kann die Datensätze eines PDF-Berichts nicht lesen. Gleichen Sie mit der CSV-Datei ab, die neben der PDF-Datei gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>Die PDF-Datei enthält keine Datensätze dieses Programms.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Die Datensätze in der PDF-Datei können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>Die PDF-Datei kann nicht gelesen werden: Sie ist beschädigt oder keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Der Bericht wurde während des Abgleichs geändert. Gleichen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>Die Zeile ist länger als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Der Bericht ist abgeschnitten: Seine letzte Zeile ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>Der Eintrag hat keinen Pfad.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>Der Eintrag ist echt, nennt aber einen Grund für ein Fehlschlagen.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>Der Eintrag ist fehlgeschlagen, nennt aber keinen Grund.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Das Ergebnis ist weder echt noch fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>Der Eintrag enthält keinen SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>Der SHA-256 besteht nicht aus 64 hexadezimalen Ziffern in Kleinbuchstaben.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>Die Zeile ist kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>Die Zeile ist kein Eintrag eines Berichts dieses Programms: Ihr fehlt &quot;path&quot;, &quot;result&quot; oder &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Der Bericht enthält keinen SHA-256 seiner Dateien, daher können die Dateien nicht mit ihm verglichen werden. Berichte, die in diesem Fenster gespeichert wurden, enthalten ihn immer.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>Der SHA-256 ist kein Text.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Das Feld &quot;%1&quot; ist kein Text.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Nach einem schließenden Anführungszeichen folgt Text.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Ein Feld ohne Anführungszeichen enthält ein Anführungszeichen oder ein Zeilenende.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>Die Zeile hat %1 Felder, die Kopfzeile aber %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>Die Größe ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>Die Zeile ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Der Bericht %1 kann nicht verwendet werden.</translation>
     </message>
 </context>
 </TS>

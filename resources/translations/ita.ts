@@ -256,14 +256,6 @@
         <translation>Lettura del rapporto…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Confronta con rapporto</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Controllo</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Caso %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Rapporto di verifica della catena di custodia</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Confronta con rapporto…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Il rapporto non è utilizzabile:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Impossibile leggere il file: un altro programma ha il file aperto.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Controllo in corso (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Cartella di riferimento per i percorsi relativi</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>Sc&amp;egli cartella…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>I percorsi relativi del rapporto sono &amp;interpretati rispetto a:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Verifica della catena di custodia…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Percorsi relativi interpretati rispetto a</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>La maggior parte dei file elencati nel rapporto non è stata trovata nel proprio percorso. I percorsi relativi del rapporto sono stati interpretati rispetto a %1: se il rapporto è stato salvato da un’altra cartella, ripeti il controllo usando quella cartella come cartella di riferimento per i percorsi relativi.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Impossibile leggere il rapporto: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Non è un file.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Il rapporto è vuoto.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Non è un rapporto di questo programma: non è né nel suo formato JSON Lines né nel suo formato CSV.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Questo è il risultato di una verifica della catena di custodia, non un rapporto: le sue righe non documentano i file com’erano. Esegui il confronto con il rapporto che è stato controllato.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>Il PDF è troppo grande per essere un rapporto di questo programma.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Questa versione del programma non è in grado di leggere i record di un rapporto PDF. Esegui il confronto con il file CSV salvato accanto al PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>Il PDF non contiene record di questo programma.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Impossibile leggere i record contenuti nel PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>Impossibile leggere il PDF: è danneggiato o non è un PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Il rapporto è stato modificato durante il controllo. Ripeti il controllo.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>La riga supera i %1 byte.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Il rapporto è troncato: la sua ultima riga è incompleta.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>La voce non ha un percorso.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>La voce è autentica, ma indica un motivo di insuccesso.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>La voce non è riuscita, ma non indica alcun motivo.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Il risultato non è né autentico né non riuscito.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>La voce non contiene lo SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>Lo SHA-256 non è composto da 64 cifre esadecimali minuscole.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>La riga non è un oggetto JSON.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>La riga non è una voce di un rapporto di questo programma: manca &quot;path&quot;, &quot;result&quot; o &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Il rapporto non contiene lo SHA-256 dei suoi file, quindi i file non possono essere confrontati con esso. I rapporti salvati da questa finestra lo contengono sempre.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>Lo SHA-256 non è testo.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Il campo &quot;%1&quot; non è testo.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Un campo tra virgolette non è chiuso.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>C’è del testo dopo una virgoletta di chiusura.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Un campo senza virgolette contiene una virgoletta o un fine riga.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>La riga ha %1 campi, mentre l’intestazione ne ha %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>La dimensione non è un numero.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>La riga non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Il rapporto %1 non può essere utilizzato.</translation>
     </message>
 </context>
 </TS>

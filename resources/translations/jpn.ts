@@ -256,14 +256,6 @@
         <translation>レポートを読み込んでいます…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>レポートと照合</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>照合中</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>案件 %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>保管状況照合レポート</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>レポートと照合…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>このレポートは使用できません:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -448,6 +432,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>ファイルを読み取れませんでした。別のプログラムがファイルを開いています。</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>照合中 (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>相対パスの基準フォルダー</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>フォルダーを選択(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>レポート内の相対パスの基準フォルダー(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>保管状況の照合…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>相対パスの基準フォルダー</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>レポートに記載されたファイルの大半が、そのパスに見つかりませんでした。相対パスは %1 を基準に解釈されました: レポートが別のフォルダーから保存された場合は、そのフォルダーを相対パスの基準フォルダーに指定して、もう一度照合してください。</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>レポートを読み取れません: %1。</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>これはファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>レポートが空です。</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>このプログラムのレポートではありません: このプログラムの JSON Lines でも CSV でもありません。</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>これはレポートではなく、保管状況の照合の結果です: その各行は、ファイルの当時の状態を記録したものではありません。照合の対象となった元のレポートを使用して照合してください。</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>この PDF は大きすぎるため、このプログラムのレポートとは考えられません。</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>このバージョンのプログラムでは、PDF レポートのレコードを読み取れません。PDF と同じ場所に保存された CSV ファイルを使用して照合してください。</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>この PDF には、このプログラムのレコードが含まれていません。</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>PDF 内のレコードを読み取れません。</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>PDF を読み取れません: ファイルが破損しているか、PDF ではありません。</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>照合中にレポートが変更されました。もう一度照合してください。</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>行が %1 バイトを超えています。</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>レポートが途中で切れています: 最後の行が不完全です。</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>エントリにパスがありません。</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>エントリの結果は本物ですが、失敗の理由が記載されています。</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>エントリの結果は失敗ですが、理由が記載されていません。</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>結果が本物でも失敗でもありません。</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>エントリに SHA-256 がありません。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 が 64 桁の小文字の 16 進数ではありません。</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>行が JSON オブジェクトではありません。</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>行がこのプログラムのレポートのエントリではありません: &quot;path&quot;、&quot;result&quot;、&quot;reason&quot; のいずれかがありません。</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>レポートにファイルの SHA-256 が含まれていないため、ファイルをレポートと比較できません。このウィンドウで保存したレポートには、必ず SHA-256 が含まれています。</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 がテキストではありません。</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>フィールド &quot;%1&quot; がテキストではありません。</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>引用符で囲まれたフィールドが閉じられていません。</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>閉じ引用符の後にテキストがあります。</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>引用符で囲まれていないフィールドに、引用符または改行が含まれています。</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>行のフィールド数は %1 ですが、ヘッダー行のフィールド数は %2 です。</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>サイズが数値ではありません。</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>行が UTF-8 テキストではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>レポート %1 は使用できません。</translation>
     </message>
 </context>
 </TS>

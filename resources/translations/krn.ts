@@ -256,14 +256,6 @@
         <translation>보고서를 읽는 중…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>보고서와 대조</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>대조 중</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>사건 %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>관리 연속성 확인 보고서</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>보고서와 대조…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>보고서를 사용할 수 없습니다:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -448,6 +432,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>파일을 읽을 수 없습니다. 다른 프로그램에서 파일을 열고 있습니다.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>대조 중 (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>상대 경로의 기준 폴더</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>폴더 선택(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>보고서의 상대 경로 기준 폴더(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>관리 연속성 확인…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>상대 경로의 기준 폴더</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>보고서에 나열된 파일 대부분을 해당 경로에서 찾을 수 없습니다. 상대 경로는 %1 폴더를 기준으로 해석되었습니다: 보고서를 다른 폴더에서 저장했다면 그 폴더를 상대 경로의 기준 폴더로 지정하여 다시 대조하십시오.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>보고서를 읽을 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>보고서가 비어 있습니다.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>이 프로그램의 보고서가 아닙니다: 이 프로그램의 JSON Lines 형식도, CSV 형식도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>보고서가 아니라 관리 연속성 확인의 결과입니다: 각 줄은 당시 파일 상태의 기록이 아닙니다. 대조에 사용했던 원래 보고서로 대조하십시오.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>PDF가 너무 커서 이 프로그램의 보고서일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>이 버전의 프로그램은 PDF 보고서의 레코드를 읽을 수 없습니다. PDF와 함께 저장된 CSV 파일로 대조하십시오.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>PDF에 이 프로그램의 레코드가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>PDF의 레코드를 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>PDF를 읽을 수 없습니다: 파일이 손상되었거나 PDF가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>대조하는 동안 보고서가 변경되었습니다. 다시 대조하십시오.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>줄이 %1바이트보다 깁니다.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>보고서가 잘렸습니다: 마지막 줄이 불완전합니다.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>항목에 경로가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>항목의 결과가 진본인데도 실패 원인이 기재되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>항목의 결과가 실패인데도 원인이 기재되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>결과가 진본도 실패도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>항목에 SHA-256이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256이 64자리 소문자 16진수가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>줄이 JSON 개체가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>줄이 이 프로그램 보고서의 항목이 아닙니다: &quot;path&quot;, &quot;result&quot; 또는 &quot;reason&quot;이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>보고서에 파일의 SHA-256이 없으므로 파일을 보고서와 비교할 수 없습니다. 이 창에서 저장한 보고서에는 항상 SHA-256이 있습니다.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256이 텍스트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>&quot;%1&quot; 필드가 텍스트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>따옴표로 묶은 필드가 닫히지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>닫는 따옴표 뒤에 텍스트가 있습니다.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>따옴표로 묶지 않은 필드에 따옴표나 줄 바꿈이 있습니다.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>이 줄의 필드는 %1개이지만 머리글 행의 필드는 %2개입니다.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>크기가 숫자가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>줄이 UTF-8 텍스트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1번째 줄: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>보고서 %1을(를) 사용할 수 없습니다.</translation>
     </message>
 </context>
 </TS>

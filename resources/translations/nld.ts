@@ -256,14 +256,6 @@
         <translation>Rapport lezen…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Vergelijken met rapport</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Controleren</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Zaak %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Rapport van de controle van de bewaarketen</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Vergelijken met rapport…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Het rapport kan niet worden gebruikt:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Het bestand kon niet worden gelezen: een ander programma heeft het bestand geopend.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Controleren (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Basismap voor relatieve paden</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>Map &amp;kiezen…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Relatieve paden in het rapport worden geïnterpreteerd ten &amp;opzichte van:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Controle van de bewaarketen…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Relatieve paden geïnterpreteerd ten opzichte van</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>De meeste bestanden die in het rapport staan, zijn niet op hun pad gevonden. De relatieve paden in het rapport zijn geïnterpreteerd ten opzichte van %1: als het rapport vanuit een andere map is opgeslagen, controleer dan opnieuw met die map als basismap voor relatieve paden.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Het rapport kan niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Dit is geen bestand.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Het rapport is leeg.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Dit is geen rapport van dit programma: het is niet in de JSON Lines-indeling of de CSV-indeling van dit programma.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Dit is de uitkomst van een controle van de bewaarketen, geen rapport: de regels ervan leggen niet vast hoe de bestanden waren. Controleer aan de hand van het rapport dat werd gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>De PDF is te groot om een rapport van dit programma te zijn.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Deze versie van het programma kan de records van een PDF-rapport niet lezen. Controleer aan de hand van het CSV-bestand dat naast de PDF is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>De PDF bevat geen records van dit programma.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>De records in de PDF kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>De PDF kan niet worden gelezen: het bestand is beschadigd of is geen PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Het rapport is tijdens de controle gewijzigd. Controleer opnieuw.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>De regel is langer dan %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Het rapport is afgebroken: de laatste regel is onvolledig.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>De vermelding heeft geen pad.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>De vermelding is echt, maar geeft toch een reden voor mislukking op.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>De vermelding is mislukt, maar geeft geen reden op.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Het resultaat is noch echt noch mislukt.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>De vermelding heeft geen SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>De SHA-256 bestaat niet uit 64 hexadecimale cijfers in kleine letters.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>De regel is geen JSON-object.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>De regel is geen vermelding uit een rapport van dit programma: &quot;path&quot;, &quot;result&quot; of &quot;reason&quot; ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Het rapport bevat geen SHA-256 van de bestanden, zodat de bestanden er niet mee kunnen worden vergeleken. Rapporten die in dit venster zijn opgeslagen, bevatten die altijd.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>De SHA-256 is geen tekst.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Het veld &quot;%1&quot; is geen tekst.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Een veld tussen aanhalingstekens is niet afgesloten.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Er staat tekst na een afsluitend aanhalingsteken.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Een veld zonder aanhalingstekens bevat een aanhalingsteken of een regeleinde.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>De regel heeft %1 velden, terwijl de kopregel er %2 heeft.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>De grootte is geen getal.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>De regel is geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Het rapport %1 kan niet worden gebruikt.</translation>
     </message>
 </context>
 </TS>

@@ -256,14 +256,6 @@
         <translation>Lendo o relatório…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Comparar com relatório</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Verificando</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Caso %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Relatório de verificação da cadeia de custódia</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Comparar com relatório…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Não é possível usar o relatório:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Não foi possível ler o arquivo: outro programa está com o arquivo aberto.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Verificando (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Pasta para os caminhos relativos</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>&amp;Escolher pasta…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Os caminhos relativos do relatório são &amp;interpretados em relação a:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Verificação da cadeia de custódia…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Caminhos relativos interpretados em relação a</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>A maioria dos arquivos listados no relatório não foi encontrada em seus caminhos. Os caminhos relativos do relatório foram interpretados em relação a %1: se o relatório foi salvo em outra pasta, verifique novamente usando essa pasta para os caminhos relativos.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Não é possível ler o relatório: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Isto não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>O relatório está vazio.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Isto não é um relatório deste programa: não é nem o JSON Lines nem o CSV que ele gera.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Isto é o resultado de uma verificação da cadeia de custódia, não um relatório: suas linhas não registram os arquivos como eles eram. Verifique com base no relatório que foi verificado.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>O PDF é grande demais para ser um relatório deste programa.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Esta versão do programa não consegue ler os registros de um relatório PDF. Verifique com base no arquivo CSV salvo junto com o PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>O PDF não contém registros deste programa.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Não é possível ler os registros do PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>Não é possível ler o PDF: ele está danificado ou não é um PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>O relatório foi alterado durante a verificação. Verifique novamente.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>A linha tem mais de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>O relatório está truncado: sua última linha está incompleta.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>A entrada não tem caminho.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>A entrada é autêntica, mas informa um motivo de falha.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>A entrada indica falha, mas não informa nenhum motivo.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>O resultado não indica nem autenticidade nem falha.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>A entrada não tem SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>O SHA-256 não é composto de 64 dígitos hexadecimais em minúsculas.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>A linha não é um objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>A linha não é uma entrada de relatório deste programa: falta &quot;path&quot;, &quot;result&quot; ou &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>O relatório não contém o SHA-256 dos arquivos, por isso não é possível compará-los com ele. Os relatórios salvos por esta janela sempre o contêm.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>O SHA-256 não é texto.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>O campo &quot;%1&quot; não é texto.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Um campo entre aspas não está fechado.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Há texto após as aspas de fechamento.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Um campo sem aspas contém aspas ou uma quebra de linha.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>A linha tem %1 campos, mas o cabeçalho tem %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>O tamanho não é um número.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>A linha não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Não é possível usar o relatório %1.</translation>
     </message>
 </context>
 </TS>

@@ -256,14 +256,6 @@
         <translation>Чтение отчёта…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Сверка с отчётом</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Сверка</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Дело %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Отчёт о проверке сохранности</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Сверить с отчётом…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Отчёт нельзя использовать:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -450,6 +434,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Не удалось прочитать файл: файл открыт другой программой.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Сверка (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Папка для относительных путей</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>&amp;Выбрать папку…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Относительные пути в отчёте отсчитываются о&amp;т:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Проверка сохранности…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Относительные пути отсчитывались от</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>Большинство файлов, указанных в отчёте, не найдено по их путям. Относительные пути отчёта отсчитывались от %1: если отчёт был сохранён в другой папке, выполните сверку ещё раз, указав ту папку для относительных путей.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Не удаётся прочитать отчёт: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Это не файл.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Отчёт пуст.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Это не отчёт данной программы: файл не в её формате JSON Lines или CSV.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Это результат проверки сохранности, а не отчёт: его строки не описывают файлы такими, какими они были. Выполните сверку с тем отчётом, который проверялся.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>Этот PDF слишком велик, чтобы быть отчётом данной программы.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Эта версия программы не может прочитать записи отчёта PDF. Выполните сверку с файлом CSV, сохранённым рядом с PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>В PDF нет записей данной программы.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Не удаётся прочитать записи в PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>Не удаётся прочитать PDF: файл повреждён или не является PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Отчёт изменился во время сверки. Выполните сверку ещё раз.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>Длина строки превышает %1 байт.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Отчёт обрезан: его последняя строка неполная.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>В записи нет пути.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>Запись отмечена как подлинная, но в ней указана причина непрохождения проверки.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>Запись отмечена как не прошедшая проверку, но причина не указана.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Результат не указывает ни на подлинность, ни на непрохождение проверки.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>В записи нет SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 не состоит из 64 шестнадцатеричных цифр в нижнем регистре.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>Строка не является объектом JSON.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>Строка не является записью отчёта данной программы: в ней нет &quot;path&quot;, &quot;result&quot; или &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>В отчёте нет SHA-256 файлов, поэтому сравнить с ним файлы невозможно. В отчётах, сохранённых из этого окна, он есть всегда.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 не является текстом.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Поле &quot;%1&quot; не является текстом.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Поле в кавычках не закрыто.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>После закрывающей кавычки есть текст.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Поле без кавычек содержит кавычку или конец строки.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>Число полей в строке (%1) не совпадает с числом полей в заголовке (%2).</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>Размер не является числом.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>Строка не является текстом UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Невозможно использовать отчёт %1.</translation>
     </message>
 </context>
 </TS>

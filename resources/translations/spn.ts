@@ -256,14 +256,6 @@
         <translation>Leyendo el informe…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Comparar con informe</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Comprobando</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Caso %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Informe de comprobación de la cadena de custodia</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Comparar con informe…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>No se puede usar el informe:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>No se ha podido leer el archivo: otro programa tiene el archivo abierto.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Comprobando (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Carpeta para las rutas relativas</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>&amp;Elegir carpeta…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Las rutas relativas del informe se interpretan &amp;respecto a:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Comprobación de la cadena de custodia…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Rutas relativas interpretadas respecto a</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>La mayoría de los archivos que figuran en el informe no se han encontrado en sus rutas. Las rutas relativas del informe se han interpretado respecto a %1: si el informe se guardó en otra carpeta, vuelva a comprobarlo usando esa carpeta para las rutas relativas.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>No se puede leer el informe: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Esto no es un archivo.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>El informe está vacío.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Esto no es un informe de este programa: no está en su formato JSON Lines ni en su formato CSV.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Esto es el resultado de una comprobación de la cadena de custodia, no un informe: sus líneas no registran los archivos tal como eran. Realice la comprobación con el informe que se comprobó.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>El PDF es demasiado grande para ser un informe de este programa.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Esta versión del programa no puede leer los registros de un informe PDF. Realice la comprobación con el archivo CSV guardado junto al PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>El PDF no contiene registros de este programa.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>No se pueden leer los registros del PDF.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>No se puede leer el PDF: está dañado o no es un PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>El informe ha cambiado durante la comprobación. Vuelva a comprobarlo.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>La línea tiene más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>El informe está truncado: su última línea está incompleta.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>La entrada no tiene ruta.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>La entrada es auténtica, pero indica un motivo de error.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>La entrada figura con error, pero no indica ningún motivo.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>El resultado no indica ni autenticidad ni error.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>La entrada no tiene SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>El SHA-256 no consta de 64 dígitos hexadecimales en minúsculas.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>La línea no es un objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>La línea no es una entrada de un informe de este programa: le falta &quot;path&quot;, &quot;result&quot; o &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>El informe no contiene el SHA-256 de sus archivos, por lo que no se pueden comparar los archivos con él. Los informes guardados desde esta ventana siempre lo contienen.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>El SHA-256 no es texto.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>El campo &quot;%1&quot; no es texto.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Un campo entre comillas no está cerrado.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Hay texto después de las comillas de cierre.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Un campo sin comillas contiene comillas o un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>La línea tiene %1 campos, pero el encabezado tiene %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>El tamaño no es un número.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>La línea no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>No se puede usar el informe %1.</translation>
     </message>
 </context>
 </TS>

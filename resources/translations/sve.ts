@@ -256,14 +256,6 @@
         <translation>Läser rapporten…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Jämför med rapport</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Kontrollerar</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Ärende %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Rapport över kontroll av bevisens spårbarhet</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Jämför med rapport…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Rapporten kan inte användas:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -449,6 +433,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Filen kunde inte läsas: ett annat program har filen öppen.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Kontrollerar (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Utgångsmapp för relativa sökvägar</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>&amp;Välj mapp…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Relativa sökvägar i rapporten &amp;utgår från:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Kontroll av bevisens spårbarhet…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Relativa sökvägar utgår från</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>De flesta filer som rapporten listar hittades inte på sina sökvägar. Rapportens relativa sökvägar utgick från %1: om rapporten sparades från en annan mapp, kontrollera igen med den mappen som utgångsmapp för relativa sökvägar.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Rapporten kan inte läsas: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Det här är inte en fil.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Rapporten är tom.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Det här är inte en rapport från det här programmet: den är varken i programmets JSON Lines-format eller i dess CSV-format.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Det här är resultatet av en kontroll av bevisens spårbarhet, inte en rapport: raderna beskriver inte filerna som de var. Kontrollera mot rapporten som kontrollerades.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>PDF-filen är för stor för att vara en rapport från det här programmet.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Den här versionen av programmet kan inte läsa posterna i en PDF-rapport. Kontrollera mot CSV-filen som sparades bredvid PDF-filen.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>PDF-filen innehåller inga poster från det här programmet.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>Posterna i PDF-filen kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>PDF-filen kan inte läsas: den är skadad eller är inte en PDF.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Rapporten ändrades medan den kontrollerades. Kontrollera igen.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>Raden är längre än %1 byte.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Rapporten är avkortad: den sista raden är ofullständig.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>Posten saknar sökväg.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>Posten är äkta men anger ändå en orsak till misslyckande.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>Posten är misslyckad men anger ingen orsak.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Resultatet är varken äkta eller misslyckat.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>Posten saknar SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 består inte av 64 hexadecimala siffror med små bokstäver.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>Raden är inte ett JSON-objekt.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>Raden är inte en post i en rapport från det här programmet: den saknar &quot;path&quot;, &quot;result&quot; eller &quot;reason&quot;.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Rapporten saknar SHA-256 för sina filer, så filerna kan inte jämföras med den. Rapporter som har sparats från det här fönstret innehåller alltid SHA-256.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 är inte text.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>Fältet &quot;%1&quot; är inte text.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Ett fält inom citattecken är inte avslutat.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Det finns text efter ett avslutande citattecken.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Ett fält utan citattecken innehåller ett citattecken eller ett radslut.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>Raden har %1 fält men rubrikraden har %2.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>Storleken är inte ett tal.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>Raden är inte UTF-8-text.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Rad %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>Rapporten %1 kan inte användas.</translation>
     </message>
 </context>
 </TS>

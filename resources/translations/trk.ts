@@ -256,14 +256,6 @@
         <translation>Rapor okunuyor…</translation>
     </message>
     <message>
-        <source>Check Against Report</source>
-        <translation>Raporla Karşılaştır</translation>
-    </message>
-    <message>
-        <source>Checking</source>
-        <translation>Denetleniyor</translation>
-    </message>
-    <message>
         <source>Case %1</source>
         <translation>Vaka %1</translation>
     </message>
@@ -383,14 +375,6 @@
         <source>Custody Check Report</source>
         <translation>Delil Zinciri Denetim Raporu</translation>
     </message>
-    <message>
-        <source>Check Against Report…</source>
-        <translation>Raporla Karşılaştır…</translation>
-    </message>
-    <message>
-        <source>The report cannot be used:</source>
-        <translation>Rapor kullanılamıyor:</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) could not be verified: this system could not compute the digest.</source>
         <translation>
@@ -448,6 +432,162 @@
     <message>
         <source>The file could not be read: another program has the file open.</source>
         <translation>Dosya okunamadı: dosya başka bir program tarafından açık tutuluyor.</translation>
+    </message>
+    <message>
+        <source>Checking (%1/%2)</source>
+        <translation>Denetleniyor (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Folder for relative paths</source>
+        <translation>Göreli yolların temel klasörü</translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose Folder…</source>
+        <translation>Klasör &amp;Seç…</translation>
+    </message>
+    <message>
+        <source>Relative paths in the report are read &amp;against:</source>
+        <translation>Rapordaki göreli yollar şu klasöre göre &amp;okunur:</translation>
+    </message>
+    <message>
+        <source>Custody Check…</source>
+        <translation>Delil Zinciri Denetimi…</translation>
+    </message>
+    <message>
+        <source>Relative paths read against</source>
+        <translation>Göreli yolların temel klasörü</translation>
+    </message>
+    <message>
+        <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
+        <translation>Raporda listelenen dosyaların çoğu kendi yollarında bulunamadı. Göreli yollar %1 klasörüne göre okundu: Rapor başka bir klasörden kaydedildiyse, o klasörü göreli yolların temel klasörü olarak seçip yeniden denetleyin.</translation>
+    </message>
+    <message>
+        <source>The report cannot be read: %1.</source>
+        <translation>Rapor okunamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Bu bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>The report is empty.</source>
+        <translation>Rapor boş.</translation>
+    </message>
+    <message>
+        <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
+        <translation>Bu dosya, bu programa ait bir rapor değil: Ne programın JSON Lines biçiminde ne de CSV biçiminde.</translation>
+    </message>
+    <message>
+        <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
+        <translation>Bu bir rapor değil, bir delil zinciri denetiminin sonucu: Satırları, dosyaların o zamanki durumunun kaydı değildir. Bunun yerine, denetlenmiş olan asıl raporla denetleyin.</translation>
+    </message>
+    <message>
+        <source>The PDF is too large to be a report of this program.</source>
+        <translation>PDF, bu programa ait bir rapor olamayacak kadar büyük.</translation>
+    </message>
+    <message>
+        <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
+        <translation>Programın bu sürümü bir PDF raporundaki kayıtları okuyamaz. Bunun yerine, PDF&apos;nin yanına kaydedilen CSV dosyasıyla denetleyin.</translation>
+    </message>
+    <message>
+        <source>The PDF holds no records of this program.</source>
+        <translation>PDF, bu programa ait hiçbir kayıt içermiyor.</translation>
+    </message>
+    <message>
+        <source>The records in the PDF cannot be read.</source>
+        <translation>PDF&apos;deki kayıtlar okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be read: it is damaged or not a PDF.</source>
+        <translation>PDF okunamıyor: Dosya hasarlı veya bir PDF değil.</translation>
+    </message>
+    <message>
+        <source>The report changed while it was checked. Check again.</source>
+        <translation>Rapor, denetlenirken değişti. Yeniden denetleyin.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>Bu satır %1 bayttan uzun.</translation>
+    </message>
+    <message>
+        <source>The report is cut off: its last line is incomplete.</source>
+        <translation>Rapor yarıda kesilmiş: Son satırı eksik.</translation>
+    </message>
+    <message>
+        <source>The entry has no path.</source>
+        <translation>Kayıtta yol yok.</translation>
+    </message>
+    <message>
+        <source>The entry is authentic, yet gives a reason for failure.</source>
+        <translation>Kayıt orijinal olarak işaretlenmiş, ancak bir başarısızlık nedeni belirtiyor.</translation>
+    </message>
+    <message>
+        <source>The entry failed, yet gives no reason.</source>
+        <translation>Kayıt başarısız olarak işaretlenmiş, ancak bir neden belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>The result is neither authentic nor failed.</source>
+        <translation>Sonuç ne orijinal ne de başarısız.</translation>
+    </message>
+    <message>
+        <source>The entry has no SHA-256.</source>
+        <translation>Kayıtta SHA-256 değeri yok.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
+        <translation>SHA-256 değeri 64 küçük harfli onaltılık basamaktan oluşmuyor.</translation>
+    </message>
+    <message>
+        <source>The line is not a JSON object.</source>
+        <translation>Bu satır bir JSON nesnesi değil.</translation>
+    </message>
+    <message>
+        <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
+        <translation>Bu satır, bu programın raporuna ait bir kayıt değil: &quot;path&quot;, &quot;result&quot; veya &quot;reason&quot; alanı eksik.</translation>
+    </message>
+    <message>
+        <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
+        <translation>Raporda dosyaların SHA-256 değerleri yok, bu nedenle dosyalar raporla karşılaştırılamaz. Bu pencereden kaydedilen raporlar bu değerleri her zaman içerir.</translation>
+    </message>
+    <message>
+        <source>The SHA-256 is not text.</source>
+        <translation>SHA-256 değeri metin değil.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; is not text.</source>
+        <translation>&quot;%1&quot; alanı metin değil.</translation>
+    </message>
+    <message>
+        <source>A quoted field is not closed.</source>
+        <translation>Tırnak içindeki bir alan kapatılmamış.</translation>
+    </message>
+    <message>
+        <source>There is text after a closing quote.</source>
+        <translation>Kapanış tırnağından sonra metin var.</translation>
+    </message>
+    <message>
+        <source>A field without quotes holds a quote or a line end.</source>
+        <translation>Tırnaksız bir alan, tırnak işareti veya satır sonu içeriyor.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields where the header has %2.</source>
+        <translation>Bu satırda %1 alan var, ancak başlık satırında %2 alan var.</translation>
+    </message>
+    <message>
+        <source>The size is not a number.</source>
+        <translation>Boyut bir sayı değil.</translation>
+    </message>
+    <message>
+        <source>The line is not UTF-8 text.</source>
+        <translation>Bu satır UTF-8 metni değil.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Satır %1: %2</translation>
+    </message>
+    <message>
+        <source>The report %1 cannot be used.</source>
+        <translation>%1 raporu kullanılamıyor.</translation>
     </message>
 </context>
 </TS>
