@@ -437,159 +437,159 @@
     </message>
     <message>
         <source>Checking (%1/%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroluje se (%1/%2)</translation>
     </message>
     <message>
         <source>Folder for relative paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka pro relativní cesty</translation>
     </message>
     <message>
         <source>Ch&amp;oose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vybrat složku…</translation>
     </message>
     <message>
         <source>Relative paths in the report are read &amp;against:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relativní cesty ve zprávě se vztahují ke složce:</translation>
     </message>
     <message>
         <source>Custody Check…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola řetězce úschovy…</translation>
     </message>
     <message>
         <source>Relative paths read against</source>
-        <translation type="unfinished"></translation>
+        <translation>Relativní cesty vztaženy ke složce</translation>
     </message>
     <message>
         <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Většina souborů uvedených ve zprávě nebyla na svých cestách nalezena. Relativní cesty zprávy byly vztaženy ke složce %1: pokud byla zpráva uložena z jiné složky, proveďte kontrolu znovu s touto složkou jako složkou pro relativní cesty.</translation>
     </message>
     <message>
         <source>The report cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zprávu nelze přečíst: %1.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není soubor.</translation>
     </message>
     <message>
         <source>The report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva je prázdná.</translation>
     </message>
     <message>
         <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto není zpráva tohoto programu: není ve formátu JSON Lines ani CSV tohoto programu.</translation>
     </message>
     <message>
         <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto je výsledek kontroly řetězce úschovy, nikoli zpráva: jeho řádky nezaznamenávají soubory v jejich tehdejším stavu. Proveďte kontrolu podle zprávy, která byla kontrolována.</translation>
     </message>
     <message>
         <source>The PDF is too large to be a report of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF je příliš velký na to, aby byl zprávou tohoto programu.</translation>
     </message>
     <message>
         <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze programu neumí přečíst záznamy zprávy PDF. Proveďte kontrolu podle souboru CSV uloženého vedle souboru PDF.</translation>
     </message>
     <message>
         <source>The PDF holds no records of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF neobsahuje žádné záznamy tohoto programu.</translation>
     </message>
     <message>
         <source>The records in the PDF cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznamy v souboru PDF nelze přečíst.</translation>
     </message>
     <message>
         <source>The PDF cannot be read: it is damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF nelze přečíst: je poškozený nebo nejde o PDF.</translation>
     </message>
     <message>
         <source>The report changed while it was checked. Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva se během kontroly změnila. Proveďte kontrolu znovu.</translation>
     </message>
     <message>
         <source>The line is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek je delší než %1 bajtů.</translation>
     </message>
     <message>
         <source>The report is cut off: its last line is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva je zkrácená: její poslední řádek je neúplný.</translation>
     </message>
     <message>
         <source>The entry has no path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam neobsahuje cestu.</translation>
     </message>
     <message>
         <source>The entry is authentic, yet gives a reason for failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam je pravý, a přesto uvádí důvod neúspěchu.</translation>
     </message>
     <message>
         <source>The entry failed, yet gives no reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam je neúspěšný, a přesto neuvádí žádný důvod.</translation>
     </message>
     <message>
         <source>The result is neither authentic nor failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek není ani pravý, ani neúspěšný.</translation>
     </message>
     <message>
         <source>The entry has no SHA-256.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam neobsahuje SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 se neskládá z 64 šestnáctkových číslic psaných malými písmeny.</translation>
     </message>
     <message>
         <source>The line is not a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek není objekt JSON.</translation>
     </message>
     <message>
         <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek není záznamem zprávy tohoto programu: chybí v něm &quot;path&quot;, &quot;result&quot; nebo &quot;reason&quot;.</translation>
     </message>
     <message>
         <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva neobsahuje SHA-256 svých souborů, takže s ní soubory nelze porovnat. Zprávy uložené z tohoto okna jej obsahují vždy.</translation>
     </message>
     <message>
         <source>The SHA-256 is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 není text.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole &quot;%1&quot; není text.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole v uvozovkách není uzavřeno.</translation>
     </message>
     <message>
         <source>There is text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za uzavírací uvozovkou následuje text.</translation>
     </message>
     <message>
         <source>A field without quotes holds a quote or a line end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole bez uvozovek obsahuje uvozovku nebo konec řádku.</translation>
     </message>
     <message>
         <source>The line has %1 fields where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet polí na řádku je %1, v záhlaví %2.</translation>
     </message>
     <message>
         <source>The size is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost není číslo.</translation>
     </message>
     <message>
         <source>The line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek není text v kódování UTF-8.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek %1: %2</translation>
     </message>
     <message>
         <source>The report %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zprávu %1 nelze použít.</translation>
     </message>
 </context>
 </TS>

@@ -436,159 +436,159 @@
     </message>
     <message>
         <source>Checking (%1/%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollerer (%1/%2)</translation>
     </message>
     <message>
         <source>Folder for relative paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Udgangsmappe for relative stier</translation>
     </message>
     <message>
         <source>Ch&amp;oose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vælg mappe…</translation>
     </message>
     <message>
         <source>Relative paths in the report are read &amp;against:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative stier i rapporten tager &amp;udgangspunkt i:</translation>
     </message>
     <message>
         <source>Custody Check…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrol af bevisernes sporbarhed…</translation>
     </message>
     <message>
         <source>Relative paths read against</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative stier tager udgangspunkt i</translation>
     </message>
     <message>
         <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
-        <translation type="unfinished"></translation>
+        <translation>De fleste filer, som rapporten angiver, blev ikke fundet på deres stier. Rapportens relative stier tog udgangspunkt i %1: Hvis rapporten blev gemt fra en anden mappe, skal du kontrollere igen med den mappe som udgangsmappe for relative stier.</translation>
     </message>
     <message>
         <source>The report cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten kan ikke læses: %1.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er ikke en fil.</translation>
     </message>
     <message>
         <source>The report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten er tom.</translation>
     </message>
     <message>
         <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er ikke en rapport fra dette program: Den er hverken i programmets JSON Lines-format eller i dets CSV-format.</translation>
     </message>
     <message>
         <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er resultatet af en kontrol af bevisernes sporbarhed, ikke en rapport: Linjerne registrerer ikke filerne, som de var. Kontrollér mod den rapport, der blev kontrolleret.</translation>
     </message>
     <message>
         <source>The PDF is too large to be a report of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen er for stor til at være en rapport fra dette program.</translation>
     </message>
     <message>
         <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne version af programmet kan ikke læse posterne i en PDF-rapport. Kontrollér mod den CSV-fil, der blev gemt ved siden af PDF-filen.</translation>
     </message>
     <message>
         <source>The PDF holds no records of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen indeholder ingen poster fra dette program.</translation>
     </message>
     <message>
         <source>The records in the PDF cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posterne i PDF-filen kan ikke læses.</translation>
     </message>
     <message>
         <source>The PDF cannot be read: it is damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen kan ikke læses: Den er beskadiget eller er ikke en PDF.</translation>
     </message>
     <message>
         <source>The report changed while it was checked. Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten blev ændret, mens den blev kontrolleret. Kontrollér igen.</translation>
     </message>
     <message>
         <source>The line is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er længere end %1 byte.</translation>
     </message>
     <message>
         <source>The report is cut off: its last line is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten er afkortet: Den sidste linje er ufuldstændig.</translation>
     </message>
     <message>
         <source>The entry has no path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posten har ingen sti.</translation>
     </message>
     <message>
         <source>The entry is authentic, yet gives a reason for failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posten er ægte, men angiver alligevel en årsag til, at den ikke bestod.</translation>
     </message>
     <message>
         <source>The entry failed, yet gives no reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posten er ikke bestået, men angiver ingen årsag.</translation>
     </message>
     <message>
         <source>The result is neither authentic nor failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultatet er hverken ægte eller ikke bestået.</translation>
     </message>
     <message>
         <source>The entry has no SHA-256.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posten har ingen SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 består ikke af 64 hexadecimale cifre med små bogstaver.</translation>
     </message>
     <message>
         <source>The line is not a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke et JSON-objekt.</translation>
     </message>
     <message>
         <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke en post i en rapport fra dette program: Den mangler &quot;path&quot;, &quot;result&quot; eller &quot;reason&quot;.</translation>
     </message>
     <message>
         <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten indeholder ingen SHA-256 for sine filer, så filerne kan ikke sammenlignes med den. Rapporter, der er gemt fra dette vindue, indeholder altid SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 er ikke tekst.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet &quot;%1&quot; er ikke tekst.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et felt i anførselstegn er ikke afsluttet.</translation>
     </message>
     <message>
         <source>There is text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der står tekst efter et afsluttende anførselstegn.</translation>
     </message>
     <message>
         <source>A field without quotes holds a quote or a line end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et felt uden anførselstegn indeholder et anførselstegn eller et linjeskift.</translation>
     </message>
     <message>
         <source>The line has %1 fields where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen har %1 felter, men overskriftslinjen har %2.</translation>
     </message>
     <message>
         <source>The size is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelsen er ikke et tal.</translation>
     </message>
     <message>
         <source>The line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke UTF-8-tekst.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linje %1: %2</translation>
     </message>
     <message>
         <source>The report %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten %1 kan ikke bruges.</translation>
     </message>
 </context>
 </TS>

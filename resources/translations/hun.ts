@@ -435,159 +435,159 @@
     </message>
     <message>
         <source>Checking (%1/%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ellenőrzés folyamatban (%1/%2)</translation>
     </message>
     <message>
         <source>Folder for relative paths</source>
-        <translation type="unfinished"></translation>
+        <translation>A relatív elérési utak kiindulási mappája</translation>
     </message>
     <message>
         <source>Ch&amp;oose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa k&amp;iválasztása…</translation>
     </message>
     <message>
         <source>Relative paths in the report are read &amp;against:</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés &amp;relatív elérési útjainak kiindulási mappája:</translation>
     </message>
     <message>
         <source>Custody Check…</source>
-        <translation type="unfinished"></translation>
+        <translation>Felügyeleti lánc ellenőrzése…</translation>
     </message>
     <message>
         <source>Relative paths read against</source>
-        <translation type="unfinished"></translation>
+        <translation>A relatív elérési utak kiindulási mappája</translation>
     </message>
     <message>
         <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentésben szereplő fájlok többsége nem található a saját elérési útján. A jelentés relatív elérési útjainak kiindulási mappája %1 volt: ha a jelentést egy másik mappából mentették, ellenőrizze újra úgy, hogy azt a mappát adja meg a relatív elérési utak kiindulási mappájaként.</translation>
     </message>
     <message>
         <source>The report cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés nem olvasható be: %1.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez nem fájl.</translation>
     </message>
     <message>
         <source>The report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés üres.</translation>
     </message>
     <message>
         <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez nem ennek a programnak a jelentése: sem nem a program JSON Lines formátumában, sem nem a CSV formátumában készült.</translation>
     </message>
     <message>
         <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez a felügyeleti lánc ellenőrzésének eredménye, nem jelentés: a sorai nem rögzítik, milyenek voltak a fájlok. Az ellenőrzéshez azt a jelentést használja, amelyet akkor ellenőriztek.</translation>
     </message>
     <message>
         <source>The PDF is too large to be a report of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájl túl nagy ahhoz, hogy ennek a programnak a jelentése legyen.</translation>
     </message>
     <message>
         <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>A program ezen verziója nem tudja beolvasni a PDF-jelentések rekordjait. Az ellenőrzéshez a PDF-fájl mellé mentett CSV-fájlt használja.</translation>
     </message>
     <message>
         <source>The PDF holds no records of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájlban nincsenek ennek a programnak a rekordjai.</translation>
     </message>
     <message>
         <source>The records in the PDF cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájlban lévő rekordok nem olvashatók be.</translation>
     </message>
     <message>
         <source>The PDF cannot be read: it is damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájl nem olvasható be: sérült, vagy nem PDF-fájl.</translation>
     </message>
     <message>
         <source>The report changed while it was checked. Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés megváltozott az ellenőrzés közben. Ellenőrizze újra.</translation>
     </message>
     <message>
         <source>The line is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sor hosszabb %1 bájtnál.</translation>
     </message>
     <message>
         <source>The report is cut off: its last line is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés csonka: az utolsó sora hiányos.</translation>
     </message>
     <message>
         <source>The entry has no path.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bejegyzésnek nincs elérési útja.</translation>
     </message>
     <message>
         <source>The entry is authentic, yet gives a reason for failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bejegyzés hiteles, mégis megad egy indokot a sikertelenségre.</translation>
     </message>
     <message>
         <source>The entry failed, yet gives no reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bejegyzés sikertelen, mégsem ad meg indokot.</translation>
     </message>
     <message>
         <source>The result is neither authentic nor failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az eredmény se nem hiteles, se nem sikertelen.</translation>
     </message>
     <message>
         <source>The entry has no SHA-256.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bejegyzésnek nincs SHA-256 értéke.</translation>
     </message>
     <message>
         <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az SHA-256 érték nem 64 kisbetűs hexadecimális számjegyből áll.</translation>
     </message>
     <message>
         <source>The line is not a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sor nem JSON-objektum.</translation>
     </message>
     <message>
         <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sor nem e program jelentésének bejegyzése: hiányzik belőle a &quot;path&quot;, a &quot;result&quot; vagy a &quot;reason&quot;.</translation>
     </message>
     <message>
         <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés nem tartalmazza a fájljai SHA-256 értékét, így a fájlok nem vethetők össze vele. Az ebből az ablakból mentett jelentések mindig tartalmazzák.</translation>
     </message>
     <message>
         <source>The SHA-256 is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az SHA-256 érték nem szöveg.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) &quot;%1&quot; mező nem szöveg.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Egy idézőjeles mező nincs lezárva.</translation>
     </message>
     <message>
         <source>There is text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Egy záró idézőjel után szöveg áll.</translation>
     </message>
     <message>
         <source>A field without quotes holds a quote or a line end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Egy idézőjel nélküli mező idézőjelet vagy sorvéget tartalmaz.</translation>
     </message>
     <message>
         <source>The line has %1 fields where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sorban %1 mező van, a fejlécben viszont %2.</translation>
     </message>
     <message>
         <source>The size is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>A méret nem szám.</translation>
     </message>
     <message>
         <source>The line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sor nem UTF-8 kódolású szöveg.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. sor: %2</translation>
     </message>
     <message>
         <source>The report %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A következő jelentés nem használható: %1.</translation>
     </message>
 </context>
 </TS>

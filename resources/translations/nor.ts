@@ -436,159 +436,159 @@
     </message>
     <message>
         <source>Checking (%1/%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollerer (%1/%2)</translation>
     </message>
     <message>
         <source>Folder for relative paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Utgangsmappe for relative baner</translation>
     </message>
     <message>
         <source>Ch&amp;oose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velg mappe…</translation>
     </message>
     <message>
         <source>Relative paths in the report are read &amp;against:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative baner i rapporten tar &amp;utgangspunkt i:</translation>
     </message>
     <message>
         <source>Custody Check…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroll av bevisenes sporbarhet…</translation>
     </message>
     <message>
         <source>Relative paths read against</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative baner tar utgangspunkt i</translation>
     </message>
     <message>
         <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
-        <translation type="unfinished"></translation>
+        <translation>De fleste filene som rapporten oppgir, ble ikke funnet på banene sine. Rapportens relative baner tok utgangspunkt i %1: hvis rapporten ble lagret fra en annen mappe, kontroller på nytt med den mappen som utgangsmappe for relative baner.</translation>
     </message>
     <message>
         <source>The report cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten kan ikke leses: %1.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er ikke en fil.</translation>
     </message>
     <message>
         <source>The report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten er tom.</translation>
     </message>
     <message>
         <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er ikke en rapport fra dette programmet: den er verken i programmets JSON Lines-format eller i dets CSV-format.</translation>
     </message>
     <message>
         <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette er resultatet av en kontroll av bevisenes sporbarhet, ikke en rapport: linjene beskriver ikke filene slik de var. Kontroller mot rapporten som ble kontrollert.</translation>
     </message>
     <message>
         <source>The PDF is too large to be a report of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen er for stor til å være en rapport fra dette programmet.</translation>
     </message>
     <message>
         <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne versjonen av programmet kan ikke lese oppføringene i en PDF-rapport. Kontroller mot CSV-filen som ble lagret ved siden av PDF-filen.</translation>
     </message>
     <message>
         <source>The PDF holds no records of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen inneholder ingen oppføringer fra dette programmet.</translation>
     </message>
     <message>
         <source>The records in the PDF cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppføringene i PDF-filen kan ikke leses.</translation>
     </message>
     <message>
         <source>The PDF cannot be read: it is damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filen kan ikke leses: den er skadet eller er ikke en PDF.</translation>
     </message>
     <message>
         <source>The report changed while it was checked. Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten ble endret mens den ble kontrollert. Kontroller på nytt.</translation>
     </message>
     <message>
         <source>The line is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er lengre enn %1 byte.</translation>
     </message>
     <message>
         <source>The report is cut off: its last line is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten er avkortet: den siste linjen er ufullstendig.</translation>
     </message>
     <message>
         <source>The entry has no path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppføringen har ingen bane.</translation>
     </message>
     <message>
         <source>The entry is authentic, yet gives a reason for failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppføringen er ekte, men oppgir likevel en årsak til at den mislyktes.</translation>
     </message>
     <message>
         <source>The entry failed, yet gives no reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppføringen mislyktes, men oppgir ingen årsak.</translation>
     </message>
     <message>
         <source>The result is neither authentic nor failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultatet er verken ekte eller mislykket.</translation>
     </message>
     <message>
         <source>The entry has no SHA-256.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppføringen har ingen SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 består ikke av 64 heksadesimale sifre med små bokstaver.</translation>
     </message>
     <message>
         <source>The line is not a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke et JSON-objekt.</translation>
     </message>
     <message>
         <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke en oppføring i en rapport fra dette programmet: den mangler &quot;path&quot;, &quot;result&quot; eller &quot;reason&quot;.</translation>
     </message>
     <message>
         <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten har ingen SHA-256 for filene sine, så filene kan ikke sammenlignes med den. Rapporter som er lagret fra dette vinduet, har alltid SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 er ikke tekst.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet &quot;%1&quot; er ikke tekst.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et felt i anførselstegn er ikke avsluttet.</translation>
     </message>
     <message>
         <source>There is text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det står tekst etter et avsluttende anførselstegn.</translation>
     </message>
     <message>
         <source>A field without quotes holds a quote or a line end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et felt uten anførselstegn inneholder et anførselstegn eller et linjeskift.</translation>
     </message>
     <message>
         <source>The line has %1 fields where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen har %1 felt, men overskriftslinjen har %2.</translation>
     </message>
     <message>
         <source>The size is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Størrelsen er ikke et tall.</translation>
     </message>
     <message>
         <source>The line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjen er ikke UTF-8-tekst.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linje %1: %2</translation>
     </message>
     <message>
         <source>The report %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten %1 kan ikke brukes.</translation>
     </message>
 </context>
 </TS>

@@ -437,159 +437,159 @@
     </message>
     <message>
         <source>Checking (%1/%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie (%1/%2)</translation>
     </message>
     <message>
         <source>Folder for relative paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder bazowy dla ścieżek względnych</translation>
     </message>
     <message>
         <source>Ch&amp;oose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wybierz folder…</translation>
     </message>
     <message>
         <source>Relative paths in the report are read &amp;against:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżki względne w raporcie odnoszą się &amp;do folderu:</translation>
     </message>
     <message>
         <source>Custody Check…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola łańcucha dowodowego…</translation>
     </message>
     <message>
         <source>Relative paths read against</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżki względne odniesiono do folderu</translation>
     </message>
     <message>
         <source>Most files that the report lists were not found at their paths. Its relative paths were read against %1: if the report was saved from another folder, check again with that folder for relative paths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Większości plików wymienionych w raporcie nie znaleziono w ich ścieżkach. Ścieżki względne raportu odniesiono do folderu %1: jeśli raport został zapisany z innego folderu, sprawdź ponownie, podając ten folder jako folder bazowy dla ścieżek względnych.</translation>
     </message>
     <message>
         <source>The report cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać raportu: %1.</translation>
     </message>
     <message>
         <source>This is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik.</translation>
     </message>
     <message>
         <source>The report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport jest pusty.</translation>
     </message>
     <message>
         <source>This is not a report of this program: it is neither its JSON Lines nor its CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest raport tego programu: nie ma ani jego formatu JSON Lines, ani jego formatu CSV.</translation>
     </message>
     <message>
         <source>This is the outcome of a custody check, not a report: its lines are no record of the files as they were. Check against the report that was checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>To jest wynik kontroli łańcucha dowodowego, a nie raport: jego wiersze nie opisują plików w ich ówczesnym stanie. Do sprawdzenia użyj raportu, który był wtedy sprawdzany.</translation>
     </message>
     <message>
         <source>The PDF is too large to be a report of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF jest zbyt duży, aby mógł być raportem tego programu.</translation>
     </message>
     <message>
         <source>This version of the program cannot read the records of a PDF report. Check against the CSV file saved beside the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta wersja programu nie potrafi odczytać rekordów raportu PDF. Do sprawdzenia użyj pliku CSV zapisanego obok pliku PDF.</translation>
     </message>
     <message>
         <source>The PDF holds no records of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF nie zawiera rekordów tego programu.</translation>
     </message>
     <message>
         <source>The records in the PDF cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać rekordów w pliku PDF.</translation>
     </message>
     <message>
         <source>The PDF cannot be read: it is damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku PDF: jest uszkodzony lub nie jest plikiem PDF.</translation>
     </message>
     <message>
         <source>The report changed while it was checked. Check again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport zmienił się w trakcie sprawdzania. Sprawdź ponownie.</translation>
     </message>
     <message>
         <source>The line is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz jest dłuższy niż %1 bajtów.</translation>
     </message>
     <message>
         <source>The report is cut off: its last line is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport jest ucięty: jego ostatni wiersz jest niekompletny.</translation>
     </message>
     <message>
         <source>The entry has no path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis nie zawiera ścieżki.</translation>
     </message>
     <message>
         <source>The entry is authentic, yet gives a reason for failure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis ma wynik autentyczny, a mimo to podaje przyczynę niepowodzenia.</translation>
     </message>
     <message>
         <source>The entry failed, yet gives no reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis ma wynik nieudany, ale nie podaje przyczyny.</translation>
     </message>
     <message>
         <source>The result is neither authentic nor failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik nie jest ani autentyczny, ani nieudany.</translation>
     </message>
     <message>
         <source>The entry has no SHA-256.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis nie zawiera SHA-256.</translation>
     </message>
     <message>
         <source>The SHA-256 is not 64 lower-case hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 nie składa się z 64 cyfr szesnastkowych zapisanych małymi literami.</translation>
     </message>
     <message>
         <source>The line is not a JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz nie jest obiektem JSON.</translation>
     </message>
     <message>
         <source>The line is not an entry of this program&apos;s report: it lacks &quot;path&quot;, &quot;result&quot; or &quot;reason&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz nie jest wpisem raportu tego programu: brakuje w nim &quot;path&quot;, &quot;result&quot; lub &quot;reason&quot;.</translation>
     </message>
     <message>
         <source>The report has no SHA-256 of its files, so the files cannot be compared with it. Reports saved by this window always have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport nie zawiera SHA-256 swoich plików, więc nie można porównać z nim plików. Raporty zapisane w tym oknie zawsze go zawierają.</translation>
     </message>
     <message>
         <source>The SHA-256 is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 nie jest tekstem.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole &quot;%1&quot; nie jest tekstem.</translation>
     </message>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole w cudzysłowie nie jest zamknięte.</translation>
     </message>
     <message>
         <source>There is text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po cudzysłowie zamykającym występuje tekst.</translation>
     </message>
     <message>
         <source>A field without quotes holds a quote or a line end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole bez cudzysłowu zawiera cudzysłów lub koniec wiersza.</translation>
     </message>
     <message>
         <source>The line has %1 fields where the header has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba pól w wierszu: %1, w nagłówku: %2.</translation>
     </message>
     <message>
         <source>The size is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar nie jest liczbą.</translation>
     </message>
     <message>
         <source>The line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz nie jest tekstem UTF-8.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: %2</translation>
     </message>
     <message>
         <source>The report %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć raportu %1.</translation>
     </message>
 </context>
 </TS>
