@@ -156,11 +156,13 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     m_fit->setSingleShot(true);
     m_fit->setInterval(0);
     connect(m_fit, &QTimer::timeout, this, &CheckResultWindow::FitVisibleRows);
-    const auto fitLater = [this] { m_fit->start(); };
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, fitLater);
-    connect(m_view->verticalScrollBar(), &QScrollBar::rangeChanged, this, fitLater);
-    connect(header, &QHeaderView::sectionResized, this, fitLater);
-    connect(header, &QHeaderView::geometriesChanged, this, fitLater);
+    // Straight to the timer, not through the window: the header still
+    // signals while the window is being destroyed.
+    const auto fitLater = qOverload<>(&QTimer::start);
+    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, m_fit, fitLater);
+    connect(m_view->verticalScrollBar(), &QScrollBar::rangeChanged, m_fit, fitLater);
+    connect(header, &QHeaderView::sectionResized, m_fit, fitLater);
+    connect(header, &QHeaderView::geometriesChanged, m_fit, fitLater);
 
     auto* buttons = new QDialogButtonBox(this);
     m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);
