@@ -25,6 +25,7 @@
 #include "ResourceInit.h"
 #include "WatermarkWriter.h"
 
+#include "ResultModel.h"
 #include "RunDriver.h"
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +33,8 @@
 #include <QItemSelectionModel>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardItemModel>
+
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -154,7 +156,8 @@ int main(int argc, char** argv)
         }
         CaseDetails details;
         timer.restart();
-        CheckResultWindow outcome({QFile::encodeName(dir.filePath("report.jsonl")), QFile::encodeName(dir.path()),
+        CheckResultWindow outcome({QFile::encodeName(dir.filePath("report.jsonl")),
+                                   QFile::encodeName(dir.path()),
                                    {QFile::encodeName(dir.path())}},
                                   result, &details, nullptr);
         outcome.show();
@@ -202,14 +205,13 @@ int main(int argc, char** argv)
         MainWindow third;
         third.show();
         QElapsedTimer sinceClose;
-        WorkerStartedHook() = [&third, &sinceClose](int, QProgressDialog*) {
+        QObject::connect(&third, &MainWindow::FileStarted, [&third, &sinceClose](int, QProgressDialog*) {
             QTimer::singleShot(300, &third, [&third, &sinceClose] {
                 sinceClose.start();
                 third.close();
             });
-        };
+        });
         third.VerifyFiles({big});
-        WorkerStartedHook() = nullptr;
         std::printf("close during the run: run returned %.1f ms after the close, %d rows\n",
                     sinceClose.nsecsElapsed() / 1e6, third.ResultModel()->rowCount());
         // A custody check of the same file: a saved report of it, read

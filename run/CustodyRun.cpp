@@ -1,20 +1,15 @@
 #include "CustodyRun.h"
 
 #include "CustodyCheck.h"
-#include "RunDriver.h"
 #include "RunState.h"
 
-#include <QCoreApplication>
-#include <QProgressDialog>
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include <atomic>
 #include <memory>
 
 namespace {
-
-const int kFrameMs = 33;
-const int kSteps = 1000;
 
 // What the worker shares with the window while it runs.
 struct Shared
@@ -58,30 +53,11 @@ void CheckOnWorker(const CustodyRequest& request, int jobs, Shared& shared, Cust
     }
 }
 
-QProgressDialog* NewDialog(QWidget* window)
-{
-    auto* dialog = new QProgressDialog(QObject::tr("Reading the report…"), QObject::tr("Cancel"), 0, kSteps, window,
-                                       Qt::WindowFlags(ProgressDialogFlags));
-    dialog->setWindowTitle(QObject::tr("Custody Check"));
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setStyleSheet(QString::fromLatin1(ProgressDialogStyleSheet));
-    dialog->setMinimumDuration(0);
-    dialog->setFixedWidth(520);
-    dialog->setValue(0);
-    return dialog;
-}
-
 } // namespace
 
-std::function<void(QProgressDialog*)>& CustodyRun::StartedHook()
-{
-    static std::function<void(QProgressDialog*)> hook;
-    return hook;
-}
+CustodyRun::CustodyRun(RunState& state, int jobs) : m_state(state), m_jobs(jobs) {}
 
-CustodyRun::CustodyRun(QWidget* window, RunState& state, int jobs) : m_window(window), m_state(state), m_jobs(jobs) {}
-
-CustodyRunResult CustodyRun::Check(const CustodyRequest& request)
+CustodyRunResult CustodyRun::Check(const CustodyRequest& request, const Frame& frame)
 {
     CustodyRunResult result;
     if (m_state.busy || m_state.stopRequested)
@@ -89,24 +65,19 @@ CustodyRunResult CustodyRun::Check(const CustodyRequest& request)
     m_state.busy = true;
     Shared shared;
     std::unique_ptr<QThread> worker(QThread::create([&] { CheckOnWorker(request, m_jobs, shared, result); }));
-    std::unique_ptr<QProgressDialog> dialog(NewDialog(m_window));
     worker->start();
-    if (StartedHook())
-        StartedHook()(dialog.get());
-    // The dialog is painted and Cancel answers a frame at a time; once
+    // The observer paints and answers Cancel a frame at a time; once
     // cancelled, the files in progress stop within one read block.
-    while (!worker->wait(QDeadlineTimer(kFrameMs))) {
-        if (dialog->wasCanceled() || m_state.stopRequested)
+    bool goOn = frame(CustodyProgress());
+    while (!worker->wait(QDeadlineTimer(FrameMs))) {
+        if (!goOn || m_state.stopRequested)
             shared.stop = true;
-        const qint64 files = shared.totalFiles.load();
-        if (files >= 0 && !dialog->wasCanceled()) {
-            const qint64 bytes = shared.totalBytes.load();
-            dialog->setLabelText(
-                QObject::tr("Checking (%1/%2)").arg(QString::number(shared.filesDone.load()), QString::number(files)));
-            dialog->setValue(
-                static_cast<int>(bytes > 0 ? qMin<qint64>(kSteps - 1, shared.bytesDone * kSteps / bytes) : 0));
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        CustodyProgress progress;
+        progress.filesDone = shared.filesDone.load();
+        progress.totalFiles = shared.totalFiles.load();
+        progress.bytesDone = shared.bytesDone.load();
+        progress.totalBytes = shared.totalBytes.load();
+        goOn = frame(progress) && goOn;
     }
     m_state.cancelRequested = shared.stop.load();
     m_state.busy = false;

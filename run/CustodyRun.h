@@ -1,7 +1,7 @@
 // The re-check against a saved report, run from the window: the report is
-// read and the files verified on a thread of their own, under the same
-// modal progress dialog as a verification run, with Cancel live and the
-// window painted. Nothing in the result table changes.
+// read and the files verified on a thread of their own, while the observer
+// shows the progress (the window's modal dialog, with Cancel live) a frame
+// at a time. Nothing in the result table changes.
 #ifndef ARDENTIX_RUN_CUSTODYRUN_H
 #define ARDENTIX_RUN_CUSTODYRUN_H
 
@@ -14,8 +14,6 @@
 #include <functional>
 #include <vector>
 
-class QProgressDialog;
-class QWidget;
 struct RunState;
 
 // What a re-check asks for: the report, the folder its relative paths are
@@ -49,22 +47,33 @@ struct CustodyRunResult
     bool mostUnfound = false;
 };
 
+// How far a re-check is: files and bytes done of the total, which is known
+// once the report has been read (totalFiles is -1 until then).
+struct CustodyProgress
+{
+    qint64 filesDone = 0;
+    qint64 totalFiles = -1;
+    qint64 bytesDone = 0;
+    qint64 totalBytes = 0;
+};
+
 class CustodyRun
 {
 public:
-    // window is the progress dialog's parent; state says whether a run is
-    // under way and whether the window is closing.
-    CustodyRun(QWidget* window, RunState& state, int jobs);
+    // Given a frame about every FrameMs while the check runs; returns
+    // whether to go on (false: the user cancelled).
+    using Frame = std::function<bool(const CustodyProgress&)>;
+    static constexpr int FrameMs = 33;
+
+    // state says whether a run is under way and whether the window is
+    // closing.
+    CustodyRun(RunState& state, int jobs);
 
     // Checks the files that the report lists, and the paths for moved and
     // new files.
-    CustodyRunResult Check(const CustodyRequest& request);
-
-    // A seam for tests: called once the dialog is shown (to press Cancel).
-    static std::function<void(QProgressDialog*)>& StartedHook();
+    CustodyRunResult Check(const CustodyRequest& request, const Frame& frame);
 
 private:
-    QWidget* m_window;
     RunState& m_state;
     int m_jobs;
 };

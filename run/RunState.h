@@ -1,11 +1,9 @@
-// What the main window knows of its verification runs: the worker of the
-// file in progress, the cancel flag, the table's rows counted by verdict and
-// the entries of the run not reached yet (the status bar's three counts),
-// and whether a walk or a run is under way.
+// What the window knows of its verification runs: the worker of the file in
+// progress, the cancel flag, the entries of the run not reached yet, and
+// whether a walk or a run is under way. The rows' own counts are kept by the
+// table's model.
 #ifndef ARDENTIX_RUN_RUNSTATE_H
 #define ARDENTIX_RUN_RUNSTATE_H
-
-#include "Tally.h"
 
 #include <QtGlobal>
 
@@ -15,28 +13,14 @@ class VerifyThread;
 
 struct RunState
 {
-    // The worker of the file being verified; set and deleted by the run.
+    // The worker of the file being verified, while it is; owned by the run.
     VerifyThread* currentWorker = nullptr;
     // Set when the user cancelled the run in progress: the file in progress
     // keeps its row, the files after it are not verified.
     bool cancelRequested = false;
-    // The rows in the table, by verdict.
-    Tally rows;
-    // The entries of the run in progress not reached yet.
+    // The entries of the run in progress not reached yet: the status bar's
+    // total counts them with the rows.
     qint64 notReached = 0;
-
-    // The status bar's counts by their names: rows that show "Authentication
-    // succeeded" and "Authentication failed", and all rows plus the entries
-    // not reached yet.
-    const qint64& succeededFiles = rows.authentic;
-    const qint64& failedFiles = rows.failed;
-    struct Total
-    {
-        const RunState* state;
-        operator qint64() const { return state->rows.Total() + state->notReached; }
-    };
-    const Total totalFiles{this};
-
     // A folder walk or a run is under way: nothing else may add or remove
     // rows meanwhile.
     bool busy = false;

@@ -1,18 +1,17 @@
 #include "VerifyThread.h"
 
 #include "BatchVerifier.h"
-#include "ResultRow.h"
-#include "RunState.h"
 
-#include <QStandardItemModel>
-
-VerifyThread::VerifyThread(const FileJob& file, QStandardItemModel* model, RunState* state)
-    : QThread(nullptr), m_file(file), m_model(model), m_state(state)
+VerifyThread::VerifyThread(const FileJob& file, const std::atomic<bool>* stop)
+    : QThread(nullptr), m_file(file), m_stop(stop)
 {
     m_result.result = AuthCancelled;
 }
 
-VerifyThread::~VerifyThread() = default;
+VerifyThread::~VerifyThread()
+{
+    wait();
+}
 
 void VerifyThread::run()
 {
@@ -21,19 +20,17 @@ void VerifyThread::run()
     // The user interface thread mostly sleeps during a run: the SHA-256
     // gets a processor of its own where there is one to spare.
     options.sha256OnThread = m_sha256 && QThread::idealThreadCount() > 1;
-    options.cancel = &m_state->stopRequested;
+    options.cancel = m_stop;
     options.progress = [this](qint64 done) { m_bytesDone.store(done, std::memory_order_relaxed); };
     m_result = VerifyFile(m_file, options);
 }
 
-bool VerifyThread::WriteRow()
+std::optional<FileResult> VerifyThread::TakeResult()
 {
     if (m_result.WasStopped())
-        return false;
-    m_state->rows.Add(m_result);
-    ResultRow::Insert(m_model, RowRecord{m_result, QDateTime::currentDateTimeUtc()});
-    // Written once: a second call finds the result taken.
+        return std::nullopt;
+    std::optional<FileResult> result(std::move(m_result));
+    m_result = FileResult();
     m_result.result = AuthCancelled;
-    emit UpdateStatusBar();
-    return true;
+    return result;
 }

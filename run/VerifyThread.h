@@ -1,10 +1,9 @@
-// Authenticates one file on a thread of its own; its outcome becomes a new
-// first row of the result model.
+// Authenticates one file on a thread of its own.
 //
 // The engine reads the user's file in place, read-only: nothing is copied
-// or written anywhere. The row is written on the model's thread once the
-// job has ended (WriteRow), so the worker never waits for the user
-// interface, and the interface never waits for a worker that waits for it.
+// or written anywhere. The result is taken on the run's thread once the job
+// has ended (TakeResult), so the worker never waits for the user interface,
+// and the interface never waits for a worker that waits for it.
 #ifndef ARDENTIX_RUN_VERIFYTHREAD_H
 #define ARDENTIX_RUN_VERIFYTHREAD_H
 
@@ -14,19 +13,16 @@
 #include <QThread>
 
 #include <atomic>
-
-class QStandardItemModel;
-struct RunState;
+#include <optional>
 
 class VerifyThread : public QThread
 {
     Q_OBJECT
 
 public:
-    // The run's state gives the counters the row is counted in, and the
-    // stop flag that stops the engine within one read block (the window is
-    // closing; the file then gets no row).
-    VerifyThread(const FileJob& file, QStandardItemModel* model, RunState* state);
+    // stop, when set, stops the engine within one read block (the window is
+    // closing; the file then has no verdict).
+    VerifyThread(const FileJob& file, const std::atomic<bool>* stop);
     ~VerifyThread() override;
 
     // Also compute the whole file's SHA-256 in the same pass.
@@ -36,21 +32,16 @@ public:
     qint64 BytesDone() const { return m_bytesDone.load(std::memory_order_relaxed); }
     qint64 Size() const { return m_file.size; }
 
-    // On the model's thread, after the job has ended: enters the outcome as
-    // a new first row and counts it, unless the file was stopped before its
-    // verdict. Returns whether a row was written.
-    bool WriteRow();
-
-signals:
-    void UpdateStatusBar();
+    // After the job has ended: the file's result, unless it was stopped
+    // before its verdict. Given once.
+    std::optional<FileResult> TakeResult();
 
 protected:
     void run() override;
 
 private:
     FileJob m_file;
-    QStandardItemModel* m_model;
-    RunState* m_state;
+    const std::atomic<bool>* m_stop;
     bool m_sha256 = false;
     std::atomic<qint64> m_bytesDone{0};
     FileResult m_result;

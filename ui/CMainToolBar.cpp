@@ -1,11 +1,48 @@
 #include "CMainToolBar.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QImage>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 
-CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent) {}
+CMainToolBar::CMainToolBar(QWidget* parent) : QToolBar(parent)
+{
+    setMovable(false);
+    setFloatable(false);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    setStyleSheet(QStringLiteral("QToolButton {font-family: Verdana}"));
+}
+
+void CMainToolBar::AddButtons(const QList<QAction*>& first, const QList<QAction*>& second)
+{
+    addActions(first);
+    addSeparator();
+    addActions(second);
+    // Every button is reached with Tab and named for screen readers.
+    for (QAction* action : first + second) {
+        if (QWidget* button = widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setAccessibleName(action->text());
+        }
+    }
+}
+
+void CMainToolBar::PopUp(QMenu* menu, QAction* action) const
+{
+    QWidget* button = widgetForAction(action);
+    menu->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
+}
+
+void CMainToolBar::Describe(QAction* action, const QList<QAction*>& menu)
+{
+    QStringList texts;
+    for (const QAction* item : menu)
+        texts << item->text();
+    if (QWidget* button = widgetForAction(action))
+        button->setAccessibleDescription(texts.join(QStringLiteral(", ")));
+}
 
 void CMainToolBar::paintEvent(QPaintEvent* event)
 {

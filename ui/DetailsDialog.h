@@ -3,7 +3,7 @@
 #ifndef ARDENTIX_UI_DETAILSDIALOG_H
 #define ARDENTIX_UI_DETAILSDIALOG_H
 
-#include "ResultRow.h"
+#include "RowRecord.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 #ifndef ARDENTIX_UI_DETAILSDOCUMENT_H
 #define ARDENTIX_UI_DETAILSDOCUMENT_H
 
-#include "ResultRow.h"
+#include "RowRecord.h"
 
 #include <QString>
 

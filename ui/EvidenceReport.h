@@ -9,7 +9,7 @@
 
 #include "CaseDetails.h"
 #include "PdfRecords.h"
-#include "ResultRow.h"
+#include "RowRecord.h"
 
 #include <QByteArray>
 #include <QList>

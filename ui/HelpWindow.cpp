@@ -11,6 +11,7 @@
 
 HelpWindow::HelpWindow() : QWidget(nullptr), closed(false)
 {
+    // Both are the window's once the layout is set.
     browser = new QTextBrowser();
     layout = new QVBoxLayout();
 
@@ -24,18 +25,6 @@ HelpWindow::HelpWindow() : QWidget(nullptr), closed(false)
     browser->setSource(QUrl(PageForLocale(QLocale::system().name())));
     resize(700, 500);
     closed = true;
-}
-
-HelpWindow::~HelpWindow()
-{
-    if (layout != nullptr) {
-        delete layout;
-        layout = nullptr;
-    }
-    if (browser != nullptr) {
-        delete browser;
-        browser = nullptr;
-    }
 }
 
 QString HelpWindow::PageForLocale(const QString& localeName)

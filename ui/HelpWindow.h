@@ -14,7 +14,6 @@ class HelpWindow : public QWidget
 
 public:
     HelpWindow();
-    ~HelpWindow() override;
 
     // True while the window is hidden and may be shown by Help().
     bool closed;

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QList>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPair>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -88,4 +89,23 @@ QString DialogFilter(const QString& translated)
         filter.replace(match.capturedStart(1), match.capturedLength(1), patterns);
     }
     return filter;
+}
+
+void ShowWarning(QWidget* parent, const QString& title, const QString& text)
+{
+    if (LocalisationSeams::MessageHandler()) {
+        LocalisationSeams::MessageHandler()(text);
+        return;
+    }
+    QMessageBox::warning(parent, title, text);
+}
+
+void ShowInformation(const QString& text)
+{
+    if (LocalisationSeams::MessageHandler()) {
+        LocalisationSeams::MessageHandler()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, nullptr);
+    box.exec();
 }

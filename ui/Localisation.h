@@ -8,6 +8,7 @@
 #include <functional>
 
 class QTranslator;
+class QWidget;
 
 // The three-letter code ("enu", "ger", ...) of the catalogue and help page
 // for a locale name such as "de_DE". A full name in the table wins, then the
@@ -28,6 +29,12 @@ bool InstallTranslators(QTranslator& program, QTranslator& qt);
 // A translated file dialog filter in the form Qt's dialogs take: the
 // catalogues separate the patterns with semicolons, Qt with spaces.
 QString DialogFilter(const QString& translated);
+
+// Shows a modal information box without title or parent, or hands its text
+// to the message seam.
+void ShowInformation(const QString& text);
+// Shows a warning over parent, or hands its text to the message seam.
+void ShowWarning(QWidget* parent, const QString& title, const QString& text);
 
 // Where the program's catalogues are looked up, and how its one message is
 // shown. Tests point them elsewhere; the program keeps the defaults.

@@ -3,44 +3,37 @@
 #include "AboutBox.h"
 #include "CMainToolBar.h"
 #include "CaseDetailsDialog.h"
-#include "CheckDialog.h"
-#include "CheckResultWindow.h"
-#include "CustodyRun.h"
 #include "DetailsDialog.h"
 #include "DevelopmentNotice.h"
-#include "HelpWindow.h"
 #include "InputCollector.h"
 #include "Localisation.h"
 #include "PaintedIcons.h"
 #include "PathText.h"
-#include "ReportRefusal.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
 #include "RunDriver.h"
+#include "RunProgress.h"
 #include "WindowSettings.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
-#include <QToolButton>
 #include <QTreeView>
 
-MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
+MainWindow::MainWindow()
+    : QMainWindow(nullptr), translator(nullptr),
+      custody(this, run, caseDetails, [this](bool enabled) { SetRunActionsEnabled(enabled); })
 {
     LoadTranslation();
     CreateResultTable();
@@ -50,33 +43,14 @@ MainWindow::MainWindow() : QMainWindow(nullptr), translator(nullptr)
     ReadSettings();
     setAcceptDrops(true);
     view->setFocus();
-    helpWindow = new HelpWindow();
+    helpWindow = std::make_unique<HelpWindow>();
+    custody.started = [this](QProgressDialog* dialog) { emit CheckStarted(dialog); };
     setWindowTitle(QObject::tr("Quorvane Ardentix"));
 }
 
-MainWindow::~MainWindow()
-{
-    // Deleted explicitly, in this order, before the translator goes.
-    auto release = [](auto*& member) {
-        delete member;
-        member = nullptr;
-    };
-    delete checkWindow;
-    release(helpWindow);
-    release(toolbar);
-    release(aboutAction);
-    release(helpAction);
-    release(reportAction);
-    release(reportMenu);
-    release(checkReportAction);
-    release(saveReportAction);
-    release(removeFilesAction);
-    release(openFolderAction);
-    release(openFilesAction);
-    release(model);
-    release(view);
-    release(proxy);
-}
+// The widgets go with the window, as its children; the help window is its
+// own.
+MainWindow::~MainWindow() = default;
 
 void MainWindow::LoadTranslation()
 {
@@ -86,12 +60,7 @@ void MainWindow::LoadTranslation()
 
 void MainWindow::ShowMessage(const QString& text)
 {
-    if (LocalisationSeams::MessageHandler()) {
-        LocalisationSeams::MessageHandler()(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, nullptr);
-    box.exec();
+    ShowInformation(text);
 }
 
 void MainWindow::CreateResultTable()
@@ -138,7 +107,7 @@ void MainWindow::CreateActions()
     // The button opens the menu when pressed, so that it is a button that
     // screen readers can press, like the others.
     reportAction = new QAction(PaintedIcons::SaveReport(), QObject::tr("Report"), this);
-    connect(reportAction, &QAction::triggered, this, &MainWindow::ShowReportMenu);
+    connect(reportAction, &QAction::triggered, this, [this] { toolbar->PopUp(reportMenu, reportAction); });
     helpAction = AddAction(QObject::tr("Help"), QIcon(QStringLiteral(":/images/icon_help.png")),
                            QKeySequence::HelpContents, &MainWindow::Help);
     aboutAction = AddAction(QObject::tr("About"), QIcon(QStringLiteral(":/images/icon_about.png")), QKeySequence(),
@@ -158,29 +127,10 @@ void MainWindow::CreateToolBar()
 {
     toolbar = new CMainToolBar(this);
     addToolBar(toolbar);
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    toolbar->setStyleSheet(QStringLiteral("QToolButton {font-family: Verdana}"));
-    toolbar->addAction(openFilesAction);
-    toolbar->addAction(openFolderAction);
-    toolbar->addAction(removeFilesAction);
-    toolbar->addAction(reportAction);
+    toolbar->AddButtons({openFilesAction, openFolderAction, removeFilesAction, reportAction},
+                        {helpAction, aboutAction});
     // A screen reader says what the menu behind the button holds.
-    if (QWidget* button = toolbar->widgetForAction(reportAction)) {
-        button->setAccessibleDescription(
-            QStringList{saveReportAction->text(), checkReportAction->text()}.join(QStringLiteral(", ")));
-    }
-    toolbar->addSeparator();
-    toolbar->addAction(helpAction);
-    toolbar->addAction(aboutAction);
-    // Every button is reached with Tab and named for screen readers.
-    for (QAction* action : Actions()) {
-        if (QWidget* button = toolbar->widgetForAction(action)) {
-            button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(action->text());
-        }
-    }
+    toolbar->Describe(reportAction, {saveReportAction, checkReportAction});
 }
 
 QList<QAction*> MainWindow::Actions() const
@@ -221,12 +171,6 @@ QMenu* MainWindow::createPopupMenu()
     return nullptr;
 }
 
-void MainWindow::ShowReportMenu()
-{
-    QWidget* button = toolbar->widgetForAction(reportAction);
-    reportMenu->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
-}
-
 bool MainWindow::event(QEvent* event)
 {
     // The status bar holds the totals: the status tips of menus and buttons
@@ -238,14 +182,21 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::UpdateStatusBar()
 {
-    statusBar()->showMessage(ResultText::TotalsLine(run.totalFiles, run.succeededFiles, run.failedFiles), 0);
+    statusBar()->showMessage(ResultText::TotalsLine(TotalFiles(), SucceededFiles(), FailedFiles()), 0);
 }
 
-RunDriver MainWindow::Driver()
+void MainWindow::RunWith(const std::function<void(RunDriver&)>& work)
 {
-    RunDriver driver(this, Table(), run, [this] { UpdateStatusBar(); });
+    SetRunActionsEnabled(false);
+    RunProgress::Hooks hooks;
+    hooks.changed = [this] { UpdateStatusBar(); };
+    if (isSignalConnected(QMetaMethod::fromSignal(&MainWindow::FileStarted)))
+        hooks.started = [this](int index, QProgressDialog* dialog) { emit FileStarted(index, dialog); };
+    RunProgress progress(this, model, view, std::move(hooks));
+    RunDriver driver(run, progress);
     driver.SetSha256(true);
-    return driver;
+    work(driver);
+    SetRunActionsEnabled(true);
 }
 
 void MainWindow::SetRunActionsEnabled(bool enabled)
@@ -271,18 +222,14 @@ void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
 {
     if (run.busy)
         return;
-    SetRunActionsEnabled(false);
-    Driver().Verify(files);
-    SetRunActionsEnabled(true);
+    RunWith([&](RunDriver& driver) { driver.Verify(files); });
 }
 
 void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
 {
     if (run.busy || paths.empty())
         return;
-    SetRunActionsEnabled(false);
-    Driver().OpenPaths(paths);
-    SetRunActionsEnabled(true);
+    RunWith([&](RunDriver& driver) { driver.OpenPaths(paths); });
 }
 
 QString MainWindow::OpenFilesFilter()
@@ -311,7 +258,7 @@ void MainWindow::OpenFolder()
 
 void MainWindow::RemoveFiles()
 {
-    if (!run.busy && RemoveSelectedRows(Table(), run))
+    if (!run.busy && RemoveSelectedRows(Table()))
         UpdateStatusBar();
 }
 
@@ -366,7 +313,7 @@ void MainWindow::ShowDetails(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    DetailsDialog dialog(ResultRow::RecordAt(model, proxy->mapToSource(index).row()), this);
+    DetailsDialog dialog(model->Record(proxy->mapToSource(index).row()), this);
     dialog.exec();
 }
 
@@ -396,56 +343,5 @@ void MainWindow::SaveReport()
 
 void MainWindow::CheckAgainstReport()
 {
-    if (run.busy)
-        return;
-    // The dialog stays open while a report it names is refused, and opens
-    // again with what was entered last.
-    CheckDialog dialog(this, OpenFilesFilter());
-    dialog.SetRequest(lastCheck);
-    dialog.SetCheck([this](const CustodyRequest& request, QWidget* over) {
-        lastCheck = request;
-        return CheckAgainst(request, over);
-    });
-    dialog.exec();
-}
-
-CheckResultWindow* MainWindow::CheckWindow() const
-{
-    return checkWindow.data();
-}
-
-bool MainWindow::CheckAgainst(const CustodyRequest& request, QWidget* over)
-{
-    if (run.busy || run.stopRequested)
-        return true;
-    SetRunActionsEnabled(false);
-    const CustodyRunResult result =
-        CustodyRun(over != nullptr ? over : this, run, QThread::idealThreadCount()).Check(request);
-    SetRunActionsEnabled(true);
-    // A window that closed meanwhile shows nothing more.
-    if (run.stopRequested)
-        return true;
-    if (!result.prepared) {
-        if (result.problem.IsProblem())
-            ShowWarning(QObject::tr("Custody Check"), ReportRefusal::Message(result.problem), over);
-        return false;
-    }
-    if (result.noDigest > 0)
-        ShowWarning(QObject::tr("Custody Check"),
-                    QObject::tr("%n file(s) could not be verified: this system could not compute the digest.", nullptr,
-                                static_cast<int>(result.noDigest)),
-                    over);
-    delete checkWindow;
-    checkWindow = new CheckResultWindow(request, result, &caseDetails, this);
-    checkWindow->show();
-    return true;
-}
-
-void MainWindow::ShowWarning(const QString& title, const QString& text, QWidget* parent)
-{
-    if (LocalisationSeams::MessageHandler()) {
-        LocalisationSeams::MessageHandler()(text);
-        return;
-    }
-    QMessageBox::warning(parent != nullptr ? parent : this, title, text);
+    custody.Ask(OpenFilesFilter());
 }

@@ -6,24 +6,27 @@
 #define ARDENTIX_UI_MAINWINDOW_H
 
 #include "CaseDetails.h"
-#include "CustodyRun.h"
+#include "CheckResultWindow.h"
+#include "CustodyCheckFlow.h"
 #include "EvidenceReport.h"
 #include "FileJob.h"
+#include "HelpWindow.h"
 #include "ResultTable.h"
 #include "RunState.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTranslator>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 class CheckResultWindow;
 class CMainToolBar;
-class HelpWindow;
 class QAction;
 class QLabel;
 class QModelIndex;
+class QProgressDialog;
 class RunDriver;
 
 class MainWindow : public QMainWindow
@@ -57,11 +60,11 @@ public:
     // and new files, and shows the outcome; a report that cannot be used is
     // explained in a message over `over` (the window when null), nothing
     // changes, and false is returned.
-    bool CheckAgainst(const CustodyRequest& request, QWidget* over = nullptr);
+    bool CheckAgainst(const CustodyRequest& request, QWidget* over = nullptr) { return custody.Check(request, over); }
     // The last custody check asked for, which the dialog offers again.
-    const CustodyRequest& LastCheck() const { return lastCheck; }
+    const CustodyRequest& LastCheck() const { return custody.Last(); }
     // The window with the last re-check's outcome; null before the first.
-    CheckResultWindow* CheckWindow() const;
+    CheckResultWindow* CheckWindow() const { return custody.Window(); }
 
     // Loads and installs the catalogue for the system locale, and Qt's own
     // for its dialogs and buttons.
@@ -69,17 +72,15 @@ public:
 
     // Shows a modal information box without title or parent.
     static void ShowMessage(const QString& text);
-    // Shows a warning over parent (the window when null).
-    void ShowWarning(const QString& title, const QString& text, QWidget* parent = nullptr);
 
     // The Open File(s) dialog's filter, in the form Qt's dialogs take.
     static QString OpenFilesFilter();
 
-    QStandardItemModel* ResultModel() const { return model; }
+    ::ResultModel* ResultModel() const { return model; }
     QSortFilterProxyModel* SortProxy() const { return proxy; }
     QTreeView* ResultView() const { return view; }
     CMainToolBar* ToolBar() const { return toolbar; }
-    HelpWindow* Help_() const { return helpWindow; }
+    HelpWindow* Help_() const { return helpWindow.get(); }
     // The toolbar's actions, in its order: Report opens the menu of Save
     // Report and Custody Check.
     QList<QAction*> Actions() const;
@@ -92,9 +93,17 @@ public:
     // No menu: the toolbar cannot be hidden.
     QMenu* createPopupMenu() override;
 
-    int TotalFiles() const { return run.totalFiles; }
-    int SucceededFiles() const { return run.succeededFiles; }
-    int FailedFiles() const { return run.failedFiles; }
+    // The status bar's counts: all rows plus the entries of the run not
+    // reached yet, and the rows by verdict.
+    int TotalFiles() const { return static_cast<int>(model->Counts().Total() + run.notReached); }
+    int SucceededFiles() const { return static_cast<int>(model->Counts().authentic); }
+    int FailedFiles() const { return static_cast<int>(model->Counts().failed); }
+
+signals:
+    // The worker of entry index of a run has started, under dialog.
+    void FileStarted(int index, QProgressDialog* dialog);
+    // A custody check's progress dialog is shown.
+    void CheckStarted(QProgressDialog* dialog);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,7 +123,6 @@ private slots:
     void About();
     void Help();
     void UpdateStatusBar();
-    void ShowReportMenu();
 
 private:
     void CreateResultTable();
@@ -124,7 +132,9 @@ private:
     void WriteSettings();
     void SetRunActionsEnabled(bool enabled);
     ResultTable Table() const { return {model, proxy, view}; }
-    RunDriver Driver();
+    // Runs work on a driver whose run shows its dialog, the new rows and
+    // the status bar, with the actions that add or remove rows disabled.
+    void RunWith(const std::function<void(RunDriver&)>& work);
     QAction* AddAction(const QString& text, const QIcon& icon, const QKeySequence& shortcut,
                        void (MainWindow::*slot)());
 
@@ -138,22 +148,21 @@ private:
     QMenu* reportMenu = nullptr;
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
-    QStandardItemModel* model = nullptr;
+    ::ResultModel* model = nullptr;
     QSortFilterProxyModel* proxy = nullptr;
     QTreeView* view = nullptr;
     QTranslator translator;
     QTranslator qtTranslator;
-    HelpWindow* helpWindow = nullptr;
+    // A window of its own, beside this one rather than over it.
+    std::unique_ptr<HelpWindow> helpWindow;
     QLabel* developmentNotice = nullptr;
-    // Cleared when the window is deleted.
-    QPointer<CheckResultWindow> checkWindow;
     // The case and the note last given, until the program closes; the
     // examiner and organisation are also in the settings.
     CaseDetails caseDetails;
-    CustodyRequest lastCheck;
 
-    // currentWorker, cancelRequested and the three counters.
+    // currentWorker, cancelRequested and the entries not reached.
     RunState run;
+    CustodyCheckFlow custody;
 };
 
 #endif

@@ -10,7 +10,7 @@
 #include "CaseDetails.h"
 #include "CheckWriter.h"
 #include "PdfRecords.h"
-#include "ResultRow.h"
+#include "RowRecord.h"
 #include "Tally.h"
 
 #include <QDateTime>

@@ -13,6 +13,7 @@
 #include "TestRegistry.h"
 #include "UiFixtures.h"
 
+#include "ResultModel.h"
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>

@@ -15,12 +15,12 @@
 #include "TestRegistry.h"
 #include "UiFixtures.h"
 
+#include "ResultModel.h"
 #include <QAccessible>
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -36,7 +36,7 @@ private slots:
     void table()
     {
         MainWindow w;
-        QStandardItemModel* model = w.ResultModel();
+        ResultModel* model = w.ResultModel();
         QStringList headers;
         for (int c = 0; c < model->columnCount(); ++c)
             headers << model->headerData(c, Qt::Horizontal).toString();

@@ -1,12 +1,13 @@
 // Removing rows from the main window's table: the rows selected go, in one
 // pass, and the counts keep to the rows left.
 #include "MainWindow.h"
-#include "ResultRow.h"
+#include "ResultModel.h"
 #include "RunFixture.h"
 #include "TestRegistry.h"
 
+#include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
-#include <QStandardItemModel>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTranslator>
 #include <QTreeView>
@@ -42,15 +43,21 @@ private slots:
         QFETCH(int, failed);
         QFETCH(bool, sorted);
         MainWindow w;
+        // The model and the sort proxy over it keep Qt's rules through every
+        // insertion, sort and removal.
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester proxyRules(w.SortProxy(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
                        Write("bad2.avi", Flip(avi, 3000))});
         QCOMPARE(w.ResultModel()->rowCount(), 4);
         QTreeView* view = w.ResultView();
         if (sorted)
-            view->sortByColumn(ResultRow::NameColumn, Qt::AscendingOrder);
+            view->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
         if (first >= 0) {
-            const QItemSelection range(view->model()->index(first, ResultRow::NameColumn),
-                                       view->model()->index(last, ResultRow::SerialColumn));
+            const QItemSelection range(view->model()->index(first, ResultModel::NameColumn),
+                                       view->model()->index(last, ResultModel::SerialColumn));
             view->selectionModel()->select(range, QItemSelectionModel::Select);
         }
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
@@ -76,11 +83,15 @@ private slots:
         for (int i = 0; i < 200; ++i)
             paths << good << tampered;
         MainWindow w;
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.VerifyFiles(paths);
         QCOMPARE(w.ResultModel()->rowCount(), 400);
+        // Sorted, the selection maps to rows all over the model.
+        w.ResultView()->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
         QTreeView* view = w.ResultView();
-        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultRow::NameColumn),
-                                                      view->model()->index(349, ResultRow::SerialColumn)),
+        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultModel::NameColumn),
+                                                      view->model()->index(349, ResultModel::SerialColumn)),
                                        QItemSelectionModel::Select);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCoreApplication::removeTranslator(&german);

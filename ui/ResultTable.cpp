@@ -3,22 +3,16 @@
 #include "ResultText.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTreeView>
 
 namespace {
 
-using ResultRow::ColumnCount;
-using ResultRow::NameColumn;
-using ResultRow::VerdictColumn;
+const int ColumnCount = ResultModel::ColumnCount;
+const int NameColumn = ResultModel::NameColumn;
+const int VerdictColumn = ResultModel::VerdictColumn;
 
-const char* const kHeaders[ColumnCount] = {
-    QT_TRANSLATE_NOOP("QObject", "File Name"), QT_TRANSLATE_NOOP("QObject", "Authentication Result"),
-    QT_TRANSLATE_NOOP("QObject", "Start Time"), QT_TRANSLATE_NOOP("QObject", "Stop Time"),
-    QT_TRANSLATE_NOOP("QObject", "Vornhold Serial Number")};
 // The last column takes the rest of the width.
 const int kWidths[ColumnCount - 1] = {200, 180, 150, 150};
 
@@ -41,12 +35,8 @@ ResultTable ResultTable::Create(QWidget* parent)
 {
     ResultTable table;
     table.view = new QTreeView(parent);
-    table.model = new QStandardItemModel(0, ColumnCount, table.view);
-    for (int column = 0; column < ColumnCount; ++column)
-        table.model->setHeaderData(column, Qt::Horizontal, QCoreApplication::translate("QObject", kHeaders[column]),
-                                   Qt::EditRole);
-
-    table.proxy = new QSortFilterProxyModel();
+    table.model = new ResultModel(table.view);
+    table.proxy = new QSortFilterProxyModel(table.view);
     table.proxy->setSourceModel(table.model);
     // Qt's defaults, set explicitly because the table relies on them: the
     // display text is compared case-sensitively and not locale-aware, and
@@ -104,7 +94,7 @@ QList<RowRecord> ResultTable::Records(bool selectedOnly) const
     for (int row = 0; row < proxy->rowCount(); ++row) {
         if (selectedOnly && !view->selectionModel()->isRowSelected(row, QModelIndex()))
             continue;
-        records << ResultRow::RecordAt(model, proxy->mapToSource(proxy->index(row, NameColumn)).row());
+        records << model->Record(proxy->mapToSource(proxy->index(row, NameColumn)).row());
     }
     return records;
 }

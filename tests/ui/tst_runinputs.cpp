@@ -6,13 +6,10 @@
 #include "MainWindow.h"
 #include "PathText.h"
 #include "PosixCalls.h"
-#include "ResultRow.h"
+#include "ResultModel.h"
 #include "ResultText.h"
-#include "RunDriver.h"
 #include "RunFixture.h"
-#include "RunState.h"
 #include "TestRegistry.h"
-#include "VerifyThread.h"
 #include "WatermarkWriter.h"
 
 #include <QAction>
@@ -24,7 +21,6 @@
 #include <QProgressDialog>
 #include <QSet>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -46,7 +42,7 @@ private slots:
         MainWindow w;
         QList<int> started;
         const int steps = ProgressStepsPerFile(5);
-        HookScope hook([&started, steps](int index, QProgressDialog* dialog) {
+        HookScope hook(w, [&started, steps](int index, QProgressDialog* dialog) {
             started << index;
             QCOMPARE(dialog->maximum(), 5 * steps);
             QVERIFY(dialog->value() <= index * steps);
@@ -108,14 +104,14 @@ private slots:
             rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|');
         QCOMPARE(rows, QStringList({"z.avi|Authentication succeeded", "locked|Authentication failed",
                                     "b.avi|Authentication failed", "a.avi|Authentication succeeded"}));
-        QCOMPARE(w.ResultModel()->index(1, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(),
+        QCOMPARE(w.ResultModel()->index(1, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString(),
                  QStringLiteral("The folder could not be listed: the files in it were not verified."));
 #ifdef Q_OS_WIN
         const QString why = QStringLiteral("The file could not be read: another program has the file open.");
 #else
         const QString why = QStringLiteral("The file could not be read.");
 #endif
-        QCOMPARE(w.ResultModel()->index(2, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString(), why);
+        QCOMPARE(w.ResultModel()->index(2, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString(), why);
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(4, 2, 2));
     }
 
@@ -188,7 +184,7 @@ private slots:
             paths << Write("hostile/" + name, avi);
         MainWindow w;
         QStringList labels;
-        HookScope hook([&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
+        HookScope hook(w, [&labels](int, QProgressDialog* dialog) { labels << dialog->labelText(); });
         w.VerifyFiles(paths);
         QCOMPARE(w.SucceededFiles(), names.size());
         for (int i = 0; i < names.size(); ++i) {

@@ -3,13 +3,13 @@
 #ifndef ARDENTIX_TESTS_RUNFIXTURE_H
 #define ARDENTIX_TESTS_RUNFIXTURE_H
 
-#include "ResultRow.h"
-#include "RunDriver.h"
+#include "MainWindow.h"
+#include "ResultModel.h"
+#include "RunProgress.h"
 #include "WatermarkWriter.h"
 
 #include <QColor>
 #include <QProgressDialog>
-#include <QStandardItemModel>
 #include <functional>
 
 #include <QDir>
@@ -22,19 +22,23 @@
 #include <string>
 
 // A row's texts: name, verdict, start, stop, serial; then the verdict's colour.
-inline QStringList RowAt(QStandardItemModel* model, int row)
+inline QStringList RowAt(ResultModel* model, int row)
 {
     QStringList texts;
-    for (int c = 0; c < ResultRow::ColumnCount; ++c)
+    for (int c = 0; c < ResultModel::ColumnCount; ++c)
         texts << model->index(row, c).data().toString();
-    return texts << model->index(row, ResultRow::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
+    return texts << model->index(row, ResultModel::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
 }
 
-// Installs a hook into each run for one test.
+// Calls hook as each file of the window's runs starts, for one test.
 struct HookScope
 {
-    explicit HookScope(std::function<void(int, QProgressDialog*)> hook) { WorkerStartedHook() = std::move(hook); }
-    ~HookScope() { WorkerStartedHook() = nullptr; }
+    HookScope(MainWindow& window, const std::function<void(int, QProgressDialog*)>& hook)
+        : connection(QObject::connect(&window, &MainWindow::FileStarted, hook))
+    {
+    }
+    ~HookScope() { QObject::disconnect(connection); }
+    QMetaObject::Connection connection;
 };
 
 class RunFixture : public QObject

@@ -5,13 +5,11 @@
 #include "MainWindow.h"
 #include "PathText.h"
 #include "PosixCalls.h"
-#include "ResultRow.h"
+#include "ResultModel.h"
 #include "ResultText.h"
-#include "RunDriver.h"
 #include "RunFixture.h"
-#include "RunState.h"
+#include "RunProgress.h"
 #include "TestRegistry.h"
-#include "VerifyThread.h"
 #include "WatermarkWriter.h"
 
 #include <QAction>
@@ -23,7 +21,6 @@
 #include <QProgressDialog>
 #include <QSet>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -77,11 +74,11 @@ private slots:
         // progress among them.
         QList<int> totals;
         {
-            HookScope hook([&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
+            HookScope hook(w, [&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
             w.VerifyFiles(paths);
         }
         QCOMPARE(totals, QList<int>(8, 8));
-        QStandardItemModel* model = w.ResultModel();
+        ResultModel* model = w.ResultModel();
         QCOMPARE(model->rowCount(), 8);
 
         const WatermarkFields fields;
@@ -100,7 +97,7 @@ private slots:
         for (int r = 0; r < 8; ++r) {
             const bool authentic = expected[r].reason == AuthAuthentic;
             // The row keeps the whole result, and its verdict cell says why.
-            QCOMPARE(AuthResultName(ResultRow::RecordAt(model, r).result.result), AuthResultName(expected[r].reason));
+            QCOMPARE(AuthResultName(model->Record(r).result.result), AuthResultName(expected[r].reason));
             const WatermarkFields* f = expected[r].f;
             QCOMPARE(
                 RowAt(model, r),
@@ -108,10 +105,10 @@ private slots:
                              f ? QString::fromStdString(f->startTime) : "", f ? QString::fromStdString(f->endTime) : "",
                              f ? QString::fromStdString(f->serial) : "",
                              QColor(authentic ? Qt::darkGreen : Qt::red).name()}));
-            QVERIFY(!model->index(r, ResultRow::NameColumn).data(Qt::ForegroundRole).isValid());
-            const QString why = model->index(r, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
-            QCOMPARE(why, ResultText::Reason(ResultRow::RecordAt(model, r).result));
-            QCOMPARE(model->index(r, ResultRow::VerdictColumn).data(Qt::AccessibleDescriptionRole).toString(), why);
+            QVERIFY(!model->index(r, ResultModel::NameColumn).data(Qt::ForegroundRole).isValid());
+            const QString why = model->index(r, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString();
+            QCOMPARE(why, ResultText::Reason(model->Record(r).result));
+            QCOMPARE(model->index(r, ResultModel::VerdictColumn).data(Qt::AccessibleDescriptionRole).toString(), why);
             // What a failed file's watermark claims is greyed and says why,
             // never shown like a vouched-for value.
             for (int c = 2; c < 5; ++c) {
@@ -163,7 +160,7 @@ private slots:
         QVERIFY2(cancelled, "the bar never moved within the large file");
         QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
         QCOMPARE(w.ResultModel()->rowCount(), 3);
-        QCOMPARE(w.ResultModel()->index(0, ResultRow::NameColumn).data().toString(),
+        QCOMPARE(w.ResultModel()->index(0, ResultModel::NameColumn).data().toString(),
                  QStringLiteral("cancel-large.avi"));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 3, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
@@ -178,7 +175,7 @@ private slots:
         // counted, and the total is the rows shown.
         MainWindow w;
         w.show();
-        HookScope hook([&w](int index, QProgressDialog*) {
+        HookScope hook(w, [&w](int index, QProgressDialog*) {
             if (index == 0)
                 w.close();
         });
@@ -202,7 +199,7 @@ private slots:
         MainWindow w;
         w.show();
         bool ran = false;
-        HookScope hook([&ran](int, QProgressDialog*) { ran = true; });
+        HookScope hook(w, [&ran](int, QProgressDialog*) { ran = true; });
         QTimer::singleShot(0, &w, [&w] { w.close(); });
         w.OpenPaths({QFile::encodeName(tree.path())});
         QVERIFY(!ran);
@@ -223,13 +220,13 @@ private slots:
         // its own; it reads "Authentication failed", says why, and counts as
         // failed in the status bar, the saved reports and the PDF alike.
         if (!qEnvironmentVariableIsSet("ARDENTIX_NO_MD5"))
-            QSKIP("runs with MD5 taken from OpenSSL (ctest: tst_run_noDigest_no_md5)");
+            QSKIP("runs with MD5 taken from OpenSSL (ctest: tst_windowrun_noDigest_no_md5)");
         MainWindow w;
         w.VerifyFiles({Write("no-digest.avi", avi)});
         QCOMPARE(w.ResultModel()->rowCount(), 1);
         const QStringList row = RowAt(w.ResultModel(), 0);
         QCOMPARE(row[1] + row[5], QStringLiteral("Authentication failed#ff0000"));
-        const QString why = w.ResultModel()->index(0, ResultRow::VerdictColumn).data(Qt::ToolTipRole).toString();
+        const QString why = w.ResultModel()->index(0, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString();
         QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
         QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
 
@@ -261,7 +258,7 @@ private slots:
                                  &error));
         MainWindow w;
         w.show();
-        HookScope hook([&w](int index, QProgressDialog*) {
+        HookScope hook(w, [&w](int index, QProgressDialog*) {
             if (index == 0)
                 w.close();
         });
@@ -281,7 +278,7 @@ private slots:
         const auto shown = [&w] {
             QStringList names;
             for (int r = 0; r < w.SortProxy()->rowCount(); ++r)
-                names << w.SortProxy()->index(r, ResultRow::NameColumn).data().toString();
+                names << w.SortProxy()->index(r, ResultModel::NameColumn).data().toString();
             return names;
         };
         QCOMPARE(shown(), QStringList({"B.avi", "a.avi", "m.avi"}));
@@ -289,33 +286,13 @@ private slots:
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi", "m.avi"}));
 
         // A removal leaves the other rows where they were: it does not sort.
-        const int widthBefore = w.ResultView()->columnWidth(ResultRow::NameColumn);
-        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, ResultRow::NameColumn),
+        const int widthBefore = w.ResultView()->columnWidth(ResultModel::NameColumn);
+        w.ResultView()->selectionModel()->select(w.SortProxy()->index(3, ResultModel::NameColumn),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
-        QCOMPARE(w.ResultView()->columnWidth(ResultRow::NameColumn), widthBefore);
-        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), int(ResultRow::NameColumn));
-    }
-
-    void stopBeforeVerdict()
-    {
-        // The stop flag that closing the window sets reaches the engine: the
-        // file in progress gets no verdict, no row and no count.
-        RunState state;
-        QStandardItemModel model;
-        const FileJob job{QFile::encodeName(Write("stopped.avi", avi)), qint64(avi.size()), false};
-        for (bool stop : {true, false}) {
-            state.stopRequested = stop;
-            VerifyThread worker(job, &model, &state);
-            worker.start();
-            QVERIFY(worker.wait(60000));
-            QCOMPARE(worker.WriteRow(), !stop);
-            QCOMPARE(worker.BytesDone(), stop ? 0 : qint64(avi.size()));
-        }
-        QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(qint64(state.totalFiles), qint64(1));
-        QCOMPARE(state.succeededFiles, qint64(1));
+        QCOMPARE(w.ResultView()->columnWidth(ResultModel::NameColumn), widthBefore);
+        QCOMPARE(w.ResultView()->header()->sortIndicatorSection(), int(ResultModel::NameColumn));
     }
 
     void progressLabel()

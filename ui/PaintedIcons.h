@@ -1,7 +1,7 @@
 // The icons that are drawn rather than loaded: the verdict's check and
 // cross, and Save Report's page with its arrow, at 1x and 2x.
-#ifndef ARDENTIX_RUN_PAINTEDICONS_H
-#define ARDENTIX_RUN_PAINTEDICONS_H
+#ifndef ARDENTIX_UI_PAINTEDICONS_H
+#define ARDENTIX_UI_PAINTEDICONS_H
 
 #include <QIcon>
 
