@@ -3,6 +3,7 @@
 #include "BuildIdentity.h"
 #include "DetailsDocument.h"
 #include "PathText.h"
+#include "PdfPages.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 
@@ -20,219 +21,14 @@
 
 namespace {
 
+using PdfPages::Piece;
+using PdfPages::SummaryTable;
+
 QString Html(const QString& text)
 {
     QString html = text.toHtmlEscaped();
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
     return html;
-}
-
-// A piece of the report: its height, and how it paints itself from its top
-// left corner, within clip. A piece taller than a page runs on over as many
-// pages as it needs.
-struct Piece
-{
-    qreal height = 0;
-    std::function<void(QPainter&, const QRectF& clip)> paint;
-    // A line of the summary table: a page that begins with one repeats the
-    // table's head first.
-    bool summaryLine = false;
-};
-
-Piece DocumentPiece(const std::shared_ptr<QTextDocument>& document)
-{
-    const qreal height = document->size().height();
-    return {height, [document](QPainter& painter, const QRectF& clip) { document->drawContents(&painter, clip); },
-            false};
-}
-
-// The summary table: a number, the file's name, its verdict and the
-// reason, one line a file, the failed ones shaded and their verdict bold.
-class SummaryTable
-{
-public:
-    enum Column
-    {
-        NumberColumn,
-        NameColumn,
-        MarkColumn,
-        TextColumn,
-        ColumnCount
-    };
-
-    // widestMark: the longest text of the third column, which keeps to one
-    // line where the page allows.
-    SummaryTable(const QFont& font, QPaintDevice* device, qreal width, int count, const QStringList& marks,
-                 const QStringList& head)
-        : m_font(font), m_bold(Bold(font)), m_metrics(font, device), m_boldMetrics(m_bold, device), m_width(width),
-          m_head(head)
-    {
-        const qreal number =
-            m_boldMetrics.horizontalAdvance(QString::number(count) + QLatin1String(".")) + m_metrics.averageCharWidth();
-        m_padding = m_metrics.height() * 0.2;
-        // The verdict on one line, in the bold of a failed file, where the
-        // page allows; the name and the reason share the rest.
-        qreal widest = 0;
-        for (const QString& mark : marks)
-            widest = qMax(widest, m_boldMetrics.horizontalAdvance(mark));
-        const qreal verdict = qMin(width * 0.3, widest + 3 * m_padding);
-        const qreal name = (width - number - verdict) * 0.45;
-        m_columns = {0, number, number + name, number + name + verdict, width};
-    }
-
-    Piece Head() const
-    {
-        const QStringList texts = QStringList{QStringLiteral("#")} + m_head;
-        const qreal height = Height(texts, true);
-        return {height,
-                [this, texts, height](QPainter& painter, const QRectF&) {
-                    painter.setFont(m_bold);
-                    Cells(painter, texts, height);
-                    painter.drawLine(QPointF(0, height), QPointF(m_width, height));
-                },
-                false};
-    }
-
-    // A line: its number, then the three texts; a failed (flagged) line is
-    // shaded, its mark bold and red.
-    Piece Line(int number, const QStringList& columns, bool failed) const
-    {
-        const QStringList texts = QStringList{QString::number(number) + QLatin1Char('.')} + columns;
-        const qreal height = Height(texts, failed);
-        return {height,
-                [this, texts, height, failed](QPainter& painter, const QRectF&) {
-                    if (failed)
-                        painter.fillRect(QRectF(0, 0, m_width, height), QColor(0xfb, 0xe3, 0xe3));
-                    painter.setFont(m_font);
-                    Cells(painter, texts, height, failed);
-                },
-                true};
-    }
-
-private:
-    QRectF Cell(int column, qreal height) const
-    {
-        return QRectF(m_columns[column] + m_padding, m_padding,
-                      m_columns[column + 1] - m_columns[column] - 2 * m_padding, height - 2 * m_padding);
-    }
-
-    static QFont Bold(QFont font)
-    {
-        font.setBold(true);
-        return font;
-    }
-
-    // The line's height: its tallest cell, wrapped; boldVerdict when the
-    // verdict (or every cell, for the head) is bold.
-    qreal Height(const QStringList& texts, bool boldVerdict) const
-    {
-        qreal tallest = m_metrics.height();
-        for (int column = 0; column < ColumnCount; ++column) {
-            const QFontMetricsF& metrics = column == MarkColumn && boldVerdict ? m_boldMetrics : m_metrics;
-            tallest = qMax(tallest, metrics.boundingRect(Cell(column, 1e9), Flags(column), texts[column]).height());
-        }
-        return tallest + 2 * m_padding;
-    }
-
-    static int Flags(int column)
-    {
-        // Names seldom have spaces: they break anywhere rather than overflow.
-        return Qt::AlignLeft | Qt::AlignTop | (column == NameColumn ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
-    }
-
-    void Cells(QPainter& painter, const QStringList& texts, qreal height, bool failed = false) const
-    {
-        for (int column = 0; column < ColumnCount; ++column) {
-            if (column == MarkColumn && failed) {
-                painter.save();
-                painter.setFont(m_bold);
-                painter.setPen(QColor(0xb0, 0, 0));
-                painter.drawText(Cell(column, height), Flags(column), texts[column]);
-                painter.restore();
-            } else {
-                painter.drawText(Cell(column, height), Flags(column), texts[column]);
-            }
-        }
-    }
-
-    QFont m_font;
-    QFont m_bold;
-    QFontMetricsF m_metrics;
-    QFontMetricsF m_boldMetrics;
-    qreal m_width;
-    QStringList m_head;
-    std::vector<qreal> m_columns;
-    qreal m_padding;
-};
-
-// Places the pieces one after another on the writer's pages, inside its
-// margins, starting a page where a piece would not fit whole, with
-// "page / pages" under each page's text.
-void PrintPieces(const std::vector<Piece>& pieces, const Piece& summaryHead, QPdfWriter& writer,
-                 const QFont& footerFont)
-{
-    const QRectF area(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    const QFontMetricsF metrics(footerFont, &writer);
-    const qreal height = area.height() - metrics.height() * 2;
-
-    // First where each piece goes, then the pages, so that each footer can
-    // name the number of pages.
-    struct Placement
-    {
-        const Piece* piece;
-        int page;
-        qreal top;
-    };
-    std::vector<Placement> placements;
-    int page = 0;
-    qreal y = 0;
-    bool inTable = false;
-    for (const Piece& piece : pieces) {
-        // A line's space between pieces, but none between the table's lines.
-        const bool startsTable = piece.summaryLine && !inTable;
-        if (y > 0 && !(piece.summaryLine && inTable))
-            y += metrics.height();
-        if (y > 0 && y + piece.height + (startsTable ? summaryHead.height : 0) > height) {
-            ++page;
-            y = 0;
-        }
-        if (piece.summaryLine && (startsTable || y == 0)) {
-            placements.push_back({&summaryHead, page, y});
-            y += summaryHead.height;
-        }
-        inTable = piece.summaryLine;
-        placements.push_back({&piece, page, y});
-        y += piece.height;
-        while (y > height) { // a piece longer than a page
-            ++page;
-            y -= height;
-        }
-    }
-    const int pages = page + 1;
-
-    QPainter painter(&writer);
-    std::size_t next = 0;
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
-            writer.newPage();
-        // Every piece that shows on this page: those placed on it, and a
-        // long one that began on an earlier page.
-        for (std::size_t i = next; i < placements.size() && placements[i].page <= p; ++i) {
-            const qreal top = (placements[i].page - p) * height + placements[i].top;
-            if (top + placements[i].piece->height <= 0) {
-                if (i == next)
-                    ++next;
-                continue;
-            }
-            painter.save();
-            painter.translate(0, top);
-            placements[i].piece->paint(painter, QRectF(0, -top, area.width(), height));
-            painter.restore();
-        }
-        painter.setFont(footerFont);
-        painter.drawText(QRectF(0, area.height() - metrics.height(), area.width(), metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(p + 1).arg(pages));
-    }
 }
 
 QString ProgramLine()
@@ -295,7 +91,7 @@ struct Document
         document->setDocumentMargin(0);
         document->setTextWidth(width);
         document->setHtml(html);
-        return DocumentPiece(document);
+        return PdfPages::DocumentPiece(document);
     }
 
     QPdfWriter writer;
@@ -367,10 +163,10 @@ void Write(QIODevice& device, const QList<RowRecord>& records, const CaseDetails
         ++number;
         const QString heading =
             QStringLiteral("%1. %2").arg(number).arg(PathText::FileNameForPeople(record.result.path));
-        pieces.push_back(
-            DocumentPiece(DetailsDocument::Build(record, heading, document.font, &document.writer, document.width)));
+        pieces.push_back(PdfPages::DocumentPiece(
+            DetailsDocument::Build(record, heading, document.font, &document.writer, document.width)));
     }
-    PrintPieces(pieces, summary.Head(), document.writer, document.font);
+    PdfPages::Print(pieces, summary.Head(), document.writer, document.font);
 }
 
 QString CheckHeaderHtml(const CheckSummary& check, const QDateTime& generated, const CaseDetails& details)
@@ -468,7 +264,7 @@ void WriteCheck(QIODevice& device, const std::vector<CustodyLine>& lines, const 
                                     {PathText::ForPeople(line.pathBytes), StatusText(line.status), CheckDetail(line)},
                                     NeedsAttention(line.status)));
     }
-    PrintPieces(pieces, table.Head(), document.writer, document.font);
+    PdfPages::Print(pieces, table.Head(), document.writer, document.font);
 }
 
 PdfRecords::Metadata Metadata(const QString& title, const CaseDetails& details)
