@@ -59,30 +59,11 @@ double ProcessCpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Verifies the small exports through the window, after timing the engine
+// alone on them; false when a verdict is not the one expected.
+bool SmallExports(MainWindow& window, const QStringList& paths, std::size_t size)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    RegisterResources();
-    QApplication app(argc, argv);
-    std::printf("platform:             %s\n", qPrintable(QGuiApplication::platformName()));
-    const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
-    const qint64 largeMib = argc > 2 ? std::atoll(argv[2]) : 1024;
-
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    QTemporaryDir dir;
-    const std::string jpg =
-        testsupport::MakeExport(testsupport::SampleMedia(testsupport::MediaType::Jpg), testsupport::MediaType::Jpg);
-    QStringList paths;
-    for (int i = 0; i < count; ++i) {
-        const QString path = dir.filePath(QStringLiteral("small-%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
-        testsupport::WriteFile(QFile::encodeName(path).toStdString(), jpg);
-        paths << path;
-    }
-
+    const int count = static_cast<int>(paths.size());
     // Warm the page cache, then time the engine alone.
     for (const QString& path : paths) {
         WatermarkRecord record;
@@ -97,8 +78,6 @@ int main(int argc, char** argv)
     }
     const double engineSeconds = timer.nsecsElapsed() / 1e9;
 
-    MainWindow window;
-    window.show();
     QCoreApplication::processEvents();
     timer.restart();
     window.VerifyFiles(paths);
@@ -106,15 +85,21 @@ int main(int argc, char** argv)
     if (authentic != count || window.SucceededFiles() != count) {
         std::fprintf(stderr, "unexpected verdicts: engine %d, run %d of %d\n", authentic, window.SucceededFiles(),
                      count);
-        return 1;
+        return false;
     }
-    std::printf("small exports:        %d JPG files of %zu bytes\n", count, jpg.size());
+    std::printf("small exports:        %d JPG files of %zu bytes\n", count, size);
     std::printf("engine alone:         %.3f s (%.0f files/s, %.3f ms/file)\n", engineSeconds, count / engineSeconds,
                 1000 * engineSeconds / count);
     std::printf("through VerifyFiles:  %.3f s (%.0f files/s, %.3f ms/file)\n", runSeconds, count / runSeconds,
                 1000 * runSeconds / count);
     std::printf("overhead per file:    %.3f ms\n", 1000 * (runSeconds - engineSeconds) / count);
+    return true;
+}
 
+// Removes all of five runs' rows, then the lower half of as many.
+void Removal(MainWindow& window, const QStringList& paths)
+{
+    QElapsedTimer timer;
     for (int again = 0; again < 4; ++again)
         window.VerifyFiles(paths);
     window.ResultView()->selectAll();
@@ -138,7 +123,13 @@ int main(int argc, char** argv)
     QMetaObject::invokeMethod(&window, "RemoveFiles");
     std::printf("removal:              lower %d of %d rows in %.3f s, %d left\n", all - all / 2, all,
                 timer.nsecsElapsed() / 1e9, window.ResultModel()->rowCount());
+}
 
+// Shows a custody check's outcome of five lines per path.
+void OutcomeWindow(const QStringList& paths, const QTemporaryDir& dir)
+{
+    const int count = static_cast<int>(paths.size());
+    QElapsedTimer timer;
     {
         CustodyRunResult result;
         result.prepared = result.complete = true;
@@ -164,8 +155,31 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         std::printf("custody check outcome: %d lines shown in %.3f s\n", count * 5, timer.nsecsElapsed() / 1e9);
     }
+}
 
-    if (largeMib > 0) {
+// Closes a window 300 ms into a run of the large export.
+void CloseDuringRun(const QString& big)
+{
+    MainWindow third;
+    third.show();
+    QElapsedTimer sinceClose;
+    QObject::connect(&third, &MainWindow::FileStarted, [&third, &sinceClose](int, QProgressDialog*) {
+        QTimer::singleShot(300, &third, [&third, &sinceClose] {
+            sinceClose.start();
+            third.close();
+        });
+    });
+    third.VerifyFiles({big});
+    std::printf("close during the run: run returned %.1f ms after the close, %d rows\n",
+                sinceClose.nsecsElapsed() / 1e6, third.ResultModel()->rowCount());
+}
+
+// A large export through the window, against the engine alone and openssl;
+// a close during its run; its custody check.
+int LargeExport(const QTemporaryDir& dir, qint64 largeMib)
+{
+    QElapsedTimer timer;
+    {
         const QString big = dir.filePath(QStringLiteral("large.avi"));
         std::string error;
         if (!testsupport::WriteLargeExport(QFile::encodeName(big).toStdString(), testsupport::MediaType::Avi,
@@ -202,18 +216,7 @@ int main(int argc, char** argv)
         std::printf("engine without SHA-256: %.2f s (%s); VerifyFiles with it / without: %.3f (target: at most 1.15)\n",
                     plainSeconds, plain.IsAuthentic() ? "authentic" : "FAILED", wall / plainSeconds);
 
-        MainWindow third;
-        third.show();
-        QElapsedTimer sinceClose;
-        QObject::connect(&third, &MainWindow::FileStarted, [&third, &sinceClose](int, QProgressDialog*) {
-            QTimer::singleShot(300, &third, [&third, &sinceClose] {
-                sinceClose.start();
-                third.close();
-            });
-        });
-        third.VerifyFiles({big});
-        std::printf("close during the run: run returned %.1f ms after the close, %d rows\n",
-                    sinceClose.nsecsElapsed() / 1e6, third.ResultModel()->rowCount());
+        CloseDuringRun(big);
         // A custody check of the same file: a saved report of it, read
         // back and the file verified again through the window.
         const QString report = dir.filePath(QStringLiteral("large.jsonl"));
@@ -231,4 +234,36 @@ int main(int argc, char** argv)
         QFile::remove(big);
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    RegisterResources();
+    QApplication app(argc, argv);
+    std::printf("platform:             %s\n", qPrintable(QGuiApplication::platformName()));
+    const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const qint64 largeMib = argc > 2 ? std::atoll(argv[2]) : 1024;
+
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QTemporaryDir dir;
+    const std::string jpg =
+        testsupport::MakeExport(testsupport::SampleMedia(testsupport::MediaType::Jpg), testsupport::MediaType::Jpg);
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        const QString path = dir.filePath(QStringLiteral("small-%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
+        testsupport::WriteFile(QFile::encodeName(path).toStdString(), jpg);
+        paths << path;
+    }
+    MainWindow window;
+    window.show();
+    if (!SmallExports(window, paths, jpg.size()))
+        return 1;
+    Removal(window, paths);
+    OutcomeWindow(paths, dir);
+    return largeMib > 0 ? LargeExport(dir, largeMib) : 0;
 }
