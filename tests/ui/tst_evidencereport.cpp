@@ -371,6 +371,58 @@ private slots:
         }
     }
 
+    // The outcome of the check of the case folder against report: its lines
+    // and counts, the report's SHA-256, the same lines as the verifier's, and
+    // the case it proposes for its PDF.
+    static void ExpectOutcome(CheckResultWindow* check, const QString& report, const QString& cases, int format)
+    {
+        QVERIFY(check != nullptr);
+        // In the report's order (the table's, newest first), then the new
+        // file, each path shown relative to the folder searched and whole to
+        // a screen reader.
+        QStringList lines;
+        for (int row = 0; row < check->Model()->rowCount(); ++row) {
+            const QStandardItem* file = check->Model()->item(row, CheckResultWindow::FileColumn);
+            lines << check->Model()->item(row, CheckResultWindow::StatusColumn)->text() + ' ' + file->text();
+            const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
+            QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
+        }
+        QCOMPARE(lines,
+                 QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
+                              Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
+        QCOMPARE(check->SummaryLabel()->text(),
+                 Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
+                     .arg(5)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1)
+                     .arg(1));
+        QVERIFY(check->SaveButton()->isEnabled());
+        // The report is named by the SHA-256 of the bytes compared.
+        QCOMPARE(QString::fromLatin1(check->Summary().reportSha256), Sha256Hex(ReadFileAt(report).toStdString()));
+        QVERIFY(check->ReportLabel()->text().contains(QString::fromLatin1(check->Summary().reportSha256)));
+        // The same lines as the verifier gives on the same report and
+        // files, in JSON Lines and CSV, header and all.
+        for (const auto& [option, saveAs] :
+             {std::pair{"json", EvidenceReport::Format::JsonLines}, std::pair{"csv", EvidenceReport::Format::Csv}}) {
+            const QString saved = QFileInfo(report).dir().filePath("check");
+            QString error;
+            QVERIFY2(check->SaveTo(saved, saveAs, &error), qPrintable(error));
+            const clitest::Outcome verifier = clitest::Run({"--format", option, "--check", report, cases});
+            QCOMPARE(verifier.exitCode, 1);
+            QCOMPARE(ReadFileAt(saved), verifier.out);
+        }
+        // A checked PDF names its case for the outcome's PDF; the others
+        // leave it to the user.
+        const bool named = format == int(EvidenceReport::Format::Pdf) && PdfRecords::Available();
+        const CaseDetails proposed = check->ProposedCase();
+        QCOMPARE(QStringList({proposed.caseNumber, proposed.note}),
+                 named ? QStringList({"2026-117/B", "Gate 3"}) : QStringList({"", ""}));
+        if (format == int(EvidenceReport::Format::Pdf))
+            ExpectOutcomePdf(*check, QFileInfo(report).dir().filePath("check.pdf"));
+    }
+
     void checkAgainstReport()
     {
         QFETCH(int, format);
@@ -432,52 +484,7 @@ private slots:
             return;
         }
         QVERIFY(messages.isEmpty());
-        CheckResultWindow* check = w.CheckWindow();
-        QVERIFY(check != nullptr);
-        // In the report's order (the table's, newest first), then the new
-        // file, each path shown relative to the folder searched and whole to
-        // a screen reader.
-        QStringList lines;
-        for (int row = 0; row < check->Model()->rowCount(); ++row) {
-            const QStandardItem* file = check->Model()->item(row, CheckResultWindow::FileColumn);
-            lines << check->Model()->item(row, CheckResultWindow::StatusColumn)->text() + ' ' + file->text();
-            const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
-            QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
-        }
-        QCOMPARE(lines,
-                 QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
-                              Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
-        QCOMPARE(check->SummaryLabel()->text(),
-                 Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
-                     .arg(5)
-                     .arg(1)
-                     .arg(1)
-                     .arg(1)
-                     .arg(1)
-                     .arg(1));
-        QVERIFY(check->SaveButton()->isEnabled());
-        // The report is named by the SHA-256 of the bytes compared.
-        QCOMPARE(QString::fromLatin1(check->Summary().reportSha256), Sha256Hex(ReadFileAt(report).toStdString()));
-        QVERIFY(check->ReportLabel()->text().contains(QString::fromLatin1(check->Summary().reportSha256)));
-        // The same lines as the verifier gives on the same report and
-        // files, in JSON Lines and CSV, header and all.
-        for (const auto& [option, saveAs] :
-             {std::pair{"json", EvidenceReport::Format::JsonLines}, std::pair{"csv", EvidenceReport::Format::Csv}}) {
-            const QString saved = samples.dir.filePath("check");
-            QString error;
-            QVERIFY2(check->SaveTo(saved, saveAs, &error), qPrintable(error));
-            const clitest::Outcome verifier = clitest::Run({"--format", option, "--check", report, cases});
-            QCOMPARE(verifier.exitCode, 1);
-            QCOMPARE(ReadFileAt(saved), verifier.out);
-        }
-        // A checked PDF names its case for the outcome's PDF; the others
-        // leave it to the user.
-        const bool named = format == int(EvidenceReport::Format::Pdf) && PdfRecords::Available();
-        const CaseDetails proposed = check->ProposedCase();
-        QCOMPARE(QStringList({proposed.caseNumber, proposed.note}),
-                 named ? QStringList({"2026-117/B", "Gate 3"}) : QStringList({"", ""}));
-        if (format == int(EvidenceReport::Format::Pdf))
-            ExpectOutcomePdf(*check, samples.dir.filePath("check.pdf"));
+        ExpectOutcome(w.CheckWindow(), report, cases, format);
     }
 
     // A refused report leaves the dialog open with what was entered, and the
