@@ -96,6 +96,7 @@ private slots:
         row("check: no such report", "--check @missing.jsonl", 2, -1);
         row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, -1);
         row("check with -0", "--check @whole.jsonl -0 @good", 2, -1);
+        row("check with --sha256", "--check @whole.jsonl --sha256 @good", 2, -1);
         row("--base without --check", "--base @good @genuine.avi", 2, -1);
     }
 
