@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QThread>
 
+#include <vector>
+
 namespace Options {
 namespace {
 
@@ -97,8 +99,11 @@ QString Description()
 
 const char kPathsFromList[] = "--check takes its PATHs on the command line, not from --files-from";
 
+// Every option, in the order --help lists them: short name, long name,
+// value, default, help line, commands; then, where they apply, the refusal
+// outside those commands, and the option it needs with the error without it.
 // clang-format off
-const std::vector<Spec> kTable = {
+const std::vector<Definition> kTable = {
     {"f", "format", "text|json|csv", "text", "Report format: text (default), json or csv.", Both},
     {"j", "jobs", "N", nullptr, "Verify N files at once, 1 to %1 (default: the number of processors, %2).", Both},
     {nullptr, "sha256", nullptr, nullptr,
@@ -126,47 +131,42 @@ QString S(const char* text)
     return text != nullptr ? QString::fromLatin1(text) : QString();
 }
 
-QCommandLineOption ParserOption(const Spec& spec)
+QCommandLineOption ParserOption(const Definition& option)
 {
     QStringList names;
-    if (spec.shortName != nullptr)
-        names << S(spec.shortName);
-    names << S(spec.longName);
-    QString help = S(spec.help);
+    if (option.shortName != nullptr)
+        names << S(option.shortName);
+    names << S(option.longName);
+    QString help = S(option.help);
     if (help.contains(QLatin1String("%1")))
         help = help.arg(MaxJobs).arg(QThread::idealThreadCount());
-    return QCommandLineOption(names, help, S(spec.valueName), S(spec.defaultValue));
+    return QCommandLineOption(names, help, S(option.valueName), S(option.defaultValue));
 }
 
 } // namespace
-
-const std::vector<Spec>& Table()
-{
-    return kTable;
-}
 
 void AddTo(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(Description());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    for (const Spec& spec : kTable) {
-        if (spec.help == nullptr)
+    for (const Definition& option : kTable) {
+        if (option.help == nullptr)
             parser.addHelpOption(); // Qt's own names and help line
         else
-            parser.addOption(ParserOption(spec));
+            parser.addOption(ParserOption(option));
     }
     parser.addPositionalArgument(S("PATH"), S("A file to verify, or a folder to walk."), S("PATH..."));
 }
 
 std::optional<QString> Refusal(const QCommandLineParser& parser, Command command)
 {
-    for (const Spec& spec : kTable) {
-        if (spec.commands == None || !parser.isSet(S(spec.longName)))
+    for (const Definition& option : kTable) {
+        if (option.commands == None || !parser.isSet(S(option.longName)))
             continue;
-        if ((spec.commands & command) == 0)
-            return S(spec.refused);
-        if (spec.needs != nullptr && !parser.isSet(S(spec.needs)))
-            return S(spec.needsText);
+        if ((option.commands & command) == 0)
+            return S(option.refused);
+        if (option.needs != nullptr && !parser.isSet(S(option.needs)))
+            return S(option.needsText);
     }
     return std::nullopt;
 }

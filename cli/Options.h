@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 namespace Options {
 
@@ -23,13 +22,14 @@ enum Command : unsigned
     Both = Verify | Check
 };
 
-struct Spec
+struct Definition
 {
     const char* shortName; // nullptr when there is none
     const char* longName;
     const char* valueName; // nullptr for a switch
     const char* defaultValue;
-    // The help line; "%1" and "%2" are filled in by HelpLine.
+    // The help line, with "%1" for the most jobs and "%2" for the number of
+    // processors; nullptr for Qt's own help option.
     const char* help;
     unsigned commands;
     // The usage error when the option is given to a command that does not
@@ -41,9 +41,6 @@ struct Spec
 };
 
 inline constexpr int MaxJobs = 1024;
-
-// Every option, in the order --help lists them.
-const std::vector<Spec>& Table();
 
 // Adds every option, the help option and the PATHs to parser, with the
 // long help as its description.
