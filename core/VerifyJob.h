@@ -6,7 +6,8 @@
 // and says how the run concluded.
 //
 // Prepare expands the paths and opens the list; Run verifies and hands
-// every result to the sink; Conclusion then says what the run's status is.
+// every result to the sink, and says how the run concluded (Concluded keeps
+// it, with the tally and the list's problem, for the front end to word).
 #ifndef ARDENTIX_CORE_VERIFYJOB_H
 #define ARDENTIX_CORE_VERIFYJOB_H
 
