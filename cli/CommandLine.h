@@ -32,7 +32,9 @@ public:
 
 private:
     std::optional<int> ReadFormatAndJobs();
-    std::optional<int> ReadInputs();
+    // Each command reads its own options and refuses those it does not take.
+    std::optional<int> ReadCheck();
+    std::optional<int> ReadVerify();
     void AddArgument(const QByteArray& raw);
     // An argument's or option value's bytes as the system gave them.
     QByteArray Raw(const QString& parsed) const;

@@ -1,23 +1,16 @@
 // Verification: the files and folders named on the command line and in a
 // --files-from list, with one line, object or record per file on stdout and
-// the progress on stderr.
+// the progress on stderr. The job itself is core's VerifyJob; this is its
+// output.
 #ifndef ARDENTIX_CLI_VERIFYCOMMAND_H
 #define ARDENTIX_CLI_VERIFYCOMMAND_H
 
-#include "FileList.h"
 #include "ReportWriter.h"
-
-#include <QByteArray>
-
-#include <optional>
-#include <vector>
+#include "VerifyJob.h"
 
 struct VerifyCommandOptions
 {
-    std::vector<QByteArray> paths;
-    // The --files-from list and its form, when given.
-    std::optional<QByteArray> listName;
-    FileList::Form listForm = FileList::LineSeparated;
+    VerifySources sources;
     ReportFormat format = ReportFormat::Text;
     bool sha256 = false;
     int jobs = 1;

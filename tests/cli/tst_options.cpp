@@ -57,112 +57,99 @@ private slots:
         QVERIFY(WriteFileAt(dir.filePath("foreign.csv"), "name,size\r\na.avi,1\r\n"));
     }
 
-    void exitStatus_data()
+    // The exit status and the files reported, for PATHs and lists, and the
+    // usage errors.
+    void runs_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("list"); // on standard input; "@" stands for the fixture's folder
         QTest::addColumn<int>("status");
-        QTest::addColumn<int>("reported"); // files on stdout (JSON), -1: stdout must be empty
+        QTest::addColumn<QStringList>("reported"); // paths in order (JSON); empty: stdout must be empty
 
         // The arguments separated by spaces.
-        const auto row = [](const char* title, const char* arguments, int status, int reported) {
-            QTest::newRow(title) << QString::fromLatin1(arguments).split(' ', Qt::SkipEmptyParts) << status << reported;
+        const auto row = [](const char* title, const char* arguments, int status, const QStringList& reported,
+                            const QByteArray& list = QByteArray()) {
+            QTest::newRow(title) << QString::fromLatin1(arguments).split(' ', Qt::SkipEmptyParts) << list << status
+                                 << reported;
         };
-        row("one authentic file", "--format=json @genuine.avi", 0, 1);
-        row("authentic files and a folder", "--format=json @genuine.jpg @good @genuine.avi", 0, 4);
-        row("one tampered among authentic", "--format=json @genuine.avi @tampered.avi", 1, 2);
-        row("folder with a tampered file", "--format=json @mixed", 1, 2);
-        row("missing path", "--format=json @missing.avi", 1, 1);
-        row("missing path and authentic file", "--format=json @genuine.avi @missing.avi", 1, 2);
-        row("empty folder and authentic file", "--format=json @empty @genuine.avi", 0, 1);
+        const QStringList good = {"good/a.avi", "good/deep/b.jpg"};
+        row("one authentic file", "--format=json @genuine.avi", 0, {"genuine.avi"});
+        row("authentic files and a folder", "--format=json @genuine.jpg @good @genuine.avi", 0,
+            QStringList{"genuine.jpg"} + good + QStringList{"genuine.avi"});
+        row("one tampered among authentic", "--format=json @genuine.avi @tampered.avi", 1,
+            {"genuine.avi", "tampered.avi"});
+        row("folder with a tampered file", "--format=json @mixed", 1, {"mixed/a.avi", "mixed/b.avi"});
+        row("missing path", "--format=json @missing.avi", 1, {"missing.avi"});
+        row("missing path and authentic file", "--format=json @genuine.avi @missing.avi", 1,
+            {"genuine.avi", "missing.avi"});
+        row("empty folder and authentic file", "--format=json @empty @genuine.avi", 0, {"genuine.avi"});
 #ifndef Q_OS_WIN // QFile::link makes a shortcut there, a file
-        row("a symbolic link to a folder", "--format=json @linked @linked/a.avi", 0, 3);
+        row("a symbolic link to a folder", "--format=json @linked @linked/a.avi", 0,
+            {"linked/a.avi", "linked/deep/b.jpg", "linked/a.avi"});
 #endif
-        row("jobs at its most", "--jobs=1024 --format=json @genuine.avi", 0, 1);
-        row("empty folder", "--format=json @empty", 2, -1);
-        row("folder with no matching file", "--format=json @nomedia", 2, -1);
-        row("two folders without files", "@nomedia @empty", 2, -1);
-        row("no PATH", "--format=json", 2, -1);
-        row("unknown option", "--fast @genuine.avi", 2, -1);
-        row("unknown format", "--format xml @genuine.avi", 2, -1);
-        row("format without value", "--format", 2, -1);
-        row("zero jobs", "--jobs 0 @genuine.avi", 2, -1);
-        row("jobs not a number", "-j two @genuine.avi", 2, -1);
-        row("jobs above its most", "--jobs=1025 @genuine.avi", 2, -1);
-        row("negative jobs", "--jobs=-3 @genuine.avi", 2, -1);
-        row("check: report cut off", "--check @cut.jsonl @good", 2, -1);
-        row("check: CSV without sha256", "--check @nosha.csv", 2, -1);
-        row("check: foreign CSV", "--check @foreign.csv @good", 2, -1);
-        row("check: a folder for a report", "--check @good", 2, -1);
-        row("check: no such report", "--check @missing.jsonl", 2, -1);
-        row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, -1);
-        row("check with -0", "--check @whole.jsonl -0 @good", 2, -1);
-        row("--base without --check", "--base @good @genuine.avi", 2, -1);
+        row("jobs at its most", "--jobs=1024 --format=json @genuine.avi", 0, {"genuine.avi"});
+        row("empty folder", "--format=json @empty", 2, {});
+        row("folder with no matching file", "--format=json @nomedia", 2, {});
+        row("two folders without files", "@nomedia @empty", 2, {});
+        row("no PATH", "--format=json", 2, {});
+        row("unknown option", "--fast @genuine.avi", 2, {});
+        row("unknown format", "--format xml @genuine.avi", 2, {});
+        row("format without value", "--format", 2, {});
+        row("zero jobs", "--jobs 0 @genuine.avi", 2, {});
+        row("jobs not a number", "-j two @genuine.avi", 2, {});
+        row("jobs above its most", "--jobs=1025 @genuine.avi", 2, {});
+        row("negative jobs", "--jobs=-3 @genuine.avi", 2, {});
+        row("check: report cut off", "--check @cut.jsonl @good", 2, {});
+        row("check: CSV without sha256", "--check @nosha.csv", 2, {});
+        row("check: foreign CSV", "--check @foreign.csv @good", 2, {});
+        row("check: a folder for a report", "--check @good", 2, {});
+        row("check: no such report", "--check @missing.jsonl", 2, {});
+        row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, {});
+        row("check with -0", "--check @whole.jsonl -0 @good", 2, {});
+        row("check with --sha256", "--check @whole.jsonl --sha256 @good", 2, {});
+        row("--base without --check", "--base @good @genuine.avi", 2, {});
+        // --files-from: the list is read as the files are verified.
+        row("lines on standard input, a folder among them", "--format=json --files-from=-", 1,
+            QStringList{"genuine.avi"} + good + QStringList{"tampered.avi"}, "@genuine.avi\n@good\n@tampered.avi\n");
+        row("NUL-separated, no final separator", "--format=json -0 --files-from=-", 0, {"genuine.avi", "genuine.jpg"},
+            QByteArray("@genuine.avi\0@genuine.jpg", 25));
+        row("list order under --jobs 3", "--format=json --files-from=- --jobs=3", 1,
+            {"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"},
+            "@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n");
+        row("after the PATHs", "--format=json @genuine.avi --files-from=-", 0, {"genuine.avi", "genuine.jpg"},
+            "@genuine.jpg\n");
+        row("a missing path", "--format=json --files-from=-", 1, {"missing.avi"}, "@missing.avi\n");
+        row("an empty list", "--format=json --files-from=-", 2, {});
+        row("an empty line", "--format=json --files-from=-", 2, {"genuine.avi"}, "@genuine.avi\n\n@genuine.jpg\n");
+        row("a NUL byte in a line list", "--format=json --files-from=-", 2, {},
+            QByteArray("@genuine.avi\0@genuine.jpg\n", 26));
+        row("a missing list file", "--format=json --files-from @no-such-list", 2, {});
+        row("-0 without a list", "--format=json -0 @good", 2, {});
+        row("a folder without exports goes on to the next", "--format=json --files-from=-", 0, {"genuine.avi"},
+            "@nomedia\n@genuine.avi\n");
     }
 
-    void exitStatus()
+    void runs()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(int, reported);
-        const clitest::Outcome run = clitest::Run(Expand(arguments));
-        QVERIFY(run.finished);
-        QCOMPARE(run.exitCode, status);
-        if (reported < 0) {
-            QCOMPARE(run.out, QByteArray());
-            // A clear message: the program's name and more than a word.
-            QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
-        } else {
-            QCOMPARE(run.err, QByteArray());
-            QCOMPARE(clitest::JsonValues(run.out, "path").size(), reported);
-        }
-    }
-
-    void filesFrom_data()
-    {
-        QTest::addColumn<QByteArray>("list"); // "@" stands for the scratch folder
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("reported"); // paths in order; empty: stdout must be empty
-
-        const auto row = [](const char* title, const QByteArray& list, const char* arguments, int status,
-                            const QStringList& reported) {
-            QTest::newRow(title) << list << QString::fromLatin1(arguments).split(' ') << status << reported;
-        };
-        row("lines on standard input, a folder among them", "@genuine.avi\n@good\n@tampered.avi\n", "--files-from=-", 1,
-            {"genuine.avi", "good/a.avi", "good/deep/b.jpg", "tampered.avi"});
-        row("NUL-separated, no final separator", QByteArray("@genuine.avi\0@genuine.jpg", 25), "-0 --files-from=-", 0,
-            {"genuine.avi", "genuine.jpg"});
-        row("list order under --jobs 3", "@tampered.avi\n@genuine.jpg\n@mixed\n@genuine.avi\n",
-            "--files-from=- --jobs=3", 1, {"tampered.avi", "genuine.jpg", "mixed/a.avi", "mixed/b.avi", "genuine.avi"});
-        row("after the PATHs", "@genuine.jpg\n", "@genuine.avi --files-from=-", 0, {"genuine.avi", "genuine.jpg"});
-        row("a missing path", "@missing.avi\n", "--files-from=-", 1, {"missing.avi"});
-        row("an empty list", "", "--files-from=-", 2, {});
-        row("an empty line", "@genuine.avi\n\n@genuine.jpg\n", "--files-from=-", 2, {"genuine.avi"});
-        row("a NUL byte in a line list", QByteArray("@genuine.avi\0@genuine.jpg\n", 26), "--files-from=-", 2, {});
-        row("a missing list file", "", "--files-from @no-such-list", 2, {});
-        row("-0 without a list", "", "-0 @good", 2, {});
-        row("a folder without exports goes on to the next", "@nomedia\n@genuine.avi\n", "--files-from=-", 0,
-            {"genuine.avi"});
-    }
-
-    void filesFrom()
-    {
         QFETCH(QByteArray, list);
-        QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QStringList, reported);
         const QString listPath = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(WriteFileAt(listPath, list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
-        const clitest::Outcome run = clitest::Run(QStringList{QStringLiteral("--format=json")} + Expand(arguments),
-                                                  QProcessEnvironment::systemEnvironment(), listPath);
-        QVERIFY(run.finished);
-        QCOMPARE(run.exitCode, status);
+        const clitest::Outcome run =
+            clitest::Run(Expand(arguments), QProcessEnvironment::systemEnvironment(), listPath);
+        QCOMPARE(run.exitCode, status); // -1 when it had to be killed
         QStringList expected;
         for (const QString& path : reported)
             expected << dir.filePath(path);
         QCOMPARE(clitest::JsonValues(run.out, "path"), expected);
-        if (status == 2)
-            QVERIFY(!run.err.isEmpty());
+        if (reported.isEmpty())
+            QCOMPARE(run.out, QByteArray());
+        if (status == 2) // a clear message: the program's name and more than a word
+            QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
+        else
+            QCOMPARE(run.err, QByteArray());
     }
 
     void filesFromColumns()

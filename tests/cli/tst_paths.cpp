@@ -271,16 +271,15 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // the list's and the report's name
         QTest::addColumn<bool>("bom");
         QTest::addColumn<QByteArray>("alike"); // a PATH whose name decodes as the list's
-        QTest::newRow("all UTF-8") << QByteArray("work") << QByteArray("report") << false << QByteArray();
-        QTest::newRow("list and report names not UTF-8")
-            << QByteArray("work") << QByteArray("r\xe9port") << false << QByteArray();
-        QTest::newRow("working folder not UTF-8")
-            << QByteArray("w\xe9rk") << QByteArray("report") << false << QByteArray();
-        QTest::newRow("report with a byte-order mark")
-            << QByteArray("work") << QByteArray("report") << true << QByteArray();
+        const auto row = [](const char* title, const char* folder, const char* file, bool bom, const char* alike) {
+            QTest::newRow(title) << QByteArray(folder) << QByteArray(file) << bom << QByteArray(alike);
+        };
+        row("all UTF-8", "work", "report", false, "");
+        row("list and report names not UTF-8", "work", "r\xe9port", false, "");
+        row("working folder not UTF-8", "w\xe9rk", "report", false, "");
+        row("report with a byte-order mark", "work", "report", true, "");
         // Both decode to "r\uFFFDport.list": each is taken by its own bytes.
-        QTest::newRow("a PATH named like the list but for a byte")
-            << QByteArray("work") << QByteArray("r\xe9port") << false << QByteArray("r\xe8port.list");
+        row("a PATH named like the list but for a byte", "work", "r\xe9port", false, "r\xe8port.list");
     }
 
     void namesThatAreNotUtf8GivenAsFiles()

@@ -25,9 +25,9 @@ FileList::FileList(Form form) : m_form(form) {}
 bool FileList::Open(const QByteArray& name)
 {
     if (name == "-") {
-        m_name = QStringLiteral("standard input");
+        m_standardInput = true;
         if (!m_file.open(stdin, QIODevice::ReadOnly))
-            return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+            return Fail(ListProblem::Code::CannotRead, 0, m_file.errorString());
         return true;
     }
     // Opened by the name's own bytes: a name that is not UTF-8 would not
@@ -41,19 +41,18 @@ bool FileList::Open(const QByteArray& name)
     const auto closeFd = [](int handle) { (void)::close(handle); };
 #endif
     if (fd < 0)
-        return Fail(
-            QStringLiteral("cannot read the list %1: %2").arg(m_name, QString::fromLocal8Bit(std::strerror(errno))));
+        return Fail(ListProblem::Code::CannotRead, 0, QString::fromLocal8Bit(std::strerror(errno)));
     if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         closeFd(fd);
-        return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+        return Fail(ListProblem::Code::CannotRead, 0, m_file.errorString());
     }
     return true;
 }
 
-bool FileList::Fail(const QString& text)
+bool FileList::Fail(ListProblem::Code code, qint64 entry, const QString& detail)
 {
-    if (m_error.isEmpty())
-        m_error = text;
+    if (!m_problem.IsProblem())
+        m_problem = ListProblem{code, m_name, m_standardInput, entry, detail};
     return false;
 }
 
@@ -67,7 +66,7 @@ bool FileList::Fill()
     if (more.isEmpty()) {
         m_atEnd = true;
         if (m_file.error() != QFileDevice::NoError)
-            return Fail(QStringLiteral("cannot read the list %1: %2").arg(m_name, m_file.errorString()));
+            return Fail(ListProblem::Code::CannotRead, 0, m_file.errorString());
         return false;
     }
     m_buffer += more;
@@ -95,13 +94,9 @@ bool FileList::Next(QByteArray& entry)
             entry.chop(1);
 #endif
         if (entry.isEmpty())
-            return Fail(QStringLiteral("entry %1 of the list %2 is empty: every entry must name a path")
-                            .arg(m_entry)
-                            .arg(m_name));
+            return Fail(ListProblem::Code::EmptyEntry, m_entry);
         if (m_form == LineSeparated && entry.contains('\0'))
-            return Fail(QStringLiteral("line %1 of the list %2 holds a NUL byte: for a NUL-separated list give -0")
-                            .arg(m_entry)
-                            .arg(m_name));
+            return Fail(ListProblem::Code::NulInLine, m_entry);
         return true;
     }
 }
