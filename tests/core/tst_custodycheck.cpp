@@ -61,12 +61,9 @@ private slots:
         ReportEntry authentic;
         authentic.authentic = true;
         authentic.sha256 = sha;
-        const int serial = FieldAt(ReportFields::Field::Serial);
-        authentic.fields[serial] = QStringLiteral("VH-0042");
-        authentic.fieldMask = 1u << serial;
+        authentic.Of(ReportFields::Field::Serial) = {QStringLiteral("VH-0042"), true, false};
         ReportEntry guarded = authentic;
-        guarded.fields[serial] = QStringLiteral("=1");
-        guarded.guardMask = 1u << serial;
+        guarded.Of(ReportFields::Field::Serial) = {QStringLiteral("=1"), true, true};
         ReportEntry unreadable;
         unreadable.reason = QStringLiteral("unreadable");
         const auto now = [&](AuthResult reason, const QByteArray& digest, const char* serial) {

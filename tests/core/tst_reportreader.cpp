@@ -65,7 +65,7 @@ QStringList ReadBack(const QString& file, ReportProblem* problem)
             entries << QStringLiteral("%1|%2|%3|%4|%5")
                            .arg(entry.path, QString::fromLatin1(entry.sha256.left(4)), entry.reason)
                            .arg(entry.size)
-                           .arg(entry.fields[FieldAt(ReportFields::Field::Serial)]);
+                           .arg(entry.Of(ReportFields::Field::Serial).text);
     }
     *problem = reader.Problem();
     return entries;
@@ -240,10 +240,9 @@ private slots:
                     {ReportFields::Field::Serial, &result.record.VHSerial},
                     {ReportFields::Field::CameraMac, &result.record.CamMAC}};
                 for (const auto& [field, written] : guardable) {
-                    const int f = FieldAt(field);
+                    const ReportEntry::Value& read = entry.Of(field);
                     const QString value = Latin1(*written);
-                    QVERIFY(entry.fields[f] == value ||
-                            ((entry.guardMask & (1u << f)) != 0 && QLatin1Char('\'') + entry.fields[f] == value));
+                    QVERIFY(read.text == value || (read.guarded && QLatin1Char('\'') + read.text == value));
                 }
             }
             QVERIFY2(!reader.Failed(), qPrintable(reader.Problem().detail));
