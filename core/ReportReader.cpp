@@ -1,13 +1,12 @@
 #include "ReportReader.h"
 
 #include "CheckWriter.h"
+#include "NativeFile.h"
 #include "PathText.h"
 #include "PdfRecords.h"
 #include "ReportFields.h"
 #include "ReportWriter.h"
 #include "ResultText.h"
-
-#include "InputFile.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -16,19 +15,6 @@
 #include <QJsonValue>
 #include <QLatin1String>
 #include <QStringList>
-
-#include <cerrno>
-#include <cstring>
-
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using ReportFields::Field;
 using Code = ReportProblem::Code;
@@ -121,32 +107,14 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
     return decoded;
 }
 
-// Opens the file by the name's own bytes: a name that is not UTF-8 would
-// not survive a turn into text and back. A FIFO or a device is refused
+// Opens the file by the name's own bytes. A FIFO or a device is refused
 // without blocking.
 bool ReportReader::OpenFile(const QByteArray& name)
 {
-#ifdef Q_OS_WIN
-    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
-    struct _stat64 status;
-    const bool regular = fd >= 0 && _fstat64(fd, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
-    const auto closeFd = [](int handle) { (void)_close(handle); };
-#else
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    struct stat status;
-    const bool regular = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    const auto closeFd = [](int handle) { (void)::close(handle); };
-#endif
-    if (fd < 0)
-        return Fail(0, Code::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!regular) {
-        closeFd(fd);
-        return Fail(0, Code::NotRegularFile);
-    }
-    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        closeFd(fd);
-        return Fail(0, Code::CannotRead, m_file.errorString());
-    }
+    OpenFailure failure = OpenFailure::None;
+    QString reason;
+    if (!NativeFile::OpenForReading(m_file, name, true, &failure, &reason))
+        return failure == OpenFailure::NotRegular ? Fail(0, Code::NotRegularFile) : Fail(0, Code::CannotRead, reason);
     m_device = &m_file;
     return true;
 }
