@@ -107,8 +107,14 @@ bool WritePdf(const QString& path, const QByteArray& pages, const char* name, co
     if (!PdfRecords::Available())
         return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);
     QByteArray pdf;
-    return PdfRecords::Embed(pages, name, records, details.ToJson(), metadata, &pdf, error) &&
-           WriteBytes(path, pdf, error);
+    PdfRecords::EmbedProblem problem;
+    if (!PdfRecords::Embed(pages, name, records, details.ToJson(), metadata, &pdf, &problem)) {
+        *error = problem.code == PdfRecords::EmbedProblem::Code::Unprocessable
+                     ? problem.detail
+                     : QObject::tr("This version of the program cannot embed records in a PDF.");
+        return false;
+    }
+    return WriteBytes(path, pdf, error);
 }
 
 bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error,
