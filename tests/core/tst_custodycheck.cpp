@@ -64,6 +64,9 @@ private slots:
         authentic.Of(ReportFields::Field::Serial) = {QStringLiteral("VH-0042"), true, false};
         ReportEntry guarded = authentic;
         guarded.Of(ReportFields::Field::Serial) = {QStringLiteral("=1"), true, true};
+        // Two fields changed are named in the watermark's order.
+        ReportEntry twoFields = authentic;
+        twoFields.Of(ReportFields::Field::Version) = {QStringLiteral("0.9"), true, false};
         ReportEntry unreadable;
         unreadable.reason = QStringLiteral("unreadable");
         const auto now = [&](AuthResult reason, const QByteArray& digest, const char* serial) {
@@ -85,6 +88,7 @@ private slots:
             {&authentic, now(AuthUnreadable, "", ""), CustodyStatus::Missing, {}},
             {&authentic, now(AuthDigestMismatch, sha, "VH-0042"), CustodyStatus::Modified, {"result", "reason"}},
             {&authentic, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
+            {&twoFields, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"version", "serial"}},
             {&guarded, now(AuthAuthentic, sha, "=1"), CustodyStatus::Unchanged, {}},
             {&guarded, now(AuthAuthentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
             {&guarded, now(AuthAuthentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
