@@ -9,50 +9,44 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 using namespace testsupport;
 
 class TestBatchVerifier : public QObject
 {
     Q_OBJECT
 
-    struct File
-    {
-        std::string bytes;
-        // What the verifier says of it: "<reason> <SHA-256's first 8 digits>".
-        QString outcome;
-    };
     QTemporaryDir m_dir;
-    // The files by name; "folder" is the test's folder, given as a folder
-    // that could not be listed, and "clip.avi" a folder given as a file.
-    QMap<QString, File> m_files;
+    // What the verifier says of each file: "<reason> <SHA-256's first 8
+    // digits>".
+    QMap<QString, QString> m_outcomes;
 
     FileJob Job(const QString& name) const
     {
+        // "folder": the test's folder, given as one that could not be listed.
         if (name == QLatin1String("folder"))
             return {QFile::encodeName(m_dir.path()), 0, true};
-        return {QFile::encodeName(m_dir.filePath(name)), qint64(m_files[name].bytes.size()), false};
+        const QFileInfo info(m_dir.filePath(name));
+        return {QFile::encodeName(info.filePath()), info.isFile() ? info.size() : 0, false};
     }
 
 private slots:
     void initTestCase()
     {
         const std::string avi = MakeExport(PaddedMedia(MediaType::Avi, 600000), MediaType::Avi);
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        m_files = {{"a.avi", {avi, "authentic"}},
-                   {"b.jpg", {jpg, "authentic"}},
-                   {"c.avi", {Flip(avi, 5000), "digest-mismatch"}},
-                   {"missing.avi", {"", "unreadable"}},
-                   {"folder", {"", "unreadable"}},
-                   {"clip.avi", {"", "unreadable"}}};
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("clip.avi")));
-        for (auto it = m_files.begin(); it != m_files.end(); ++it) {
-            if (!it->bytes.empty()) {
-                QVERIFY(WriteFile(QFile::encodeName(m_dir.filePath(it.key())).toStdString(), it->bytes));
-                it->outcome += QLatin1Char(' ') + Sha256Hex(it->bytes).left(8);
-            } else {
-                it->outcome += QLatin1Char(' ');
-            }
+        const std::tuple<QString, std::string, QString> files[] = {
+            {"a.avi", avi, "authentic"},
+            {"b.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg), "authentic"},
+            {"c.avi", Flip(avi, 5000), "digest-mismatch"}};
+        for (const auto& [name, bytes, reason] : files) {
+            QVERIFY(WriteFile(QFile::encodeName(m_dir.filePath(name)).toStdString(), bytes));
+            m_outcomes[name] = reason + QLatin1Char(' ') + Sha256Hex(bytes).left(8);
         }
+        // A folder named like a recording, given as a file, is unreadable too.
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("clip.avi")));
+        for (const char* name : {"missing.avi", "folder", "clip.avi"})
+            m_outcomes[name] = QStringLiteral("unreadable ");
     }
 
     void batch_data()
@@ -84,7 +78,7 @@ private slots:
             list.push_back(Job(name));
             total += list.back().size;
             expected << QFileInfo(QFile::decodeName(list.back().path)).fileName() + QLatin1Char(' ') +
-                            (cancel ? QStringLiteral("cancelled ") : m_files[name].outcome);
+                            (cancel ? QStringLiteral("cancelled ") : m_outcomes[name]);
         }
         QStringList got;
         QList<QPair<qint64, qint64>> progress;
