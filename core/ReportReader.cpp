@@ -312,7 +312,9 @@ bool ReportReader::ReadJson(const QJsonObject& object, ReportEntry& entry)
     if (!value(Field::Sha256).isString())
         return Fail(m_line, Code::Sha256NotText);
     for (const ReportFields::FieldInfo& info : ReportFields::All()) {
-        const QJsonValue json = info.column != nullptr ? value(info.field) : QJsonValue(QJsonValue::Undefined);
+        if (info.column == nullptr)
+            continue;
+        const QJsonValue json = object.value(QLatin1String(info.column));
         if (json.isUndefined())
             continue;
         if (!json.isString() && ReportFields::IsWatermarkField(info.field)) {
