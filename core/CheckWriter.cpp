@@ -3,6 +3,7 @@
 #include "PathText.h"
 #include "ResultText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,48 +40,75 @@ qint64 CustodyCounts::Total() const
     return total;
 }
 
+const CustodyStatusInfo& CustodyStatusOf(CustodyStatus status)
+{
+    static const std::array<CustodyStatusInfo, CustodyCounts::StatusCount> statuses = {{
+        {CustodyStatus::Unchanged, "unchanged", QT_TRANSLATE_NOOP("QObject", "Unchanged")},
+        {CustodyStatus::Modified, "modified", QT_TRANSLATE_NOOP("QObject", "Modified")},
+        {CustodyStatus::Missing, "missing", QT_TRANSLATE_NOOP("QObject", "Missing")},
+        {CustodyStatus::Moved, "moved", QT_TRANSLATE_NOOP("QObject", "Moved")},
+        {CustodyStatus::New, "new", QT_TRANSLATE_NOOP("QObject", "New")},
+    }};
+    return statuses[static_cast<std::size_t>(status)];
+}
+
+QString CustodyStatusLabel(CustodyStatus status)
+{
+    return QCoreApplication::translate("QObject", CustodyStatusOf(status).label);
+}
+
 const std::vector<CheckWriter::Column>& CheckWriter::Columns()
 {
     static const std::vector<Column> columns = {
-        {"status", [](const CustodyLine& l) { return QJsonValue(QLatin1String(StatusName(l.status))); }},
-        {"path", [](const CustodyLine& l) { return QJsonValue(l.path); }},
-        {"report_line",
-         [](const CustodyLine& l) { return l.Listed() ? QJsonValue(l.reportLine) : QJsonValue(QJsonValue::Null); }},
-        {"new_path",
-         [](const CustodyLine& l) {
-             return TextOrNull(l.status == CustodyStatus::Moved, PathText::ForReport(l.newPath));
-         }},
-        {"result", [](const CustodyLine& l) { return QJsonValue(ResultText::VerdictName(l.IsAuthenticNow())); }},
-        {"reason", [](const CustodyLine& l) { return TextOrNull(!l.IsAuthenticNow(), NowReason(l)); }},
-        {"sha256", [](const CustodyLine& l) { return QJsonValue(QString::fromLatin1(l.sha256)); }},
-        {"report_result",
-         [](const CustodyLine& l) { return TextOrNull(l.Listed(), ResultText::VerdictName(l.reportAuthentic)); }},
-        {"report_reason",
-         [](const CustodyLine& l) { return TextOrNull(l.Listed() && !l.reportAuthentic, l.reportReason); }},
-        {"report_sha256",
-         [](const CustodyLine& l) { return TextOrNull(l.Listed(), QString::fromLatin1(l.reportSha256)); }},
-        {"changed", [](const CustodyLine& l) { return QJsonValue(QJsonArray::fromStringList(l.changed)); }},
+        {Field::Status, "status"},
+        {Field::Path, "path"},
+        {Field::ReportLine, "report_line"},
+        {Field::NewPath, "new_path"},
+        {Field::Result, "result"},
+        {Field::Reason, "reason"},
+        {Field::Sha256, "sha256"},
+        {Field::ReportResult, "report_result"},
+        {Field::ReportReason, "report_reason"},
+        {Field::ReportSha256, "report_sha256"},
+        {Field::Changed, "changed"},
     };
     return columns;
+}
+
+QJsonValue CheckWriter::Value(Field field, const CustodyLine& l)
+{
+    switch (field) {
+    case Field::Status:
+        return QLatin1String(StatusName(l.status));
+    case Field::Path:
+        return l.path;
+    case Field::ReportLine:
+        return l.Listed() ? QJsonValue(l.reportLine) : QJsonValue(QJsonValue::Null);
+    case Field::NewPath:
+        return TextOrNull(l.status == CustodyStatus::Moved, PathText::ForReport(l.newPath));
+    case Field::Result:
+        return ResultText::VerdictName(l.IsAuthenticNow());
+    case Field::Reason:
+        return TextOrNull(!l.IsAuthenticNow(), NowReason(l));
+    case Field::Sha256:
+        return QString::fromLatin1(l.sha256);
+    case Field::ReportResult:
+        return TextOrNull(l.Listed(), ResultText::VerdictName(l.reportAuthentic));
+    case Field::ReportReason:
+        return TextOrNull(l.Listed() && !l.reportAuthentic, l.reportReason);
+    case Field::ReportSha256:
+        return TextOrNull(l.Listed(), QString::fromLatin1(l.reportSha256));
+    case Field::Changed:
+        break;
+    }
+    return QJsonArray::fromStringList(l.changed);
 }
 
 CheckWriter::CheckWriter(ReportFormat format, int pathWidth) : m_format(format), m_pathWidth(pathWidth) {}
 
 const char* CheckWriter::StatusName(CustodyStatus status)
 {
-    switch (status) {
-    case CustodyStatus::Unchanged:
-        return "unchanged";
-    case CustodyStatus::Modified:
-        return "modified";
-    case CustodyStatus::Missing:
-        return "missing";
-    case CustodyStatus::Moved:
-        return "moved";
-    case CustodyStatus::New:
-        break;
-    }
-    return "new";
+    return CustodyStatusOf(status).name;
 }
 
 QByteArray CheckWriter::Header() const
@@ -153,7 +181,7 @@ QByteArray CheckWriter::JsonRecord(const CustodyLine& line) const
 {
     QJsonObject object;
     for (const Column& column : Columns())
-        object.insert(QLatin1String(column.name), column.value(line));
+        object.insert(QLatin1String(column.name), Value(column.field, line));
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -161,7 +189,7 @@ QByteArray CheckWriter::CsvRecord(const CustodyLine& line) const
 {
     QStringList fields;
     for (const Column& column : Columns()) {
-        const QJsonValue value = column.value(line);
+        const QJsonValue value = Value(column.field, line);
         if (value.isArray())
             fields << ReportWriter::CsvField(line.changed.join(QLatin1Char(' ')));
         else

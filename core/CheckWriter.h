@@ -28,6 +28,18 @@ enum class CustodyStatus
     New
 };
 
+// A status's word in the outputs ("moved") and its label for people
+// ("Moved", untranslated), in the order of CustodyStatus.
+struct CustodyStatusInfo
+{
+    CustodyStatus status;
+    const char* name;
+    const char* label;
+};
+const CustodyStatusInfo& CustodyStatusOf(CustodyStatus status);
+// The status's label, translated: the window's and the PDF's word for it.
+QString CustodyStatusLabel(CustodyStatus status);
+
 // One file of the re-check: a report entry, or a new file.
 struct CustodyLine
 {
@@ -72,15 +84,32 @@ struct CustodyCounts
 class CheckWriter
 {
 public:
-    // A column of the JSON and CSV output: its name and its value for a
-    // line (null: JSON null, an empty CSV field).
+    // The columns of the JSON and CSV output, in output order.
+    enum class Field
+    {
+        Status,
+        Path,
+        ReportLine,
+        NewPath,
+        Result,
+        Reason,
+        Sha256,
+        ReportResult,
+        ReportReason,
+        ReportSha256,
+        Changed
+    };
     struct Column
     {
+        Field field;
+        // The JSON key and CSV column.
         const char* name;
-        QJsonValue (*value)(const CustodyLine& line);
     };
     // Every column, in output order.
     static const std::vector<Column>& Columns();
+    // A column's value for a line: text, a whole number, a list (changed),
+    // or null (an empty CSV field).
+    static QJsonValue Value(Field field, const CustodyLine& line);
 
     // pathWidth: the text format's path column (ReportWriter::PathColumnWidth).
     CheckWriter(ReportFormat format, int pathWidth);

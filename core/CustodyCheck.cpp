@@ -4,6 +4,7 @@
 #include "FileDigest.h"
 #include "InputCollector.h"
 #include "PathText.h"
+#include "ReportFields.h"
 #include "ReportWriter.h"
 #include "ResultText.h"
 
@@ -175,14 +176,13 @@ CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& 
     if (now.sha256 != entry.sha256)
         *changed << QStringLiteral("sha256");
     CompareVerdict(entry, now.result, changed);
-    const std::array<const std::string*, ReportEntry::FieldCount> fields = ReportEntry::RecordFields(now.record);
-    for (int i = 0; i < ReportEntry::FieldCount; ++i) {
-        if ((entry.fieldMask & (1u << i)) == 0)
+    for (const ReportFields::Field field : ReportFields::WatermarkFields()) {
+        const ReportEntry::Value& then = entry.Of(field);
+        if (!then.present)
             continue;
-        const QString value = PathText::FromLatin1(*fields[static_cast<std::size_t>(i)]);
-        const bool guarded = (entry.guardMask & (1u << i)) != 0;
-        if (value != entry.fields[i] && !(guarded && value == QLatin1Char('\'') + entry.fields[i]))
-            *changed << QLatin1String(ReportEntry::FieldNames[i]);
+        const QString value = PathText::FromLatin1(*ReportFields::WatermarkField(field, now.record));
+        if (value != then.text && !(then.guarded && value == QLatin1Char('\'') + then.text))
+            *changed << QLatin1String(ReportFields::Column(field));
     }
     return changed->isEmpty() ? CustodyStatus::Unchanged : CustodyStatus::Modified;
 }

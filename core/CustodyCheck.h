@@ -53,7 +53,7 @@ public:
         Done,
         // The stop flag was set: the lines so far were given, no new ones.
         Stopped,
-        // The report could not be read again as it was (ErrorText).
+        // The report could not be read again as it was (Problem).
         ReportFailed
     };
 
@@ -62,7 +62,7 @@ public:
     // at once.
     CustodyCheck(const QByteArray& report, const std::vector<QByteArray>& paths, int jobs);
 
-    // Walks the paths and reads the report whole. False, with ErrorText,
+    // Walks the paths and reads the report whole. False, with Problem,
     // when the report cannot be read or is not ours; nothing is verified
     // then. tick is handed to the folder walk.
     bool Prepare(const WalkTick& tick = {});

@@ -1,18 +1,9 @@
 #include "FileList.h"
 
-#include "InputFile.h"
+#include "NativeFile.h"
 #include "PathText.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -30,22 +21,12 @@ bool FileList::Open(const QByteArray& name)
             return Fail(ListProblem::Code::CannotRead, 0, m_file.errorString());
         return true;
     }
-    // Opened by the name's own bytes: a name that is not UTF-8 would not
-    // survive a round trip through text.
+    // Opened by the name's own bytes; a FIFO waits for its writer.
     m_name = PathText::ForPeople(name);
-#ifdef Q_OS_WIN
-    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
-    const auto closeFd = [](int handle) { (void)_close(handle); };
-#else
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    const auto closeFd = [](int handle) { (void)::close(handle); };
-#endif
-    if (fd < 0)
-        return Fail(ListProblem::Code::CannotRead, 0, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        closeFd(fd);
-        return Fail(ListProblem::Code::CannotRead, 0, m_file.errorString());
-    }
+    OpenFailure failure = OpenFailure::None;
+    QString reason;
+    if (!NativeFile::OpenForReading(m_file, name, false, &failure, &reason))
+        return Fail(ListProblem::Code::CannotRead, 0, reason);
     return true;
 }
 

@@ -215,7 +215,7 @@ bool Available()
 }
 
 bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const QByteArray& caseJson,
-           const Metadata& metadata, QByteArray* out, QString* error)
+           const Metadata& metadata, QByteArray* out, EmbedProblem* problem)
 {
     try {
         QPDF document;
@@ -237,7 +237,8 @@ bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, c
             QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), static_cast<qsizetype>(buffer->getSize()));
         return true;
     } catch (const std::exception& e) {
-        *error = QString::fromStdString(e.what());
+        problem->code = EmbedProblem::Code::Unprocessable;
+        problem->detail = QString::fromStdString(e.what());
         return false;
     }
 }
@@ -291,9 +292,9 @@ bool Available()
 }
 
 bool Embed(const QByteArray&, const char*, const QByteArray&, const QByteArray&, const Metadata&, QByteArray*,
-           QString* error)
+           EmbedProblem* problem)
 {
-    *error = QStringLiteral("this build cannot embed records in a PDF");
+    problem->code = EmbedProblem::Code::Unsupported;
     return false;
 }
 

@@ -46,13 +46,27 @@ bool Available();
 // Whether bytes start as a PDF does.
 bool LooksLikePdf(const QByteArray& start);
 
+// Why records could not be embedded: a code, and for Unprocessable the PDF
+// library's own words. Each front end words the code for its users.
+struct EmbedProblem
+{
+    enum class Code
+    {
+        None,
+        Unsupported,  // this build cannot embed records (see Available)
+        Unprocessable // detail: the PDF library's reason
+    };
+    Code code = Code::None;
+    QString detail;
+};
+
 // pdf (a PDF/A-1b document as Qt writes it) made PDF/A-3b, with records
 // embedded under name, the case (when not empty) under CaseAttachmentName,
 // and metadata set. Every stream ends with a line end before "endstream",
 // and a subset font's /BaseFont carries the subset's tag, as PDF/A asks.
-// False, with error, when the PDF cannot be processed.
+// False, with problem, when the PDF cannot be processed.
 bool Embed(const QByteArray& pdf, const char* name, const QByteArray& records, const QByteArray& caseJson,
-           const Metadata& metadata, QByteArray* out, QString* error);
+           const Metadata& metadata, QByteArray* out, EmbedProblem* problem);
 
 // What a PDF report of ours holds besides its pages.
 struct Contents

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ReportFields {
 
 const std::string* WatermarkField(Field field, const WatermarkRecord& mark)
@@ -104,6 +106,28 @@ const char* Column(Field field)
             return info.column;
     }
     return nullptr;
+}
+
+const FieldInfo* ForColumn(QLatin1String column)
+{
+    for (const FieldInfo& info : All()) {
+        if (info.column != nullptr && column == QLatin1String(info.column))
+            return &info;
+    }
+    return nullptr;
+}
+
+const std::vector<Field>& WatermarkFields()
+{
+    static const std::vector<Field> fields = {Field::Marker,  Field::Version,    Field::Hmac,   Field::StartTime,
+                                              Field::EndTime, Field::TimeSource, Field::Serial, Field::CameraMac};
+    return fields;
+}
+
+bool IsWatermarkField(Field field)
+{
+    const std::vector<Field>& fields = WatermarkFields();
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
 }
 
 QString Label(const FieldInfo& info)

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QJsonValue>
+#include <QLatin1String>
 #include <QString>
 
 #include <vector>
@@ -34,6 +35,9 @@ enum class Field
     Coverage,
     VerifiedAt
 };
+
+// How many fields there are: an array indexed by Field has this size.
+constexpr int FieldCount = static_cast<int>(Field::VerifiedAt) + 1;
 
 struct FieldInfo
 {
@@ -62,6 +66,14 @@ std::vector<FieldInfo> ForPeople();
 // The field's column name ("start_time"); null for a field that only people
 // read.
 const char* Column(Field field);
+
+// The field with this column name; null when no field has it.
+const FieldInfo* ForColumn(QLatin1String column);
+
+// The watermark's fields in the order its block holds them (a re-check
+// names what changed in this order).
+const std::vector<Field>& WatermarkFields();
+bool IsWatermarkField(Field field);
 
 // The field's label, translated.
 QString Label(const FieldInfo& info);

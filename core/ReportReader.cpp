@@ -1,13 +1,12 @@
 #include "ReportReader.h"
 
 #include "CheckWriter.h"
+#include "NativeFile.h"
 #include "PathText.h"
 #include "PdfRecords.h"
 #include "ReportFields.h"
 #include "ReportWriter.h"
 #include "ResultText.h"
-
-#include "InputFile.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -16,19 +15,6 @@
 #include <QJsonValue>
 #include <QLatin1String>
 #include <QStringList>
-
-#include <cerrno>
-#include <cstring>
-
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using ReportFields::Field;
 using Code = ReportProblem::Code;
@@ -64,10 +50,8 @@ int HexValue(char c)
 // them is no report, whatever its name.
 bool IsOutcomeColumn(const QString& name)
 {
-    for (const ReportFields::FieldInfo& info : ReportFields::All()) {
-        if (info.column != nullptr && name == QLatin1String(info.column))
-            return false;
-    }
+    if (ReportFields::ForColumn(QLatin1String(name.toLatin1())) != nullptr)
+        return false;
     for (const CheckWriter::Column& column : CheckWriter::Columns()) {
         if (name == QLatin1String(column.name))
             return true;
@@ -85,35 +69,6 @@ QString WithoutFormulaGuard(const QString& field)
 }
 
 } // namespace
-
-namespace {
-
-// The watermark fields that an entry may carry, in its order; their names
-// and values come from the one list of report fields, so that the reader
-// reads what the writer writes.
-const std::array<Field, ReportEntry::FieldCount> kEntryFields = {Field::Marker,    Field::Version,  Field::Hmac,
-                                                                 Field::StartTime, Field::EndTime,  Field::TimeSource,
-                                                                 Field::Serial,    Field::CameraMac};
-
-std::array<const char*, ReportEntry::FieldCount> EntryFieldNames()
-{
-    std::array<const char*, ReportEntry::FieldCount> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = ReportFields::Column(kEntryFields[i]);
-    return names;
-}
-
-} // namespace
-
-const std::array<const char*, ReportEntry::FieldCount> ReportEntry::FieldNames = EntryFieldNames();
-
-std::array<const std::string*, ReportEntry::FieldCount> ReportEntry::RecordFields(const WatermarkRecord& record)
-{
-    std::array<const std::string*, FieldCount> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i] = ReportFields::WatermarkField(kEntryFields[i], record);
-    return fields;
-}
 
 QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 {
@@ -152,32 +107,14 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
     return decoded;
 }
 
-// Opens the file by the name's own bytes: a name that is not UTF-8 would
-// not survive a turn into text and back. A FIFO or a device is refused
+// Opens the file by the name's own bytes. A FIFO or a device is refused
 // without blocking.
 bool ReportReader::OpenFile(const QByteArray& name)
 {
-#ifdef Q_OS_WIN
-    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
-    struct _stat64 status;
-    const bool regular = fd >= 0 && _fstat64(fd, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
-    const auto closeFd = [](int handle) { (void)_close(handle); };
-#else
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    struct stat status;
-    const bool regular = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    const auto closeFd = [](int handle) { (void)::close(handle); };
-#endif
-    if (fd < 0)
-        return Fail(0, Code::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!regular) {
-        closeFd(fd);
-        return Fail(0, Code::NotRegularFile);
-    }
-    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        closeFd(fd);
-        return Fail(0, Code::CannotRead, m_file.errorString());
-    }
+    OpenFailure failure = OpenFailure::None;
+    QString reason;
+    if (!NativeFile::OpenForReading(m_file, name, true, &failure, &reason))
+        return failure == OpenFailure::NotRegular ? Fail(0, Code::NotRegularFile) : Fail(0, Code::CannotRead, reason);
     m_device = &m_file;
     return true;
 }
@@ -304,9 +241,13 @@ bool ReportReader::ReadLine(QByteArray& line)
     return true;
 }
 
-bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QString& result, const QString& reason,
-                            const QString& sha256)
+// The verdict, reason and SHA-256 of an entry whose columns are read, and
+// whether they make an entry of a report.
+bool ReportReader::SetEntry(ReportEntry& entry)
 {
+    const QString& path = entry.Of(Field::Path).text;
+    const QString& result = entry.Of(Field::Result).text;
+    const QString& reason = entry.Of(Field::Reason).text;
     if (path.isEmpty())
         return Fail(entry.line, Code::NoPath);
     entry.path = path;
@@ -323,7 +264,7 @@ bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QStri
         return Fail(entry.line, Code::BadResult);
     }
     entry.reason = reason;
-    entry.sha256 = sha256.toLatin1();
+    entry.sha256 = entry.Of(Field::Sha256).text.toLatin1();
     if (entry.sha256.isEmpty()) {
         // The verifier writes no SHA-256 only for a file it could not read.
         if (reason != ResultText::ReasonName(AuthUnreadable) && reason != ResultText::ReasonName(AuthInternalError))
@@ -350,36 +291,44 @@ bool ReportReader::NextJson(ReportEntry& entry)
         return Fail(m_line, Code::NotJson, parse.errorString());
     if (!document.isObject())
         return Fail(m_line, Code::NotJsonObject);
-    const QJsonObject object = document.object();
+    return ReadJson(document.object(), entry) && SetEntry(entry);
+}
+
+// An object's keys by the report's field table: the verdict's keys must be
+// text (the reason may be null), the SHA-256's must be there, and a
+// watermark field's must be text where it is.
+bool ReportReader::ReadJson(const QJsonObject& object, ReportEntry& entry)
+{
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (IsOutcomeColumn(it.key()))
             return Fail(m_line, Code::CheckOutcome);
     }
-    const QJsonValue path = object.value(QLatin1String(ReportFields::Column(Field::Path)));
-    const QJsonValue result = object.value(QLatin1String(ReportFields::Column(Field::Result)));
-    const QJsonValue reason = object.value(QLatin1String(ReportFields::Column(Field::Reason)));
-    if (!path.isString() || !result.isString() || !(reason.isNull() || reason.isString()))
+    const auto value = [&object](Field field) { return object.value(QLatin1String(ReportFields::Column(field))); };
+    if (!value(Field::Path).isString() || !value(Field::Result).isString() ||
+        !(value(Field::Reason).isNull() || value(Field::Reason).isString()))
         return Fail(m_line, Code::JsonNotOurs);
-    const QJsonValue sha256 = object.value(QLatin1String(ReportFields::Column(Field::Sha256)));
-    if (sha256.isUndefined())
+    if (value(Field::Sha256).isUndefined())
         return Fail(m_line, Code::JsonWithoutSha256);
-    if (!sha256.isString())
+    if (!value(Field::Sha256).isString())
         return Fail(m_line, Code::Sha256NotText);
-    for (int i = 0; i < ReportEntry::FieldCount; ++i) {
-        const QJsonValue value = object.value(QLatin1String(ReportEntry::FieldNames[i]));
-        if (value.isUndefined())
+    for (const ReportFields::FieldInfo& info : ReportFields::All()) {
+        if (info.column == nullptr)
             continue;
-        if (!value.isString()) {
-            m_problem.field = QLatin1String(ReportEntry::FieldNames[i]);
+        const QJsonValue json = object.value(QLatin1String(info.column));
+        if (json.isUndefined())
+            continue;
+        if (!json.isString() && ReportFields::IsWatermarkField(info.field)) {
+            m_problem.field = QLatin1String(info.column);
             return Fail(m_line, Code::FieldNotText);
         }
-        entry.fields[i] = value.toString();
-        entry.fieldMask |= 1u << i;
+        ReportEntry::Value& read = entry.Of(info.field);
+        read.present = true;
+        read.text = json.toString();
     }
-    const QJsonValue size = object.value(QLatin1String(ReportFields::Column(Field::Size)));
+    const QJsonValue size = value(Field::Size);
     if (size.isDouble())
         entry.size = size.toInteger(-1);
-    return SetEntry(entry, path.toString(), result.toString(), reason.toString(), sha256.toString());
+    return true;
 }
 
 bool ReportReader::ReadCsvHeader()
@@ -387,27 +336,13 @@ bool ReportReader::ReadCsvHeader()
     QByteArray line;
     if (!ReadLine(line))
         return Failed() ? false : Fail(1, Code::Empty);
-    const QList<QByteArray> names = line.trimmed().split(',');
-    m_columns = static_cast<int>(names.size());
-    m_fieldColumns.fill(-1);
-    for (int column = 0; column < m_columns; ++column) {
-        const QByteArray& name = names[column];
-        if (name == ReportFields::Column(Field::Path))
-            m_pathColumn = column;
-        else if (name == ReportFields::Column(Field::Result))
-            m_resultColumn = column;
-        else if (name == ReportFields::Column(Field::Reason))
-            m_reasonColumn = column;
-        else if (name == ReportFields::Column(Field::Sha256))
-            m_sha256Column = column;
-        else if (name == ReportFields::Column(Field::Size))
-            m_sizeColumn = column;
-        for (int i = 0; i < ReportEntry::FieldCount; ++i) {
-            if (name == ReportEntry::FieldNames[i])
-                m_fieldColumns[i] = column;
-        }
+    m_columns.clear();
+    bool sha256 = false;
+    for (const QByteArray& name : line.trimmed().split(',')) {
+        m_columns.push_back(ReportFields::ForColumn(QLatin1String(name)));
+        sha256 = sha256 || (m_columns.back() != nullptr && m_columns.back()->field == Field::Sha256);
     }
-    if (m_sha256Column < 0)
+    if (!sha256)
         return Fail(1, Code::CsvWithoutSha256);
     return true;
 }
@@ -476,33 +411,29 @@ bool ReportReader::SplitCsvRecord(const QString& text, qint64 start, QStringList
 // The entry of a record's fields, by the header's columns.
 bool ReportReader::CsvEntry(QStringList fields, qint64 start, ReportEntry& entry)
 {
-    if (fields.size() != m_columns)
-        return FailCount(start, Code::FieldCount, fields.size(), m_columns);
-    QList<bool> guarded(fields.size(), false);
-    for (qsizetype f = 0; f < fields.size(); ++f) {
-        const QString plain = WithoutFormulaGuard(fields[f]);
-        guarded[f] = plain.size() != fields[f].size();
-        fields[f] = plain;
-    }
+    if (fields.size() != static_cast<qsizetype>(m_columns.size()))
+        return FailCount(start, Code::FieldCount, fields.size(), static_cast<qint64>(m_columns.size()));
     entry = ReportEntry();
     entry.line = start;
-    for (int f = 0; f < ReportEntry::FieldCount; ++f) {
-        if (m_fieldColumns[f] >= 0) {
-            entry.fields[f] = fields[m_fieldColumns[f]];
-            entry.fieldMask |= 1u << f;
-            if (guarded[m_fieldColumns[f]])
-                entry.guardMask |= 1u << f;
-        }
+    for (std::size_t column = 0; column < m_columns.size(); ++column) {
+        if (m_columns[column] == nullptr)
+            continue;
+        const QString& field = fields[static_cast<qsizetype>(column)];
+        ReportEntry::Value& read = entry.Of(m_columns[column]->field);
+        read.text = WithoutFormulaGuard(field);
+        read.present = true;
+        read.guarded = read.text.size() != field.size();
     }
-    if (m_sizeColumn >= 0 && !fields[m_sizeColumn].isEmpty()) {
+    const ReportEntry::Value& size = entry.Of(Field::Size);
+    if (!size.text.isEmpty()) {
         bool ok = false;
-        entry.size = fields[m_sizeColumn].toLongLong(&ok);
+        entry.size = size.text.toLongLong(&ok);
         if (!ok)
             return Fail(start, Code::SizeNotNumber);
     }
-    if (!SetEntry(entry, fields[m_pathColumn], fields[m_resultColumn], fields[m_reasonColumn], fields[m_sha256Column]))
+    if (!SetEntry(entry))
         return false;
-    if (guarded[m_pathColumn])
+    if (entry.Of(Field::Path).guarded)
         entry.literalPath = PathBytes(QLatin1Char('\'') + entry.path);
     return true;
 }

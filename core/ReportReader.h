@@ -25,23 +25,28 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonObject>
 #include <QString>
 #include <QtGlobal>
 
+#include "ReportFields.h"
 #include "ReportProblem.h"
-#include "WatermarkRecord.h"
 
 #include <array>
-#include <string>
+#include <vector>
 
 struct ReportEntry
 {
-    // The watermark fields a report may carry, in this order; a CSV report
-    // has all but marker and hmac.
-    static constexpr int FieldCount = 8;
-    static const std::array<const char*, FieldCount> FieldNames;
-    // A watermark's fields in the order of FieldNames.
-    static std::array<const std::string*, FieldCount> RecordFields(const WatermarkRecord& record);
+    // A column as the report gives it.
+    struct Value
+    {
+        QString text;
+        // The report has the column (a CSV column, a JSON key).
+        bool present = false;
+        // CSV: the text lost a leading "'", so the value may also have been
+        // "'" and the text, as the formula guard cannot tell them apart.
+        bool guarded = false;
+    };
 
     // The line on which the entry starts (1 is the first line).
     qint64 line = 0;
@@ -57,17 +62,16 @@ struct ReportEntry
     bool authentic = false;
     // The reason word; empty when authentic.
     QString reason;
-    // The watermark fields, and which of them the report carries (bit i for
-    // FieldNames[i]).
-    std::array<QString, FieldCount> fields;
-    unsigned fieldMask = 0;
-    // The CSV fields that lost a leading "'": the value may also have been
-    // "'" and the field, as the formula guard cannot tell them apart.
-    unsigned guardMask = 0;
     // Lower-case hexadecimal, 64 digits; empty for a file that was unreadable.
     QByteArray sha256;
     // The file's length; -1 when the report gives none.
     qint64 size = -1;
+    // Every column of the report's field table, as read (text for the
+    // watermark's fields and the columns above).
+    std::array<Value, ReportFields::FieldCount> values;
+
+    const Value& Of(ReportFields::Field field) const { return values[static_cast<std::size_t>(field)]; }
+    Value& Of(ReportFields::Field field) { return values[static_cast<std::size_t>(field)]; }
 };
 
 class ReportReader
@@ -118,8 +122,8 @@ private:
     bool NextJson(ReportEntry& entry);
     bool NextCsv(ReportEntry& entry);
     bool ReadCsvHeader();
-    bool SetEntry(ReportEntry& entry, const QString& path, const QString& result, const QString& reason,
-                  const QString& sha256);
+    bool ReadJson(const QJsonObject& object, ReportEntry& entry);
+    bool SetEntry(ReportEntry& entry);
     bool Fail(qint64 line, ReportProblem::Code code, const QString& detail = QString());
     bool FailCount(qint64 line, ReportProblem::Code code, qint64 count, qint64 expected = 0);
     void Hash(const char* data, qint64 length);
@@ -134,15 +138,9 @@ private:
     QString m_name;
     Format m_format = Format::JsonLines;
     qint64 m_line = 0;
-    // CSV: the header's number of columns, and where the known ones are (-1
-    // when absent).
-    int m_columns = 0;
-    int m_pathColumn = -1;
-    int m_resultColumn = -1;
-    int m_reasonColumn = -1;
-    int m_sha256Column = -1;
-    int m_sizeColumn = -1;
-    std::array<int, ReportEntry::FieldCount> m_fieldColumns{};
+    // CSV: the field of each of the header's columns (null for a column
+    // that no field has).
+    std::vector<const ReportFields::FieldInfo*> m_columns;
     ReportProblem m_problem;
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QByteArray m_sha256;

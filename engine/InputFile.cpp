@@ -112,6 +112,104 @@ bool WideAttributes(const std::wstring& path, unsigned long* attributes, std::in
 }
 #endif
 
+#ifdef _WIN32
+namespace {
+
+// The C library's errno for a failed CreateFileW, as _wopen would set it.
+int ErrnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EACCES;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    default:
+        return EINVAL;
+    }
+}
+
+// The C library's status calls a folder opened this way (Wine opens one) a
+// regular file; the handle's attributes tell.
+bool IsRegular(int fd)
+{
+    struct _stat64 st;
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    BY_HANDLE_FILE_INFORMATION info;
+    return _fstat64(fd, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG && GetFileType(handle) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+} // namespace
+
+int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
+{
+    *why = OpenFailure::System;
+    const std::wstring wide = WidePath(path);
+    if (wide.empty()) {
+        errno = ENOENT;
+        return -1;
+    }
+    // Others may go on reading and writing the file meanwhile, as with the
+    // C library's open; the handle is not inherited. A program that holds
+    // the file open without sharing makes the open fail at once.
+    const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+            *why = OpenFailure::InUse;
+        errno = ErrnoOf(error);
+        return -1;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(opened), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(opened);
+        return -1;
+    }
+    if (regularOnly && !IsRegular(fd)) {
+        _close(fd);
+        *why = OpenFailure::NotRegular;
+        return -1;
+    }
+    *why = OpenFailure::None;
+    return fd;
+}
+#else
+int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
+{
+    *why = OpenFailure::System;
+    // O_NONBLOCK keeps a FIFO from blocking the open; it is dropped again
+    // once the file is known to be a regular file.
+    const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
+    if (fd < 0)
+        return -1;
+    if (regularOnly) {
+        struct stat st;
+        const bool known = fstat(fd, &st) == 0;
+        const int flags = known && S_ISREG(st.st_mode) ? fcntl(fd, F_GETFL) : -1;
+        if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            const int error = errno;
+            close(fd);
+            errno = error;
+            if (known && !S_ISREG(st.st_mode))
+                *why = OpenFailure::NotRegular;
+            return -1;
+        }
+    }
+    *why = OpenFailure::None;
+    return fd;
+}
+#endif
+
 InputFile::~InputFile()
 {
     Close();
@@ -120,55 +218,13 @@ InputFile::~InputFile()
 bool InputFile::Open(const char* path)
 {
     Close();
-#ifdef _WIN32
-    m_inUse = false;
-    const std::wstring wide = WidePath(path);
-    if (wide.empty())
-        return false;
-    // Others may go on reading and writing the file meanwhile, as with the
-    // C library's open; the handle is not inherited. A program that holds
-    // the file open without sharing makes the open fail at once.
-    const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        m_inUse = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-        return false;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(opened), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(opened);
-        return false;
-    }
-    // The C library's status calls a folder opened this way (Wine opens
-    // one) a regular file; the handle's attributes tell.
-    struct _stat64 st;
-    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (_fstat64(fd, &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG || GetFileType(handle) != FILE_TYPE_DISK ||
-        !GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        _close(fd);
-        return false;
-    }
-#else
-    // O_NONBLOCK keeps a FIFO from blocking the open; it is dropped again
-    // once the file is known to be a regular file.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    OpenFailure why = OpenFailure::None;
+    const int fd = OpenReadOnly(path, true, &why);
+    m_inUse = why == OpenFailure::InUse;
     if (fd < 0)
         return false;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return false;
-    }
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        close(fd);
-        return false;
-    }
-#if defined(POSIX_FADV_SEQUENTIAL)
+#if !defined(_WIN32) && defined(POSIX_FADV_SEQUENTIAL)
     (void)posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
 #endif
     m_fd = fd;
     return true;

@@ -13,6 +13,22 @@
 #include <string>
 #endif
 
+// Why OpenReadOnly failed.
+enum class OpenFailure
+{
+    None,
+    System,     // errno says why
+    NotRegular, // a FIFO, a device or a folder where a regular file was asked for
+    InUse       // another program holds the file without sharing it (Windows)
+};
+
+// Opens path (the system's bytes; on Windows read as WidePath reads them)
+// read-only in binary mode, not inherited by child processes, and returns
+// its descriptor (the C runtime's on Windows), or -1 with why. regularOnly
+// refuses anything but a regular file, without blocking on a FIFO; without
+// it, a FIFO's open waits for its writer, as a list read from one needs.
+int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why);
+
 class InputFile
 {
 public:

@@ -104,11 +104,16 @@ QString CompanionCsv(const QString& pdfPath)
 bool WritePdf(const QString& path, const QByteArray& pages, const char* name, const QByteArray& records,
               const QByteArray& csv, const CaseDetails& details, const PdfRecords::Metadata& metadata, QString* error)
 {
-    if (!PdfRecords::Available())
-        return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);
     QByteArray pdf;
-    return PdfRecords::Embed(pages, name, records, details.ToJson(), metadata, &pdf, error) &&
-           WriteBytes(path, pdf, error);
+    PdfRecords::EmbedProblem problem;
+    if (PdfRecords::Embed(pages, name, records, details.ToJson(), metadata, &pdf, &problem))
+        return WriteBytes(path, pdf, error);
+    if (problem.code == PdfRecords::EmbedProblem::Code::Unprocessable) {
+        *error = problem.detail;
+        return false;
+    }
+    // This build cannot embed records: they are kept beside the PDF.
+    return WriteBytes(CompanionCsv(path), csv, error) && WriteBytes(path, pages, error);
 }
 
 bool Write(const QString& path, Format format, const QList<RowRecord>& records, QString* error,

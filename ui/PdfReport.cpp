@@ -99,23 +99,6 @@ struct Document
     qreal width = 0;
 };
 
-QString StatusText(CustodyStatus status)
-{
-    switch (status) {
-    case CustodyStatus::Unchanged:
-        return QObject::tr("Unchanged");
-    case CustodyStatus::Modified:
-        return QObject::tr("Modified");
-    case CustodyStatus::Missing:
-        return QObject::tr("Missing");
-    case CustodyStatus::Moved:
-        return QObject::tr("Moved");
-    case CustodyStatus::New:
-        break;
-    }
-    return QObject::tr("New");
-}
-
 } // namespace
 
 namespace PdfReport {
@@ -215,7 +198,7 @@ QString UnfoundNote(const CheckSummary& check)
 
 QString StatusLabel(CustodyStatus status)
 {
-    return StatusText(status);
+    return CustodyStatusLabel(status);
 }
 
 bool NeedsAttention(CustodyStatus status)
@@ -255,14 +238,14 @@ void WriteCheck(QIODevice& device, const std::vector<CustodyLine>& lines, const 
     pieces.push_back(document.Html(CheckHeaderHtml(check, QDateTime::currentDateTimeUtc(), details)));
     QStringList marks;
     for (int i = 0; i < CustodyCounts::StatusCount; ++i)
-        marks << StatusText(static_cast<CustodyStatus>(i));
+        marks << CustodyStatusLabel(static_cast<CustodyStatus>(i));
     const SummaryTable table(document.font, &document.writer, document.width, static_cast<int>(lines.size()), marks,
                              {QObject::tr("File Name"), QObject::tr("Status"), QObject::tr("Details")});
     int number = 0;
     for (const CustodyLine& line : lines) {
-        pieces.push_back(table.Line(++number,
-                                    {PathText::ForPeople(line.pathBytes), StatusText(line.status), CheckDetail(line)},
-                                    NeedsAttention(line.status)));
+        pieces.push_back(table.Line(
+            ++number, {PathText::ForPeople(line.pathBytes), CustodyStatusLabel(line.status), CheckDetail(line)},
+            NeedsAttention(line.status)));
     }
     PdfPages::Print(pieces, table.Head(), document.writer, document.font);
 }

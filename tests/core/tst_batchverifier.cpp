@@ -3,9 +3,13 @@
 #include "CoreFixtures.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 using namespace testsupport;
 
@@ -13,66 +17,89 @@ class TestBatchVerifier : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    // What the verifier says of each file: "<reason> <SHA-256's first 8
+    // digits>".
+    QMap<QString, QString> m_outcomes;
+
+    FileJob Job(const QString& name) const
+    {
+        // "folder": the test's folder, given as one that could not be listed.
+        if (name == QLatin1String("folder"))
+            return {QFile::encodeName(m_dir.path()), 0, true};
+        const QFileInfo info(m_dir.filePath(name));
+        return {QFile::encodeName(info.filePath()), info.isFile() ? info.size() : 0, false};
+    }
+
 private slots:
+    void initTestCase()
+    {
+        const std::string avi = MakeExport(PaddedMedia(MediaType::Avi, 600000), MediaType::Avi);
+        const std::tuple<QString, std::string, QString> files[] = {
+            {"a.avi", avi, "authentic"},
+            {"b.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg), "authentic"},
+            {"c.avi", Flip(avi, 5000), "digest-mismatch"}};
+        for (const auto& [name, bytes, reason] : files) {
+            QVERIFY(WriteFile(QFile::encodeName(m_dir.filePath(name)).toStdString(), bytes));
+            m_outcomes[name] = reason + QLatin1Char(' ') + Sha256Hex(bytes).left(8);
+        }
+        // A folder named like a recording, given as a file, is unreadable too.
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("clip.avi")));
+        for (const char* name : {"missing.avi", "folder", "clip.avi"})
+            m_outcomes[name] = QStringLiteral("unreadable ");
+    }
+
+    void batch_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("jobs");
+        QTest::addColumn<bool>("cancel");
+        const QStringList mixed = {"a.avi", "b.jpg", "missing.avi", "c.avi", "folder"};
+        const QStringList unreadable = {"missing.avi", "clip.avi", "folder", "missing.avi"};
+        QTest::newRow("mixed, one job") << mixed << 1 << false;
+        QTest::newRow("mixed, three jobs") << mixed << 3 << false;
+        QTest::newRow("unreadable paths only, two jobs") << unreadable << 2 << false;
+        QTest::newRow("cancelled, one job") << mixed << 1 << true;
+        QTest::newRow("cancelled, three jobs") << mixed << 3 << true;
+    }
+
     // A batch hands the results on in the list's order whatever the jobs,
     // counts the bytes of every file done, and reports every file not
     // finished when it is cancelled.
     void batch()
     {
-        QTemporaryDir dir;
-        const std::string avi = MakeExport(PaddedMedia(MediaType::Avi, 600000), MediaType::Avi);
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        const std::string tampered = Flip(avi, 5000);
-        struct File
-        {
-            QString name;
-            std::string bytes;
-            const char* reason;
-        };
-        const QList<File> files = {{"a.avi", avi, "authentic"},
-                                   {"b.jpg", jpg, "authentic"},
-                                   {"missing.avi", "", "unreadable"},
-                                   {"c.avi", tampered, "digest-mismatch"}};
-        std::vector<FileJob> jobs;
+        QFETCH(QStringList, names);
+        QFETCH(int, jobs);
+        QFETCH(bool, cancel);
+        std::vector<FileJob> list;
         QStringList expected;
         qint64 total = 0;
-        for (const File& file : files) {
-            const QByteArray path = QFile::encodeName(dir.filePath(file.name));
-            if (!file.bytes.empty())
-                QVERIFY(WriteFile(path.toStdString(), file.bytes));
-            jobs.push_back({path, qint64(file.bytes.size()), false});
-            total += qint64(file.bytes.size());
-            expected << file.name + QLatin1Char(' ') + QLatin1String(file.reason) + QLatin1Char(' ') +
-                            (file.bytes.empty() ? QString() : Sha256Hex(file.bytes).left(8));
+        for (const QString& name : names) {
+            list.push_back(Job(name));
+            total += list.back().size;
+            expected << QFileInfo(QFile::decodeName(list.back().path)).fileName() + QLatin1Char(' ') +
+                            (cancel ? QStringLiteral("cancelled ") : m_outcomes[name]);
         }
-        jobs.push_back({QFile::encodeName(dir.path()), 0, true});
-        expected << QFileInfo(dir.path()).fileName() + QStringLiteral(" unreadable ");
-
-        for (int threads : {1, 3}) {
-            QStringList got;
-            QList<QPair<qint64, qint64>> progress;
-            int batches = 0;
-            BatchVerifier::Callbacks callbacks;
-            callbacks.result = [&](const FileResult& r) {
-                got << QFileInfo(QFile::decodeName(r.path)).fileName() + QLatin1Char(' ') +
-                           QLatin1String(AuthResultName(r.result)) + QLatin1Char(' ') +
-                           QString::fromLatin1(r.sha256.left(8));
-            };
-            callbacks.batchEnd = [&] { ++batches; };
-            callbacks.progress = [&](qint64 files, qint64 bytes) { progress << qMakePair(files, bytes); };
-            BatchVerifier(threads, true).Run(jobs, callbacks);
-            QCOMPARE(got, expected);
-            QVERIFY(batches >= 1);
-            QCOMPARE(progress.last(), qMakePair(qint64(5), total));
-            for (int i = 1; i < progress.size(); ++i)
-                QVERIFY(progress[i].first >= progress[i - 1].first && progress[i].second <= total);
-
-            const std::atomic<bool> cancel{true};
-            QStringList cancelled;
-            callbacks.result = [&](const FileResult& r) { cancelled << QLatin1String(AuthResultName(r.result)); };
-            BatchVerifier(threads, false).Run(jobs, callbacks, &cancel);
-            QCOMPARE(cancelled, QStringList(5, QStringLiteral("cancelled")));
-        }
+        QStringList got;
+        QList<QPair<qint64, qint64>> progress;
+        int batches = 0;
+        BatchVerifier::Callbacks callbacks;
+        callbacks.result = [&](const FileResult& r) {
+            got << QFileInfo(QFile::decodeName(r.path)).fileName() + QLatin1Char(' ') +
+                       QLatin1String(AuthResultName(r.result)) + QLatin1Char(' ') +
+                       QString::fromLatin1(r.sha256.left(8));
+        };
+        callbacks.batchEnd = [&] { ++batches; };
+        callbacks.progress = [&](qint64 files, qint64 bytes) { progress << qMakePair(files, bytes); };
+        const std::atomic<bool> stop{cancel};
+        BatchVerifier(jobs, !cancel).Run(list, callbacks, &stop);
+        QCOMPARE(got, expected);
+        QVERIFY(batches >= 1);
+        if (cancel)
+            return;
+        QCOMPARE(progress.last(), qMakePair(qint64(names.size()), total));
+        for (int i = 1; i < progress.size(); ++i)
+            QVERIFY(progress[i].first >= progress[i - 1].first && progress[i].second <= total);
     }
 };
 

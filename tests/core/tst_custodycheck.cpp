@@ -15,6 +15,22 @@
 
 using namespace testsupport;
 
+namespace {
+
+// The report of files as the verifier writes it with the SHA-256.
+QByteArray ReportOf(ReportFormat format, const std::vector<QByteArray>& files)
+{
+    const ReportWriter writer({format, true});
+    VerifyOptions withSha256;
+    withSha256.sha256 = true;
+    QByteArray report = writer.Header();
+    for (const QByteArray& file : files)
+        report += writer.Record(VerifyFile({file, 0, false}, withSha256));
+    return report;
+}
+
+} // namespace
+
 class TestCustodyCheck : public QObject
 {
     Q_OBJECT
@@ -61,12 +77,12 @@ private slots:
         ReportEntry authentic;
         authentic.authentic = true;
         authentic.sha256 = sha;
-        const int serial = FieldAt(ReportFields::Field::Serial);
-        authentic.fields[serial] = QStringLiteral("VH-0042");
-        authentic.fieldMask = 1u << serial;
+        authentic.Of(ReportFields::Field::Serial) = {QStringLiteral("VH-0042"), true, false};
         ReportEntry guarded = authentic;
-        guarded.fields[serial] = QStringLiteral("=1");
-        guarded.guardMask = 1u << serial;
+        guarded.Of(ReportFields::Field::Serial) = {QStringLiteral("=1"), true, true};
+        // Two fields changed are named in the watermark's order.
+        ReportEntry twoFields = authentic;
+        twoFields.Of(ReportFields::Field::Version) = {QStringLiteral("0.9"), true, false};
         ReportEntry unreadable;
         unreadable.reason = QStringLiteral("unreadable");
         const auto now = [&](AuthResult reason, const QByteArray& digest, const char* serial) {
@@ -88,6 +104,7 @@ private slots:
             {&authentic, now(AuthUnreadable, "", ""), CustodyStatus::Missing, {}},
             {&authentic, now(AuthDigestMismatch, sha, "VH-0042"), CustodyStatus::Modified, {"result", "reason"}},
             {&authentic, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
+            {&twoFields, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"version", "serial"}},
             {&guarded, now(AuthAuthentic, sha, "=1"), CustodyStatus::Unchanged, {}},
             {&guarded, now(AuthAuthentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
             {&guarded, now(AuthAuthentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
@@ -111,11 +128,7 @@ private slots:
         const std::string avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
         QVERIFY(WriteFile(at("a.avi").toStdString(), avi));
         QVERIFY(WriteFile(at("copy.avi").toStdString(), avi));
-        const ReportWriter writer({ReportFormat::Json, true});
-        VerifyOptions withSha256;
-        withSha256.sha256 = true;
-        const QByteArray report = writer.Record(VerifyFile({at("a.avi"), 0, false}, withSha256)) +
-                                  writer.Record(VerifyFile({at("copy.avi"), 0, false}, withSha256));
+        const QByteArray report = ReportOf(ReportFormat::Json, {at("a.avi"), at("copy.avi")});
         QVERIFY(WriteFile(at("report.jsonl").toStdString(), report.toStdString()));
         QVERIFY(QFile::remove(dir.filePath("copy.avi")));
         QVERIFY(QFile::rename(dir.filePath("a.avi"), dir.filePath("moved.avi")));
@@ -150,10 +163,7 @@ private slots:
         QTemporaryDir dir;
         const auto at = [&](const char* name) { return QFile::encodeName(dir.filePath(QString::fromUtf8(name))); };
         QVERIFY(WriteFile(at("'=x.avi").toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
-        const ReportWriter writer({ReportFormat::Csv, true});
-        VerifyOptions withSha256;
-        withSha256.sha256 = true;
-        const QByteArray report = writer.Header() + writer.Record(VerifyFile({at("'=x.avi"), 0, false}, withSha256));
+        const QByteArray report = ReportOf(ReportFormat::Csv, {at("'=x.avi")});
         QVERIFY(WriteFile(at("r.csv").toStdString(), report.toStdString()));
         QStringList lines;
         CustodyCheck::Callbacks callbacks;

@@ -45,16 +45,6 @@ inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size,
     return result;
 }
 
-// The index of field in a report entry's fields (ReportEntry::FieldNames).
-inline int FieldAt(ReportFields::Field field)
-{
-    for (int i = 0; i < ReportEntry::FieldCount; ++i) {
-        if (QByteArray(ReportEntry::FieldNames[static_cast<std::size_t>(i)]) == ReportFields::Column(field))
-            return i;
-    }
-    return -1;
-}
-
 // The SHA-256 of bytes in lower-case hex, as reports give it.
 inline QString Sha256Hex(const std::string& bytes)
 {

@@ -1,0 +1,39 @@
+#include "NativeFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace NativeFile {
+
+bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenFailure* failure, QString* reason)
+{
+    file.close();
+    reason->clear();
+    const int fd = OpenReadOnly(name.constData(), regularOnly, failure);
+    if (fd < 0) {
+        if (*failure != OpenFailure::NotRegular) {
+            *failure = OpenFailure::System;
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
+        }
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+#ifdef Q_OS_WIN
+        (void)_close(fd);
+#else
+        (void)::close(fd);
+#endif
+        *failure = OpenFailure::System;
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace NativeFile
