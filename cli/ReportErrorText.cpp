@@ -9,86 +9,74 @@ QString S(const char* text)
     return QString::fromLatin1(text);
 }
 
+// The texts that name nothing but the problem.
+struct Plain
+{
+    ReportProblem::Code code;
+    const char* text;
+};
+const Plain kPlain[] = {
+    {ReportProblem::Code::NotOurs,
+     "not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header starts "
+     "\"path,result,reason,\""},
+    {ReportProblem::Code::JsonNotOurs, "not a report of ardentix-verify: no \"path\", \"result\" and \"reason\""},
+    {ReportProblem::Code::NotRegularFile, "not a regular file"},
+    {ReportProblem::Code::Empty, "the report is empty"},
+    {ReportProblem::Code::CheckOutcome,
+     "the outcome of a re-check (--check), not a report: its lines are no custody record; "
+     "check against the report that was checked"},
+    {ReportProblem::Code::PdfTooLarge, "the PDF is too large to be a report of this program"},
+    {ReportProblem::Code::PdfUnsupported,
+     "this build cannot read PDF reports: check against the CSV saved beside the PDF"},
+    {ReportProblem::Code::PdfRecordsNotStream, "the PDF's embedded records are not a stream"},
+    {ReportProblem::Code::PdfRecordsUnpack, "the PDF's embedded records cannot be unpacked"},
+    {ReportProblem::Code::PdfRecordsUnreadable, "the PDF's records cannot be read"},
+    {ReportProblem::Code::Changed, "the report changed while it was checked: check again"},
+    {ReportProblem::Code::CutOff, "the last line has no line end: the report is cut off"},
+    {ReportProblem::Code::NoPath, "the entry has no path"},
+    {ReportProblem::Code::AuthenticWithReason, "an authentic entry with a reason"},
+    {ReportProblem::Code::FailedWithoutReason, "a failed entry without a reason"},
+    {ReportProblem::Code::BadResult, "the result is neither authentic nor failed"},
+    {ReportProblem::Code::NoSha256, "the entry has no SHA-256"},
+    {ReportProblem::Code::BadSha256, "the SHA-256 is not 64 lower-case hexadecimal digits"},
+    {ReportProblem::Code::NotJsonObject, "not a JSON object"},
+    {ReportProblem::Code::JsonWithoutSha256, "the entry has no SHA-256: the report was written without --sha256"},
+    {ReportProblem::Code::Sha256NotText, "the SHA-256 is not text"},
+    {ReportProblem::Code::CsvWithoutSha256, "the report has no sha256 column: it was written without --sha256"},
+    {ReportProblem::Code::QuoteNotClosedCutOff, "a quoted field is not closed: the report is cut off"},
+    {ReportProblem::Code::QuoteNotClosed, "a quoted field is not closed"},
+    {ReportProblem::Code::TextAfterQuote, "text after a closing quote"},
+    {ReportProblem::Code::QuoteInField, "a quote or a line end in a field without quotes"},
+    {ReportProblem::Code::SizeNotNumber, "the size is not a number"},
+    {ReportProblem::Code::NotUtf8, "not UTF-8 text"},
+};
+
+// Why the report cannot be used, in the verifier's own English.
 QString What(const ReportProblem& p)
 {
     using Code = ReportProblem::Code;
+    for (const Plain& plain : kPlain) {
+        if (plain.code == p.code)
+            return S(plain.text);
+    }
     switch (p.code) {
-    case Code::None:
-        break;
     case Code::CannotRead:
         return S("cannot be read: %1").arg(p.detail);
-    case Code::NotRegularFile:
-        return S("not a regular file");
-    case Code::Empty:
-        return S("the report is empty");
-    case Code::NotOurs:
-        return S("not a report of ardentix-verify: neither JSON Lines nor its CSV, whose header starts "
-                 "\"path,result,reason,\"");
-    case Code::CheckOutcome:
-        return S("the outcome of a re-check (--check), not a report: its lines are no custody record; "
-                 "check against the report that was checked");
-    case Code::PdfTooLarge:
-        return S("the PDF is too large to be a report of this program");
-    case Code::PdfUnsupported:
-        return S("this build cannot read PDF reports: check against the CSV saved beside the PDF");
     case Code::PdfNoRecords:
         return S("the PDF holds no records of this program (no embedded %1)").arg(S(PdfRecords::AttachmentName));
-    case Code::PdfRecordsNotStream:
-        return S("the PDF's embedded records are not a stream");
-    case Code::PdfRecordsUnpack:
-        return S("the PDF's embedded records cannot be unpacked");
     case Code::PdfUnreadable:
         return S("not a readable PDF: %1").arg(p.detail);
-    case Code::PdfRecordsUnreadable:
-        return S("the PDF's records cannot be read");
-    case Code::Changed:
-        return S("the report changed while it was checked: check again");
     case Code::LineTooLong:
         return S("the line is longer than %1 bytes").arg(p.count);
-    case Code::CutOff:
-        return S("the last line has no line end: the report is cut off");
-    case Code::NoPath:
-        return S("the entry has no path");
-    case Code::AuthenticWithReason:
-        return S("an authentic entry with a reason");
-    case Code::FailedWithoutReason:
-        return S("a failed entry without a reason");
-    case Code::BadResult:
-        return S("the result is neither authentic nor failed");
-    case Code::NoSha256:
-        return S("the entry has no SHA-256");
-    case Code::BadSha256:
-        return S("the SHA-256 is not 64 lower-case hexadecimal digits");
     case Code::NotJson:
         return S("not JSON: %1").arg(p.detail);
-    case Code::NotJsonObject:
-        return S("not a JSON object");
-    case Code::JsonNotOurs:
-        return S("not a report of ardentix-verify: no \"path\", \"result\" and \"reason\"");
-    case Code::JsonWithoutSha256:
-        return S("the entry has no SHA-256: the report was written without --sha256");
-    case Code::Sha256NotText:
-        return S("the SHA-256 is not text");
-    case Code::FieldNotText:
-        return S("\"%1\" is not text").arg(p.field);
-    case Code::CsvWithoutSha256:
-        return S("the report has no sha256 column: it was written without --sha256");
-    case Code::QuoteNotClosedCutOff:
-        return S("a quoted field is not closed: the report is cut off");
-    case Code::QuoteNotClosed:
-        return S("a quoted field is not closed");
-    case Code::TextAfterQuote:
-        return S("text after a closing quote");
-    case Code::QuoteInField:
-        return S("a quote or a line end in a field without quotes");
     case Code::FieldCount:
         return S("%1 fields where the header has %2").arg(p.count).arg(p.expected);
-    case Code::SizeNotNumber:
-        return S("the size is not a number");
-    case Code::NotUtf8:
-        return S("not UTF-8 text");
+    case Code::FieldNotText:
+        return S("\"%1\" is not text").arg(p.field);
+    default:
+        return QString();
     }
-    return QString();
 }
 
 } // namespace
