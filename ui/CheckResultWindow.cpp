@@ -236,7 +236,7 @@ void CheckResultWindow::FillModel()
         const QString whole = PdfReport::CheckDetail(line, WholePath);
         const QString described = WholePath(line.pathBytes) + QLatin1Char('\n') + whole;
         QList<QStandardItem*> row;
-        row << new QStandardItem(PdfReport::StatusLabel(line.status)) << new QStandardItem(Shown(line.pathBytes))
+        row << new QStandardItem(CustodyStatusLabel(line.status)) << new QStandardItem(Shown(line.pathBytes))
             << new QStandardItem(PdfReport::CheckDetail(line, shown));
         const bool attention = PdfReport::NeedsAttention(line.status);
         for (QStandardItem* item : row) {

@@ -196,11 +196,6 @@ QString UnfoundNote(const CheckSummary& check)
         .arg(check.base);
 }
 
-QString StatusLabel(CustodyStatus status)
-{
-    return CustodyStatusLabel(status);
-}
-
 bool NeedsAttention(CustodyStatus status)
 {
     return status != CustodyStatus::Unchanged;

@@ -64,8 +64,6 @@ QString CheckedReportText(const CheckSummary& check);
 // When most entries were not found: what that likely means; empty
 // otherwise.
 QString UnfoundNote(const CheckSummary& check);
-// A status as people read it ("Moved"), translated.
-QString StatusLabel(CustodyStatus status);
 // Every status but unchanged asks the examiner to look.
 bool NeedsAttention(CustodyStatus status);
 // What a line means, as a sentence: what changed, then and now, translated;
