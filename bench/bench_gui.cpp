@@ -41,6 +41,10 @@
 #include <ctime>
 #include <sys/resource.h>
 
+using ardentix::engine::AuthenticateFile;
+using ardentix::engine::AuthResult;
+using ardentix::engine::WatermarkRecord;
+
 namespace {
 
 double ThreadCpuSeconds()
@@ -91,7 +95,7 @@ int main(int argc, char** argv)
     int authentic = 0;
     for (const QString& path : paths) {
         WatermarkRecord record;
-        authentic += AuthenticateFile(record, QFile::encodeName(path).constData()) == 0 ? 1 : 0;
+        authentic += AuthenticateFile(record, QFile::encodeName(path).constData()) == AuthResult::Authentic ? 1 : 0;
     }
     const double engineSeconds = timer.nsecsElapsed() / 1e9;
 
@@ -145,7 +149,7 @@ int main(int argc, char** argv)
             line.status = i % 7 == 0 ? CustodyStatus::Modified : CustodyStatus::Unchanged;
             line.pathBytes = QFile::encodeName(paths[i % count]);
             line.path = paths[i % count];
-            line.result = i % 7 == 0 ? AuthDigestMismatch : AuthAuthentic;
+            line.result = i % 7 == 0 ? AuthResult::DigestMismatch : AuthResult::Authentic;
             line.reportAuthentic = true;
             if (i % 7 == 0)
                 line.changed = QStringList{"sha256", "result", "reason"};
@@ -154,7 +158,8 @@ int main(int argc, char** argv)
         }
         CaseDetails details;
         timer.restart();
-        CheckResultWindow outcome({QFile::encodeName(dir.filePath("report.jsonl")), QFile::encodeName(dir.path()),
+        CheckResultWindow outcome({QFile::encodeName(dir.filePath("report.jsonl")),
+                                   QFile::encodeName(dir.path()),
                                    {QFile::encodeName(dir.path())}},
                                   result, &details, nullptr);
         outcome.show();

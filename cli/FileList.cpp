@@ -34,7 +34,7 @@ bool FileList::Open(const QByteArray& name)
     // survive a round trip through text.
     m_name = PathText::ForPeople(name);
 #ifdef Q_OS_WIN
-    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = _wopen(ardentix::engine::WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
     const auto closeFd = [](int handle) { (void)_close(handle); };
 #else
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);

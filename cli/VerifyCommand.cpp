@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <memory>
 
+using ardentix::engine::AuthResult;
+
 namespace {
 
 bool ColourWanted()
@@ -125,7 +127,7 @@ int RunVerify(const VerifyCommandOptions& options)
             progress.Hide();
         Output::Write(writer.Record(result));
         tally.Add(result);
-        if (result.result == AuthInternalError)
+        if (result.result == AuthResult::InternalError)
             ++noDigest;
     };
     callbacks.batchEnd = [&] {

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+using ardentix::engine::WatermarkRecord;
+
 namespace ReportFields {
 
 const std::string* WatermarkField(Field field, const WatermarkRecord& mark)

@@ -30,6 +30,9 @@
 #include <unistd.h>
 #endif
 
+using ardentix::engine::AuthResult;
+using ardentix::engine::WatermarkRecord;
+
 using ReportFields::Field;
 using Code = ReportProblem::Code;
 
@@ -158,7 +161,7 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 bool ReportReader::OpenFile(const QByteArray& name)
 {
 #ifdef Q_OS_WIN
-    const int fd = _wopen(WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = _wopen(ardentix::engine::WidePath(name.constData()).c_str(), _O_RDONLY | _O_BINARY);
     struct _stat64 status;
     const bool regular = fd >= 0 && _fstat64(fd, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
     const auto closeFd = [](int handle) { (void)_close(handle); };
@@ -326,7 +329,8 @@ bool ReportReader::SetEntry(ReportEntry& entry, const QString& path, const QStri
     entry.sha256 = sha256.toLatin1();
     if (entry.sha256.isEmpty()) {
         // The verifier writes no SHA-256 only for a file it could not read.
-        if (reason != ResultText::ReasonName(AuthUnreadable) && reason != ResultText::ReasonName(AuthInternalError))
+        if (reason != ResultText::ReasonName(AuthResult::Unreadable) &&
+            reason != ResultText::ReasonName(AuthResult::InternalError))
             return Fail(entry.line, Code::NoSha256);
     } else if (!IsHexDigest(entry.sha256)) {
         return Fail(entry.line, Code::BadSha256);

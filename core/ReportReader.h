@@ -41,7 +41,7 @@ struct ReportEntry
     static constexpr int FieldCount = 8;
     static const std::array<const char*, FieldCount> FieldNames;
     // A watermark's fields in the order of FieldNames.
-    static std::array<const std::string*, FieldCount> RecordFields(const WatermarkRecord& record);
+    static std::array<const std::string*, FieldCount> RecordFields(const ardentix::engine::WatermarkRecord& record);
 
     // The line on which the entry starts (1 is the first line).
     qint64 line = 0;

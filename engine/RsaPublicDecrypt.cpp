@@ -5,8 +5,11 @@
 #include <mbedtls/bignum.h>
 #include <mbedtls/error.h>
 #include <mbedtls/platform_util.h>
+#include <mbedtls/rsa.h>
 
 #include <cstring>
+
+namespace ardentix::engine {
 
 namespace {
 
@@ -38,10 +41,11 @@ int PublicFailed(int low)
     return MBEDTLS_ERROR_ADD(MBEDTLS_ERR_RSA_PUBLIC_FAILED, low);
 }
 
-} // namespace
-
-int RsaPublicDecryptWithModulus(const char* modulus_hex, const unsigned char* block, unsigned char* message,
-                                std::size_t* message_length)
+// The RSA public operation under modulus_hex. Returns 0 or an Mbed TLS
+// error code: the codes stay here, as the caller needs only to know whether
+// the block opened.
+int PublicDecrypt(const char* modulus_hex, const unsigned char* block, unsigned char* message,
+                  std::size_t* message_length)
 {
     Mpi n, e, c, m;
     int ret = 0;
@@ -85,9 +89,11 @@ int RsaPublicDecryptWithModulus(const char* modulus_hex, const unsigned char* bl
     return 0;
 }
 
-int RsaPublicDecrypt(const unsigned char* block, unsigned char* message, std::size_t* message_length)
+} // namespace
+
+bool RsaPublicDecrypt(const unsigned char* block, unsigned char* message, std::size_t* message_length)
 {
-    return RsaPublicDecryptWithModulus(ARDENTIX_PUBLIC_MODULUS, block, message, message_length);
+    return PublicDecrypt(ARDENTIX_PUBLIC_MODULUS, block, message, message_length) == 0;
 }
 
 const char* BuiltInModulus()
@@ -99,3 +105,5 @@ bool BuiltInModulusIsDevelopmentKey()
 {
     return ARDENTIX_DEVELOPMENT_KEY != 0;
 }
+
+} // namespace ardentix::engine

@@ -6,10 +6,12 @@
 
 #include <QStandardItemModel>
 
+using ardentix::engine::AuthResult;
+
 VerifyThread::VerifyThread(const FileJob& file, QStandardItemModel* model, RunState* state)
     : QThread(nullptr), m_file(file), m_model(model), m_state(state)
 {
-    m_result.result = AuthCancelled;
+    m_result.result = AuthResult::Cancelled;
 }
 
 VerifyThread::~VerifyThread() = default;
@@ -33,7 +35,7 @@ bool VerifyThread::WriteRow()
     m_state->rows.Add(m_result);
     ResultRow::Insert(m_model, RowRecord{m_result, QDateTime::currentDateTimeUtc()});
     // Written once: a second call finds the result taken.
-    m_result.result = AuthCancelled;
+    m_result.result = AuthResult::Cancelled;
     emit UpdateStatusBar();
     return true;
 }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using ardentix::engine::AuthResultName;
+
 using namespace testsupport;
 
 class TestBatchVerifier : public QObject

@@ -4,6 +4,8 @@
 #include "PathText.h"
 #include "TestRegistry.h"
 
+using ardentix::engine::AuthResult;
+
 using namespace testsupport;
 
 class TestCheckWriter : public QObject
@@ -21,17 +23,19 @@ private slots:
                 changed};
         };
         const CustodyLine unchanged =
-            line(CustodyStatus::Unchanged, "/r/a.avi", 2, AuthAuthentic, "s1", true, "", "s1", {});
-        const CustodyLine nowFailed = line(CustodyStatus::Modified, "/r/b.jpg", 3, AuthDigestMismatch, "s2", true, "",
-                                           "s1", {"sha256", "result", "reason"});
-        const CustodyLine failedBoth = line(CustodyStatus::Modified, "/r/c,d.avi", 4, AuthDigestMismatch, "s3", false,
-                                            "digest-mismatch", "s4", {"sha256"});
-        const CustodyLine otherFailure = line(CustodyStatus::Modified, "/r/d.jpg", 7, AuthDigestMismatch, "s8", false,
-                                              "bad-signature", "s8", {"reason"});
-        const CustodyLine missing = line(CustodyStatus::Missing, "/r/e.avi", 5, AuthUnreadable, "", true, "", "s5", {});
+            line(CustodyStatus::Unchanged, "/r/a.avi", 2, AuthResult::Authentic, "s1", true, "", "s1", {});
+        const CustodyLine nowFailed = line(CustodyStatus::Modified, "/r/b.jpg", 3, AuthResult::DigestMismatch, "s2",
+                                           true, "", "s1", {"sha256", "result", "reason"});
+        const CustodyLine failedBoth = line(CustodyStatus::Modified, "/r/c,d.avi", 4, AuthResult::DigestMismatch, "s3",
+                                            false, "digest-mismatch", "s4", {"sha256"});
+        const CustodyLine otherFailure = line(CustodyStatus::Modified, "/r/d.jpg", 7, AuthResult::DigestMismatch, "s8",
+                                              false, "bad-signature", "s8", {"reason"});
+        const CustodyLine missing =
+            line(CustodyStatus::Missing, "/r/e.avi", 5, AuthResult::Unreadable, "", true, "", "s5", {});
         const CustodyLine moved =
-            line(CustodyStatus::Moved, "/r/f.avi", 6, AuthAuthentic, "s6", true, "", "s6", {}, "/r/g\xff.avi");
-        const CustodyLine added = line(CustodyStatus::New, "/r/h.jpg", 0, AuthBadSignature, "s7", false, "", "", {});
+            line(CustodyStatus::Moved, "/r/f.avi", 6, AuthResult::Authentic, "s6", true, "", "s6", {}, "/r/g\xff.avi");
+        const CustodyLine added =
+            line(CustodyStatus::New, "/r/h.jpg", 0, AuthResult::BadSignature, "s7", false, "", "", {});
 
         const CheckWriter textWriter(ReportFormat::Text, 8);
         QCOMPARE(textWriter.Record(unchanged), QByteArray("unchanged  /r/a.avi  authentic\n"));
