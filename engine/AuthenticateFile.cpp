@@ -16,7 +16,7 @@ namespace {
 // Wipes what held the watermark text and the digests when the call ends.
 template <std::size_t N> struct Wiped
 {
-    unsigned char bytes[N];
+    unsigned char bytes[N] = {};
     ~Wiped() { OPENSSL_cleanse(bytes, N); }
 };
 

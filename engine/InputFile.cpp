@@ -29,8 +29,7 @@ bool HasPrefix(const std::wstring& path)
     return path.compare(0, 4, L"\\\\?\\") == 0 || path.compare(0, 4, L"\\\\.\\") == 0;
 }
 
-} // namespace
-
+// The prefix rule of WidePath for a wide name.
 std::wstring LongPathForm(const std::wstring& path)
 {
     if (path.empty() || HasPrefix(path))
@@ -51,6 +50,8 @@ std::wstring LongPathForm(const std::wstring& path)
         return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
+
+} // namespace
 
 std::wstring WidePath(const char* path)
 {

@@ -60,9 +60,6 @@ private:
 // converts to nothing.
 std::wstring WidePath(const char* path);
 
-// The prefix rule of WidePath for a wide name.
-std::wstring LongPathForm(const std::wstring& path);
-
 // The attributes and length of what a wide path (from WidePath) names, as
 // its folder lists them, so that a file that another program holds open
 // has them too. False when there is nothing at the path.

@@ -11,13 +11,7 @@
 #include <atomic>
 #include <cstdio>
 
-using ardentix::engine::AuthDetails;
-using ardentix::engine::AuthenticateFile;
-using ardentix::engine::AuthOptions;
-using ardentix::engine::AuthResult;
-using ardentix::engine::AuthResultName;
-using ardentix::engine::WatermarkRecord;
-
+using namespace ardentix::engine;
 using namespace testsupport;
 
 class TestInputFile : public EngineFixture

@@ -8,8 +8,7 @@
 
 #include <memory>
 
-using ardentix::engine::RsaPublicDecrypt;
-
+using namespace ardentix::engine;
 using namespace testsupport;
 
 namespace {

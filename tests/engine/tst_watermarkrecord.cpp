@@ -2,7 +2,7 @@
 #include "TestRegistry.h"
 #include "WatermarkRecord.h"
 
-using ardentix::engine::WatermarkRecord;
+using namespace ardentix::engine;
 
 namespace {
 
@@ -48,31 +48,23 @@ private slots:
     {
         QTest::addColumn<std::string>("text");
         QTest::addColumn<QStringList>("fields");
-        // The fields given in fields, changed where asked.
-        const auto change = [](const char* title, const std::string& text, QStringList fields,
-                               const QList<QPair<int, QString>>& changed) {
+        // The fields of base (the canonical ones unless given), changed where asked.
+        const auto row = [](const char* title, const std::string& text, const QList<QPair<int, QString>>& changed,
+                            QStringList base = kCanonicalFields) {
             for (const auto& [index, value] : changed)
-                fields[index] = value;
-            QTest::newRow(title) << text << fields;
+                base[index] = value;
+            QTest::newRow(title) << text << base;
         };
-        const auto row = [&change](const char* title, const std::string& text,
-                                   const QList<QPair<int, QString>>& changed) {
-            change(title, text, kCanonicalFields, changed);
-        };
-        // Only the fields given; every other one empty.
-        const auto bare = [&change](const char* title, const std::string& text,
-                                    const QList<QPair<int, QString>>& changed) {
-            change(title, text, QStringList(8, QString()), changed);
-        };
-        const QList<QPair<int, QString>> none;
+        const QStringList empty(8, QString());
         row("canonical", kCanonical, {});
-        bare("empty text", "", none);
-        bare("keys only, empty first line",
-             "\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\nCamMAC: \r\n", none);
+        row("empty text", "", {}, empty);
+        row("keys only, empty first line",
+            "\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\nCamMAC: \r\n", {},
+            empty);
         std::string lf = kCanonical;
         for (std::string::size_type at; (at = lf.find("\r\n")) != std::string::npos;)
             lf.replace(at, 2, "\n");
-        bare("LF line ends", lf, none);
+        row("LF line ends", lf, {}, empty);
         row("other order",
             "Quorvane Digital Watermark\r\nCamMAC: 00:1A:2B:3C:4D:5E\r\nVHSerial: VH-0042\r\nTimeSource: NTP\r\n"
             "EndTime: 2012-05-14 09:35:00\r\nStartTime: 2012-05-14 09:30:00\r\n"
@@ -91,12 +83,12 @@ private slots:
             {{0, "Quorvane Digital Watermark "}});
         row("an empty value", Replace(kCanonical, "NTP", ""), {{5, ""}});
         // The marker is the text up to the first CR LF, whatever it holds.
-        bare("the first line is the marker", "abc\r\ndef\r\n", {{0, "abc"}});
-        bare("no CR LF after the key", "Version: 1", none);
-        bare("CR LF right after the key", "Version: \r\n", {{0, "Version: "}});
-        bare("key missing", "x\r\n", {{0, "x"}});
-        bare("key in the middle of a line", "xxHMAC: ab\r\n", {{0, "xxHMAC: ab"}, {2, "ab"}});
-        bare("the first CR LF after the key ends it", "HMAC: a\rb\r\nc\r\n", {{0, "HMAC: a\rb"}, {2, "a\rb"}});
+        row("the first line is the marker", "abc\r\ndef\r\n", {{0, "abc"}}, empty);
+        row("no CR LF after the key", "Version: 1", {}, empty);
+        row("CR LF right after the key", "Version: \r\n", {{0, "Version: "}}, empty);
+        row("key missing", "x\r\n", {{0, "x"}}, empty);
+        row("key in the middle of a line", "xxHMAC: ab\r\n", {{0, "xxHMAC: ab"}, {2, "ab"}}, empty);
+        row("the first CR LF after the key ends it", "HMAC: a\rb\r\nc\r\n", {{0, "HMAC: a\rb"}, {2, "a\rb"}}, empty);
     }
 
     void fill()
