@@ -26,6 +26,8 @@
 #include <thread>
 #include <vector>
 
+using ardentix::engine::AuthResultName;
+
 namespace {
 
 long PeakKiB()

@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <string>
 
+using ardentix::engine::AuthenticateFile;
+using ardentix::engine::AuthResult;
+using ardentix::engine::AuthResultName;
+using ardentix::engine::WatermarkRecord;
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -17,10 +22,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         WatermarkRecord record;
         const auto start = std::chrono::steady_clock::now();
-        const AuthResult result = AuthenticateFileDetailed(record, argv[i]);
+        const AuthResult result = AuthenticateFile(record, argv[i]);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%s %s %.3f s\n", AuthResultName(result), argv[i], seconds);
-        failures += result == AuthAuthentic ? 0 : 1;
+        failures += result == AuthResult::Authentic ? 0 : 1;
     }
     return failures == 0 ? 0 : 1;
 }

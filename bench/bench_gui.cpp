@@ -43,6 +43,10 @@
 #include <ctime>
 #include <sys/resource.h>
 
+using ardentix::engine::AuthenticateFile;
+using ardentix::engine::AuthResult;
+using ardentix::engine::WatermarkRecord;
+
 namespace {
 
 double ThreadCpuSeconds()
@@ -74,7 +78,7 @@ bool SmallExports(MainWindow& window, const QStringList& paths, std::size_t size
     int authentic = 0;
     for (const QString& path : paths) {
         WatermarkRecord record;
-        authentic += AuthenticateFile(record, QFile::encodeName(path).constData()) == 0 ? 1 : 0;
+        authentic += AuthenticateFile(record, QFile::encodeName(path).constData()) == AuthResult::Authentic ? 1 : 0;
     }
     const double engineSeconds = timer.nsecsElapsed() / 1e9;
 
@@ -138,7 +142,7 @@ void OutcomeWindow(const QStringList& paths, const QTemporaryDir& dir)
             line.status = i % 7 == 0 ? CustodyStatus::Modified : CustodyStatus::Unchanged;
             line.pathBytes = QFile::encodeName(paths[i % count]);
             line.path = paths[i % count];
-            line.result = i % 7 == 0 ? AuthDigestMismatch : AuthAuthentic;
+            line.result = i % 7 == 0 ? AuthResult::DigestMismatch : AuthResult::Authentic;
             line.reportAuthentic = true;
             if (i % 7 == 0)
                 line.changed = QStringList{"sha256", "result", "reason"};

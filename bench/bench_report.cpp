@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using ardentix::engine::AuthResult;
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -31,7 +33,7 @@ int main(int argc, char** argv)
                           .arg(i, 5, 10, QLatin1Char('0'))
                           .toUtf8();
         result.size = 52428800 + i;
-        result.result = i % 4 == 3 ? AuthDigestMismatch : AuthAuthentic;
+        result.result = i % 4 == 3 ? AuthResult::DigestMismatch : AuthResult::Authentic;
         result.record.Marker = "Quorvane Digital Watermark";
         result.record.Version = "1.0";
         result.record.HMAC = "0123456789abcdef0123456789abcdef";

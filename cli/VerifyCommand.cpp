@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using ardentix::engine::AuthResult;
+
 namespace {
 
 bool ColourWanted()

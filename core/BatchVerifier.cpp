@@ -11,13 +11,18 @@
 #include <system_error>
 #include <thread>
 
+using ardentix::engine::AuthDetails;
+using ardentix::engine::AuthenticateFile;
+using ardentix::engine::AuthOptions;
+using ardentix::engine::AuthResult;
+
 FileResult VerifyFile(const FileJob& file, const VerifyOptions& options)
 {
     FileResult out;
     out.path = file.path;
     if (file.unreadableFolder) {
         out.unlistedFolder = true;
-        out.result = AuthUnreadable;
+        out.result = AuthResult::Unreadable;
         return out;
     }
     AuthOptions auth;
@@ -27,7 +32,7 @@ FileResult VerifyFile(const FileJob& file, const VerifyOptions& options)
     if (options.progress)
         auth.progress = [&options](std::int64_t done) { options.progress(done); };
     AuthDetails details;
-    out.result = AuthenticateFileDetailed(out.record, file.path.constData(), auth, &details);
+    out.result = AuthenticateFile(out.record, file.path.constData(), auth, &details);
     out.size = details.size;
     out.inUse = details.inUse;
     out.coverageKnown = details.coverageKnown;
@@ -127,7 +132,7 @@ FileResult BatchRun::Verify(const FileJob& job, const VerifyOptions& options) co
     if (m_options.cancel != nullptr && m_options.cancel->load()) {
         FileResult result;
         result.path = job.path;
-        result.result = AuthCancelled;
+        result.result = AuthResult::Cancelled;
         return result;
     }
     return VerifyFile(job, options);

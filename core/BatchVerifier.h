@@ -29,7 +29,7 @@ struct VerifyOptions
     // Bytes of this file passed so far.
     std::function<void(qint64)> progress;
     // Set from any thread to stop the file within one read block; the
-    // result is then AuthCancelled.
+    // result is then AuthResult::Cancelled.
     const std::atomic<bool>* cancel = nullptr;
 };
 
@@ -59,7 +59,7 @@ public:
 
     // Verifies every file; all callbacks run on the calling thread. When
     // cancel is set, the files in progress stop within one read block and
-    // every file not yet finished is reported with AuthCancelled.
+    // every file not yet finished is reported with AuthResult::Cancelled.
     void Run(const Source& source, const Callbacks& callbacks, const std::atomic<bool>* cancel = nullptr) const;
     void Run(const std::vector<FileJob>& files, const Callbacks& callbacks,
              const std::atomic<bool>* cancel = nullptr) const;

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 
+using ardentix::engine::BuiltInModulus;
+using ardentix::engine::BuiltInModulusIsDevelopmentKey;
+
 #ifndef ARDENTIX_VERSION_TEXT
 #error "ARDENTIX_VERSION_TEXT must give the program's version"
 #endif

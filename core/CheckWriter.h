@@ -54,7 +54,7 @@ struct CustodyLine
     qint64 reportLine = 0;
     // The verdict now (of the file at newPath when moved), and its SHA-256
     // (empty when the file could not be read).
-    AuthResult result = AuthUnreadable;
+    ardentix::engine::AuthResult result = ardentix::engine::AuthResult::Unreadable;
     QByteArray sha256;
     // The entry's verdict and SHA-256.
     bool reportAuthentic = false;
@@ -65,7 +65,7 @@ struct CustodyLine
     QStringList changed;
 
     bool Listed() const { return status != CustodyStatus::New; }
-    bool IsAuthenticNow() const { return result == AuthAuthentic; }
+    bool IsAuthenticNow() const { return result == ardentix::engine::AuthResult::Authentic; }
 };
 
 // How many lines of each status, in the order of CustodyStatus.

@@ -1,7 +1,7 @@
 #include "CustodyCheck.h"
 
 #include "BatchVerifier.h"
-#include "FileDigest.h"
+#include "FileLayout.h"
 #include "InputCollector.h"
 #include "PathText.h"
 #include "ReportFields.h"
@@ -20,6 +20,9 @@
 #include <climits>
 #include <unistd.h>
 #endif
+
+using ardentix::engine::AuthResult;
+using ardentix::engine::FileSize;
 
 namespace {
 
@@ -40,7 +43,7 @@ QByteArray DigestHex(const std::array<unsigned char, 32>& bytes)
 // "result" and "reason" where the verdict now differs from the entry's.
 void CompareVerdict(const ReportEntry& entry, AuthResult now, QStringList* changed)
 {
-    if ((now == AuthAuthentic) != entry.authentic)
+    if ((now == AuthResult::Authentic) != entry.authentic)
         *changed << QStringLiteral("result");
     if (ResultText::ReasonName(now) != entry.reason)
         *changed << QStringLiteral("reason");
@@ -142,7 +145,7 @@ void CustodyCheck::ResolveEntry(ReportEntry& entry) const
     if (entry.literalPath.isEmpty())
         return;
     const QByteArray literal = Resolved(entry.literalPath);
-    if (FileSize(entry.pathBytes.constData()) < 0 && FileSize(literal.constData()) >= 0) {
+    if (!FileSize(entry.pathBytes.constData()) && FileSize(literal.constData())) {
         entry.path = PathText::ForReport(entry.literalPath);
         entry.pathBytes = literal;
     }
@@ -171,7 +174,7 @@ QByteArray CustodyCheck::Normalised(const QByteArray& path, const QByteArray& cw
 CustodyStatus CustodyCheck::Compare(const ReportEntry& entry, const FileResult& now, QStringList* changed)
 {
     changed->clear();
-    if (now.result == AuthUnreadable && now.sha256.isEmpty() && !entry.sha256.isEmpty())
+    if (now.result == AuthResult::Unreadable && now.sha256.isEmpty() && !entry.sha256.isEmpty())
         return CustodyStatus::Missing;
     if (now.sha256 != entry.sha256)
         *changed << QStringLiteral("sha256");
@@ -263,7 +266,7 @@ bool CustodyCheck::Prepare(const WalkTick& tick)
 
 void CustodyCheck::RecordUnlisted(const FileResult& result)
 {
-    if (result.result == AuthInternalError)
+    if (result.result == AuthResult::InternalError)
         ++m_noDigest;
     Unlisted& found = m_unlisted[m_unlistedDone++];
     found.result = result.result;
@@ -401,7 +404,7 @@ CustodyCheck::Outcome CustodyCheck::Run(const Callbacks& callbacks, const std::a
         }
         const ReportEntry entry = std::move(pending.front());
         pending.pop_front();
-        if (result.result == AuthInternalError)
+        if (result.result == AuthResult::InternalError)
             ++m_noDigest;
         if (stopped)
             return;

@@ -130,7 +130,7 @@ private:
         std::array<unsigned char, 32> sha256{};
         bool read = false; // false: no SHA-256 (the file could not be read)
         bool claimed = false;
-        AuthResult result = AuthUnreadable;
+        ardentix::engine::AuthResult result = ardentix::engine::AuthResult::Unreadable;
     };
 
     void IndexWalked();

@@ -18,25 +18,25 @@ struct FileResult
     bool inUse = false;
     // The length from the status call; -1 when there was none.
     qint64 size = -1;
-    // AuthAuthentic; otherwise why the file failed: the first check that
-    // failed, or that no digest could be computed here (AuthInternalError).
-    // AuthCancelled for a file that a cancel stopped.
-    AuthResult result = AuthUnreadable;
+    // AuthResult::Authentic; otherwise why the file failed: the first check that
+    // failed, or that no digest could be computed here (AuthResult::InternalError).
+    // AuthResult::Cancelled for a file that a cancel stopped.
+    ardentix::engine::AuthResult result = ardentix::engine::AuthResult::Unreadable;
     // The watermark's eight fields; all empty when the watermark was not read.
-    WatermarkRecord record;
+    ardentix::engine::WatermarkRecord record;
     // The bytes that the watermark's digest covers, and their total; known
     // once the file's length and type are.
     bool coverageKnown = false;
-    ProtectedRanges covered;
+    ardentix::engine::ProtectedRanges covered;
     // The SHA-256 of the whole file in lower-case hexadecimal; empty when it
     // was not asked for or the file could not be read whole.
     QByteArray sha256;
 
     // A file is authentic or it failed: every file that is reported is one
-    // of the two. Only a file stopped by a cancel (AuthCancelled) is
+    // of the two. Only a file stopped by a cancel (AuthResult::Cancelled) is
     // reported nowhere.
-    bool IsAuthentic() const { return result == AuthAuthentic; }
-    bool WasStopped() const { return result == AuthCancelled; }
+    bool IsAuthentic() const { return result == ardentix::engine::AuthResult::Authentic; }
+    bool WasStopped() const { return result == ardentix::engine::AuthResult::Cancelled; }
     // Authentic, yet the watermark's digest covers no byte of the file, so
     // it vouches for none of its content.
     bool CoversNothing() const { return IsAuthentic() && coverageKnown && covered.total == 0; }

@@ -53,7 +53,7 @@ bool IsLink(const WIN32_FIND_DATAW& entry)
 // the engine opens files (WidePath), so a path of any length is listed.
 bool Walk(const QString& folder, QChar separator, MediaFolderListing& out, const std::function<bool()>& tick)
 {
-    std::wstring pattern = WidePath(PathText::ToNative(folder).constData());
+    std::wstring pattern = ardentix::engine::WidePath(PathText::ToNative(folder).constData());
     if (pattern.empty())
         return false;
     if (pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':')

@@ -9,6 +9,9 @@
 #include <unistd.h>
 #endif
 
+using ardentix::engine::OpenFailure;
+using ardentix::engine::OpenReadOnly;
+
 namespace NativeFile {
 
 bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenFailure* failure, QString* reason)

@@ -17,7 +17,8 @@ namespace NativeFile {
 // regularOnly refuses anything but a regular file without blocking (see
 // OpenReadOnly). False when it cannot: failure says why (InUse reads as
 // System), and reason holds the system's words for System.
-bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenFailure* failure, QString* reason);
+bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, ardentix::engine::OpenFailure* failure,
+                    QString* reason);
 
 } // namespace NativeFile
 

@@ -17,10 +17,10 @@ Status Of(const QByteArray& path)
     if (path.isEmpty())
         return out;
 #ifdef Q_OS_WIN
-    const std::wstring wide = WidePath(path.constData());
+    const std::wstring wide = ardentix::engine::WidePath(path.constData());
     unsigned long attributes = 0;
     std::int64_t size = -1;
-    if (wide.empty() || !WideAttributes(wide, &attributes, &size))
+    if (wide.empty() || !ardentix::engine::WideAttributes(wide, &attributes, &size))
         return out;
     // Windows has no FIFOs or sockets among files; its devices have no
     // attributes to give.

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using ardentix::engine::WatermarkRecord;
+
 namespace ReportFields {
 
 const std::string* WatermarkField(Field field, const WatermarkRecord& mark)

@@ -83,7 +83,7 @@ QString LabelForColumn(const QString& column);
 
 // The watermark's field behind a field; null for the fields that are not
 // the watermark's.
-const std::string* WatermarkField(Field field, const WatermarkRecord& mark);
+const std::string* WatermarkField(Field field, const ardentix::engine::WatermarkRecord& mark);
 
 // A column's value for a report: a string, a whole number, or null (an
 // empty CSV field). Exact: the path as ForReport gives it, watermark text as

@@ -16,6 +16,9 @@
 #include <QLatin1String>
 #include <QStringList>
 
+using ardentix::engine::AuthResult;
+using ardentix::engine::OpenFailure;
+
 using ReportFields::Field;
 using Code = ReportProblem::Code;
 
@@ -267,7 +270,8 @@ bool ReportReader::SetEntry(ReportEntry& entry)
     entry.sha256 = entry.Of(Field::Sha256).text.toLatin1();
     if (entry.sha256.isEmpty()) {
         // The verifier writes no SHA-256 only for a file it could not read.
-        if (reason != ResultText::ReasonName(AuthUnreadable) && reason != ResultText::ReasonName(AuthInternalError))
+        if (reason != ResultText::ReasonName(AuthResult::Unreadable) &&
+            reason != ResultText::ReasonName(AuthResult::InternalError))
             return Fail(entry.line, Code::NoSha256);
     } else if (!IsHexDigest(entry.sha256)) {
         return Fail(entry.line, Code::BadSha256);

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+using ardentix::engine::AuthResult;
+using ardentix::engine::AuthResultName;
+
 namespace ResultText {
 
 QString VerdictName(bool authentic)
@@ -16,7 +19,7 @@ QString VerdictName(const FileResult& result)
 
 QString ReasonName(AuthResult result)
 {
-    return result == AuthAuthentic ? QString() : QString::fromLatin1(AuthResultName(result));
+    return result == AuthResult::Authentic ? QString() : QString::fromLatin1(AuthResultName(result));
 }
 
 QString ReasonName(const FileResult& result)
@@ -37,32 +40,32 @@ QString Verdict(const FileResult& result)
 QString Reason(const FileResult& result)
 {
     switch (result.result) {
-    case AuthAuthentic:
+    case AuthResult::Authentic:
         if (result.CoversNothing())
             return QObject::tr(
                 "Warning: the watermark covers none of this file's content, so it vouches for none of it.");
         return QObject::tr("The file is authentic: its content matches its signed watermark.");
-    case AuthDigestMismatch:
+    case AuthResult::DigestMismatch:
         return QObject::tr("The file was changed after it was exported: its content no longer matches the digest in "
                            "its watermark.");
-    case AuthBadSignature:
+    case AuthResult::BadSignature:
         return QObject::tr(
             "No valid watermark: the file was not signed by a Vornhold server, or its watermark was forged.");
-    case AuthBadMarker:
+    case AuthResult::BadMarker:
         return QObject::tr("The watermark text is not a Quorvane watermark.");
-    case AuthUnsupportedType:
+    case AuthResult::UnsupportedType:
         return QObject::tr("Not a JPG, AVI or MP4 export.");
-    case AuthTooShort:
+    case AuthResult::TooShort:
         return QObject::tr("The file is too short to hold a watermark.");
-    case AuthUnreadable:
+    case AuthResult::Unreadable:
         if (result.unlistedFolder)
             return QObject::tr("The folder could not be listed: the files in it were not verified.");
         if (result.inUse)
             return QObject::tr("The file could not be read: another program has the file open.");
         return QObject::tr("The file could not be read.");
-    case AuthCancelled:
+    case AuthResult::Cancelled:
         return QObject::tr("Verification was cancelled.");
-    case AuthInternalError:
+    case AuthResult::InternalError:
         return QObject::tr("The file could not be verified: this system could not compute its digest.");
     }
     return QString();

@@ -14,7 +14,7 @@ namespace ResultText {
 QString VerdictName(bool authentic);
 QString VerdictName(const FileResult& result);
 // The reason's word ("digest-mismatch"); empty for an authentic file.
-QString ReasonName(AuthResult result);
+QString ReasonName(ardentix::engine::AuthResult result);
 QString ReasonName(const FileResult& result);
 
 // "Authentication succeeded" or "Authentication failed", translated: the

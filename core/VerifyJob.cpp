@@ -5,6 +5,8 @@
 
 #include <utility>
 
+using ardentix::engine::AuthResult;
+
 // The paths' files first, then the list's, one entry at a time.
 class VerifyJob::Source
 {
@@ -83,7 +85,7 @@ VerifyJob::Conclusion VerifyJob::Run(VerifySink& sink, const std::atomic<bool>* 
     callbacks.result = [&](const FileResult& result) {
         sink.Result(result);
         m_tally.Add(result);
-        if (result.result == AuthInternalError)
+        if (result.result == AuthResult::InternalError)
             ++m_noDigest;
     };
     callbacks.batchEnd = [&] { sink.BatchEnd(); };

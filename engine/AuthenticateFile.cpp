@@ -9,12 +9,14 @@
 #include <cstring>
 #include <string>
 
+namespace ardentix::engine {
+
 namespace {
 
 // Wipes what held the watermark text and the digests when the call ends.
 template <std::size_t N> struct Wiped
 {
-    unsigned char bytes[N];
+    unsigned char bytes[N] = {};
     ~Wiped() { OPENSSL_cleanse(bytes, N); }
 };
 
@@ -32,15 +34,15 @@ AuthResult FromStream(StreamStatus status)
 {
     switch (status) {
     case StreamStatus::Done:
-        return AuthAuthentic;
+        return AuthResult::Authentic;
     case StreamStatus::ReadError:
-        return AuthUnreadable;
+        return AuthResult::Unreadable;
     case StreamStatus::Cancelled:
-        return AuthCancelled;
+        return AuthResult::Cancelled;
     case StreamStatus::NoDigest:
-        return AuthInternalError;
+        return AuthResult::InternalError;
     }
-    return AuthInternalError;
+    return AuthResult::InternalError;
 }
 
 // The checks up to the digest comparison. Leaves file open once it could be
@@ -48,15 +50,16 @@ AuthResult FromStream(StreamStatus status)
 AuthResult Check(WatermarkRecord& record, const char* path, const AuthOptions& options, AuthDetails& details,
                  InputFile& file, bool* hashedWhole)
 {
-    const std::int64_t n = FileSize(path);
+    const std::optional<std::int64_t> size = FileSize(path);
+    if (!size)
+        return AuthResult::Unreadable;
+    const std::int64_t n = *size;
     details.size = n;
-    if (n < 0)
-        return AuthUnreadable;
     if (n < ARDENTIX_WATERMARK_BLOCK_SIZE)
-        return AuthTooShort;
-    const FileLayout* layout = LayoutForPath(path);
-    if (layout == nullptr)
-        return AuthUnsupportedType;
+        return AuthResult::TooShort;
+    const std::optional<FileLayout> layout = LayoutForPath(path);
+    if (!layout)
+        return AuthResult::UnsupportedType;
     details.covered = ProtectedRangesOf(n, layout->skip, layout->tail);
     details.coverageKnown = true;
 
@@ -64,18 +67,18 @@ AuthResult Check(WatermarkRecord& record, const char* path, const AuthOptions& o
     // from the first status, so the block and the digest describe the same
     // bytes.
     if (!file.Open(path) || file.Length() != n)
-        return AuthUnreadable;
+        return AuthResult::Unreadable;
     const std::int64_t blockFromEnd = ARDENTIX_WATERMARK_BLOCK_SIZE + layout->tail;
     if (n < blockFromEnd)
-        return AuthTooShort;
+        return AuthResult::TooShort;
     unsigned char block[ARDENTIX_WATERMARK_BLOCK_SIZE];
-    if (file.ReadAt(n - blockFromEnd, block, sizeof(block)) != static_cast<std::int64_t>(sizeof(block)))
-        return AuthUnreadable;
+    if (!file.ReadAt(n - blockFromEnd, block, sizeof(block)))
+        return AuthResult::Unreadable;
 
     Wiped<ARDENTIX_MESSAGE_BUFFER_SIZE> message;
     std::size_t messageLength = 0;
-    if (RsaPublicDecrypt(block, message.bytes, &messageLength) != 0)
-        return AuthBadSignature;
+    if (!RsaPublicDecrypt(block, message.bytes, &messageLength))
+        return AuthResult::BadSignature;
     // The text ends at the message's end or its first zero byte.
     const void* zero = std::memchr(message.bytes, 0, messageLength);
     const std::size_t textLength =
@@ -83,7 +86,7 @@ AuthResult Check(WatermarkRecord& record, const char* path, const AuthOptions& o
                         : messageLength;
     record.Fill(std::string(reinterpret_cast<const char*>(message.bytes), textLength));
     if (record.Marker != ARDENTIX_WATERMARK_MARKER)
-        return AuthBadMarker;
+        return AuthResult::BadMarker;
 
     Wiped<ARDENTIX_MD5_DIGEST_SIZE> md5;
     const StreamStatus status = StreamFile(file, n, details.covered, SinksFor(options), md5.bytes, details.sha256);
@@ -94,24 +97,25 @@ AuthResult Check(WatermarkRecord& record, const char* path, const AuthOptions& o
     // A file that changed length while it was read was not verified as a
     // whole: its digest may cover another content than the one on disk now.
     if (file.Length() != n || FileSize(path) != n)
-        return AuthUnreadable;
+        return AuthResult::Unreadable;
 
     Wiped<ARDENTIX_MD5_DIGEST_SIZE> mac;
-    if (WatermarkHmacChecked(md5.bytes, ARDENTIX_MD5_DIGEST_SIZE, mac.bytes) != 0)
-        return AuthInternalError;
+    if (!WatermarkHmac(md5.bytes, ARDENTIX_MD5_DIGEST_SIZE, mac.bytes))
+        return AuthResult::InternalError;
     char digestText[2 * ARDENTIX_MD5_DIGEST_SIZE];
     static const char hexDigits[] = "0123456789abcdef";
     for (std::size_t i = 0; i < ARDENTIX_MD5_DIGEST_SIZE; ++i) {
         digestText[2 * i] = hexDigits[mac.bytes[i] >> 4];
         digestText[2 * i + 1] = hexDigits[mac.bytes[i] & 0x0f];
     }
-    return record.HMAC == std::string(digestText, sizeof(digestText)) ? AuthAuthentic : AuthDigestMismatch;
+    return record.HMAC == std::string(digestText, sizeof(digestText)) ? AuthResult::Authentic
+                                                                      : AuthResult::DigestMismatch;
 }
 
 } // namespace
 
-AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, const AuthOptions& options,
-                                    AuthDetails* detailsOut)
+AuthResult AuthenticateFile(WatermarkRecord& record, const char* path, const AuthOptions& options,
+                            AuthDetails* detailsOut)
 {
     AuthDetails details;
     InputFile file;
@@ -121,8 +125,8 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
     // A file that failed before its digest still gets its SHA-256 when asked
     // for, from a pass of its own: the hash identifies what was examined,
     // whatever the verdict. An unreadable file has no hash worth recording.
-    if (options.sha256 && !hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
-        result != AuthInternalError && details.size >= 0 && (file.IsOpen() || file.Open(path)) &&
+    if (options.sha256 && !hashedWhole && result != AuthResult::Unreadable && result != AuthResult::Cancelled &&
+        result != AuthResult::InternalError && details.size >= 0 && (file.IsOpen() || file.Open(path)) &&
         file.Length() == details.size) {
         StreamSinks sinks = SinksFor(options);
         sinks.md5 = false;
@@ -132,44 +136,41 @@ AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, c
         // A cancel during this pass stops the file like any other: a failure
         // without its SHA-256 would be taken for a change of the file.
         if (status == StreamStatus::Cancelled)
-            result = AuthCancelled;
+            result = AuthResult::Cancelled;
     }
-    details.hasSha256 = options.sha256 && hashedWhole && result != AuthUnreadable && result != AuthCancelled &&
-                        result != AuthInternalError;
+    details.hasSha256 = options.sha256 && hashedWhole && result != AuthResult::Unreadable &&
+                        result != AuthResult::Cancelled && result != AuthResult::InternalError;
     if (!details.hasSha256)
         OPENSSL_cleanse(details.sha256, sizeof(details.sha256));
-    details.inUse = result == AuthUnreadable && file.InUse();
+    details.inUse = result == AuthResult::Unreadable && file.InUse();
     if (detailsOut != nullptr)
         *detailsOut = details;
     return result;
 }
 
-int AuthenticateFile(WatermarkRecord& record, const char* path)
-{
-    return AuthenticateFileDetailed(record, path) == AuthAuthentic ? 0 : -1;
-}
-
 const char* AuthResultName(AuthResult result)
 {
     switch (result) {
-    case AuthAuthentic:
+    case AuthResult::Authentic:
         return "authentic";
-    case AuthUnreadable:
+    case AuthResult::Unreadable:
         return "unreadable";
-    case AuthTooShort:
+    case AuthResult::TooShort:
         return "too-short";
-    case AuthUnsupportedType:
+    case AuthResult::UnsupportedType:
         return "unsupported-type";
-    case AuthBadSignature:
+    case AuthResult::BadSignature:
         return "bad-signature";
-    case AuthBadMarker:
+    case AuthResult::BadMarker:
         return "bad-marker";
-    case AuthDigestMismatch:
+    case AuthResult::DigestMismatch:
         return "digest-mismatch";
-    case AuthCancelled:
+    case AuthResult::Cancelled:
         return "cancelled";
-    case AuthInternalError:
+    case AuthResult::InternalError:
         return "internal-error";
     }
     return "internal-error";
 }
+
+} // namespace ardentix::engine

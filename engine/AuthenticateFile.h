@@ -1,8 +1,12 @@
 // Decides whether a file is an unaltered, watermarked export.
+//
+// This is the engine's interface for the layers above: every failure it
+// reports is an AuthResult; the other calls answer with a bool or an
+// optional value.
 #ifndef ARDENTIX_ENGINE_AUTHENTICATEFILE_H
 #define ARDENTIX_ENGINE_AUTHENTICATEFILE_H
 
-#include "FileDigest.h"
+#include "FileLayout.h"
 #include "Sha256.h"
 #include "WatermarkRecord.h"
 
@@ -10,19 +14,21 @@
 #include <cstdint>
 #include <functional>
 
+namespace ardentix::engine {
+
 // The first check that failed, in the order the procedure makes them, and
 // the two ways it can end without a verdict.
-enum AuthResult
+enum class AuthResult
 {
-    AuthAuthentic = 0,
-    AuthUnreadable,      // no status, cannot be opened or read, or changed while read
-    AuthTooShort,        // shorter than the watermark block, or a JPG of 512 or 513 bytes
-    AuthUnsupportedType, // no "." in the path, or an extension other than JPG, AVI, MP4
-    AuthBadSignature,    // the watermark block does not open under the built-in key
-    AuthBadMarker,       // the text's first line is not the marker
-    AuthDigestMismatch,  // the HMAC field differs from the recomputed digest
-    AuthCancelled,       // stopped on request before a verdict: no verdict
-    AuthInternalError    // this system could not compute a digest: no verdict
+    Authentic = 0,
+    Unreadable,      // no status, cannot be opened or read, or changed while read
+    TooShort,        // shorter than the watermark block, or a JPG of 512 or 513 bytes
+    UnsupportedType, // no "." in the path, or an extension other than JPG, AVI, MP4
+    BadSignature,    // the watermark block does not open under the built-in key
+    BadMarker,       // the text's first line is not the marker
+    DigestMismatch,  // the HMAC field differs from the recomputed digest
+    Cancelled,       // stopped on request before a verdict: no verdict
+    InternalError    // this system could not compute a digest: no verdict
 };
 
 struct AuthOptions
@@ -56,18 +62,17 @@ struct AuthDetails
 
 // Authenticates the file at path (an 8-bit path in the system's narrow code
 // page; its text after the last "." selects the type). Returns why it failed,
-// or AuthAuthentic. The record is filled once the watermark text has been
-// obtained, and left as given when the procedure stopped before that. The
-// reason never depends on the options, but for cancellation.
-AuthResult AuthenticateFileDetailed(WatermarkRecord& record, const char* path, const AuthOptions& options = {},
-                                    AuthDetails* details = nullptr);
-
-// 0 for an authentic file, -1 otherwise.
-int AuthenticateFile(WatermarkRecord& record, const char* path);
+// or AuthResult::Authentic. The record is filled once the watermark text has
+// been obtained, and left as given when the procedure stopped before that.
+// The reason never depends on the options, but for cancellation.
+AuthResult AuthenticateFile(WatermarkRecord& record, const char* path, const AuthOptions& options = {},
+                            AuthDetails* details = nullptr);
 
 // The reason's word: "authentic", "unreadable", "too-short",
 // "unsupported-type", "bad-signature", "bad-marker", "digest-mismatch",
 // "cancelled" or "internal-error".
 const char* AuthResultName(AuthResult result);
+
+} // namespace ardentix::engine
 
 #endif

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+namespace ardentix::engine {
+
 namespace {
 
 // The library context and the algorithms fetched from it live as long as
@@ -37,18 +39,9 @@ const Algorithms& Get()
 
 } // namespace
 
-const EVP_MD* Md5Algorithm()
+DigestContext StartDigest(DigestKind kind)
 {
-    return Get().md5;
-}
-
-const EVP_MD* Sha256Algorithm()
-{
-    return Get().sha256;
-}
-
-DigestContext StartDigest(const EVP_MD* md)
-{
+    const EVP_MD* md = kind == DigestKind::Md5 ? Get().md5 : Get().sha256;
     if (md == nullptr)
         return DigestContext();
     DigestContext ctx(EVP_MD_CTX_new());
@@ -80,3 +73,5 @@ bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsig
         std::memset(mac, 0, 16);
     return ok;
 }
+
+} // namespace ardentix::engine

@@ -14,6 +14,8 @@
 #include <cstddef>
 #include <memory>
 
+namespace ardentix::engine {
+
 struct DigestContextFree
 {
     // EVP_MD_CTX_free cleanses the state before it frees it.
@@ -23,12 +25,15 @@ struct DigestContextFree
 // An owned, started digest computation.
 using DigestContext = std::unique_ptr<EVP_MD_CTX, DigestContextFree>;
 
-// The algorithms, fetched once; null when they cannot be had.
-const EVP_MD* Md5Algorithm();
-const EVP_MD* Sha256Algorithm();
+enum class DigestKind
+{
+    Md5,
+    Sha256
+};
 
-// A new computation of md; empty when md is null or none could be started.
-DigestContext StartDigest(const EVP_MD* md);
+// A new computation of kind; empty when the algorithm cannot be had or no
+// computation could be started.
+DigestContext StartDigest(DigestKind kind);
 
 // Finishes ctx into digest (size bytes) and releases it. Returns false, with
 // digest zeroed, when ctx is empty or the digest fails.
@@ -38,5 +43,7 @@ bool FinishDigest(DigestContext& ctx, unsigned char* digest, std::size_t size);
 // with mac zeroed, when it cannot be computed.
 bool ComputeHmacMd5(const unsigned char* key, std::size_t keyLength, const unsigned char* message, std::size_t length,
                     unsigned char mac[16]);
+
+} // namespace ardentix::engine
 
 #endif

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+namespace ardentix::engine {
+
 namespace {
 
 // Hashes blocks on a thread of its own while the reader fills the next
@@ -154,9 +156,9 @@ StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRange
 {
     DigestContext md5Ctx;
     DigestContext shaCtx;
-    if (sinks.md5 && !(md5Ctx = StartDigest(Md5Algorithm())))
+    if (sinks.md5 && !(md5Ctx = StartDigest(DigestKind::Md5)))
         return StreamStatus::NoDigest;
-    if (sinks.sha256 && !(shaCtx = StartDigest(Sha256Algorithm())))
+    if (sinks.sha256 && !(shaCtx = StartDigest(DigestKind::Sha256)))
         return StreamStatus::NoDigest;
 
     std::unique_ptr<Sha256Hasher> hasher;
@@ -194,12 +196,11 @@ StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRange
             unsigned char* block = hasher ? hasher->Acquire() : ownBuffer.data();
             const std::size_t want =
                 static_cast<std::size_t>(std::min<std::int64_t>(segment.end - offset, ARDENTIX_READ_BLOCK_SIZE));
-            const std::int64_t got = file.ReadAt(offset, block, want);
             // A short read means the file shrank under us: not the file
             // whose length the procedure took.
-            if (got != static_cast<std::int64_t>(want))
+            if (!file.ReadAt(offset, block, want))
                 return StreamStatus::ReadError;
-            const std::int64_t blockEnd = offset + got;
+            const std::int64_t blockEnd = offset + static_cast<std::int64_t>(want);
             if (md5Ctx) {
                 for (int r = 0; r < ranges.count; ++r) {
                     const std::int64_t lo = std::max(offset, ranges.begin[r]);
@@ -209,9 +210,9 @@ StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRange
                 }
             }
             if (hasher)
-                hasher->Submit(static_cast<std::size_t>(got));
+                hasher->Submit(want);
             else if (shaCtx)
-                EVP_DigestUpdate(shaCtx.get(), block, static_cast<std::size_t>(got));
+                EVP_DigestUpdate(shaCtx.get(), block, want);
             offset = blockEnd;
             if (sinks.progress)
                 sinks.progress(offset);
@@ -228,3 +229,5 @@ StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRange
         sinks.progress(size);
     return StreamStatus::Done;
 }
+
+} // namespace ardentix::engine

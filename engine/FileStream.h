@@ -3,17 +3,20 @@
 #ifndef ARDENTIX_ENGINE_FILESTREAM_H
 #define ARDENTIX_ENGINE_FILESTREAM_H
 
-#include "FileDigest.h"
+#include "FileLayout.h"
+#include "Md5.h"
 #include "Sha256.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 
-class InputFile;
-
 // Size of each read. Fixed, whatever the file's size.
 #define ARDENTIX_READ_BLOCK_SIZE (std::size_t(256) * 1024)
+
+namespace ardentix::engine {
+
+class InputFile;
 
 struct StreamSinks
 {
@@ -41,5 +44,7 @@ enum class StreamStatus
 // their sink was asked for and the pass is Done.
 StreamStatus StreamFile(InputFile& file, std::int64_t size, const ProtectedRanges& ranges, const StreamSinks& sinks,
                         unsigned char md5[ARDENTIX_MD5_DIGEST_SIZE], unsigned char sha256[ARDENTIX_SHA256_DIGEST_SIZE]);
+
+} // namespace ardentix::engine
 
 #endif

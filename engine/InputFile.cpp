@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+namespace ardentix::engine {
+
 #ifdef _WIN32
 namespace {
 
@@ -27,8 +29,7 @@ bool HasPrefix(const std::wstring& path)
     return path.compare(0, 4, L"\\\\?\\") == 0 || path.compare(0, 4, L"\\\\.\\") == 0;
 }
 
-} // namespace
-
+// The prefix rule of WidePath for a wide name.
 std::wstring LongPathForm(const std::wstring& path)
 {
     if (path.empty() || HasPrefix(path))
@@ -49,6 +50,8 @@ std::wstring LongPathForm(const std::wstring& path)
         return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
+
+} // namespace
 
 std::wstring WidePath(const char* path)
 {
@@ -230,14 +233,14 @@ bool InputFile::Open(const char* path)
     return true;
 }
 
-std::int64_t InputFile::ReadAt(std::int64_t offset, unsigned char* bytes, std::size_t size)
+bool InputFile::ReadAt(std::int64_t offset, unsigned char* bytes, std::size_t size)
 {
     std::size_t done = 0;
     while (done < size) {
 #ifdef _WIN32
         // _read has no offset; one descriptor is never shared between threads.
         if (_lseeki64(m_fd, offset + static_cast<std::int64_t>(done), SEEK_SET) < 0)
-            return -1;
+            return false;
         const std::size_t want = size - done > 0x40000000 ? 0x40000000 : size - done;
         const int got = _read(m_fd, bytes + done, static_cast<unsigned int>(want));
 #else
@@ -250,25 +253,25 @@ std::int64_t InputFile::ReadAt(std::int64_t offset, unsigned char* bytes, std::s
 #endif
             if (errno == EINTR)
                 continue;
-            return -1;
+            return false;
         }
         if (got == 0)
-            break;
+            return false;
         done += static_cast<std::size_t>(got);
     }
-    return static_cast<std::int64_t>(done);
+    return true;
 }
 
-std::int64_t InputFile::Length() const
+std::optional<std::int64_t> InputFile::Length() const
 {
 #ifdef _WIN32
     struct _stat64 st;
     if (_fstat64(m_fd, &st) != 0)
-        return -1;
+        return std::nullopt;
 #else
     struct stat st;
     if (fstat(m_fd, &st) != 0)
-        return -1;
+        return std::nullopt;
 #endif
     return static_cast<std::int64_t>(st.st_size);
 }
@@ -285,3 +288,5 @@ void InputFile::Close()
 #endif
     m_fd = -1;
 }
+
+} // namespace ardentix::engine

@@ -9,9 +9,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #ifdef _WIN32
 #include <string>
 #endif
+
+namespace ardentix::engine {
 
 // Why OpenReadOnly failed.
 enum class OpenFailure
@@ -42,13 +45,12 @@ public:
     bool Open(const char* path);
     bool IsOpen() const { return m_fd >= 0; }
 
-    // Reads up to size bytes at offset, retrying interrupted and partial
-    // reads. Returns the count read (less than size only at the end of the
-    // file), or -1 on a read error.
-    std::int64_t ReadAt(std::int64_t offset, unsigned char* bytes, std::size_t size);
+    // Reads size bytes at offset, retrying interrupted and partial reads.
+    // Returns false on a read error, or when the file ends before them.
+    bool ReadAt(std::int64_t offset, unsigned char* bytes, std::size_t size);
 
-    // The length of the open file now, or -1.
-    std::int64_t Length() const;
+    // The length of the open file now; nothing when its status fails.
+    std::optional<std::int64_t> Length() const;
 
     // Whether the last Open or ReadAt failed because another program holds
     // the file open without sharing it, or has locked the part read
@@ -74,13 +76,12 @@ private:
 // converts to nothing.
 std::wstring WidePath(const char* path);
 
-// The prefix rule of WidePath for a wide name.
-std::wstring LongPathForm(const std::wstring& path);
-
 // The attributes and length of what a wide path (from WidePath) names, as
 // its folder lists them, so that a file that another program holds open
 // has them too. False when there is nothing at the path.
 bool WideAttributes(const std::wstring& path, unsigned long* attributes, std::int64_t* size);
 #endif
+
+} // namespace ardentix::engine
 
 #endif

@@ -5,8 +5,11 @@
 #include <mbedtls/bignum.h>
 #include <mbedtls/error.h>
 #include <mbedtls/platform_util.h>
+#include <mbedtls/rsa.h>
 
 #include <cstring>
+
+namespace ardentix::engine {
 
 namespace {
 
@@ -38,16 +41,16 @@ int PublicFailed(int low)
     return MBEDTLS_ERROR_ADD(MBEDTLS_ERR_RSA_PUBLIC_FAILED, low);
 }
 
-} // namespace
-
-int RsaPublicDecryptWithModulus(const char* modulus_hex, const unsigned char* block, unsigned char* message,
-                                std::size_t* message_length)
+// The RSA public operation with the built-in key. Returns 0 or an Mbed TLS
+// error code: the codes stay here, as the caller needs only to know whether
+// the block opened.
+int PublicDecrypt(const unsigned char* block, unsigned char* message, std::size_t* message_length)
 {
     Mpi n, e, c, m;
     int ret = 0;
 
     // The key is read anew on every call and freed before returning.
-    if ((ret = mbedtls_mpi_read_string(&n, 16, modulus_hex)) != 0 ||
+    if ((ret = mbedtls_mpi_read_string(&n, 16, ARDENTIX_PUBLIC_MODULUS)) != 0 ||
         (ret = mbedtls_mpi_read_string(&e, 16, ARDENTIX_PUBLIC_EXPONENT)) != 0)
         return PublicFailed(ret);
 
@@ -85,9 +88,11 @@ int RsaPublicDecryptWithModulus(const char* modulus_hex, const unsigned char* bl
     return 0;
 }
 
-int RsaPublicDecrypt(const unsigned char* block, unsigned char* message, std::size_t* message_length)
+} // namespace
+
+bool RsaPublicDecrypt(const unsigned char* block, unsigned char* message, std::size_t* message_length)
 {
-    return RsaPublicDecryptWithModulus(ARDENTIX_PUBLIC_MODULUS, block, message, message_length);
+    return PublicDecrypt(block, message, message_length) == 0;
 }
 
 const char* BuiltInModulus()
@@ -99,3 +104,5 @@ bool BuiltInModulusIsDevelopmentKey()
 {
     return ARDENTIX_DEVELOPMENT_KEY != 0;
 }
+
+} // namespace ardentix::engine

@@ -1,5 +1,12 @@
 #include "WatermarkRecord.h"
 
+namespace ardentix::engine {
+
+namespace {
+
+// The value after the first occurrence of key, up to the next CR LF; empty
+// when the key does not occur or no CR LF follows it. The empty key is found
+// at the start of the text.
 std::string ExtractField(const std::string& text, const std::string& key)
 {
     const std::string::size_type keyAt = text.find(key);
@@ -12,6 +19,8 @@ std::string ExtractField(const std::string& text, const std::string& key)
     return text.substr(valueAt, end - valueAt);
 }
 
+} // namespace
+
 void WatermarkRecord::Fill(const std::string& text)
 {
     Marker = ExtractField(text, "");
@@ -23,3 +32,5 @@ void WatermarkRecord::Fill(const std::string& text)
     VHSerial = ExtractField(text, "VHSerial: ");
     CamMAC = ExtractField(text, "CamMAC: ");
 }
+
+} // namespace ardentix::engine

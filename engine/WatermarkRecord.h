@@ -10,6 +10,8 @@
 
 #define ARDENTIX_WATERMARK_MARKER "Quorvane Digital Watermark"
 
+namespace ardentix::engine {
+
 // The eight 8-bit text fields of a watermark, all empty when new.
 struct WatermarkRecord
 {
@@ -27,9 +29,6 @@ struct WatermarkRecord
     void Fill(const std::string& text);
 };
 
-// The value after the first occurrence of key, up to the next CR LF; empty
-// when the key does not occur or no CR LF follows it. The empty key is found
-// at the start of the text.
-std::string ExtractField(const std::string& text, const std::string& key);
+} // namespace ardentix::engine
 
 #endif

@@ -9,6 +9,10 @@
 
 #include <unistd.h>
 
+using ardentix::engine::AuthenticateFile;
+using ardentix::engine::AuthResult;
+using ardentix::engine::WatermarkRecord;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
@@ -27,15 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     WatermarkRecord record;
     record.Marker = "untouched";
-    const AuthResult result = AuthenticateFileDetailed(record, named.c_str());
+    const AuthResult result = AuthenticateFile(record, named.c_str());
     std::remove(named.c_str());
 
     // Before the text is obtained the record stays as given; after, the
     // marker is what the text holds.
-    const bool stoppedEarly = result == AuthTooShort || result == AuthUnsupportedType || result == AuthBadSignature;
+    const bool stoppedEarly =
+        result == AuthResult::TooShort || result == AuthResult::UnsupportedType || result == AuthResult::BadSignature;
     if (stoppedEarly && record.Marker != "untouched")
         std::abort();
-    if (result == AuthAuthentic && record.Marker != ARDENTIX_WATERMARK_MARKER)
+    if (result == AuthResult::Authentic && record.Marker != ARDENTIX_WATERMARK_MARKER)
         std::abort();
     return 0;
 }

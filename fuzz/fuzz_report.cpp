@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using ardentix::engine::AuthResult;
+
 namespace {
 
 // Splits an RFC 4180 record (with its CRLF) into fields; false when it is

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+using ardentix::engine::WatermarkRecord;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -2,10 +2,12 @@
 
 #include "BatchVerifier.h"
 
+using ardentix::engine::AuthResult;
+
 VerifyThread::VerifyThread(const FileJob& file, const std::atomic<bool>* stop)
     : QThread(nullptr), m_file(file), m_stop(stop)
 {
-    m_result.result = AuthCancelled;
+    m_result.result = AuthResult::Cancelled;
 }
 
 VerifyThread::~VerifyThread()
@@ -31,6 +33,6 @@ std::optional<FileResult> VerifyThread::TakeResult()
         return std::nullopt;
     std::optional<FileResult> result(std::move(m_result));
     m_result = FileResult();
-    m_result.result = AuthCancelled;
+    m_result.result = AuthResult::Cancelled;
     return result;
 }

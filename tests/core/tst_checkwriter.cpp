@@ -4,6 +4,8 @@
 #include "PathText.h"
 #include "TestRegistry.h"
 
+using ardentix::engine::AuthResult;
+
 using namespace testsupport;
 
 Q_DECLARE_METATYPE(CustodyLine)
@@ -54,8 +56,8 @@ private slots:
         const auto row = [](const char* name, const CustodyLine& line, const QByteArray& text, const QByteArray& json,
                             const QByteArray& csv) { QTest::newRow(name) << line << text << json << csv; };
         using S = CustodyStatus;
-        const AuthResult mismatch = AuthDigestMismatch;
-        row("unchanged", Line(S::Unchanged, "/r/a.avi").At(2).Now(AuthAuthentic, "s1").Then("", "s1"),
+        const AuthResult mismatch = AuthResult::DigestMismatch;
+        row("unchanged", Line(S::Unchanged, "/r/a.avi").At(2).Now(AuthResult::Authentic, "s1").Then("", "s1"),
             "unchanged  /r/a.avi  authentic\n", "", "");
         row("failed now",
             Line(S::Modified, "/r/b.jpg")
@@ -77,17 +79,18 @@ private slots:
             Line(S::Modified, "/r/d.jpg").At(7).Now(mismatch, "s8").Then("bad-signature", "s8").Changed({"reason"}),
             "modified   /r/d.jpg  failed (bad-signature) then, failed (digest-mismatch) now; changed: reason\n", "",
             "");
-        row("missing", Line(S::Missing, "/r/e.avi").At(5).Now(AuthUnreadable, "").Then("", "s5"),
+        row("missing", Line(S::Missing, "/r/e.avi").At(5).Now(AuthResult::Unreadable, "").Then("", "s5"),
             "missing    /r/e.avi  authentic then; no readable file now\n", "",
             "missing,/r/e.avi,5,,failed,unreadable,,authentic,,s5,\r\n");
-        row("moved", Line(S::Moved, "/r/f.avi").At(6).Now(AuthAuthentic, "s6").Then("", "s6").MovedTo("/r/g\xff.avi"),
+        row("moved",
+            Line(S::Moved, "/r/f.avi").At(6).Now(AuthResult::Authentic, "s6").Then("", "s6").MovedTo("/r/g\xff.avi"),
             Shown("moved      /r/f.avi  now at /r/g\\xFF.avi, authentic\n"),
             Shown(R"({"changed":[],"new_path":"/r/g\\xFF.avi","path":"/r/f.avi","reason":null,)"
                   R"("report_line":6,"report_reason":null,"report_result":"authentic",)"
                   R"("report_sha256":"s6","result":"authentic","sha256":"s6","status":"moved"})"
                   "\n"),
             Shown("moved,/r/f.avi,6,/r/g\\xFF.avi,authentic,,s6,authentic,,s6,\r\n"));
-        row("new", Line(S::New, "/r/h.jpg").Now(AuthBadSignature, "s7"),
+        row("new", Line(S::New, "/r/h.jpg").Now(AuthResult::BadSignature, "s7"),
             "new        /r/h.jpg  failed (bad-signature)\n",
             R"({"changed":[],"new_path":null,"path":"/r/h.jpg","reason":"bad-signature",)"
             R"("report_line":null,"report_reason":null,"report_result":null,"report_sha256":null,)"

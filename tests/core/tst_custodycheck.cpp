@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using ardentix::engine::AuthResult;
+
 using namespace testsupport;
 
 namespace {
@@ -99,17 +101,23 @@ private slots:
             QStringList changed;
         };
         const QList<Case> cases = {
-            {&authentic, now(AuthAuthentic, sha, "VH-0042"), CustodyStatus::Unchanged, {}},
-            {&authentic, now(AuthAuthentic, QByteArray(64, 'e'), "VH-0042"), CustodyStatus::Modified, {"sha256"}},
-            {&authentic, now(AuthUnreadable, "", ""), CustodyStatus::Missing, {}},
-            {&authentic, now(AuthDigestMismatch, sha, "VH-0042"), CustodyStatus::Modified, {"result", "reason"}},
-            {&authentic, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
-            {&twoFields, now(AuthAuthentic, sha, "VH-0043"), CustodyStatus::Modified, {"version", "serial"}},
-            {&guarded, now(AuthAuthentic, sha, "=1"), CustodyStatus::Unchanged, {}},
-            {&guarded, now(AuthAuthentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
-            {&guarded, now(AuthAuthentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
-            {&unreadable, now(AuthUnreadable, "", "x"), CustodyStatus::Unchanged, {}},
-            {&unreadable, now(AuthTooShort, sha, ""), CustodyStatus::Modified, {"sha256", "reason"}}};
+            {&authentic, now(AuthResult::Authentic, sha, "VH-0042"), CustodyStatus::Unchanged, {}},
+            {&authentic,
+             now(AuthResult::Authentic, QByteArray(64, 'e'), "VH-0042"),
+             CustodyStatus::Modified,
+             {"sha256"}},
+            {&authentic, now(AuthResult::Unreadable, "", ""), CustodyStatus::Missing, {}},
+            {&authentic,
+             now(AuthResult::DigestMismatch, sha, "VH-0042"),
+             CustodyStatus::Modified,
+             {"result", "reason"}},
+            {&authentic, now(AuthResult::Authentic, sha, "VH-0043"), CustodyStatus::Modified, {"serial"}},
+            {&twoFields, now(AuthResult::Authentic, sha, "VH-0043"), CustodyStatus::Modified, {"version", "serial"}},
+            {&guarded, now(AuthResult::Authentic, sha, "=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthResult::Authentic, sha, "'=1"), CustodyStatus::Unchanged, {}},
+            {&guarded, now(AuthResult::Authentic, sha, "1"), CustodyStatus::Modified, {"serial"}},
+            {&unreadable, now(AuthResult::Unreadable, "", "x"), CustodyStatus::Unchanged, {}},
+            {&unreadable, now(AuthResult::TooShort, sha, ""), CustodyStatus::Modified, {"sha256", "reason"}}};
         for (const Case& c : cases) {
             QStringList changed{QStringLiteral("stale")};
             QCOMPARE(CheckWriter::StatusName(CustodyCheck::Compare(*c.entry, c.now, &changed)),

@@ -11,6 +11,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+using ardentix::engine::AuthResult;
+using ardentix::engine::AuthResultName;
+using ardentix::engine::WatermarkRecord;
+
 using namespace testsupport;
 using namespace ReportFields;
 using Code = ReportProblem::Code;
@@ -42,14 +46,14 @@ FileResult RandomResult(QRandomGenerator& random)
         result.path = "x";
     // Every reason a report holds; no SHA-256 where the file could not be
     // read or hashed, as the verifier writes them.
-    result.result = static_cast<AuthResult>(random.bounded(AuthInternalError + 1));
-    if (result.result == AuthCancelled)
-        result.result = AuthBadMarker;
+    result.result = static_cast<AuthResult>(random.bounded(int(AuthResult::InternalError) + 1));
+    if (result.result == AuthResult::Cancelled)
+        result.result = AuthResult::BadMarker;
     WatermarkRecord& r = result.record;
     for (std::string* field :
          {&r.Marker, &r.Version, &r.HMAC, &r.StartTime, &r.EndTime, &r.TimeSource, &r.VHSerial, &r.CamMAC})
         *field = bytes(12).toStdString();
-    if (result.result != AuthUnreadable && result.result != AuthInternalError)
+    if (result.result != AuthResult::Unreadable && result.result != AuthResult::InternalError)
         result.sha256 = QByteArray::number(random.generate64(), 16).repeated(4).rightJustified(64, '0').left(64);
     return result;
 }

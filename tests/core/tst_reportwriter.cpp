@@ -5,6 +5,8 @@
 #include "Tally.h"
 #include "TestRegistry.h"
 
+using ardentix::engine::AuthResult;
+
 using namespace testsupport;
 
 class TestReportWriter : public QObject
@@ -52,12 +54,12 @@ private slots:
     // escapes, quoting, the formula guard, padding and the warning.
     void records()
     {
-        const FileResult wide = Result("/c/\xe7\x9b\xa3.jpg", AuthAuthentic, 5000, true, 'a');
-        FileResult formula = Result("/c/b,\"x\".avi", AuthDigestMismatch, 5000, true, 'b');
+        const FileResult wide = Result("/c/\xe7\x9b\xa3.jpg", AuthResult::Authentic, 5000, true, 'a');
+        FileResult formula = Result("/c/b,\"x\".avi", AuthResult::DigestMismatch, 5000, true, 'b');
         formula.record.VHSerial = "=1+2";
-        const FileResult uncovered = Result("/c/u.mp4", AuthAuthentic, 3146276, true);
-        const FileResult unreadable = Result("/c/caf\xe9\n.avi", AuthUnreadable, -1, false);
-        const FileResult tooShort = Result("/c/e.jpg", AuthTooShort, 0, false);
+        const FileResult uncovered = Result("/c/u.mp4", AuthResult::Authentic, 3146276, true);
+        const FileResult unreadable = Result("/c/caf\xe9\n.avi", AuthResult::Unreadable, -1, false);
+        const FileResult tooShort = Result("/c/e.jpg", AuthResult::TooShort, 0, false);
         const QList<FileResult> results = {wide, formula, uncovered, unreadable, tooShort};
         const auto writer = [](ReportFormat format, bool sha256, bool colour = false, int width = 10) {
             return ReportWriter({format, sha256, colour, width});
@@ -71,7 +73,7 @@ private slots:
                  "authentic  /c/u.mp4    " + times + "  WARNING: the watermark covers no byte of this file\n");
         QCOMPARE(text.Record(unreadable), Shown("failed     /c/caf\\xE9\\x0A.avi  unreadable\n"));
         QCOMPARE(text.Record(tooShort), QByteArray("failed     /c/e.jpg    too-short\n"));
-        FileResult bare = Result("/c/n.avi", AuthAuthentic, 5000, false);
+        FileResult bare = Result("/c/n.avi", AuthResult::Authentic, 5000, false);
         bare.record.StartTime = "2012-05-14 09:30:00";
         QCOMPARE(writer(ReportFormat::Text, false).Record(bare),
                  QByteArray("authentic  /c/n.avi    2012-05-14 09:30:00\n"));
@@ -112,15 +114,17 @@ private slots:
         QCOMPARE(csv.Record(uncovered),
                  "/c/u.mp4,authentic,," + mark + "VH-0042,1.0,NTP,00:1A:2B:3C:4D:5E,,3146276,0\r\n");
         QCOMPARE(csv.Record(unreadable), Shown("\"/c/caf\\xE9\n.avi\",failed,unreadable,,,,,,,,,\r\n"));
-        QCOMPARE(writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthDigestMismatch, 5000000000, false)),
-                 QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
+        QCOMPARE(
+            writer(ReportFormat::Csv, false).Record(Result("/c/h.avi", AuthResult::DigestMismatch, 5000000000, false)),
+            QByteArray("/c/h.avi,failed,digest-mismatch,,,,,,,5000000000,4999999248\r\n"));
         QCOMPARE(writer(ReportFormat::Csv, false).Record(tooShort),
                  QByteArray("/c/e.jpg,failed,too-short,,,,,,,0,\r\n"));
 
         // The closing line counts what was reported; a cancelled file counts
         // nowhere.
         Tally tally;
-        for (const FileResult& result : results + QList<FileResult>{Result("/c/x.avi", AuthCancelled, 9, false)})
+        for (const FileResult& result :
+             results + QList<FileResult>{Result("/c/x.avi", AuthResult::Cancelled, 9, false)})
             tally.Add(result);
         QCOMPARE(writer(ReportFormat::Text, false).Summary(tally), QByteArray("5 files: 2 authentic, 3 failed\n"));
         for (ReportFormat format : {ReportFormat::Json, ReportFormat::Csv})

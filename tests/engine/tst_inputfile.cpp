@@ -3,7 +3,7 @@
 // files beyond 2 GiB.
 #include "AuthenticateFile.h"
 #include "EngineFixture.h"
-#include "FileDigest.h"
+#include "FileLayout.h"
 #include "FileStream.h"
 #include "LargeExport.h"
 #include "TestRegistry.h"
@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdio>
 
+using namespace ardentix::engine;
 using namespace testsupport;
 
 class TestInputFile : public EngineFixture
@@ -26,13 +27,13 @@ private slots:
         QTest::addColumn<bool>("genuine");
         QTest::addColumn<AuthResult>("reason");
         QTest::addColumn<bool>("hasSha256");
-        QTest::newRow("grows") << "append" << true << AuthUnreadable << false;
-        QTest::newRow("is cut short") << "truncate" << true << AuthUnreadable << false;
-        QTest::newRow("replaced by a longer file") << "replace longer" << true << AuthUnreadable << false;
+        QTest::newRow("grows") << "append" << true << AuthResult::Unreadable << false;
+        QTest::newRow("is cut short") << "truncate" << true << AuthResult::Unreadable << false;
+        QTest::newRow("replaced by a longer file") << "replace longer" << true << AuthResult::Unreadable << false;
         // The open file is read whole: its bytes are the ones judged.
-        QTest::newRow("replaced by a file as long") << "replace same" << true << AuthAuthentic << true;
-        QTest::newRow("failed file grows during its hash") << "append" << false << AuthBadSignature << false;
-        QTest::newRow("failed file unchanged") << "" << false << AuthBadSignature << true;
+        QTest::newRow("replaced by a file as long") << "replace same" << true << AuthResult::Authentic << true;
+        QTest::newRow("failed file grows during its hash") << "append" << false << AuthResult::BadSignature << false;
+        QTest::newRow("failed file unchanged") << "" << false << AuthResult::BadSignature << true;
     }
 
     void changedWhileRead()
@@ -69,7 +70,7 @@ private slots:
             };
             WatermarkRecord record;
             AuthDetails details;
-            QCOMPARE(AuthResultName(AuthenticateFileDetailed(record, path.constData(), options, &details)),
+            QCOMPARE(AuthResultName(AuthenticateFile(record, path.constData(), options, &details)),
                      AuthResultName(reason));
             QCOMPARE(details.hasSha256, sha256 && hasSha256);
             if (details.hasSha256)
@@ -86,13 +87,15 @@ private slots:
         QVERIFY(WriteFile(NativePath(path).toStdString(), avi));
         for (const QByteArray& form : {path.toLocal8Bit(), path.toUtf8(), QDir::toNativeSeparators(path).toUtf8()}) {
             WatermarkRecord record;
-            QCOMPARE(AuthenticateFileDetailed(record, form.constData()), AuthAuthentic);
+            QCOMPARE(AuthenticateFile(record, form.constData()), AuthResult::Authentic);
         }
         // A full path of 248 characters or more gets the long-path prefix,
         // resolved; a share's is \\?\UNC\. Shorter ones stay as given.
         const std::string x(250, 'x');
         const QString wx = QString::fromStdString(x);
-        const auto wide = [](const std::string& p) { return QString::fromStdWString(WidePath(p.c_str())); };
+        const auto wide = [](const std::string& p) {
+            return QString::fromStdWString(ardentix::engine::WidePath(p.c_str()));
+        };
         QCOMPARE(wide("C:/a/./b.avi"), QStringLiteral("C:/a/./b.avi"));
         QCOMPARE(wide("C:/a/../" + x), "\\\\?\\C:\\" + wx);
         QCOMPARE(wide("\\\\srv\\share\\" + x), "\\\\?\\UNC\\srv\\share\\" + wx);
@@ -111,7 +114,7 @@ private slots:
             QSKIP("root reads files whatever their permissions");
         WatermarkRecord record;
         AuthDetails details;
-        QCOMPARE(AuthenticateFileDetailed(record, path.constData(), {}, &details), AuthUnreadable);
+        QCOMPARE(AuthenticateFile(record, path.constData(), {}, &details), AuthResult::Unreadable);
         QVERIFY(record.Marker.empty());
         QCOMPARE(details.size, std::int64_t(avi.size()));
 #ifdef Q_OS_WIN
@@ -134,7 +137,7 @@ private slots:
         QVERIFY(QFileInfo(path).size() > (qint64(1) << 31));
         WatermarkRecord record;
         AuthDetails details;
-        QCOMPARE(AuthenticateFileDetailed(record, native.constData(), {}, &details), AuthAuthentic);
+        QCOMPARE(AuthenticateFile(record, native.constData(), {}, &details), AuthResult::Authentic);
         QCOMPARE(qint64(details.covered.total), QFileInfo(path).size() - 512 - 240);
 
         QFile file(path);
@@ -143,7 +146,7 @@ private slots:
         QCOMPARE(file.write("x", 1), qint64(1));
         file.close();
         WatermarkRecord tampered;
-        QCOMPARE(AuthenticateFileDetailed(tampered, native.constData()), AuthDigestMismatch);
+        QCOMPARE(AuthenticateFile(tampered, native.constData()), AuthResult::DigestMismatch);
         QVERIFY(QFile::remove(path));
     }
 };

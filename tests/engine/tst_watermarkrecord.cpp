@@ -2,6 +2,8 @@
 #include "TestRegistry.h"
 #include "WatermarkRecord.h"
 
+using namespace ardentix::engine;
+
 namespace {
 
 const std::string kCanonical = "Quorvane Digital Watermark\r\n"
@@ -46,23 +48,23 @@ private slots:
     {
         QTest::addColumn<std::string>("text");
         QTest::addColumn<QStringList>("fields");
-        // The canonical fields but for those given.
-        const auto row = [](const char* title, const std::string& text, const QList<QPair<int, QString>>& changed) {
-            QStringList fields = kCanonicalFields;
+        // The fields of base (the canonical ones unless given), changed where asked.
+        const auto row = [](const char* title, const std::string& text, const QList<QPair<int, QString>>& changed,
+                            QStringList base = kCanonicalFields) {
             for (const auto& [index, value] : changed)
-                fields[index] = value;
-            QTest::newRow(title) << text << fields;
+                base[index] = value;
+            QTest::newRow(title) << text << base;
         };
-        const QList<QPair<int, QString>> none = {{0, ""}, {1, ""}, {2, ""}, {3, ""},
-                                                 {4, ""}, {5, ""}, {6, ""}, {7, ""}};
+        const QStringList empty(8, QString());
         row("canonical", kCanonical, {});
-        row("empty text", "", none);
+        row("empty text", "", {}, empty);
         row("keys only, empty first line",
-            "\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\nCamMAC: \r\n", none);
+            "\r\nVersion: \r\nHMAC: \r\nStartTime: \r\nEndTime: \r\nTimeSource: \r\nVHSerial: \r\nCamMAC: \r\n", {},
+            empty);
         std::string lf = kCanonical;
         for (std::string::size_type at; (at = lf.find("\r\n")) != std::string::npos;)
             lf.replace(at, 2, "\n");
-        row("LF line ends", lf, none);
+        row("LF line ends", lf, {}, empty);
         row("other order",
             "Quorvane Digital Watermark\r\nCamMAC: 00:1A:2B:3C:4D:5E\r\nVHSerial: VH-0042\r\nTimeSource: NTP\r\n"
             "EndTime: 2012-05-14 09:35:00\r\nStartTime: 2012-05-14 09:30:00\r\n"
@@ -80,6 +82,13 @@ private slots:
             Replace(kCanonical, "Quorvane Digital Watermark", "Quorvane Digital Watermark "),
             {{0, "Quorvane Digital Watermark "}});
         row("an empty value", Replace(kCanonical, "NTP", ""), {{5, ""}});
+        // The marker is the text up to the first CR LF, whatever it holds.
+        row("the first line is the marker", "abc\r\ndef\r\n", {{0, "abc"}}, empty);
+        row("no CR LF after the key", "Version: 1", {}, empty);
+        row("CR LF right after the key", "Version: \r\n", {{0, "Version: "}}, empty);
+        row("key missing", "x\r\n", {{0, "x"}}, empty);
+        row("key in the middle of a line", "xxHMAC: ab\r\n", {{0, "xxHMAC: ab"}, {2, "ab"}}, empty);
+        row("the first CR LF after the key ends it", "HMAC: a\rb\r\nc\r\n", {{0, "HMAC: a\rb"}, {2, "a\rb"}}, empty);
     }
 
     void fill()
@@ -90,29 +99,6 @@ private slots:
         record.VHSerial = "stale";
         record.Fill(text);
         QCOMPARE(Fields(record), fields);
-    }
-
-    void extractField_data()
-    {
-        QTest::addColumn<std::string>("text");
-        QTest::addColumn<std::string>("key");
-        QTest::addColumn<std::string>("value");
-        const auto row = [](const char* title, const std::string& text, const std::string& key,
-                            const std::string& value) { QTest::newRow(title) << text << key << value; };
-        row("empty key reads the first line", "abc\r\ndef\r\n", "", "abc");
-        row("no CR LF after the key", "Version: 1", "Version: ", "");
-        row("CR LF right after the key", "Version: \r\n", "Version: ", "");
-        row("key missing", "x\r\n", "HMAC: ", "");
-        row("key in the middle of a line", "xxHMAC: ab\r\n", "HMAC: ", "ab");
-        row("the first CR LF after the key ends it", "HMAC: a\rb\r\nc\r\n", "HMAC: ", "a\rb");
-    }
-
-    void extractField()
-    {
-        QFETCH(std::string, text);
-        QFETCH(std::string, key);
-        QFETCH(std::string, value);
-        QCOMPARE(ExtractField(text, key), value);
     }
 };
 

@@ -5,7 +5,7 @@
 #ifndef ARDENTIX_TESTS_COREFIXTURES_H
 #define ARDENTIX_TESTS_COREFIXTURES_H
 
-#include "FileDigest.h"
+#include "FileLayout.h"
 #include "FileResult.h"
 #include "ReportFields.h"
 #include "ReportReader.h"
@@ -25,7 +25,8 @@ namespace testsupport {
 // A result as the engine gives it: a file of size bytes (-1: no status), the
 // watermark read or not, its protected bytes by the engine's layout for the
 // name's type, and its SHA-256 as sha (a letter, repeated; 0: none).
-inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size, bool read, char sha = 0)
+inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult reason, qint64 size, bool read,
+                         char sha = 0)
 {
     FileResult result;
     result.path = path;
@@ -36,10 +37,11 @@ inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size,
                            "StartTime: 2012-05-14 09:30:00\r\nEndTime: 2012-05-14 09:35:00\r\nTimeSource: NTP\r\n"
                            "VHSerial: VH-0042\r\nCamMAC: 00:1A:2B:3C:4D:5E\r\n");
     }
-    const FileLayout* layout = LayoutForPath(path.constData());
+    const std::optional<ardentix::engine::FileLayout> layout = ardentix::engine::LayoutForPath(path.constData());
     result.coverageKnown = size >= ARDENTIX_WATERMARK_BLOCK_SIZE;
     if (result.coverageKnown)
-        result.covered = ProtectedRangesOf(size, layout ? layout->skip : 0, layout ? layout->tail : 0);
+        result.covered =
+            ardentix::engine::ProtectedRangesOf(size, layout ? layout->skip : 0, layout ? layout->tail : 0);
     if (sha != 0)
         result.sha256 = QByteArray(64, sha);
     return result;

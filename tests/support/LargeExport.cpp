@@ -67,7 +67,7 @@ bool WriteLargeExport(const std::string& path, MediaType type, std::int64_t medi
     Output out;
     out.skip = SkipFor(type);
 #ifdef _WIN32
-    out.file = _wfopen(WidePath(path.c_str()).c_str(), L"wb");
+    out.file = _wfopen(ardentix::engine::WidePath(path.c_str()).c_str(), L"wb");
 #else
     out.file = std::fopen(path.c_str(), "wb");
 #endif

@@ -67,8 +67,8 @@ public:
     explicit Unreadable(const QString& path) : m_path(NativePath(path))
     {
 #ifdef _WIN32
-        m_handle = CreateFileW(WidePath(m_path.constData()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        m_handle = CreateFileW(ardentix::engine::WidePath(m_path.constData()).c_str(), GENERIC_READ, 0, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         m_locked = m_handle != INVALID_HANDLE_VALUE;
 #else
         struct stat st;

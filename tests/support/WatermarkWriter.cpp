@@ -87,6 +87,21 @@ std::string DigestHexOfMedia(const std::string& media, MediaType type)
     return KeyedDigestHex(md5, md5Length);
 }
 
+std::string DigestHexOfExport(const std::string& exportBytes, MediaType type)
+{
+    // The bytes after the prefix up to the block, then the tail after it.
+    const std::int64_t size = static_cast<std::int64_t>(exportBytes.size());
+    const std::int64_t skip = SkipFor(type);
+    const std::int64_t tail = TailFor(type);
+    const std::int64_t bodyEnd = size - 512 - tail;
+    std::string prot = bodyEnd > skip ? exportBytes.substr(skip, bodyEnd - skip) : std::string();
+    prot += exportBytes.substr(static_cast<std::size_t>(std::max<std::int64_t>(0, size - tail)));
+    unsigned char md5[EVP_MAX_MD_SIZE];
+    unsigned int md5Length = 0;
+    EVP_Digest(prot.data(), prot.size(), md5, &md5Length, EVP_md5(), nullptr);
+    return KeyedDigestHex(md5, md5Length);
+}
+
 std::string KeyedDigestHex(const unsigned char* md5, unsigned int md5Length)
 {
     unsigned char mac[EVP_MAX_MD_SIZE];
@@ -265,7 +280,7 @@ namespace {
 #ifdef _WIN32
 std::filesystem::path FilePath(const std::string& path)
 {
-    return std::filesystem::path(WidePath(path.c_str()));
+    return std::filesystem::path(ardentix::engine::WidePath(path.c_str()));
 }
 #else
 const std::string& FilePath(const std::string& path)

@@ -61,6 +61,10 @@ std::string CanonicalText(const WatermarkFields& fields, const std::string& hmac
 // The keyed digest (32 lower-case hex digits) that an export of media gets.
 std::string DigestHexOfMedia(const std::string& media, MediaType type);
 
+// The keyed digest (32 lower-case hex digits) of an export's protected
+// bytes, whatever its watermark says: what a genuine block would carry.
+std::string DigestHexOfExport(const std::string& exportBytes, MediaType type);
+
 // The keyed digest (32 lower-case hex digits) of the MD5 of protected bytes.
 std::string KeyedDigestHex(const unsigned char* md5, unsigned int md5Length);
 

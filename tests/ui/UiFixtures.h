@@ -64,7 +64,8 @@ struct SampleFolder
 
 // A result as the engine gives it, its serial number holding a control
 // character where the watermark was read.
-inline FileResult Result(const QByteArray& path, AuthResult reason, qint64 size, bool read, char sha = 0)
+inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult reason, qint64 size, bool read,
+                         char sha = 0)
 {
     FileResult result = testsupport::Result(path, reason, size, read, sha);
     if (read)

@@ -32,6 +32,8 @@
 #include <QStandardPaths>
 #include <QTreeView>
 
+using ardentix::engine::AuthResult;
+
 using testsupport::ReadFileAt;
 using testsupport::Sha256Hex;
 using testsupport::WriteFileAt;
@@ -264,7 +266,7 @@ private slots:
     // The copied rows: one line a row, whatever a field holds.
     void copiedText()
     {
-        FileResult result = Result("/c/t\tab\r\n.avi", AuthDigestMismatch, 5000, true);
+        FileResult result = Result("/c/t\tab\r\n.avi", AuthResult::DigestMismatch, 5000, true);
         result.record.StartTime = "-1\r\n";
         result.sha256 = "ab";
         QCOMPARE(EvidenceReport::TabSeparated({RowRecord{result, QDateTime()}}),
@@ -598,7 +600,8 @@ private slots:
         QList<RowRecord> records;
         for (int i = 0; i < 120; ++i)
             records.append(
-                {Result("/cases/file-" + QByteArray::number(i) + ".jpg", AuthDigestMismatch, 4096, true), QDateTime()});
+                {Result("/cases/file-" + QByteArray::number(i) + ".jpg", AuthResult::DigestMismatch, 4096, true),
+                 QDateTime()});
         QTemporaryDir dir;
         const QString path = dir.filePath("long.pdf");
         QFile file(path);

@@ -26,6 +26,8 @@
 #include <QTextDocument>
 #include <QTreeView>
 
+using ardentix::engine::AuthResult;
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -183,23 +185,23 @@ private slots:
         const QString warning =
             "Warning: the watermark covers none of this file's content, so it vouches for none of it.";
         QTest::newRow("authentic jpg")
-            << Result("/c/a.jpg", AuthAuthentic, 5000, true, 'a')
+            << Result("/c/a.jpg", AuthResult::Authentic, 5000, true, 'a')
             << "Path: /c/a.jpg\n" + authentic +
                    "Reason: The file is authentic: its content matches its signed watermark.\n" + fields +
                    "SHA-256 of the whole file: " + QString(64, 'a') +
                    "\nSize: 5000 bytes\nSignature covers: bytes 0 to 4485\n    bytes 4998 to 4999\n"
                    "    4488 protected bytes in all\nVerified at: \n";
         QTest::newRow("mp4 that the watermark does not cover")
-            << Result("/c/d.mp4", AuthAuthentic, 3146276, true)
+            << Result("/c/d.mp4", AuthResult::Authentic, 3146276, true)
             << "Path: /c/d.mp4\n" + authentic + "Reason: " + warning + "\n" + fields +
                    "SHA-256 of the whole file: \nSize: 3146276 bytes\nSignature covers: 0 protected bytes in all\n   "
                    " " +
                    warning + "\nVerified at: \n";
         QTest::newRow("file of 0 bytes")
-            << Result("/c/\x1b[2J.jpg", AuthTooShort, 0, false)
+            << Result("/c/\x1b[2J.jpg", AuthResult::TooShort, 0, false)
             << "Path: /c/\\x1B[2J.jpg\n" + failed + "Reason: The file is too short to hold a watermark.\n" + none +
                    "SHA-256 of the whole file: \nSize: 0 bytes\nSignature covers: \nVerified at: \n";
-        FileResult folder = Result("/c/locked", AuthUnreadable, -1, false);
+        FileResult folder = Result("/c/locked", AuthResult::Unreadable, -1, false);
         folder.unlistedFolder = true;
         QTest::newRow("folder that could not be listed")
             << folder
@@ -233,8 +235,9 @@ private slots:
     void reasons()
     {
         QStringList sentences;
-        for (AuthResult reason : {AuthAuthentic, AuthUnreadable, AuthTooShort, AuthUnsupportedType, AuthBadSignature,
-                                  AuthBadMarker, AuthDigestMismatch, AuthCancelled, AuthInternalError})
+        for (AuthResult reason : {AuthResult::Authentic, AuthResult::Unreadable, AuthResult::TooShort,
+                                  AuthResult::UnsupportedType, AuthResult::BadSignature, AuthResult::BadMarker,
+                                  AuthResult::DigestMismatch, AuthResult::Cancelled, AuthResult::InternalError})
             sentences << ResultText::Reason(Result("/c/a.avi", reason, 5000, true));
         QCOMPARE(sentences, QStringList({"The file is authentic: its content matches its signed watermark.",
                                          "The file could not be read.", "The file is too short to hold a watermark.",

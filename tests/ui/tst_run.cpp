@@ -27,6 +27,9 @@
 #include <QTranslator>
 #include <QTreeView>
 
+using ardentix::engine::AuthResult;
+using ardentix::engine::AuthResultName;
+
 using namespace testsupport;
 
 namespace {
@@ -90,12 +93,12 @@ private slots:
         };
         // The newest row is the first.
         const Expected expected[8] = {
-            {"clip.avix", nullptr, AuthUnsupportedType},  {"short.mov", nullptr, AuthTooShort},
-            {"plain.jpg", nullptr, AuthBadSignature},     {"forged.avi", nullptr, AuthBadSignature},
-            {"tampered.avi", &other, AuthDigestMismatch}, {"good.mp4", &fields, AuthAuthentic},
-            {"clip.part2.avi", &fields, AuthAuthentic},   {"good.jpg", &fields, AuthAuthentic}};
+            {"clip.avix", nullptr, AuthResult::UnsupportedType},  {"short.mov", nullptr, AuthResult::TooShort},
+            {"plain.jpg", nullptr, AuthResult::BadSignature},     {"forged.avi", nullptr, AuthResult::BadSignature},
+            {"tampered.avi", &other, AuthResult::DigestMismatch}, {"good.mp4", &fields, AuthResult::Authentic},
+            {"clip.part2.avi", &fields, AuthResult::Authentic},   {"good.jpg", &fields, AuthResult::Authentic}};
         for (int r = 0; r < 8; ++r) {
-            const bool authentic = expected[r].reason == AuthAuthentic;
+            const bool authentic = expected[r].reason == AuthResult::Authentic;
             // The row keeps the whole result, and its verdict cell says why.
             QCOMPARE(AuthResultName(model->Record(r).result.result), AuthResultName(expected[r].reason));
             const WatermarkFields* f = expected[r].f;

@@ -1,9 +1,6 @@
-#include "FileDigest.h"
+#include "FileLayout.h"
 
-#include "FileStream.h"
 #include "InputFile.h"
-
-#include <openssl/crypto.h>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,20 +12,24 @@
 #include <algorithm>
 #include <cstring>
 
-const FileLayout kJpgLayout = {"JPG", 0, 2};
-const FileLayout kAviLayout = {"AVI", 240, 0};
-const FileLayout kMp4Layout = {"MP4", 3145764, 0};
+namespace ardentix::engine {
 
-const FileLayout* LayoutForPath(const char* path)
+namespace {
+
+// The one table of the layouts.
+const FileLayout kLayouts[] = {{"JPG", 0, 2}, {"AVI", 240, 0}, {"MP4", 3145764, 0}};
+
+} // namespace
+
+std::optional<FileLayout> LayoutForPath(const char* path)
 {
     const char* dot = std::strrchr(path, '.');
     if (dot == nullptr)
-        return nullptr;
-    static const FileLayout* const layouts[] = {&kJpgLayout, &kAviLayout, &kMp4Layout};
-    for (const FileLayout* layout : layouts) {
+        return std::nullopt;
+    for (const FileLayout& layout : kLayouts) {
         // Only a to z change case: the comparison must not depend on the locale.
         const char* a = dot + 1;
-        const char* b = layout->extension;
+        const char* b = layout.extension;
         while (*a != '\0' && *b != '\0' && (*a == *b || (*a >= 'a' && *a <= 'z' && *a - 'a' + 'A' == *b))) {
             ++a;
             ++b;
@@ -36,7 +37,7 @@ const FileLayout* LayoutForPath(const char* path)
         if (*a == '\0' && *b == '\0')
             return layout;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int64_t tail)
@@ -61,7 +62,7 @@ ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int
     return ranges;
 }
 
-std::int64_t FileSize(const char* path)
+std::optional<std::int64_t> FileSize(const char* path)
 {
 #ifdef _WIN32
     const std::wstring wide = WidePath(path);
@@ -70,46 +71,14 @@ std::int64_t FileSize(const char* path)
     // A folder's length is 0 there: it counts as unreadable, as its opening
     // fails elsewhere, not as a file too short.
     if (wide.empty() || !WideAttributes(wide, &attributes, &size) || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return -1;
+        return std::nullopt;
     return size;
 #else
     struct stat st;
     if (stat(path, &st) != 0)
-        return -1;
+        return std::nullopt;
     return static_cast<std::int64_t>(st.st_size);
 #endif
 }
 
-int FileDigest(const char* path, std::int64_t skip, std::int64_t tail, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
-{
-    // The length comes from the status taken before opening: bytes
-    // appended later are not hashed.
-    const std::int64_t size = FileSize(path);
-    InputFile file;
-    if (size < 0 || !file.Open(path))
-        return -1;
-    unsigned char md5[ARDENTIX_MD5_DIGEST_SIZE];
-    unsigned char unused[ARDENTIX_SHA256_DIGEST_SIZE];
-    StreamSinks sinks;
-    int ret = -1;
-    if (StreamFile(file, size, ProtectedRangesOf(size, skip, tail), sinks, md5, unused) == StreamStatus::Done &&
-        WatermarkHmacChecked(md5, sizeof(md5), digest) == 0)
-        ret = 0;
-    OPENSSL_cleanse(md5, sizeof(md5));
-    return ret;
-}
-
-int JpgDigest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
-{
-    return FileDigest(path, kJpgLayout.skip, kJpgLayout.tail, digest);
-}
-
-int AviDigest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
-{
-    return FileDigest(path, kAviLayout.skip, kAviLayout.tail, digest);
-}
-
-int Mp4Digest(const char* path, unsigned char digest[ARDENTIX_MD5_DIGEST_SIZE])
-{
-    return FileDigest(path, kMp4Layout.skip, kMp4Layout.tail, digest);
-}
+} // namespace ardentix::engine

@@ -1,0 +1,48 @@
+// Where the watermark sits in each type of export, and which bytes its
+// keyed digest protects.
+//
+// The protected bytes are everything but a type-dependent prefix and the
+// 512-byte watermark block: for a file of n bytes, bytes skip to
+// n - 512 - tail, then the last tail bytes.
+#ifndef ARDENTIX_ENGINE_FILELAYOUT_H
+#define ARDENTIX_ENGINE_FILELAYOUT_H
+
+#include <cstdint>
+#include <optional>
+
+#define ARDENTIX_WATERMARK_BLOCK_SIZE 512
+
+namespace ardentix::engine {
+
+// One type of export: skip bytes at the front are unprotected, and tail
+// bytes after the block are protected.
+struct FileLayout
+{
+    const char* extension; // upper case, without the dot
+    std::int64_t skip;
+    std::int64_t tail;
+};
+
+// The layout for the text after the last "." of path, compared without
+// regard to the case of a to z: JPG, AVI or MP4; nothing for any other type.
+std::optional<FileLayout> LayoutForPath(const char* path);
+
+// The bytes that the digest covers, in file order: at most two half-open
+// ranges [begin, end), and their total length.
+struct ProtectedRanges
+{
+    int count = 0;
+    std::int64_t begin[2] = {0, 0};
+    std::int64_t end[2] = {0, 0};
+    std::int64_t total = 0;
+};
+
+ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int64_t tail);
+
+// The file's length from the status call, without opening it; nothing when
+// the status cannot be obtained.
+std::optional<std::int64_t> FileSize(const char* path);
+
+} // namespace ardentix::engine
+
+#endif
