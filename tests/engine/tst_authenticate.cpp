@@ -72,55 +72,18 @@ class TestAuthenticate : public EngineFixture
 {
     Q_OBJECT
 
-private slots:
-
-    void procedure_data()
+private:
+    // The rows where the file's bytes decide: signatures, markers, digests,
+    // and the bytes outside the protected ranges.
+    template <typename Row> void ContentRows(const Row& row, const std::string& jpg, const std::string& mp4)
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<std::string>("bytes");
-        QTest::addColumn<AuthResult>("reason");
-
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        const std::string mp4 = MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 20000), MediaType::Mp4);
         const std::int64_t aviBlock = BlockOffset(std::int64_t(avi.size()), MediaType::Avi);
-        const auto row = [](const char* title, const QString& name, const std::string& bytes, AuthResult reason,
-                            Kind kind = Kind::File) { QTest::newRow(title) << name << kind << bytes << reason; };
         // An AVI export with these fields and this fault.
         const auto aviWith = [](const WatermarkFields& fields, BlockFault fault = BlockFault::None) {
             ExportOptions options;
             options.fault = fault;
             return MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi, fields, options);
         };
-
-        row("genuine jpg", "a.jpg", jpg, AuthResult::Authentic);
-        row("genuine avi", "a.avi", avi, AuthResult::Authentic);
-        row("genuine mp4", "a.mp4", mp4, AuthResult::Authentic);
-        row("mixed-case suffix", "clip.Avi", avi, AuthResult::Authentic);
-        row("upper-case name", "CLIP.AVI", avi, AuthResult::Authentic);
-        row("several dots: the last suffix counts", "a.b.jpg", jpg, AuthResult::Authentic);
-        row("non-ASCII UTF-8 name", QString::fromUtf8("Überwachung 監視.avi"), avi, AuthResult::Authentic);
-
-        row("missing", "missing.avi", std::string(), AuthResult::Unreadable, Kind::Missing);
-        row("directory named like a recording", "folder.avi", std::string(), AuthResult::Unreadable, Kind::Directory);
-        row("fifo: its status says 0 bytes", "pipe.avi", std::string(), AuthResult::TooShort, Kind::Fifo);
-        row("empty", "empty.avi", std::string(), AuthResult::TooShort);
-        row("511 bytes", "s.avi", std::string(511, 'x'), AuthResult::TooShort);
-        row("jpg of 512 bytes", "s.jpg", std::string(512, 'x'), AuthResult::TooShort);
-        row("jpg of 513 bytes", "s.jpg", std::string(513, 'x'), AuthResult::TooShort);
-        row("jpg of 514 bytes", "s.jpg", std::string(514, 'x'), AuthResult::BadSignature);
-        row("avi of 512 bytes", "s.avi", std::string(512, 'x'), AuthResult::BadSignature);
-        // The length is checked before the type.
-        row("short file of unsupported type", "s.mov", std::string(100, 'x'), AuthResult::TooShort);
-        row("short file without a dot", "short", std::string(511, 'x'), AuthResult::TooShort);
-        row("jpeg suffix", "photo.jpeg", jpg, AuthResult::UnsupportedType);
-        row("suffix that starts like jpg", "photo.jpgx", jpg, AuthResult::UnsupportedType);
-        row("suffix that starts like mp4", "clip.mp4v", mp4, AuthResult::UnsupportedType);
-        row("suffix shorter than avi", "clip.av", avi, AuthResult::UnsupportedType);
-        row("no dot", "clip", avi, AuthResult::UnsupportedType);
-        row("trailing dot", "clip.", avi, AuthResult::UnsupportedType);
-        row("dot in a folder name only", "d.avi/clip", avi, AuthResult::UnsupportedType);
-
         row("plain media, no watermark", "plain.avi", SampleMedia(MediaType::Avi), AuthResult::BadSignature);
         row("block first half changed", "b.avi", Flip(avi, aviBlock + 100), AuthResult::BadSignature);
         row("truncated export", "t.avi", avi.substr(0, avi.size() - 100), AuthResult::BadSignature);
@@ -172,6 +135,51 @@ private slots:
         WatermarkFields version;
         version.version = "anything at all";
         row("other version", "v.avi", aviWith(version), AuthResult::Authentic);
+    }
+
+private slots:
+
+    void procedure_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<std::string>("bytes");
+        QTest::addColumn<AuthResult>("reason");
+
+        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        const std::string mp4 = MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 20000), MediaType::Mp4);
+        const auto row = [](const char* title, const QString& name, const std::string& bytes, AuthResult reason,
+                            Kind kind = Kind::File) { QTest::newRow(title) << name << kind << bytes << reason; };
+
+        row("genuine jpg", "a.jpg", jpg, AuthResult::Authentic);
+        row("genuine avi", "a.avi", avi, AuthResult::Authentic);
+        row("genuine mp4", "a.mp4", mp4, AuthResult::Authentic);
+        row("mixed-case suffix", "clip.Avi", avi, AuthResult::Authentic);
+        row("upper-case name", "CLIP.AVI", avi, AuthResult::Authentic);
+        row("several dots: the last suffix counts", "a.b.jpg", jpg, AuthResult::Authentic);
+        row("non-ASCII UTF-8 name", QString::fromUtf8("Überwachung 監視.avi"), avi, AuthResult::Authentic);
+
+        row("missing", "missing.avi", std::string(), AuthResult::Unreadable, Kind::Missing);
+        row("directory named like a recording", "folder.avi", std::string(), AuthResult::Unreadable, Kind::Directory);
+        row("fifo: its status says 0 bytes", "pipe.avi", std::string(), AuthResult::TooShort, Kind::Fifo);
+        row("empty", "empty.avi", std::string(), AuthResult::TooShort);
+        row("511 bytes", "s.avi", std::string(511, 'x'), AuthResult::TooShort);
+        row("jpg of 512 bytes", "s.jpg", std::string(512, 'x'), AuthResult::TooShort);
+        row("jpg of 513 bytes", "s.jpg", std::string(513, 'x'), AuthResult::TooShort);
+        row("jpg of 514 bytes", "s.jpg", std::string(514, 'x'), AuthResult::BadSignature);
+        row("avi of 512 bytes", "s.avi", std::string(512, 'x'), AuthResult::BadSignature);
+        // The length is checked before the type.
+        row("short file of unsupported type", "s.mov", std::string(100, 'x'), AuthResult::TooShort);
+        row("short file without a dot", "short", std::string(511, 'x'), AuthResult::TooShort);
+        row("jpeg suffix", "photo.jpeg", jpg, AuthResult::UnsupportedType);
+        row("suffix that starts like jpg", "photo.jpgx", jpg, AuthResult::UnsupportedType);
+        row("suffix that starts like mp4", "clip.mp4v", mp4, AuthResult::UnsupportedType);
+        row("suffix shorter than avi", "clip.av", avi, AuthResult::UnsupportedType);
+        row("no dot", "clip", avi, AuthResult::UnsupportedType);
+        row("trailing dot", "clip.", avi, AuthResult::UnsupportedType);
+        row("dot in a folder name only", "d.avi/clip", avi, AuthResult::UnsupportedType);
+
+        ContentRows(row, jpg, mp4);
     }
 
     void procedure()
