@@ -18,14 +18,15 @@ bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenF
 {
     file.close();
     reason->clear();
-    const int fd = OpenReadOnly(name.constData(), regularOnly, failure);
-    if (fd < 0) {
+    const std::optional<int> opened = OpenReadOnly(name.constData(), regularOnly, failure);
+    if (!opened) {
         if (*failure != OpenFailure::NotRegular) {
             *failure = OpenFailure::System;
             *reason = QString::fromLocal8Bit(std::strerror(errno));
         }
         return false;
     }
+    const int fd = *opened;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
 #ifdef Q_OS_WIN
         (void)_close(fd);

@@ -153,13 +153,13 @@ bool IsRegular(int fd)
 
 } // namespace
 
-int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
+std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
 {
     *why = OpenFailure::System;
     const std::wstring wide = WidePath(path);
     if (wide.empty()) {
         errno = ENOENT;
-        return -1;
+        return std::nullopt;
     }
     // Others may go on reading and writing the file meanwhile, as with the
     // C library's open; the handle is not inherited. A program that holds
@@ -171,30 +171,30 @@ int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
         if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
             *why = OpenFailure::InUse;
         errno = ErrnoOf(error);
-        return -1;
+        return std::nullopt;
     }
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(opened), _O_RDONLY | _O_BINARY);
     if (fd < 0) {
         CloseHandle(opened);
-        return -1;
+        return std::nullopt;
     }
     if (regularOnly && !IsRegular(fd)) {
         _close(fd);
         *why = OpenFailure::NotRegular;
-        return -1;
+        return std::nullopt;
     }
     *why = OpenFailure::None;
     return fd;
 }
 #else
-int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
+std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
 {
     *why = OpenFailure::System;
     // O_NONBLOCK keeps a FIFO from blocking the open; it is dropped again
     // once the file is known to be a regular file.
     const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | (regularOnly ? O_NONBLOCK : 0));
     if (fd < 0)
-        return -1;
+        return std::nullopt;
     if (regularOnly) {
         struct stat st;
         const bool known = fstat(fd, &st) == 0;
@@ -205,7 +205,7 @@ int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
             errno = error;
             if (known && !S_ISREG(st.st_mode))
                 *why = OpenFailure::NotRegular;
-            return -1;
+            return std::nullopt;
         }
     }
     *why = OpenFailure::None;
@@ -222,14 +222,14 @@ bool InputFile::Open(const char* path)
 {
     Close();
     OpenFailure why = OpenFailure::None;
-    const int fd = OpenReadOnly(path, true, &why);
+    const std::optional<int> fd = OpenReadOnly(path, true, &why);
     m_inUse = why == OpenFailure::InUse;
-    if (fd < 0)
+    if (!fd)
         return false;
 #if !defined(_WIN32) && defined(POSIX_FADV_SEQUENTIAL)
-    (void)posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    (void)posix_fadvise(*fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
-    m_fd = fd;
+    m_fd = *fd;
     return true;
 }
 

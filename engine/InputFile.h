@@ -27,10 +27,10 @@ enum class OpenFailure
 
 // Opens path (the system's bytes; on Windows read as WidePath reads them)
 // read-only in binary mode, not inherited by child processes, and returns
-// its descriptor (the C runtime's on Windows), or -1 with why. regularOnly
+// its descriptor (the C runtime's on Windows), or nothing, with why. regularOnly
 // refuses anything but a regular file, without blocking on a FIFO; without
 // it, a FIFO's open waits for its writer, as a list read from one needs.
-int OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why);
+std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why);
 
 class InputFile
 {
