@@ -23,7 +23,7 @@ bool FileList::Open(const QByteArray& name)
     }
     // Opened by the name's own bytes; a FIFO waits for its writer.
     m_name = PathText::ForPeople(name);
-    ardentix::engine::OpenFailure failure = ardentix::engine::OpenFailure::None;
+    NativeFile::OpenFailure failure = NativeFile::OpenFailure::None;
     QString reason;
     if (!NativeFile::OpenForReading(m_file, name, false, &failure, &reason))
         return Fail(ListProblem::Code::CannotRead, 0, reason);

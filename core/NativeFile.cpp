@@ -1,5 +1,7 @@
 #include "NativeFile.h"
 
+#include "InputFile.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -9,8 +11,7 @@
 #include <unistd.h>
 #endif
 
-using ardentix::engine::OpenFailure;
-using ardentix::engine::OpenReadOnly;
+using ardentix::engine::InputFile;
 
 namespace NativeFile {
 
@@ -18,15 +19,14 @@ bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenF
 {
     file.close();
     reason->clear();
-    const std::optional<int> opened = OpenReadOnly(name.constData(), regularOnly, failure);
-    if (!opened) {
-        if (*failure != OpenFailure::NotRegular) {
-            *failure = OpenFailure::System;
+    InputFile opened;
+    if (!opened.Open(name.constData(), regularOnly)) {
+        *failure = opened.NotRegular() ? OpenFailure::NotRegular : OpenFailure::System;
+        if (*failure == OpenFailure::System)
             *reason = QString::fromLocal8Bit(std::strerror(errno));
-        }
         return false;
     }
-    const int fd = *opened;
+    const int fd = opened.Release();
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
 #ifdef Q_OS_WIN
         (void)_close(fd);

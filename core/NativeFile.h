@@ -5,20 +5,25 @@
 #ifndef ARDENTIX_CORE_NATIVEFILE_H
 #define ARDENTIX_CORE_NATIVEFILE_H
 
-#include "InputFile.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
 namespace NativeFile {
 
+// Why a file could not be opened.
+enum class OpenFailure
+{
+    None,
+    System,    // the system's words say why
+    NotRegular // not a regular file, where only one was asked for
+};
+
 // Opens name (as PathText::ToNative gives a name) read-only into file.
 // regularOnly refuses anything but a regular file without blocking (see
-// OpenReadOnly). False when it cannot: failure says why (InUse reads as
-// System), and reason holds the system's words for System.
-bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, ardentix::engine::OpenFailure* failure,
-                    QString* reason);
+// the engine's InputFile::Open). False when it cannot: failure says why,
+// and reason holds the system's words for System.
+bool OpenForReading(QFile& file, const QByteArray& name, bool regularOnly, OpenFailure* failure, QString* reason);
 
 } // namespace NativeFile
 

@@ -17,7 +17,6 @@
 #include <QStringList>
 
 using ardentix::engine::AuthResult;
-using ardentix::engine::OpenFailure;
 
 using ReportFields::Field;
 using Code = ReportProblem::Code;
@@ -114,10 +113,11 @@ QByteArray ReportReader::PathBytes(const QString& text, QByteArray* literal)
 // without blocking.
 bool ReportReader::OpenFile(const QByteArray& name)
 {
-    OpenFailure failure = OpenFailure::None;
+    NativeFile::OpenFailure failure = NativeFile::OpenFailure::None;
     QString reason;
     if (!NativeFile::OpenForReading(m_file, name, true, &failure, &reason))
-        return failure == OpenFailure::NotRegular ? Fail(0, Code::NotRegularFile) : Fail(0, Code::CannotRead, reason);
+        return failure == NativeFile::OpenFailure::NotRegular ? Fail(0, Code::NotRegularFile)
+                                                              : Fail(0, Code::CannotRead, reason);
     m_device = &m_file;
     return true;
 }

@@ -17,6 +17,19 @@
 
 namespace ardentix::engine {
 
+namespace {
+
+// Why an open failed.
+enum class OpenFailure
+{
+    None,
+    System,     // errno says why
+    NotRegular, // a FIFO, a device or a folder where a regular file was asked for
+    InUse       // another program holds the file without sharing it (Windows)
+};
+
+} // namespace
+
 #ifdef _WIN32
 namespace {
 
@@ -151,8 +164,6 @@ bool IsRegular(int fd)
            GetFileInformationByHandle(handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-} // namespace
-
 std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
 {
     *why = OpenFailure::System;
@@ -186,7 +197,10 @@ std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure*
     *why = OpenFailure::None;
     return fd;
 }
+} // namespace
 #else
+namespace {
+
 std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why)
 {
     *why = OpenFailure::System;
@@ -211,6 +225,8 @@ std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure*
     *why = OpenFailure::None;
     return fd;
 }
+
+} // namespace
 #endif
 
 InputFile::~InputFile()
@@ -218,12 +234,13 @@ InputFile::~InputFile()
     Close();
 }
 
-bool InputFile::Open(const char* path)
+bool InputFile::Open(const char* path, bool regularOnly)
 {
     Close();
     OpenFailure why = OpenFailure::None;
-    const std::optional<int> fd = OpenReadOnly(path, true, &why);
+    const std::optional<int> fd = OpenReadOnly(path, regularOnly, &why);
     m_inUse = why == OpenFailure::InUse;
+    m_notRegular = why == OpenFailure::NotRegular;
     if (!fd)
         return false;
 #if !defined(_WIN32) && defined(POSIX_FADV_SEQUENTIAL)
@@ -274,6 +291,13 @@ std::optional<std::int64_t> InputFile::Length() const
         return std::nullopt;
 #endif
     return static_cast<std::int64_t>(st.st_size);
+}
+
+int InputFile::Release()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
 }
 
 void InputFile::Close()

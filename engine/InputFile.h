@@ -16,22 +16,6 @@
 
 namespace ardentix::engine {
 
-// Why OpenReadOnly failed.
-enum class OpenFailure
-{
-    None,
-    System,     // errno says why
-    NotRegular, // a FIFO, a device or a folder where a regular file was asked for
-    InUse       // another program holds the file without sharing it (Windows)
-};
-
-// Opens path (the system's bytes; on Windows read as WidePath reads them)
-// read-only in binary mode, not inherited by child processes, and returns
-// its descriptor (the C runtime's on Windows), or nothing, with why. regularOnly
-// refuses anything but a regular file, without blocking on a FIFO; without
-// it, a FIFO's open waits for its writer, as a list read from one needs.
-std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure* why);
-
 class InputFile
 {
 public:
@@ -40,9 +24,14 @@ public:
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
-    // Opens path read-only, in binary mode. Returns false when it cannot be
-    // opened or is not a regular file.
-    bool Open(const char* path);
+    // Opens path (the system's bytes; on Windows read as WidePath reads
+    // them) read-only in binary mode, not inherited by child processes.
+    // regularOnly refuses anything but a regular file without blocking on a
+    // FIFO; without it, a FIFO's open waits for its writer, as a list read
+    // from one needs. Returns false when the file cannot be opened (errno
+    // says why, InUse whether another program holds it) or is not a regular
+    // file (NotRegular).
+    bool Open(const char* path, bool regularOnly = true);
     bool IsOpen() const { return m_fd >= 0; }
 
     // Reads size bytes at offset, retrying interrupted and partial reads.
@@ -56,12 +45,19 @@ public:
     // the file open without sharing it, or has locked the part read
     // (Windows); false elsewhere.
     bool InUse() const { return m_inUse; }
+    // Whether the last Open failed because the path is not a regular file.
+    bool NotRegular() const { return m_notRegular; }
+
+    // Hands the open descriptor (the C runtime's on Windows) to the caller,
+    // who closes it; the file is no longer open here.
+    int Release();
 
     void Close();
 
 private:
     int m_fd = -1;
     bool m_inUse = false;
+    bool m_notRegular = false;
 };
 
 #ifdef _WIN32
