@@ -1,9 +1,7 @@
 // Every report format on genuine and tampered exports, with every reason,
 // and the re-check of a saved report (--check).
-#include "BatchVerifier.h"
 #include "CliRun.h"
 #include "PosixCalls.h"
-#include "ReportWriter.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
@@ -257,13 +255,8 @@ private:
                 clitest::Run({QStringLiteral("--sha256"), QStringLiteral("-f"), format, folder});
             return run.exitCode == 1 && WriteFileAt(saved, run.out.toStdString());
         }
-        const ReportWriter writer({format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json, true});
-        VerifyOptions withSha256;
-        withSha256.sha256 = true;
-        QByteArray bytes = writer.Header();
-        for (const QByteArray& name : files)
-            bytes += writer.Record(VerifyFile({name, 0, false}, withSha256));
-        return WriteFileAt(saved, bytes.toStdString());
+        const ReportFormat as = format == QLatin1String("csv") ? ReportFormat::Csv : ReportFormat::Json;
+        return WriteFileAt(saved, ReportOf(as, files).toStdString());
     }
 
     // A JSON Lines re-check as "status name [new name] [changed,...]" lines,
