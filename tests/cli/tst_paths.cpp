@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonObject>
 
 #include <memory>
 
