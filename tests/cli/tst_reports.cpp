@@ -68,6 +68,7 @@ class TestReports : public QObject
     QTemporaryDir dir;
     QList<Case> cases;
     QStringList paths;
+    std::string jpgExport; // a genuine JPG export, for the re-check's case
 
     // A case whose watermark has fields of its own and its media's digest,
     // with the byte at flip changed after export (0: none).
@@ -135,6 +136,7 @@ private slots:
     {
         QVERIFY(dir.isValid());
         const std::string jpg = SampleMedia(MediaType::Jpg);
+        jpgExport = MakeExport(jpg, MediaType::Jpg);
         const std::string avi = SampleMedia(MediaType::Avi);
         const std::string mp4 = PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 40000);
 
@@ -229,18 +231,17 @@ private slots:
 private:
     // The re-check's case: a.avi, b.jpg (genuine), c.avi and caf\xE9.jpg
     // (tampered; a name that is not UTF-8, which the report shows as
-    // "\\xE9" and which must lead back to the file), in folder.
-    bool WriteCheckCase(const QString& folder, const std::string& jpg, QByteArrayList* names) const
+    // "\\xE9" and which must lead back to the file), in folder, made here.
+    bool WriteCheckCase(const QString& folder, QByteArrayList* names) const
     {
         const QByteArray at = QFile::encodeName(folder) + '/';
         *names = {at + "a.avi", at + "b.jpg", at + "c.avi", at + "caf\xe9.jpg"};
-        const std::string bytes[] = {MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), jpg,
-                                     Flip(cases[1].bytes, 4000), Flip(jpg, 100)};
-        for (int i = 0; i < names->size(); ++i) {
-            if (!clitest::WriteBytes(names->at(i), bytes[i]))
-                return false;
-        }
-        return true;
+        const std::string bytes[] = {MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), jpgExport,
+                                     Flip(cases[1].bytes, 4000), Flip(jpgExport, 100)};
+        bool ok = QDir().mkpath(folder);
+        for (int i = 0; ok && i < names->size(); ++i)
+            ok = clitest::WriteBytes(names->at(i), bytes[i]);
+        return ok;
     }
 
     // The report of files with their SHA-256, saved at saved: the verifier's
@@ -333,22 +334,20 @@ private slots:
 #endif
         clitest::ScratchDir scratch;
         const QString folder = scratch.filePath(QStringLiteral("case"));
-        QVERIFY(QDir().mkpath(folder));
         const auto at = [&](const QString& name) { return QDir(folder).filePath(name); };
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         QByteArrayList files;
-        QVERIFY(WriteCheckCase(folder, jpg, &files));
+        QVERIFY(WriteCheckCase(folder, &files));
         lines.insert(3, QString::fromUtf8(Shown("unchanged caf\\xE9.jpg")));
         const QString saved = scratch.filePath(QStringLiteral("report.") + format);
         QVERIFY(SaveReport(source, format, folder, files, saved));
 
         for (const Change& change : changes) {
             if (change.kind == Change::Flip)
-                QVERIFY(WriteFileAt(at(change.name), Flip(jpg, -1)));
+                QVERIFY(WriteFileAt(at(change.name), Flip(jpgExport, -1)));
             else if (change.kind == Change::Rename)
                 QVERIFY(QFile::rename(at(change.name), at(change.newName)));
             else
-                QVERIFY(WriteFileAt(at(change.name), jpg + "x"));
+                QVERIFY(WriteFileAt(at(change.name), jpgExport + "x"));
         }
 
         QStringList arguments = {QStringLiteral("--check"), saved};
@@ -407,14 +406,13 @@ private slots:
         QFETCH(bool, note);
         clitest::ScratchDir scratch;
         const QByteArray top = QFile::encodeName(scratch.path());
-        QVERIFY(QDir().mkpath(scratch.filePath("case")) && QDir().mkpath(scratch.filePath("elsewhere")));
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
+        QVERIFY(QDir().mkpath(scratch.filePath("elsewhere")));
         QByteArrayList files;
-        QVERIFY(WriteCheckCase(scratch.filePath("case"), jpg, &files));
+        QVERIFY(WriteCheckCase(scratch.filePath("case"), &files));
         const clitest::Outcome saved = clitest::RunRaw({"--sha256", "-f", "json", "case"}, top);
         QVERIFY(saved.out.contains("\"path\":\"case/a.avi\""));
         QVERIFY(clitest::WriteBytes(top + "/rel.jsonl", saved.out.toStdString()));
-        QVERIFY(WriteFileAt(scratch.filePath("case/b.jpg"), Flip(jpg, -1)));
+        QVERIFY(WriteFileAt(scratch.filePath("case/b.jpg"), Flip(jpgExport, -1)));
 
         QList<QByteArray> arguments = {"-f", "json", "--check", top + "/rel.jsonl"};
         if (base)
