@@ -1,10 +1,8 @@
 // The re-check of a saved report: how a file compares with its entry, which
 // paths name the same file, and which lines a run gives.
-#include "BatchVerifier.h"
 #include "CheckWriter.h"
 #include "CoreFixtures.h"
 #include "CustodyCheck.h"
-#include "ReportWriter.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
@@ -16,22 +14,6 @@
 using ardentix::engine::AuthResult;
 
 using namespace testsupport;
-
-namespace {
-
-// The report of files as the verifier writes it with the SHA-256.
-QByteArray ReportOf(ReportFormat format, const std::vector<QByteArray>& files)
-{
-    const ReportWriter writer({format, true});
-    VerifyOptions withSha256;
-    withSha256.sha256 = true;
-    QByteArray report = writer.Header();
-    for (const QByteArray& file : files)
-        report += writer.Record(VerifyFile({file, 0, false}, withSha256));
-    return report;
-}
-
-} // namespace
 
 class TestCustodyCheck : public QObject
 {

@@ -36,16 +36,22 @@ Outcome Finish(QProcess& process, int timeoutMs)
     return outcome;
 }
 
+// The shell word that gives these exact bytes: $(printf '\ooo...x') with
+// the x taken off again, so that trailing newlines survive the command
+// substitution.
+QByteArray ShellWord(const QByteArray& bytes)
+{
+    QByteArray format;
+    for (const char ch : bytes)
+        format += '\\' + QByteArray::number(static_cast<unsigned char>(ch), 8).rightJustified(3, '0');
+    return "\"$(printf '" + format + "x')\"";
+}
+
 } // namespace
 
 QString VerifierPath()
 {
     return QStringLiteral(ARDENTIX_VERIFY);
-}
-
-Outcome Run(const QStringList& arguments, int timeoutMs)
-{
-    return Run(arguments, QProcessEnvironment::systemEnvironment(), QString(), timeoutMs);
 }
 
 Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,
@@ -57,16 +63,6 @@ Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment
         process.setStandardInputFile(inputFile);
     process.start(VerifierPath(), arguments);
     return Finish(process, timeoutMs);
-}
-
-QByteArray ShellWord(const QByteArray& bytes)
-{
-    // $(printf '\ooo...x') with the x taken off again, so that trailing
-    // newlines survive the command substitution.
-    QByteArray format;
-    for (const char ch : bytes)
-        format += '\\' + QByteArray::number(static_cast<unsigned char>(ch), 8).rightJustified(3, '0');
-    return "\"$(printf '" + format + "x')\"";
 }
 
 Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder, int timeoutMs)
@@ -115,12 +111,16 @@ QList<QJsonObject> JsonLines(const QByteArray& text, QString* error)
     return objects;
 }
 
-QStringList JsonValues(const QByteArray& text, const QString& key)
+QStringList JsonValues(const QByteArray& text, const QString& keys)
 {
     QString error;
     QStringList values;
-    for (const QJsonObject& o : JsonLines(text, &error))
-        values << o.value(key).toString();
+    for (const QJsonObject& o : JsonLines(text, &error)) {
+        QStringList line;
+        for (const QString& key : keys.split(QLatin1Char(' ')))
+            line << o.value(key).toString();
+        values << line.join(QLatin1Char(' '));
+    }
     if (!error.isEmpty())
         values << QStringLiteral("<invalid: %1>").arg(error);
     return values;

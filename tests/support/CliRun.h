@@ -27,13 +27,11 @@ struct Outcome
 // How long a run may take before it counts as hung.
 const int kTimeoutMs = 60000;
 
-// Runs the verifier with arguments (encoded like any Qt argument, as UTF-8).
-Outcome Run(const QStringList& arguments, int timeoutMs = kTimeoutMs);
-
-// As Run, with this environment and, unless empty, standard input read from
-// inputFile.
-Outcome Run(const QStringList& arguments, const QProcessEnvironment& environment, const QString& inputFile,
-            int timeoutMs = kTimeoutMs);
+// Runs the verifier with arguments (encoded like any Qt argument, as UTF-8),
+// in this environment and, unless empty, standard input read from inputFile.
+Outcome Run(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+            const QString& inputFile = QString(), int timeoutMs = kTimeoutMs);
 
 // Runs the verifier with arguments given byte for byte, through /bin/sh, for
 // names that are not UTF-8 (QProcess would re-encode them), in folder
@@ -44,17 +42,14 @@ Outcome RunRaw(const QList<QByteArray>& arguments, const QByteArray& folder = QB
 // pseudo-terminal ("script").
 Outcome RunShell(const QString& command, const QProcessEnvironment& environment, int timeoutMs = kTimeoutMs);
 
-// The shell word that gives these exact bytes (in single quotes, octal
-// escapes through printf where needed).
-QByteArray ShellWord(const QByteArray& bytes);
-
 // JSON Lines: one object per line, each line ended by LF. Sets *error and
 // returns what was read so far when the text is not that.
 QList<QJsonObject> JsonLines(const QByteArray& text, QString* error);
 
-// The values of key in JSON Lines, as text; "<invalid: ...>" last when the
-// text is not JSON Lines.
-QStringList JsonValues(const QByteArray& text, const QString& key);
+// The values of keys (one, or several separated by spaces) in JSON Lines,
+// as text, a line's joined by a space; "<invalid: ...>" last when the text
+// is not JSON Lines.
+QStringList JsonValues(const QByteArray& text, const QString& keys);
 
 // Strict RFC 4180 with CRLF line ends: every record ends with CRLF, quoted
 // fields may hold commas, CR, LF and doubled quotes, unquoted ones none of

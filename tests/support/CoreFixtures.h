@@ -5,10 +5,12 @@
 #ifndef ARDENTIX_TESTS_COREFIXTURES_H
 #define ARDENTIX_TESTS_COREFIXTURES_H
 
+#include "BatchVerifier.h"
 #include "FileLayout.h"
 #include "FileResult.h"
 #include "ReportFields.h"
 #include "ReportReader.h"
+#include "ReportWriter.h"
 #include "WatermarkWriter.h"
 
 #include <QByteArray>
@@ -45,6 +47,19 @@ inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult re
     if (sha != 0)
         result.sha256 = QByteArray(64, sha);
     return result;
+}
+
+// The report of files, each verified with its SHA-256, as the verifier and
+// the window write it.
+inline QByteArray ReportOf(ReportFormat format, const QList<QByteArray>& files)
+{
+    const ReportWriter writer({format, true});
+    VerifyOptions withSha256;
+    withSha256.sha256 = true;
+    QByteArray report = writer.Header();
+    for (const QByteArray& file : files)
+        report += writer.Record(VerifyFile({file, 0, false}, withSha256));
+    return report;
 }
 
 // The SHA-256 of bytes in lower-case hex, as reports give it.
