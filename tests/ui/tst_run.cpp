@@ -1,31 +1,15 @@
 // Verification runs through the main window: rows, colours, counters,
-// skipping, cancelling and the folder walk.
+// skipping, cancelling, the folder walk, and removing rows: the rows
+// selected go, in one pass, and the counts keep to the rows left.
 #include "EvidenceReport.h"
 #include "LargeExport.h"
-#include "MainWindow.h"
-#include "PathText.h"
-#include "PosixCalls.h"
-#include "ResultModel.h"
 #include "ResultText.h"
-#include "RunFixture.h"
-#include "RunProgress.h"
-#include "TestRegistry.h"
-#include "WatermarkWriter.h"
+#include "UiFixtures.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QMimeData>
 #include <QProcess>
-#include <QProgressDialog>
-#include <QSet>
-#include <QSortFilterProxyModel>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QTranslator>
-#include <QTreeView>
 
 using namespace testsupport;
 
@@ -73,13 +57,12 @@ private slots:
         // The total counts every file of the run from its start, the one in
         // progress among them.
         QList<int> totals;
-        {
-            HookScope hook(w, [&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
-            w.VerifyFiles(paths);
-        }
+        QObject::connect(&w, &MainWindow::FileStarted,
+                         [&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
+        w.VerifyFiles(paths);
         QCOMPARE(totals, QList<int>(8, 8));
+        QCOMPARE(Counts(w), Counts(8, 3, 5));
         ResultModel* model = w.ResultModel();
-        QCOMPARE(model->rowCount(), 8);
 
         const WatermarkFields fields;
         struct Expected
@@ -118,10 +101,6 @@ private slots:
                 QCOMPARE(cell.data(Qt::AccessibleDescriptionRole).toString(), authentic ? QString() : why);
             }
         }
-        QCOMPARE(w.TotalFiles(), 8);
-        QCOMPARE(w.SucceededFiles(), 3);
-        QCOMPARE(w.FailedFiles(), 5);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(8, 3, 5));
         QVERIFY(w.Actions()[0]->isEnabled());
     }
 
@@ -159,14 +138,13 @@ private slots:
         QFile::remove(large);
         QVERIFY2(cancelled, "the bar never moved within the large file");
         QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
-        QCOMPARE(w.ResultModel()->rowCount(), 3);
+        QCOMPARE(Counts(w), Counts(3, 3, 0));
         QCOMPARE(w.ResultModel()->index(0, ResultModel::NameColumn).data().toString(),
                  QStringLiteral("cancel-large.avi"));
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 3, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
         // The next run is not cancelled.
         w.VerifyFiles(FiveGenuine());
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(8, 8, 0));
+        QCOMPARE(Counts(w), Counts(8, 8, 0));
     }
 
     void closingDuringRun()
@@ -175,7 +153,7 @@ private slots:
         // counted, and the total is the rows shown.
         MainWindow w;
         w.show();
-        HookScope hook(w, [&w](int index, QProgressDialog*) {
+        QObject::connect(&w, &MainWindow::FileStarted, [&w](int index, QProgressDialog*) {
             if (index == 0)
                 w.close();
         });
@@ -199,12 +177,11 @@ private slots:
         MainWindow w;
         w.show();
         bool ran = false;
-        HookScope hook(w, [&ran](int, QProgressDialog*) { ran = true; });
+        QObject::connect(&w, &MainWindow::FileStarted, [&ran](int, QProgressDialog*) { ran = true; });
         QTimer::singleShot(0, &w, [&w] { w.close(); });
         w.OpenPaths({QFile::encodeName(tree.path())});
         QVERIFY(!ran);
-        QCOMPARE(w.ResultModel()->rowCount(), 0);
-        QCOMPARE(w.TotalFiles(), 0);
+        QCOMPARE(Counts(w), Counts(0, 0, 0));
         QVERIFY(!w.RunInProgress());
         QVERIFY(w.isEnabled());
 
@@ -223,12 +200,11 @@ private slots:
             QSKIP("runs with MD5 taken from OpenSSL (ctest: tst_windowrun_noDigest_no_md5)");
         MainWindow w;
         w.VerifyFiles({Write("no-digest.avi", avi)});
-        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(Counts(w), Counts(1, 0, 1));
         const QStringList row = RowAt(w.ResultModel(), 0);
         QCOMPARE(row[1] + row[5], QStringLiteral("Authentication failed#ff0000"));
         const QString why = w.ResultModel()->index(0, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString();
         QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
 
         const QString csv = dir.filePath("no-digest.csv");
         QVERIFY(w.SaveReportTo(csv, EvidenceReport::Format::Csv));
@@ -258,7 +234,7 @@ private slots:
                                  &error));
         MainWindow w;
         w.show();
-        HookScope hook(w, [&w](int index, QProgressDialog*) {
+        QObject::connect(&w, &MainWindow::FileStarted, [&w](int index, QProgressDialog*) {
             if (index == 0)
                 w.close();
         });
@@ -329,12 +305,88 @@ private slots:
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", tmp);
-        QCOMPARE(w.SucceededFiles(), 2);
-        QCOMPARE(w.FailedFiles(), 0);
+        QCOMPARE(Counts(w), Counts(2, 2, 0));
         QCOMPARE(QDir(dir.filePath("in-place")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList("genuine.avi"));
         QCOMPARE(TemporaryCopies(), copies);
         QVERIFY(!QFileInfo::exists(dir.filePath("does")));
+    }
+
+    void removeRows_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("succeeded");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<bool>("sorted");
+        // Rows shown (newest first): bad2, good2, bad1, good1; sorted by
+        // name: bad1, bad2, good1, good2.
+        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2 << false;
+        QTest::newRow("one failed row") << 0 << 0 << 2 << 1 << false;
+        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1 << false;
+        QTest::newRow("all rows") << 0 << 3 << 0 << 0 << false;
+        QTest::newRow("sorted, first two rows") << 0 << 1 << 2 << 0 << true;
+    }
+
+    void removeRows()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, succeeded);
+        QFETCH(int, failed);
+        QFETCH(bool, sorted);
+        MainWindow w;
+        // The model and the sort proxy over it keep Qt's rules through every
+        // insertion, sort and removal.
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester proxyRules(w.SortProxy(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
+                       Write("bad2.avi", Flip(avi, 3000))});
+        QCOMPARE(w.ResultModel()->rowCount(), 4);
+        QTreeView* view = w.ResultView();
+        if (sorted)
+            view->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
+        if (first >= 0) {
+            const QItemSelection range(view->model()->index(first, ResultModel::NameColumn),
+                                       view->model()->index(last, ResultModel::SerialColumn));
+            view->selectionModel()->select(range, QItemSelectionModel::Select);
+        }
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCOMPARE(Counts(w), Counts(succeeded + failed, succeeded, failed));
+        QVERIFY(!view->selectionModel()->hasSelection());
+    }
+
+    void removeLargeSelection()
+    {
+        // Hundreds of selected rows go in one pass, and the totals keep
+        // counting only the rows left, whatever language the verdicts read.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
+        QCoreApplication::installTranslator(&german);
+        const QString good = Write("many/good.avi", avi);
+        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
+        QStringList paths;
+        for (int i = 0; i < 200; ++i)
+            paths << good << tampered;
+        MainWindow w;
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        w.VerifyFiles(paths);
+        QCOMPARE(w.ResultModel()->rowCount(), 400);
+        // Sorted, the selection maps to rows all over the model.
+        w.ResultView()->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
+        QTreeView* view = w.ResultView();
+        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultModel::NameColumn),
+                                                      view->model()->index(349, ResultModel::SerialColumn)),
+                                       QItemSelectionModel::Select);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(w.ResultModel()->rowCount(), 100);
+        QCOMPARE(w.TotalFiles(), 100);
+        QCOMPARE(w.SucceededFiles(), 50);
+        QCOMPARE(w.FailedFiles(), 50);
     }
 };
 
