@@ -66,30 +66,21 @@ inline QString Tr(const char* text)
     return QCoreApplication::translate("QObject", text);
 }
 
-inline QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 // The window's rows, its counts and its status bar's line, in one text.
 inline QString Counts(MainWindow& w)
 {
     return QStringLiteral("rows %1, total %2, succeeded %3, failed %4; ")
-               .arg(w.ResultModel()->rowCount())
-               .arg(w.TotalFiles())
-               .arg(w.SucceededFiles())
-               .arg(w.FailedFiles()) +
+               .arg(QString::number(w.ResultModel()->rowCount()), QString::number(w.TotalFiles()),
+                    QString::number(w.SucceededFiles()), QString::number(w.FailedFiles())) +
            w.statusBar()->currentMessage();
 }
 
 // What Counts gives for a window of rows files, all of them counted.
 inline QString Counts(int rows, int succeeded, int failed)
 {
-    return QStringLiteral("rows %1, total %1, succeeded %2, failed %3; ").arg(rows).arg(succeeded).arg(failed) +
-           StatusLine(rows, succeeded, failed);
+    return QStringLiteral("rows %1, total %1, succeeded %2, failed %3; Total files: %1  Authentication succeeded: %2"
+                          "  Authentication failed: %3")
+        .arg(QString::number(rows), QString::number(succeeded), QString::number(failed));
 }
 
 // A row's texts: name, verdict, start, stop, serial; then the verdict's colour.
