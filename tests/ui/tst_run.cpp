@@ -158,10 +158,9 @@ private slots:
         if (large)
             ARDENTIX_SLOW_TEST();
         const QString first = large ? dir.filePath("closing.avi") : Write("first.avi", avi);
-        std::string error;
+        // Sparse: its zeros take no room on disk.
         if (large)
-            QVERIFY(WriteLargeExport(QFile::encodeName(first).toStdString(), MediaType::Avi, qint64(1) << 30, true, {},
-                                     &error));
+            QVERIFY(WriteLargeExport(QFile::encodeName(first).toStdString(), MediaType::Avi, qint64(1) << 30, true));
         MainWindow w;
         w.show();
         QObject::connect(&w, &MainWindow::FileStarted, [&w](int index, QProgressDialog*) {
