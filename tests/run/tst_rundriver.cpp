@@ -1,16 +1,14 @@
 // The run without a window: what the driver tells its observer, in what
 // order, with the counts of entries not reached kept right, and what the
 // worker and the re-check's run do when they are stopped.
+#include "CoreFixtures.h"
 #include "CustodyRun.h"
 #include "ResultText.h"
 #include "RunDriver.h"
 #include "RunState.h"
 #include "TestRegistry.h"
 #include "VerifyThread.h"
-#include "WatermarkWriter.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,11 +64,9 @@ class TestRunDriver : public QObject
 
     QByteArray Write(const QString& name, const std::string& bytes)
     {
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
-        if (!WriteFile(path.toStdString(), bytes))
-            qFatal("cannot write %s", path.constData());
-        return path;
+        if (!WriteFileAt(dir.filePath(name), bytes))
+            qFatal("cannot write %s", qPrintable(name));
+        return EngineName(dir.filePath(name));
     }
 
 private slots:

@@ -1,15 +1,28 @@
 // What the window's tests share: the settings store, a sample case folder,
-// results as the engine gives them, and the answers to modal boxes.
+// results as the engine gives them, modal boxes answered and messages kept,
+// the counts as the window shows them, and for the runs a folder for the
+// files they verify and a genuine AVI export.
 #ifndef ARDENTIX_TESTS_UI_UIFIXTURES_H
 #define ARDENTIX_TESTS_UI_UIFIXTURES_H
 
 #include "CoreFixtures.h"
+#include "Localisation.h"
+#include "MainWindow.h"
+#include "ResultModel.h"
+#include "RunProgress.h"
+#include "TestRegistry.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QColor>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 inline QSettings Store()
 {
@@ -17,22 +30,66 @@ inline QSettings Store()
                      QStringLiteral("Quorvane Ardentix"));
 }
 
-// Closes the next modal box as soon as it is shown, keeping its text.
-inline void CloseNextModal(QString* text = nullptr)
+// Acts on the next modal dialog of type Dialog as soon as it is shown.
+template <typename Dialog, typename Act> void OnNextModal(Act act)
 {
-    QTimer::singleShot(0, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            if (text != nullptr)
-                *text = box->text();
-            box->accept();
-        }
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+            act(dialog);
     });
 }
+
+// Closes the next message box as soon as it is shown, keeping its text.
+inline void CloseNextModal(QString* text = nullptr)
+{
+    OnNextModal<QMessageBox>([text](QMessageBox* box) {
+        if (text != nullptr)
+            *text = box->text();
+        box->accept();
+    });
+}
+
+// The messages the window gives the user while this lives, kept unshown.
+struct Messages : QStringList
+{
+    Messages()
+    {
+        LocalisationSeams::MessageHandler() = [this](const QString& text) { append(text); };
+    }
+    ~Messages() { LocalisationSeams::MessageHandler() = nullptr; }
+    Q_DISABLE_COPY(Messages)
+};
 
 // The texts as the window shows them in the system's language.
 inline QString Tr(const char* text)
 {
     return QCoreApplication::translate("QObject", text);
+}
+
+// The window's rows, its counts and its status bar's line, in one text.
+inline QString Counts(MainWindow& w)
+{
+    return QStringLiteral("rows %1, total %2, succeeded %3, failed %4; ")
+               .arg(QString::number(w.ResultModel()->rowCount()), QString::number(w.TotalFiles()),
+                    QString::number(w.SucceededFiles()), QString::number(w.FailedFiles())) +
+           w.statusBar()->currentMessage();
+}
+
+// What Counts gives for a window of rows files, all of them counted.
+inline QString Counts(int rows, int succeeded, int failed)
+{
+    return QStringLiteral("rows %1, total %1, succeeded %2, failed %3; Total files: %1  Authentication succeeded: %2"
+                          "  Authentication failed: %3")
+        .arg(QString::number(rows), QString::number(succeeded), QString::number(failed));
+}
+
+// A row's texts: name, verdict, start, stop, serial; then the verdict's colour.
+inline QStringList RowAt(ResultModel* model, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < ResultModel::ColumnCount; ++c)
+        texts << model->index(row, c).data().toString();
+    return texts << model->index(row, ResultModel::VerdictColumn).data(Qt::ForegroundRole).value<QColor>().name();
 }
 
 // The changed export's name holds a comma and quotes for the CSV quoting;
@@ -59,6 +116,24 @@ struct SampleFolder
         WriteFileAt(dir.filePath("cases/" TAMPERED),
                     Flip(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi), 4000));
         WriteFileAt(dir.filePath("cases/d.mp4"), MakeExport(SampleMedia(MediaType::Mp4), MediaType::Mp4));
+    }
+};
+
+// The runs' tests: a folder for the files they verify, a genuine AVI export.
+class RunFixture : public QObject
+{
+protected:
+    QTemporaryDir dir;
+    const std::string avi =
+        testsupport::MakeExport(testsupport::SampleMedia(testsupport::MediaType::Avi), testsupport::MediaType::Avi);
+
+    // Writes bytes as name in the folder (its folders made) and gives the path.
+    QString Write(const QString& name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(name);
+        if (!testsupport::WriteFileAt(path, bytes))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
     }
 };
 

@@ -1,11 +1,8 @@
-// The choice of language from the system locale, and the catalogues.
+// The choice of language from the system locale, the catalogues and the
+// help pages.
 #include "CMainToolBar.h"
-#include "Localisation.h"
-#include "MainWindow.h"
-#include "TestRegistry.h"
+#include "UiFixtures.h"
 
-#include <QAction>
-#include <QTemporaryDir>
 #include <QTranslator>
 
 namespace {
@@ -57,6 +54,8 @@ private slots:
             QTest::newRow(code) << QString::fromLatin1(code);
     }
 
+    // Each language's catalogue translates every text, fits the toolbar,
+    // explains a refused report, and has its help page.
     void catalogue()
     {
         QFETCH(QString, code);
@@ -74,6 +73,16 @@ private slots:
         QCOMPARE(translator.translate("QObject", "Quorvane Ardentix"), QStringLiteral("Quorvane Ardentix"));
         QVERIFY(translator.translate("QObject", "Images and Videos (*.jpg;*.avi;*.mp4)")
                     .endsWith(QLatin1String("(*.jpg;*.avi;*.mp4)")));
+        // The language's help page names the buttons as the catalogue does.
+        QFile page(QStringLiteral(ARDENTIX_SOURCE_DIR "/help/help_%1.html").arg(code));
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+        const QString html = QString::fromUtf8(page.readAll());
+        QVERIFY(html.contains(QLatin1String("charset=\"utf-8\""), Qt::CaseInsensitive));
+        for (const char* text :
+             {"Open File(s)", "Open Folder", "Remove File(s)", "Authentication failed", "Custody Check…"}) {
+            const QString name = translator.translate("QObject", text).toHtmlEscaped();
+            QVERIFY2(html.contains(name), qPrintable(code + QStringLiteral(": ") + name));
+        }
 
         // Every toolbar action shows at the default size: none is pushed
         // into the toolbar's overflow menu. The window loads the catalogue
@@ -87,13 +96,10 @@ private slots:
         // A report that the custody check refuses is explained in the
         // language, without naming the command-line program.
         const QString cutOff = translator.translate("QObject", "The report is cut off: its last line is incomplete.");
-        QFile cut(folder.filePath("cut.jsonl"));
-        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write("{") == 1);
-        cut.close();
-        QStringList messages;
-        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
-        QVERIFY(!w.CheckAgainst({QFile::encodeName(cut.fileName()), QFile::encodeName(folder.path()), {}}));
-        LocalisationSeams::MessageHandler() = nullptr;
+        QVERIFY(testsupport::WriteFileAt(folder.filePath("cut.jsonl"), "{"));
+        Messages messages;
+        QVERIFY(
+            !w.CheckAgainst({QFile::encodeName(folder.filePath("cut.jsonl")), QFile::encodeName(folder.path()), {}}));
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains(cutOff) && !messages[0].contains("ardentix-verify"), qPrintable(messages[0]));
         QCOMPARE(messages[0].contains(QLatin1String("cut off")), code == QLatin1String("enu"));
@@ -108,29 +114,6 @@ private slots:
 #endif
         QVERIFY2(w.ToolBar()->sizeHint().width() <= w.ToolBar()->width(),
                  qPrintable(QString::number(w.ToolBar()->sizeHint().width())));
-    }
-
-    void helpPage_data()
-    {
-        catalogue_data();
-    }
-
-    void helpPage()
-    {
-        // Each language has its help page, and the page names the buttons
-        // as the catalogue does.
-        QFETCH(QString, code);
-        QFile page(QStringLiteral(ARDENTIX_SOURCE_DIR "/help/help_%1.html").arg(code));
-        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
-        const QString html = QString::fromUtf8(page.readAll());
-        QVERIFY(html.contains(QLatin1String("charset=\"utf-8\""), Qt::CaseInsensitive));
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/translations/") + code));
-        for (const char* text :
-             {"Open File(s)", "Open Folder", "Remove File(s)", "Authentication failed", "Custody Check…"}) {
-            const QString name = translator.translate("QObject", text).toHtmlEscaped();
-            QVERIFY2(html.contains(name), qPrintable(code + QStringLiteral(": ") + name));
-        }
     }
 };
 

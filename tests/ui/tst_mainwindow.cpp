@@ -7,24 +7,16 @@
 #include "DetailsDialog.h"
 #include "DetailsDocument.h"
 #include "HelpWindow.h"
-#include "Localisation.h"
-#include "MainWindow.h"
 #include "PathText.h"
 #include "ReportFields.h"
 #include "ResultText.h"
-#include "TestRegistry.h"
 #include "UiFixtures.h"
 
-#include "ResultModel.h"
 #include <QAccessible>
-#include <QAction>
 #include <QHeaderView>
 #include <QMenu>
-#include <QSortFilterProxyModel>
-#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTreeView>
 
 using ardentix::engine::AuthResult;
 
@@ -56,8 +48,7 @@ private slots:
         QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane Ardentix"));
         QCOMPARE(MainWindow::OpenFilesFilter(), QStringLiteral("Images and Videos (*.jpg *.avi *.mp4)"));
-        QCOMPARE(w.statusBar()->currentMessage(),
-                 QStringLiteral("Total files: 0  Authentication succeeded: 0  Authentication failed: 0"));
+        QCOMPARE(Counts(w), Counts(0, 0, 0));
     }
 
     void toolbar()
@@ -150,18 +141,15 @@ private slots:
         MainWindow w;
         w.OpenPaths(
             {QFile::encodeName(samples.dir.filePath("cases")), QFile::encodeName(samples.dir.filePath("cases/a.jpg"))});
-        QCOMPARE(w.statusBar()->currentMessage(),
-                 QStringLiteral("Total files: 5  Authentication succeeded: 4  Authentication failed: 1"));
+        QCOMPARE(Counts(w), Counts(5, 4, 1));
         // Sorted, the view's rows are not the model's: the details follow the view.
         w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
         w.ResultView()->setCurrentIndex(w.SortProxy()->index(4, 0));
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
             QString shown;
-            QTimer::singleShot(0, [&shown] {
-                if (auto* dialog = qobject_cast<DetailsDialog*>(QApplication::activeModalWidget())) {
-                    shown = dialog->PlainText();
-                    dialog->reject();
-                }
+            OnNextModal<DetailsDialog>([&shown](DetailsDialog* dialog) {
+                shown = dialog->PlainText();
+                dialog->reject();
             });
             QTest::keyClick(w.ResultView(), key);
             QVERIFY2(shown.startsWith("Path: " + samples.dir.filePath("cases/d.mp4") + '\n'), qPrintable(shown));
@@ -359,10 +347,9 @@ private slots:
 
     void missingCatalogue()
     {
-        QStringList messages;
+        Messages messages;
         const QString defaultPrefix = LocalisationSeams::CataloguePrefix();
         LocalisationSeams::CataloguePrefix() = QStringLiteral(":/nowhere/");
-        LocalisationSeams::MessageHandler() = [&messages](const QString& text) { messages << text; };
         {
             MainWindow w;
             QCOMPARE(messages, QStringList("Error: Can't Read local i18n File."));
@@ -374,7 +361,6 @@ private slots:
             MainWindow w;
             QVERIFY(messages.isEmpty());
         }
-        LocalisationSeams::MessageHandler() = nullptr;
     }
 };
 

@@ -1,31 +1,15 @@
 // Verification runs through the main window: rows, colours, counters,
-// skipping, cancelling and the folder walk.
+// skipping, cancelling, the folder walk, and removing rows: the rows
+// selected go, in one pass, and the counts keep to the rows left.
 #include "EvidenceReport.h"
 #include "LargeExport.h"
-#include "MainWindow.h"
-#include "PathText.h"
-#include "PosixCalls.h"
-#include "ResultModel.h"
 #include "ResultText.h"
-#include "RunFixture.h"
-#include "RunProgress.h"
-#include "TestRegistry.h"
-#include "WatermarkWriter.h"
+#include "UiFixtures.h"
 
-#include <QAction>
-#include <QApplication>
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QMimeData>
 #include <QProcess>
-#include <QProgressDialog>
-#include <QSet>
-#include <QSortFilterProxyModel>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QTranslator>
-#include <QTreeView>
 
 using ardentix::engine::AuthResult;
 using ardentix::engine::AuthResultName;
@@ -45,14 +29,6 @@ QStringList TemporaryCopies()
 class TestRun : public RunFixture
 {
     Q_OBJECT
-
-    QStringList FiveGenuine()
-    {
-        QStringList paths;
-        for (int i = 1; i <= 5; ++i)
-            paths << Write(QStringLiteral("five/%1.avi").arg(i), avi);
-        return paths;
-    }
 
 private slots:
     void verdictsAndRows()
@@ -76,13 +52,12 @@ private slots:
         // The total counts every file of the run from its start, the one in
         // progress among them.
         QList<int> totals;
-        {
-            HookScope hook(w, [&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
-            w.VerifyFiles(paths);
-        }
+        QObject::connect(&w, &MainWindow::FileStarted,
+                         [&w, &totals](int, QProgressDialog*) { totals << w.TotalFiles(); });
+        w.VerifyFiles(paths);
         QCOMPARE(totals, QList<int>(8, 8));
+        QCOMPARE(Counts(w), Counts(8, 3, 5));
         ResultModel* model = w.ResultModel();
-        QCOMPARE(model->rowCount(), 8);
 
         const WatermarkFields fields;
         struct Expected
@@ -121,10 +96,6 @@ private slots:
                 QCOMPARE(cell.data(Qt::AccessibleDescriptionRole).toString(), authentic ? QString() : why);
             }
         }
-        QCOMPARE(w.TotalFiles(), 8);
-        QCOMPARE(w.SucceededFiles(), 3);
-        QCOMPARE(w.FailedFiles(), 5);
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(8, 3, 5));
         QVERIFY(w.Actions()[0]->isEnabled());
     }
 
@@ -162,28 +133,47 @@ private slots:
         QFile::remove(large);
         QVERIFY2(cancelled, "the bar never moved within the large file");
         QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
-        QCOMPARE(w.ResultModel()->rowCount(), 3);
+        QCOMPARE(Counts(w), Counts(3, 3, 0));
         QCOMPARE(w.ResultModel()->index(0, ResultModel::NameColumn).data().toString(),
                  QStringLiteral("cancel-large.avi"));
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(3, 3, 0));
         QVERIFY(w.Actions()[0]->isEnabled());
         // The next run is not cancelled.
-        w.VerifyFiles(FiveGenuine());
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(8, 8, 0));
+        QStringList five;
+        for (int i = 1; i <= 5; ++i)
+            five << Write(QStringLiteral("five/%1.avi").arg(i), avi);
+        w.VerifyFiles(five);
+        QCOMPARE(Counts(w), Counts(8, 8, 0));
+    }
+
+    void closingDuringRun_data()
+    {
+        QTest::addColumn<bool>("large");
+        QTest::newRow("small") << false;
+        QTest::newRow("large") << true;
     }
 
     void closingDuringRun()
     {
         // Closing the window stops the run: the files not reached are not
-        // counted, and the total is the rows shown.
+        // counted, and the total is the rows shown. A large file in progress
+        // stops at once and gets no row.
+        QFETCH(bool, large);
+        if (large)
+            ARDENTIX_SLOW_TEST();
+        const QString first = large ? dir.filePath("closing.avi") : Write("first.avi", avi);
+        // Sparse: its zeros take no room on disk.
+        if (large)
+            QVERIFY(WriteLargeExport(QFile::encodeName(first).toStdString(), MediaType::Avi, qint64(1) << 30, true));
         MainWindow w;
         w.show();
-        HookScope hook(w, [&w](int index, QProgressDialog*) {
+        QObject::connect(&w, &MainWindow::FileStarted, [&w](int index, QProgressDialog*) {
             if (index == 0)
                 w.close();
         });
-        w.VerifyFiles({Write("first.avi", avi), Write("second.avi", avi), Write("third.avi", avi)});
-        QVERIFY(w.ResultModel()->rowCount() <= 1);
+        w.VerifyFiles({first, Write("second.avi", avi), Write("third.avi", avi)});
+        if (large)
+            QFile::remove(first);
+        QVERIFY(w.ResultModel()->rowCount() <= (large ? 0 : 1));
         QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
         QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
         QVERIFY(!w.RunInProgress());
@@ -193,26 +183,22 @@ private slots:
     {
         // Closing while a folder is walked stops the walk, and no run starts
         // after it; a window shown again takes work again.
-        QTemporaryDir tree;
-        for (int i = 0; i < 100; ++i) {
-            const QString path = tree.filePath(QStringLiteral("d%1/x%2.avi").arg(i % 20).arg(i));
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QVERIFY(WriteFile(QFile::encodeName(path).toStdString(), avi));
-        }
+        const QString tree = dir.filePath("walk");
+        for (int i = 0; i < 100; ++i)
+            Write(QStringLiteral("walk/d%1/x%2.avi").arg(i % 20).arg(i), avi);
         MainWindow w;
         w.show();
         bool ran = false;
-        HookScope hook(w, [&ran](int, QProgressDialog*) { ran = true; });
+        QObject::connect(&w, &MainWindow::FileStarted, [&ran](int, QProgressDialog*) { ran = true; });
         QTimer::singleShot(0, &w, [&w] { w.close(); });
-        w.OpenPaths({QFile::encodeName(tree.path())});
+        w.OpenPaths({QFile::encodeName(tree)});
         QVERIFY(!ran);
-        QCOMPARE(w.ResultModel()->rowCount(), 0);
-        QCOMPARE(w.TotalFiles(), 0);
+        QCOMPARE(Counts(w), Counts(0, 0, 0));
         QVERIFY(!w.RunInProgress());
         QVERIFY(w.isEnabled());
 
         w.show();
-        w.OpenPaths({QFile::encodeName(tree.path())});
+        w.OpenPaths({QFile::encodeName(tree)});
         QVERIFY(ran);
         QCOMPARE(w.ResultModel()->rowCount(), 100);
     }
@@ -226,19 +212,16 @@ private slots:
             QSKIP("runs with MD5 taken from OpenSSL (ctest: tst_windowrun_noDigest_no_md5)");
         MainWindow w;
         w.VerifyFiles({Write("no-digest.avi", avi)});
-        QCOMPARE(w.ResultModel()->rowCount(), 1);
+        QCOMPARE(Counts(w), Counts(1, 0, 1));
         const QStringList row = RowAt(w.ResultModel(), 0);
         QCOMPARE(row[1] + row[5], QStringLiteral("Authentication failed#ff0000"));
         const QString why = w.ResultModel()->index(0, ResultModel::VerdictColumn).data(Qt::ToolTipRole).toString();
         QCOMPARE(why, QStringLiteral("The file could not be verified: this system could not compute its digest."));
-        QCOMPARE(w.statusBar()->currentMessage(), StatusLine(1, 0, 1));
 
         const QString csv = dir.filePath("no-digest.csv");
         QVERIFY(w.SaveReportTo(csv, EvidenceReport::Format::Csv));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().split('\n').value(1).startsWith(QFile::encodeName(dir.filePath("no-digest.avi")) +
-                                                               ",failed,internal-error,"));
+        QVERIFY(ReadFileAt(csv).split('\n').value(1).startsWith(QFile::encodeName(dir.filePath("no-digest.avi")) +
+                                                                ",failed,internal-error,"));
         const QString pdf = dir.filePath("no-digest.pdf");
         QVERIFY(w.SaveReportTo(pdf, EvidenceReport::Format::Pdf));
         QProcess text;
@@ -248,28 +231,6 @@ private slots:
         const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         QVERIFY(shown.contains(QStringLiteral("Files: 1, authentic: 0, failed: 1")));
         QVERIFY(shown.contains(QStringLiteral("1. no-digest.avi Authentication failed ") + why));
-    }
-
-    void closingDuringLargeFile()
-    {
-        ARDENTIX_SLOW_TEST();
-        // Closing the window stops the file in progress at once: it gets no
-        // row, the rest are not verified, and the run returns.
-        const QString large = dir.filePath("closing.avi");
-        std::string error;
-        QVERIFY(WriteLargeExport(QFile::encodeName(large).toStdString(), MediaType::Avi, qint64(1) << 30, true, {},
-                                 &error));
-        MainWindow w;
-        w.show();
-        HookScope hook(w, [&w](int index, QProgressDialog*) {
-            if (index == 0)
-                w.close();
-        });
-        w.VerifyFiles({large, Write("after-close.avi", avi)});
-        QFile::remove(large);
-        QCOMPARE(w.ResultModel()->rowCount(), 0);
-        QCOMPARE(w.TotalFiles(), 0);
-        QVERIFY(!w.RunInProgress());
     }
 
     void newRowOnTopAfterSorting()
@@ -332,12 +293,88 @@ private slots:
             qunsetenv("TMPDIR");
         else
             qputenv("TMPDIR", tmp);
-        QCOMPARE(w.SucceededFiles(), 2);
-        QCOMPARE(w.FailedFiles(), 0);
+        QCOMPARE(Counts(w), Counts(2, 2, 0));
         QCOMPARE(QDir(dir.filePath("in-place")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList("genuine.avi"));
         QCOMPARE(TemporaryCopies(), copies);
         QVERIFY(!QFileInfo::exists(dir.filePath("does")));
+    }
+
+    void removeRows_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("succeeded");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<bool>("sorted");
+        // Rows shown (newest first): bad2, good2, bad1, good1; sorted by
+        // name: bad1, bad2, good1, good2.
+        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2 << false;
+        QTest::newRow("one failed row") << 0 << 0 << 2 << 1 << false;
+        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1 << false;
+        QTest::newRow("all rows") << 0 << 3 << 0 << 0 << false;
+        QTest::newRow("sorted, first two rows") << 0 << 1 << 2 << 0 << true;
+    }
+
+    void removeRows()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, succeeded);
+        QFETCH(int, failed);
+        QFETCH(bool, sorted);
+        MainWindow w;
+        // The model and the sort proxy over it keep Qt's rules through every
+        // insertion, sort and removal.
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester proxyRules(w.SortProxy(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
+                       Write("bad2.avi", Flip(avi, 3000))});
+        QCOMPARE(w.ResultModel()->rowCount(), 4);
+        QTreeView* view = w.ResultView();
+        if (sorted)
+            view->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
+        if (first >= 0) {
+            const QItemSelection range(view->model()->index(first, ResultModel::NameColumn),
+                                       view->model()->index(last, ResultModel::SerialColumn));
+            view->selectionModel()->select(range, QItemSelectionModel::Select);
+        }
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCOMPARE(Counts(w), Counts(succeeded + failed, succeeded, failed));
+        QVERIFY(!view->selectionModel()->hasSelection());
+    }
+
+    void removeLargeSelection()
+    {
+        // Hundreds of selected rows go in one pass, and the totals keep
+        // counting only the rows left, whatever language the verdicts read.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
+        QCoreApplication::installTranslator(&german);
+        const QString good = Write("many/good.avi", avi);
+        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
+        QStringList paths;
+        for (int i = 0; i < 200; ++i)
+            paths << good << tampered;
+        MainWindow w;
+        const QAbstractItemModelTester modelRules(w.ResultModel(),
+                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        w.VerifyFiles(paths);
+        QCOMPARE(w.ResultModel()->rowCount(), 400);
+        // Sorted, the selection maps to rows all over the model.
+        w.ResultView()->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
+        QTreeView* view = w.ResultView();
+        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultModel::NameColumn),
+                                                      view->model()->index(349, ResultModel::SerialColumn)),
+                                       QItemSelectionModel::Select);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(w.ResultModel()->rowCount(), 100);
+        QCOMPARE(w.TotalFiles(), 100);
+        QCOMPARE(w.SucceededFiles(), 50);
+        QCOMPARE(w.FailedFiles(), 50);
     }
 };
 
