@@ -1,7 +1,9 @@
-// The batch verifier: results in the list's order, progress, cancelling.
+// The batch verifier: results in the list's order, progress, cancelling;
+// the verification job over it: paths, then a list, and how a run ends.
 #include "BatchVerifier.h"
 #include "CoreFixtures.h"
 #include "TestRegistry.h"
+#include "VerifyJob.h"
 #include "WatermarkWriter.h"
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <tuple>
+
+Q_DECLARE_METATYPE(VerifyJob::Conclusion)
 
 using namespace testsupport;
 
@@ -100,6 +104,70 @@ private slots:
         QCOMPARE(progress.last(), qMakePair(qint64(names.size()), total));
         for (int i = 1; i < progress.size(); ++i)
             QVERIFY(progress[i].first >= progress[i - 1].first && progress[i].second <= total);
+    }
+    void job_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QByteArray>("list"); // the list's lines; "-" for a list that is not there
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<VerifyJob::Conclusion>("conclusion");
+        QTest::addColumn<QStringList>("verified"); // in the order given to the sink
+        using C = VerifyJob::Conclusion;
+        QTest::newRow("all authentic") << QStringList{"a.avi", "b.jpg"} << QByteArray() << false << C::AllAuthentic
+                                       << QStringList{"a.avi", "b.jpg"};
+        QTest::newRow("the paths, then the list") << QStringList{"c.avi"} << QByteArray("b.jpg\na.avi\n") << false
+                                                  << C::SomeFailed << QStringList{"c.avi", "b.jpg", "a.avi"};
+        QTest::newRow("nothing to verify")
+            << QStringList() << QByteArray() << false << C::NothingToVerify << QStringList();
+        QTest::newRow("a list that is not there")
+            << QStringList{"a.avi"} << QByteArray("-") << false << C::ListFailed << QStringList();
+        QTest::newRow("an empty entry ends the list")
+            << QStringList() << QByteArray("a.avi\n\nb.jpg\n") << false << C::ListFailed << QStringList{"a.avi"};
+        QTest::newRow("stopped") << QStringList{"a.avi", "c.avi"} << QByteArray() << true << C::Stopped
+                                 << QStringList{"a.avi", "c.avi"};
+    }
+
+    // A job verifies the paths' files, then the list's, hands each result to
+    // its sink and says how the run ended; a list that cannot be opened
+    // stops it before any file.
+    void job()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QByteArray, list);
+        QFETCH(bool, stop);
+        QFETCH(VerifyJob::Conclusion, conclusion);
+        QFETCH(QStringList, verified);
+        struct Sink : VerifySink
+        {
+            QStringList names;
+            void Result(const FileResult& r) override { names << QFileInfo(QFile::decodeName(r.path)).fileName(); }
+        } sink;
+        VerifySources sources;
+        for (const QString& name : paths)
+            sources.paths.push_back(Job(name).path);
+        if (!list.isEmpty()) {
+            sources.list = QFile::encodeName(m_dir.filePath(QStringLiteral("list.txt")));
+            if (list != "-") {
+                QByteArray lines = list;
+                lines.replace("a.avi", QFile::encodeName(m_dir.filePath("a.avi")))
+                    .replace("b.jpg", QFile::encodeName(m_dir.filePath("b.jpg")));
+                QVERIFY(WriteFile(sources.list->toStdString(), lines.toStdString()));
+            } else {
+                QFile::remove(m_dir.filePath(QStringLiteral("list.txt")));
+            }
+        }
+        VerifyJob job(sources, 2, false);
+        const std::atomic<bool> stopFlag{stop};
+        const bool prepared = job.Prepare();
+        if (prepared)
+            QCOMPARE(job.Run(sink, &stopFlag), conclusion);
+        QCOMPARE(job.Concluded(), conclusion);
+        // Only a job with nothing to run is not prepared; a stopped job
+        // gives every file, cancelled.
+        QCOMPARE(prepared, !verified.isEmpty());
+        QCOMPARE(sink.names, verified);
+        QCOMPARE(job.Counts().Total(), stop ? 0 : qint64(verified.size()));
+        QCOMPARE(job.Problem().code == ListProblem::Code::None, conclusion != VerifyJob::Conclusion::ListFailed);
     }
 };
 
