@@ -20,8 +20,8 @@
 
 // FIFOs and links cannot be made, and the user counts as root, whom file
 // modes do not stop; folders are made without a mode.
-#define mkfifo(path, mode) (errno = ENOSYS, -1)
-#define symlink(target, link) (errno = ENOSYS, -1)
+#define mkfifo(path, mode) ((void)(path), (void)(mode), errno = ENOSYS, -1)
+#define symlink(target, link) ((void)(target), (void)(link), errno = ENOSYS, -1)
 #define geteuid() 0
 
 inline int mkdir(const char* path, int)
