@@ -86,26 +86,7 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     m_check.mostUnfound = result.mostUnfound;
     m_hasReportCase = CaseDetails::FromJson(result.reportCase, &m_reportCase);
 
-    // The folders that paths are shown relative to: each folder searched
-    // (a file's own folder), then the base.
-    std::vector<QByteArray> folders = request.paths;
-    for (QByteArray& folder : folders) {
-        if (!PathInfo::IsFolder(folder)) {
-#ifdef Q_OS_WIN
-            const qsizetype slash = std::max(folder.lastIndexOf('/'), folder.lastIndexOf('\\'));
-#else
-            const qsizetype slash = folder.lastIndexOf('/');
-#endif
-            folder = folder.left(std::max<qsizetype>(0, slash));
-        }
-    }
-    folders.push_back(request.base);
-    for (const QByteArray& folder : folders) {
-        if (!folder.isEmpty())
-            m_folders.push_back(CustodyCheck::Normalised(folder, m_cwd));
-    }
-    std::sort(m_folders.begin(), m_folders.end(),
-              [](const QByteArray& a, const QByteArray& b) { return a.size() > b.size(); });
+    FindFolders(request);
 
     // Names are text, never markup: a report named "<b>…" shows as named.
     m_report = new QLabel(PdfReport::CheckedReportText(m_check), this);
@@ -124,6 +105,55 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     unfound->setStyleSheet(QStringLiteral("QLabel {color: #b00000;}"));
     unfound->setVisible(m_check.mostUnfound);
 
+    CreateTable();
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);
+    // A check that was stopped is no custody record: it is shown, not filed.
+    m_save->setEnabled(result.complete);
+    QPushButton* close = buttons->addButton(QObject::tr("Close"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    connect(m_save, &QPushButton::clicked, this, &CheckResultWindow::Save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_report);
+    layout->addWidget(m_summary);
+    layout->addWidget(unfound);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(buttons);
+    resize(780, 520);
+    m_view->setFocus();
+}
+
+// The folders that paths are shown relative to: each folder searched (a
+// file's own folder), then the base, the longest first.
+void CheckResultWindow::FindFolders(const CustodyRequest& request)
+{
+    std::vector<QByteArray> folders = request.paths;
+    for (QByteArray& folder : folders) {
+        if (!PathInfo::IsFolder(folder)) {
+#ifdef Q_OS_WIN
+            const qsizetype slash = std::max(folder.lastIndexOf('/'), folder.lastIndexOf('\\'));
+#else
+            const qsizetype slash = folder.lastIndexOf('/');
+#endif
+            folder = folder.left(std::max<qsizetype>(0, slash));
+        }
+    }
+    folders.push_back(request.base);
+    for (const QByteArray& folder : folders) {
+        if (!folder.isEmpty())
+            m_folders.push_back(CustodyCheck::Normalised(folder, m_cwd));
+    }
+    std::sort(m_folders.begin(), m_folders.end(),
+              [](const QByteArray& a, const QByteArray& b) { return a.size() > b.size(); });
+}
+
+// The table of lines, its columns fitted, its lines fitted as they come
+// into sight.
+void CheckResultWindow::CreateTable()
+{
     m_model = new QStandardItemModel(0, ColumnCount, this);
     m_model->setHorizontalHeaderLabels({QObject::tr("Status"), QObject::tr("File Name"), QObject::tr("Details")});
     m_view = new QTableView(this);
@@ -163,24 +193,6 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
     connect(m_view->verticalScrollBar(), &QScrollBar::rangeChanged, m_fit, fitLater);
     connect(header, &QHeaderView::sectionResized, m_fit, fitLater);
     connect(header, &QHeaderView::geometriesChanged, m_fit, fitLater);
-
-    auto* buttons = new QDialogButtonBox(this);
-    m_save = buttons->addButton(QObject::tr("Save Report…"), QDialogButtonBox::ActionRole);
-    // A check that was stopped is no custody record: it is shown, not filed.
-    m_save->setEnabled(result.complete);
-    QPushButton* close = buttons->addButton(QObject::tr("Close"), QDialogButtonBox::RejectRole);
-    close->setDefault(true);
-    connect(m_save, &QPushButton::clicked, this, &CheckResultWindow::Save);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_report);
-    layout->addWidget(m_summary);
-    layout->addWidget(unfound);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(buttons);
-    resize(780, 520);
-    m_view->setFocus();
 }
 
 // Only the lines in sight are fitted to their details: fitting every line

@@ -60,6 +60,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FindFolders(const CustodyRequest& request);
+    void CreateTable();
     void FitVisibleRows();
     void FillModel();
     void Save();
