@@ -47,16 +47,19 @@ void DrawMark(QPainter& painter, bool authentic)
     }
 }
 
+// The closed outline through the points.
+QPainterPath Outline(const QPolygonF& points)
+{
+    QPainterPath path;
+    path.addPolygon(points);
+    path.closeSubpath();
+    return path;
+}
+
 // A report's page, its folded corner and two lines of text.
 void DrawPage(QPainter& painter)
 {
-    QPainterPath page;
-    page.moveTo(2.5, 1.5);
-    page.lineTo(10.5, 1.5);
-    page.lineTo(14.5, 5.5);
-    page.lineTo(14.5, 16.5);
-    page.lineTo(2.5, 16.5);
-    page.closeSubpath();
+    const QPainterPath page = Outline({{2.5, 1.5}, {10.5, 1.5}, {14.5, 5.5}, {14.5, 16.5}, {2.5, 16.5}});
     painter.setPen(QPen(QColor(110, 110, 110), 1));
     painter.setBrush(Qt::white);
     painter.drawPath(page);
@@ -70,15 +73,8 @@ void DrawPage(QPainter& painter)
 void DrawSave(QPainter& painter)
 {
     DrawPage(painter);
-    QPainterPath arrow;
-    arrow.moveTo(10.0, 7.0);
-    arrow.lineTo(14.0, 7.0);
-    arrow.lineTo(14.0, 11.5);
-    arrow.lineTo(17.0, 11.5);
-    arrow.lineTo(12.0, 17.0);
-    arrow.lineTo(7.0, 11.5);
-    arrow.lineTo(10.0, 11.5);
-    arrow.closeSubpath();
+    const QPainterPath arrow =
+        Outline({{10.0, 7.0}, {14.0, 7.0}, {14.0, 11.5}, {17.0, 11.5}, {12.0, 17.0}, {7.0, 11.5}, {10.0, 11.5}});
     painter.setPen(QPen(QColor(20, 90, 160), 1));
     painter.setBrush(QColor(40, 130, 210));
     painter.drawPath(arrow);
