@@ -68,16 +68,20 @@ CustodyRunResult CustodyRun::Check(const CustodyRequest& request, const Frame& f
     worker->start();
     // The observer paints and answers Cancel a frame at a time; once
     // cancelled, the files in progress stop within one read block.
+    // A cancel or a close takes effect as soon as it is seen, not a frame
+    // later, so that a check that would end within the frame still stops.
     bool goOn = frame(CustodyProgress());
+    if (!goOn || m_state.stopRequested)
+        shared.stop = true;
     while (!worker->wait(QDeadlineTimer(FrameMs))) {
-        if (!goOn || m_state.stopRequested)
-            shared.stop = true;
         CustodyProgress progress;
         progress.filesDone = shared.filesDone.load();
         progress.totalFiles = shared.totalFiles.load();
         progress.bytesDone = shared.bytesDone.load();
         progress.totalBytes = shared.totalBytes.load();
         goOn = frame(progress) && goOn;
+        if (!goOn || m_state.stopRequested)
+            shared.stop = true;
     }
     m_state.cancelRequested = shared.stop.load();
     m_state.busy = false;

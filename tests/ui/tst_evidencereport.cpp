@@ -20,6 +20,7 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardItemModel>
@@ -526,6 +527,36 @@ private slots:
                  QStringList({"2026-118", "Jo Examiner", "County Lab", "Gate 3"}));
         QCOMPARE(QStringList({Store().value("Examiner").toString(), Store().value("Organisation").toString()}),
                  QStringList({"Jo Examiner", "County Lab"}));
+    }
+
+    // Cancel pressed as the check's dialog appears: either the report was
+    // not read yet and nothing is shown, or the outcome says the check was
+    // stopped and cannot be saved; the rows and actions are as before.
+    void checkCancelledAtOnce()
+    {
+        SampleFolder samples;
+        MainWindow w;
+        const QString cases = samples.dir.filePath("cases");
+        const QString report = samples.dir.filePath("report.csv");
+        w.OpenPaths({QFile::encodeName(cases)});
+        QVERIFY(w.SaveReportTo(report, EvidenceReport::Format::Csv));
+        int shown = 0;
+        connect(&w, &MainWindow::CheckStarted, [&shown](QProgressDialog* dialog) {
+            ++shown;
+            dialog->cancel();
+        });
+        Messages messages;
+        const bool used = w.CheckAgainst(Request(report, cases));
+        QCOMPARE(shown, 1);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(used, w.CheckWindow() != nullptr);
+        if (used) {
+            QVERIFY2(w.CheckWindow()->SummaryLabel()->text().contains(Tr("The check was stopped before the end")),
+                     qPrintable(w.CheckWindow()->SummaryLabel()->text()));
+            QVERIFY(!w.CheckWindow()->SaveButton()->isEnabled());
+        }
+        QCOMPARE(Counts(w), Counts(4, 3, 1));
+        QVERIFY(!w.RunInProgress() && w.CheckReportAction()->isEnabled() && w.Actions()[0]->isEnabled());
     }
 
     // Names are text: a report named with markup and a character that
