@@ -2,17 +2,22 @@
 
 #include "DetailsDocument.h"
 #include "PathText.h"
+#include "PreviewPicture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
-    : QDialog(parent), m_plainText(DetailsDocument::PlainText(record))
+    : QDialog(parent), m_plainText(DetailsDocument::PlainText(record)),
+      m_fileName(PathText::FileNameForPeople(record.result.path))
 {
     setWindowTitle(QObject::tr("File Details"));
 
@@ -38,11 +43,27 @@ DetailsDialog::DetailsDialog(const RowRecord& record, QWidget* parent)
     connect(m_copyButton, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_plainText); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    m_picture = new QLabel(this);
+    m_picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    ShowPreview(record);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_browser);
+    auto* sideBySide = new QHBoxLayout();
+    sideBySide->addWidget(m_picture, 0, Qt::AlignTop);
+    sideBySide->addWidget(m_browser, 1);
+    layout->addLayout(sideBySide);
     layout->addWidget(buttons);
-    // Wide enough for a SHA-256 on the line of its label.
-    resize(780, 520);
+    // Wide enough for the picture and a SHA-256 on the line of its label.
+    resize(1140, 560);
+}
+
+void DetailsDialog::ShowPreview(const RowRecord& record)
+{
+    const QImage image = PreviewPicture::Render(record, 1.0, font(), devicePixelRatioF());
+    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->setAccessibleName(PreviewPicture::AccessibleText(record, m_fileName));
+    QAccessibleEvent changed(m_picture, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 DetailsDialog::~DetailsDialog() = default;

@@ -1,5 +1,6 @@
-// The details of one verified file: everything its row keeps, selectable,
-// with buttons to copy it all as plain text and to close.
+// The details of one verified file: its picture framed in its verdict's
+// colour beside everything its row keeps, selectable, with buttons to copy
+// it all as plain text and to close.
 #ifndef ARDENTIX_UI_DETAILSDIALOG_H
 #define ARDENTIX_UI_DETAILSDIALOG_H
 
@@ -9,6 +10,7 @@
 
 #include <memory>
 
+class QLabel;
 class QPushButton;
 class QTextBrowser;
 class QTextDocument;
@@ -23,13 +25,19 @@ public:
 
     QTextBrowser* Browser() const { return m_browser; }
     QPushButton* CopyButton() const { return m_copyButton; }
+    QLabel* Picture() const { return m_picture; }
+    // Shows the record's picture as it is now (made, or found impossible,
+    // after the dialog opened).
+    void ShowPreview(const RowRecord& record);
     // What Copy puts on the clipboard.
     QString PlainText() const { return m_plainText; }
 
 private:
     QTextBrowser* m_browser;
+    QLabel* m_picture;
     QPushButton* m_copyButton;
     QString m_plainText;
+    QString m_fileName;
 };
 
 #endif

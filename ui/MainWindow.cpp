@@ -67,6 +67,8 @@ void MainWindow::CreateResultTable()
 {
     const ResultTable table = ResultTable::Create(this);
     model = table.model;
+    previews = new PreviewMaker(PreviewMaker::HelperBesideProgram(), this);
+    model->SetPreviewMaker(previews);
     proxy = table.proxy;
     view = table.view;
     view->installEventFilter(this);
@@ -313,7 +315,15 @@ void MainWindow::ShowDetails(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    DetailsDialog dialog(model->Record(proxy->mapToSource(index).row()), this);
+    const int row = proxy->mapToSource(index).row();
+    DetailsDialog dialog(model->Record(row), this);
+    // A picture that is made while the dialog is open is shown at once.
+    const quint64 ticket = model->PreviewTicket(row);
+    connect(model, &ResultModel::PreviewMade, &dialog, [this, &dialog, ticket](quint64 made) {
+        const int now = model->RowOfTicket(made);
+        if (made == ticket && now >= 0)
+            dialog.ShowPreview(model->Record(now));
+    });
     dialog.exec();
 }
 

@@ -11,6 +11,7 @@
 #include "EvidenceReport.h"
 #include "FileJob.h"
 #include "HelpWindow.h"
+#include "PreviewMaker.h"
 #include "ResultTable.h"
 #include "RunState.h"
 
@@ -77,6 +78,8 @@ public:
     static QString OpenFilesFilter();
 
     ::ResultModel* ResultModel() const { return model; }
+    // Makes the pictures of the rows, through the helper beside the program.
+    PreviewMaker* Previews() const { return previews; }
     QSortFilterProxyModel* SortProxy() const { return proxy; }
     QTreeView* ResultView() const { return view; }
     CMainToolBar* ToolBar() const { return toolbar; }
@@ -149,6 +152,7 @@ private:
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
     ::ResultModel* model = nullptr;
+    PreviewMaker* previews = nullptr;
     QSortFilterProxyModel* proxy = nullptr;
     QTreeView* view = nullptr;
     QTranslator translator;

@@ -84,6 +84,16 @@ void DrawSave(QPainter& painter)
 
 namespace PaintedIcons {
 
+void DrawVerdict(QPainter& painter, const QRectF& box, bool authentic)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / 16.0, box.height() / 16.0);
+    DrawMark(painter, authentic);
+    painter.restore();
+}
+
 QIcon Verdict(bool authentic)
 {
     // Drawn once each: every row shows one.

@@ -5,10 +5,15 @@
 
 #include <QIcon>
 
+class QPainter;
+class QRectF;
+
 namespace PaintedIcons {
 
 // A green check or a red cross in a disc, 16 pixels.
 QIcon Verdict(bool authentic);
+// The same mark drawn by painter to fill the square at box.
+void DrawVerdict(QPainter& painter, const QRectF& box, bool authentic);
 
 // A page with a folded corner and a downward arrow, 18 pixels like the
 // toolbar's image icons.

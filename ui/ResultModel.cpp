@@ -2,6 +2,8 @@
 
 #include "PaintedIcons.h"
 #include "PathText.h"
+#include "PreviewMaker.h"
+#include "PreviewPicture.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 
@@ -110,6 +112,13 @@ void ResultModel::Add(const RowRecord& record)
     row.texts[VerdictColumn] = ResultText::Verdict(authentic);
     for (int column = StartTimeColumn; column < ColumnCount; ++column)
         row.texts[column] = ReportFields::Text(kColumns[column].field, record.result);
+    row.ticket = m_nextTicket++;
+    if (m_previewMaker != nullptr) {
+        row.record.preview = RowPreview();
+        row.record.preview.state = RowPreview::State::Waiting;
+        ++m_previewsWaiting;
+        m_previewMaker->Ask(row.ticket, record.result.path);
+    }
     beginInsertRows(QModelIndex(), 0, 0);
     m_rows.prepend(std::move(row));
     m_counts.Add(record.result);
@@ -132,11 +141,47 @@ int ResultModel::RemoveRows(std::vector<int> rows)
         const int first = rows[j - 1];
         const int last = rows[i];
         beginRemoveRows(QModelIndex(), first, last);
-        for (int row = first; row <= last; ++row)
-            m_counts.Remove(m_rows.at(row).record.result.IsAuthentic());
+        for (int row = first; row <= last; ++row) {
+            const Row& gone = m_rows.at(row);
+            m_counts.Remove(gone.record.result.IsAuthentic());
+            if (gone.record.preview.state == RowPreview::State::Waiting) {
+                --m_previewsWaiting;
+                m_previewMaker->Forget(gone.ticket);
+            }
+        }
         m_rows.remove(first, last - first + 1);
         endRemoveRows();
         i = j;
     }
     return static_cast<int>(rows.size());
+}
+
+void ResultModel::SetPreviewMaker(PreviewMaker* maker)
+{
+    if (m_previewMaker != nullptr)
+        m_previewMaker->disconnect(this);
+    m_previewMaker = maker;
+    if (maker != nullptr)
+        connect(maker, &PreviewMaker::Made, this, &ResultModel::TakePreview);
+}
+
+int ResultModel::RowOfTicket(quint64 ticket) const
+{
+    // Pictures are asked for in the order rows are added, which puts the
+    // oldest last: the answers are looked for from the end.
+    for (qsizetype row = m_rows.size() - 1; row >= 0; --row) {
+        if (m_rows.at(row).ticket == ticket)
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
+void ResultModel::TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame)
+{
+    const int row = RowOfTicket(ticket);
+    if (row < 0 || m_rows.at(row).record.preview.state != RowPreview::State::Waiting)
+        return;
+    m_rows[row].record.preview = PreviewPicture::FromFrame(frame);
+    --m_previewsWaiting;
+    emit PreviewMade(ticket);
 }

@@ -13,6 +13,11 @@
 
 #include <vector>
 
+class PreviewMaker;
+namespace PreviewProtocol {
+struct Frame;
+}
+
 class ResultModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -47,8 +52,22 @@ public:
     int RemoveRows(std::vector<int> rows);
 
     const RowRecord& Record(int row) const { return m_rows.at(row).record; }
+    // Each row added from now on has its picture made by maker, which the
+    // model does not own.
+    void SetPreviewMaker(PreviewMaker* maker);
+    // The number that the row's preview is known by, and the row it names
+    // (-1 when it was removed).
+    quint64 PreviewTicket(int row) const { return m_rows.at(row).ticket; }
+    int RowOfTicket(quint64 ticket) const;
+    // The rows whose picture is still being made.
+    int PreviewsWaiting() const { return m_previewsWaiting; }
+
     // The rows by verdict.
     const Tally& Counts() const { return m_counts; }
+
+signals:
+    // The picture of the row known by ticket was made, or found impossible.
+    void PreviewMade(quint64 ticket);
 
 private:
     // A row with the texts it shows, made once: sorting and painting read
@@ -59,11 +78,17 @@ private:
         QString texts[ColumnCount];
         QString pathTip;
         QString reason;
+        quint64 ticket = 0;
     };
+
+    void TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame);
 
     QList<Row> m_rows;
     Tally m_counts;
     QIcon m_icons[2];
+    PreviewMaker* m_previewMaker = nullptr;
+    quint64 m_nextTicket = 1;
+    int m_previewsWaiting = 0;
 };
 
 #endif

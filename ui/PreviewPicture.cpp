@@ -1,0 +1,181 @@
+#include "PreviewPicture.h"
+
+#include "PaintedIcons.h"
+#include "ResultText.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace PreviewPicture {
+
+namespace {
+
+// In pixels of the preview box, before scaling.
+constexpr qreal kBorder = 6;
+constexpr qreal kMark = 30;
+
+QColor FrameColour(bool authentic)
+{
+    return authentic ? QColor(0, 128, 0) : QColor(204, 0, 0);
+}
+
+qreal CaptionHeight(qreal scale, const QFont& font, QPaintDevice* device)
+{
+    return QFontMetricsF(font, device).height() * 1.5 + kBorder * scale * 0.5;
+}
+
+// The frame: solid for a genuine file; for a failed one striped, which
+// still reads as a warning without colour.
+void PaintFrame(QPainter& painter, const QRectF& outer, const QRectF& inner, bool authentic)
+{
+    QPainterPath ring;
+    ring.addRect(outer);
+    ring.addRect(inner);
+    painter.fillPath(ring, FrameColour(authentic));
+    if (!authentic) {
+        QBrush stripes(Qt::white, Qt::BDiagPattern);
+        // The pattern's lines at the device's scale would vanish in print.
+        stripes.setTransform(QTransform::fromScale(outer.width() / 120, outer.width() / 120));
+        painter.fillPath(ring, stripes);
+    }
+}
+
+} // namespace
+
+RowPreview FromFrame(const PreviewProtocol::Frame& frame)
+{
+    RowPreview preview;
+    if (frame.kind == PreviewProtocol::Kind::None)
+        return preview;
+    const QImage image(reinterpret_cast<const uchar*>(frame.rgb.constData()), frame.width, frame.height,
+                       frame.width * 3, QImage::Format_RGB888);
+    QBuffer buffer(&preview.jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(90);
+    if (image.isNull() || !writer.write(image)) {
+        preview.jpeg.clear();
+        return preview;
+    }
+    preview.state = RowPreview::State::Made;
+    preview.frame = frame.kind == PreviewProtocol::Kind::Frame;
+    preview.frameMs = frame.frameMs;
+    return preview;
+}
+
+QImage Image(const RowPreview& preview)
+{
+    if (preview.state != RowPreview::State::Made)
+        return QImage();
+    return QImage::fromData(preview.jpeg, "jpeg");
+}
+
+QString FrameTime(qint64 frameMs)
+{
+    const qint64 seconds = qMax<qint64>(0, frameMs) / 1000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Caption(const RowRecord& record)
+{
+    const QString verdict = ResultText::Verdict(record.result);
+    if (record.preview.state == RowPreview::State::Made && record.preview.frame)
+        return verdict + QStringLiteral(" · ") + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
+    return verdict;
+}
+
+QString AccessibleText(const RowRecord& record, const QString& fileName)
+{
+    const RowPreview& preview = record.preview;
+    const bool authentic = record.result.IsAuthentic();
+    switch (preview.state) {
+    case RowPreview::State::Waiting:
+        return QObject::tr("Making the preview…");
+    case RowPreview::State::None:
+        return authentic ? QObject::tr("No preview for %1; authentication succeeded").arg(fileName)
+                         : QObject::tr("No preview for %1; authentication failed").arg(fileName);
+    case RowPreview::State::Made:
+        break;
+    }
+    if (!preview.frame)
+        return authentic ? QObject::tr("Picture of %1; authentication succeeded").arg(fileName)
+                         : QObject::tr("Picture of %1; authentication failed").arg(fileName);
+    const QString at = FrameTime(preview.frameMs);
+    return authentic ? QObject::tr("Picture of %1, frame at %2; authentication succeeded").arg(fileName, at)
+                     : QObject::tr("Picture of %1, frame at %2; authentication failed").arg(fileName, at);
+}
+
+QSizeF Size(qreal scale, const QFont& font, QPaintDevice* device)
+{
+    return QSizeF((PreviewProtocol::BoxWidth + 2 * kBorder) * scale,
+                  (PreviewProtocol::BoxHeight + 2 * kBorder) * scale + CaptionHeight(scale, font, device));
+}
+
+void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont& font)
+{
+    const bool authentic = record.result.IsAuthentic();
+    const QSizeF size = Size(scale, font, painter.device());
+    const QRectF outer(QPointF(0, 0), size);
+    const qreal border = kBorder * scale;
+    const QRectF box(border, border, PreviewProtocol::BoxWidth * scale, PreviewProtocol::BoxHeight * scale);
+    painter.save();
+    PaintFrame(painter, outer, box, authentic);
+
+    // The picture centred in its box on dark grey, or what stands for it.
+    painter.fillRect(box, QColor(0x30, 0x30, 0x30));
+    const QImage image = Image(record.preview);
+    painter.setFont(font);
+    if (!image.isNull()) {
+        QSizeF shown = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
+        QRectF target(QPointF(0, 0), shown);
+        target.moveCenter(box.center());
+        painter.drawImage(target, image);
+    } else {
+        painter.setPen(Qt::white);
+        const QString text = record.preview.state == RowPreview::State::Waiting
+                                 ? QObject::tr("Making the preview…")
+                                 : QObject::tr("No preview for this file");
+        painter.drawText(box.adjusted(border, border, -border, -border), Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
+    const qreal mark = kMark * scale;
+    painter.setBrush(Qt::white);
+    painter.setPen(Qt::NoPen);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF markBox(box.left() + border, box.top() + border, mark, mark);
+    painter.drawEllipse(markBox.adjusted(-scale * 2, -scale * 2, scale * 2, scale * 2));
+    PaintedIcons::DrawVerdict(painter, markBox, authentic);
+
+    // The words under the picture, white on the frame's colour.
+    const QRectF caption(border, box.bottom(), box.width(), outer.bottom() - box.bottom());
+    painter.fillRect(caption, FrameColour(authentic));
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::white);
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, Caption(record));
+    painter.restore();
+}
+
+QImage Render(const RowRecord& record, qreal scale, const QFont& screenFont, qreal devicePixelRatio)
+{
+    // In pixels, so that the image's own resolution does not change the
+    // text's size.
+    QFont font = screenFont;
+    font.setPixelSize(QFontInfo(screenFont).pixelSize());
+    const QSizeF size = Size(scale, font, nullptr);
+    QImage image((size * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Paint(painter, record, scale, font);
+    return image;
+}
+
+} // namespace PreviewPicture
