@@ -117,11 +117,13 @@ void PreviewMaker::ReadAnswer()
 void PreviewMaker::GiveUp()
 {
     if (m_process) {
-        // Possibly called from one of the process's own signals: it goes
-        // once that has returned.
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process.release()->deleteLater();
+        // Possibly called from one of the process's own signals: the
+        // process goes once it has ended, or with the maker.
+        QProcess* ending = m_process.release();
+        ending->disconnect(this);
+        ending->setParent(this);
+        connect(ending, &QProcess::finished, ending, &QObject::deleteLater);
+        ending->kill();
     }
     if (m_busy)
         Finish(PreviewProtocol::Frame());

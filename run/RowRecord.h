@@ -32,7 +32,7 @@ struct RowRecord
 {
     FileResult result;
     QDateTime verifiedAt; // UTC
-    RowPreview preview;
+    RowPreview preview{};
 };
 Q_DECLARE_METATYPE(RowRecord)
 

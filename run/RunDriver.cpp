@@ -107,5 +107,5 @@ void RunDriver::VerifyOne(int index, const FileJob& file, bool frameDue)
     m_state.notReached -= 1;
     m_state.currentWorker = nullptr;
     if (const std::optional<FileResult> result = worker->TakeResult())
-        m_observer.Verified(RowRecord{*result, QDateTime::currentDateTimeUtc(), {}});
+        m_observer.Verified(RowRecord{*result, QDateTime::currentDateTimeUtc()});
 }

@@ -97,6 +97,7 @@ CaseDetails CaseDetails::WithStored(const CaseDetails& session)
     CaseDetails details = session;
     details.examiner = settings.value(QStringLiteral("Examiner"), session.examiner).toString();
     details.organisation = settings.value(QStringLiteral("Organisation"), session.organisation).toString();
+    details.pictures = settings.value(QStringLiteral("ReportPictures"), session.pictures).toBool();
     return details;
 }
 
@@ -105,4 +106,5 @@ void CaseDetails::Store() const
     QSettings settings = SettingsStore();
     settings.setValue(QStringLiteral("Examiner"), examiner.trimmed());
     settings.setValue(QStringLiteral("Organisation"), organisation.trimmed());
+    settings.setValue(QStringLiteral("ReportPictures"), pictures);
 }

@@ -3,8 +3,9 @@
 // them in their header and document information; CSV and JSON Lines stay
 // per-file records without them.
 //
-// The examiner and the organisation are kept in the per-user settings; the
-// case and the note live as long as the window.
+// The examiner, the organisation and whether the report shows pictures are
+// kept in the per-user settings; the case and the note live as long as the
+// window.
 #ifndef ARDENTIX_UI_CASEDETAILS_H
 #define ARDENTIX_UI_CASEDETAILS_H
 
@@ -18,6 +19,10 @@ struct CaseDetails
     QString examiner;
     QString organisation;
     QString note;
+    // Each file's details page shows its picture. Not a detail of the case
+    // (it is neither printed nor embedded as one): some labs must not print
+    // images of victims, and leave them out.
+    bool pictures = true;
 
     bool IsEmpty() const;
 
@@ -36,9 +41,10 @@ struct CaseDetails
     // The case from such an object; false when it is none.
     static bool FromJson(const QByteArray& json, CaseDetails* details);
 
-    // The examiner and organisation from the settings, the rest as given.
+    // The examiner, organisation and pictures from the settings, the rest
+    // as given.
     static CaseDetails WithStored(const CaseDetails& session);
-    // Keeps the examiner and organisation in the settings.
+    // Keeps the examiner, organisation and pictures in the settings.
     void Store() const;
 };
 

@@ -1,5 +1,6 @@
 #include "CaseDetailsDialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QFormLayout>
@@ -20,7 +21,8 @@ QLineEdit* Field(const QString& text, QWidget* parent)
 
 } // namespace
 
-CaseDetailsDialog::CaseDetailsDialog(const CaseDetails& details, QWidget* parent) : QDialog(parent)
+CaseDetailsDialog::CaseDetailsDialog(const CaseDetails& details, QWidget* parent, bool pictures)
+    : QDialog(parent), m_picturesStored(details.pictures)
 {
     setWindowTitle(QObject::tr("Case Details"));
     auto* intro = new QLabel(
@@ -41,6 +43,11 @@ CaseDetailsDialog::CaseDetailsDialog(const CaseDetails& details, QWidget* parent
     form->addRow(QObject::tr("&Examiner:"), m_examiner);
     form->addRow(QObject::tr("&Organisation:"), m_organisation);
     form->addRow(QObject::tr("&Note:"), m_note);
+    if (pictures) {
+        m_pictures = new QCheckBox(QObject::tr("&Show each file's picture on its details page"), this);
+        m_pictures->setChecked(details.pictures);
+        form->addRow(QObject::tr("Pictures:"), m_pictures);
+    }
     for (QWidget* field : {static_cast<QWidget*>(m_caseNumber), static_cast<QWidget*>(m_examiner),
                            static_cast<QWidget*>(m_organisation), static_cast<QWidget*>(m_note)}) {
         if (auto* label = qobject_cast<QLabel*>(form->labelForField(field)))
@@ -63,12 +70,12 @@ CaseDetailsDialog::CaseDetailsDialog(const CaseDetails& details, QWidget* parent
 CaseDetails CaseDetailsDialog::Details() const
 {
     return {m_caseNumber->text().trimmed(), m_examiner->text().trimmed(), m_organisation->text().trimmed(),
-            m_note->toPlainText().trimmed()};
+            m_note->toPlainText().trimmed(), m_pictures != nullptr ? m_pictures->isChecked() : m_picturesStored};
 }
 
-bool CaseDetailsDialog::Ask(QWidget* parent, CaseDetails* details)
+bool CaseDetailsDialog::Ask(QWidget* parent, CaseDetails* details, bool pictures)
 {
-    CaseDetailsDialog dialog(CaseDetails::WithStored(*details), parent);
+    CaseDetailsDialog dialog(CaseDetails::WithStored(*details), parent, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     *details = dialog.Details();

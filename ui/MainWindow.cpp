@@ -20,12 +20,14 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
@@ -336,7 +338,35 @@ void MainWindow::CopyRows()
 
 bool MainWindow::SaveReportTo(const QString& path, EvidenceReport::Format format)
 {
+    if (format == EvidenceReport::Format::Pdf && caseDetails.pictures && !WaitForPreviews())
+        return false;
     return EvidenceReport::WriteOrExplain(this, path, format, RowRecords(false), caseDetails);
+}
+
+bool MainWindow::WaitForPreviews()
+{
+    const int waiting = model->PreviewsWaiting();
+    if (waiting == 0)
+        return true;
+    // The report shows every picture or is not saved: a page without one
+    // would look as if its file could not be decoded.
+    QProgressDialog progress(QObject::tr("Making the pictures of the files…"), QObject::tr("Cancel"), 0, waiting, this);
+    progress.setWindowTitle(EvidenceReport::SaveTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    QEventLoop loop;
+    connect(model, &ResultModel::PreviewMade, &loop, [this, &progress, &loop, waiting] {
+        progress.setValue(waiting - model->PreviewsWaiting());
+        if (model->PreviewsWaiting() == 0)
+            loop.quit();
+    });
+    connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    // setValue may deliver the last picture already.
+    progress.setValue(0);
+    if (model->PreviewsWaiting() > 0 && !progress.wasCanceled())
+        loop.exec();
+    return model->PreviewsWaiting() == 0;
 }
 
 void MainWindow::SaveReport()
@@ -346,7 +376,7 @@ void MainWindow::SaveReport()
     if (run.busy || !EvidenceReport::ChooseFile(this, &path, &format))
         return;
     // Only the PDF names the case: CSV and JSON Lines are per-file records.
-    if (format == EvidenceReport::Format::Pdf && !CaseDetailsDialog::Ask(this, &caseDetails))
+    if (format == EvidenceReport::Format::Pdf && !CaseDetailsDialog::Ask(this, &caseDetails, true))
         return;
     SaveReportTo(path, format);
 }

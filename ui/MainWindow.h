@@ -52,8 +52,11 @@ public:
     // Opens the details of a row of the view.
     void ShowDetails(const QModelIndex& index);
     // Writes the report of all rows; false after showing why it failed. A
-    // PDF names the case details last given.
+    // PDF names the case details last given, and shows the pictures unless
+    // they are left out: it waits for those still being made, and is not
+    // written if the user cancels the wait.
     bool SaveReportTo(const QString& path, EvidenceReport::Format format);
+    bool WaitForPreviews();
     // The case details that the next PDF report carries.
     CaseDetails& Case() { return caseDetails; }
 

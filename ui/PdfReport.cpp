@@ -4,6 +4,7 @@
 #include "DetailsDocument.h"
 #include "PathText.h"
 #include "PdfPages.h"
+#include "PreviewPicture.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 
@@ -99,6 +100,30 @@ struct Document
     qreal width = 0;
 };
 
+// A file's details, and under them its framed picture, 70 mm wide, as one
+// piece that is kept whole on a page.
+Piece DetailsPiece(const RowRecord& record, const QString& heading, Document& document, bool picture)
+{
+    std::shared_ptr<QTextDocument> details =
+        DetailsDocument::Build(record, heading, document.font, &document.writer, document.width);
+    if (!picture)
+        return PdfPages::DocumentPiece(details);
+    const qreal gap = QFontMetricsF(document.font, &document.writer).height();
+    const qreal scale = 70 / 25.4 * document.writer.resolution() / (PreviewProtocol::BoxWidth + 12);
+    const qreal textHeight = details->size().height();
+    const QSizeF size = PreviewPicture::Size(scale, document.font, &document.writer);
+    const QFont font = document.font;
+    return {textHeight + gap + size.height(),
+            [details, record, textHeight, gap, scale, font](QPainter& painter, const QRectF& clip) {
+                details->drawContents(&painter, clip);
+                painter.save();
+                painter.translate(0, textHeight + gap);
+                PreviewPicture::Paint(painter, record, scale, font);
+                painter.restore();
+            },
+            false};
+}
+
 } // namespace
 
 namespace PdfReport {
@@ -146,8 +171,7 @@ void Write(QIODevice& device, const QList<RowRecord>& records, const CaseDetails
         ++number;
         const QString heading =
             QStringLiteral("%1. %2").arg(number).arg(PathText::FileNameForPeople(record.result.path));
-        pieces.push_back(PdfPages::DocumentPiece(
-            DetailsDocument::Build(record, heading, document.font, &document.writer, document.width)));
+        pieces.push_back(DetailsPiece(record, heading, document, details.pictures));
     }
     PdfPages::Print(pieces, summary.Head(), document.writer, document.font);
 }

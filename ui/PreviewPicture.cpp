@@ -136,6 +136,8 @@ void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont&
         QSizeF shown = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
         QRectF target(QPointF(0, 0), shown);
         target.moveCenter(box.center());
+        // A small frame is shown at the box's size, smoothed.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, image);
     } else {
         painter.setPen(Qt::white);

@@ -253,7 +253,7 @@ private slots:
         FileResult result = Result("/c/t\tab\r\n.avi", AuthResult::DigestMismatch, 5000, true);
         result.record.StartTime = "-1\r\n";
         result.sha256 = "ab";
-        QCOMPARE(EvidenceReport::TabSeparated({RowRecord{result, QDateTime(), {}}}),
+        QCOMPARE(EvidenceReport::TabSeparated({RowRecord{result, QDateTime()}}),
                  QStringLiteral("path\tresult\treason\tstart_time\tend_time\tserial\tversion\ttime_source\tcamera_mac\t"
                                 "sha256\tsize\tprotected_bytes\n/c/t ab  .avi\tfailed\tdigest-mismatch\t'-1  \t"
                                 "2012-05-14 09:35:00\tVH-\x01"

@@ -8,12 +8,14 @@
 #include "DetailsDocument.h"
 #include "HelpWindow.h"
 #include "PathText.h"
+#include "PreviewPicture.h"
 #include "ReportFields.h"
 #include "ResultText.h"
 #include "UiFixtures.h"
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -217,6 +219,109 @@ private slots:
         for (const ReportFields::FieldInfo& info : ReportFields::ForPeople())
             paragraphs.replace(ReportFields::Label(info) + ": ", ReportFields::Label(info) + ' ');
         QCOMPARE(dialog.Browser()->document()->toPlainText(), paragraphs);
+    }
+
+    // Each file's picture, made by the helper after the file was verified:
+    // the details dialog shows it framed, and says what it is. A file that
+    // cannot be decoded, and a helper that crashes, hangs or talks nonsense,
+    // give no picture, whatever the verdict, and the next file still gets
+    // its own.
+    void previews_data()
+    {
+        using namespace testsupport;
+        QTest::addColumn<bool>("faulty"); // the helper built to misbehave
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("size");        // empty: no picture
+        QTest::addColumn<qint64>("frameMs");    // -1: a still picture
+        QTest::addColumn<QString>("reference"); // what it looks like, loosely
+        QTest::addColumn<QString>("heard");
+        const auto exported = [](const std::string& media, MediaType type) {
+            return QByteArray::fromStdString(MakeExport(media, type));
+        };
+        const QString data = QStringLiteral(ARDENTIX_SOURCE_DIR "/tests/data/");
+        const QByteArray avi = exported(SampleMedia(MediaType::Avi), MediaType::Avi);
+        QTest::newRow("genuine jpg") << false << "gate.jpg" << exported(SampleMedia(MediaType::Jpg), MediaType::Jpg)
+                                     << QSize(320, 240) << qint64(-1) << data + "sample.jpg"
+                                     << "Picture of gate.jpg; authentication succeeded";
+        QTest::newRow("genuine avi") << false << "gate.avi" << avi << QSize(160, 120) << qint64(0)
+                                     << data + "sample-frame.png"
+                                     << "Picture of gate.avi, frame at 00:00:00; authentication succeeded";
+        QTest::newRow("genuine mp4") << false << "gate.mp4" << exported(SampleMedia(MediaType::Mp4), MediaType::Mp4)
+                                     << QSize(160, 120) << qint64(0) << data + "sample-frame.png"
+                                     << "Picture of gate.mp4, frame at 00:00:00; authentication succeeded";
+        QTest::newRow("tampered avi") << false << "gate.avi"
+                                      << QByteArray(Flip(avi.toStdString(), 40000).c_str(), avi.size())
+                                      << QSize(160, 120) << qint64(0) << QString()
+                                      << "Picture of gate.avi, frame at 00:00:00; authentication failed";
+        // The first frame is black: the frame at a tenth of the length.
+        QTest::newRow("black first frame")
+            << false << "night.mp4" << exported(ReadFile((data + "black-start.mp4").toStdString()), MediaType::Mp4)
+            << QSize(160, 120) << qint64(500) << QString()
+            << "Picture of night.mp4, frame at 00:00:00; authentication succeeded";
+        QTest::newRow("genuine, not decodable")
+            << false << "noise.avi" << exported(std::string(20000, '\x5a'), MediaType::Avi) << QSize(0, 0) << qint64(-1)
+            << QString() << "No preview for noise.avi; authentication succeeded";
+        QTest::newRow("no watermark, not decodable")
+            << false << "noise.jpg" << QByteArray(3000, 'x') << QSize(0, 0) << qint64(-1) << QString()
+            << "No preview for noise.jpg; authentication failed";
+        for (const char* fault : {"crash-helper", "hang-helper", "garble-helper"})
+            QTest::newRow(fault) << true << QString(fault) + ".avi" << avi << QSize(0, 0) << qint64(-1) << QString()
+                                 << "No preview for " + QString(fault) + ".avi; authentication succeeded";
+    }
+
+    void previews()
+    {
+        QFETCH(bool, faulty);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        QFETCH(qint64, frameMs);
+        QFETCH(QString, reference);
+        QFETCH(QString, heard);
+        QTemporaryDir dir;
+        QVERIFY(testsupport::WriteFileAt(dir.filePath(name), bytes.toStdString()));
+        QVERIFY(
+            testsupport::WriteFileAt(dir.filePath("next.jpg"), testsupport::SampleMedia(testsupport::MediaType::Jpg)));
+        MainWindow w;
+        w.Previews()->SetHelper(faulty ? ARDENTIX_PREVIEW_FAULTY : ARDENTIX_PREVIEW_HELPER);
+        w.Previews()->SetTimeLimit(3000);
+        w.OpenPaths({QFile::encodeName(dir.filePath(name)), QFile::encodeName(dir.filePath("next.jpg"))});
+        QCOMPARE(w.ResultModel()->rowCount(), 2);
+        // The dialog, opened while the picture may still be made, shows it
+        // when it comes (within the time limit for a helper that hangs).
+        const int row = w.ResultModel()->Record(0).result.path.endsWith(QFile::encodeName(name).constData()) ? 0 : 1;
+        w.ResultView()->setCurrentIndex(w.SortProxy()->mapFromSource(w.ResultModel()->index(row, 0)));
+        QString said;
+        QPixmap shown;
+        OnNextModal<DetailsDialog>([&said, &shown, &heard](DetailsDialog* dialog) {
+            QTRY_COMPARE_WITH_TIMEOUT(dialog->Picture()->accessibleName(), heard, 10000);
+            said = dialog->Picture()->accessibleName();
+            shown = dialog->Picture()->pixmap();
+            dialog->reject();
+        });
+        QTest::keyClick(w.ResultView(), Qt::Key_Return);
+        QCOMPARE(said, heard);
+        QVERIFY(!shown.isNull() && shown.width() > 320);
+        QTRY_COMPARE_WITH_TIMEOUT(w.ResultModel()->PreviewsWaiting(), 0, 10000);
+        const RowPreview& preview = w.ResultModel()->Record(row).preview;
+        const QImage image = PreviewPicture::Image(preview);
+        QCOMPARE(image.size(), size);
+        QCOMPARE(preview.state == RowPreview::State::Made, !size.isEmpty());
+        QCOMPARE(preview.frame, frameMs >= 0);
+        QCOMPARE(preview.frameMs, frameMs);
+        if (!reference.isEmpty()) {
+            const QImage expected = QImage(reference).scaled(size).convertToFormat(QImage::Format_RGB888);
+            const QImage got = image.convertToFormat(QImage::Format_RGB888);
+            qint64 difference = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width() * 3; ++x)
+                    difference += qAbs(got.constScanLine(y)[x] - expected.constScanLine(y)[x]);
+            QVERIFY2(difference < qint64(size.width()) * size.height() * 3 * 12,
+                     qPrintable(QString::number(difference)));
+        }
+        // The window went on: the next file has its picture.
+        QCOMPARE(w.ResultModel()->Record(1 - row).preview.state, RowPreview::State::Made);
     }
 
     // Every reason has its own sentence.
