@@ -1,18 +1,96 @@
 // Time to write the evidence report of a large table: 2,000 rows by
-// default, as PDF, CSV and JSON Lines.
+// default, as PDF with and without each file's picture, CSV and JSON
+// Lines; and the time the preview helper takes to make the pictures of
+// exports (a third each JPG, AVI and MP4).
 //   ardentix-bench-report [rows] [output folder]
 #include "EvidenceReport.h"
+#include "PreviewMaker.h"
+#include "PreviewPicture.h"
+#include "WatermarkWriter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 
 using ardentix::engine::AuthResult;
+
+namespace {
+
+// A picture of its own for each row, as the helper gives it: a gradient
+// with the row's number, so that no two JPEGs are alike.
+RowPreview Picture(int row)
+{
+    QImage image(PreviewProtocol::BoxWidth, PreviewProtocol::BoxHeight, QImage::Format_RGB888);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, image.width(), image.height());
+    gradient.setColorAt(0, QColor::fromHsv(row * 37 % 360, 160, 200));
+    gradient.setColorAt(1, QColor::fromHsv(row * 91 % 360, 200, 60));
+    painter.fillRect(image.rect(), gradient);
+    painter.setPen(Qt::white);
+    painter.drawText(image.rect(), Qt::AlignCenter, QString::number(row));
+    painter.end();
+    PreviewProtocol::Frame frame;
+    frame.kind = PreviewProtocol::Kind::Frame;
+    frame.width = image.width();
+    frame.height = image.height();
+    frame.frameMs = row * 40;
+    for (int y = 0; y < image.height(); ++y)
+        frame.rgb.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 3);
+    return PreviewPicture::FromFrame(frame);
+}
+
+// The helper's time for files exports of each sample type, one after
+// another as the window asks for them.
+void TimeHelper(const QString& folder, int files)
+{
+    using namespace testsupport;
+    const MediaType types[3] = {MediaType::Jpg, MediaType::Avi, MediaType::Mp4};
+    std::string exports[3];
+    for (int t = 0; t < 3; ++t)
+        exports[t] = MakeExport(SampleMedia(types[t]), types[t]);
+    PreviewMaker maker(QStringLiteral(ARDENTIX_PREVIEW_HELPER));
+    int made = 0;
+    int left = files;
+    QObject::connect(&maker, &PreviewMaker::Made, [&made, &left](quint64, const PreviewProtocol::Frame& frame) {
+        made += frame.kind != PreviewProtocol::Kind::None;
+        --left;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < files; ++i) {
+        const QString path = QDir(folder).filePath(QStringLiteral("export-%1.%2").arg(i).arg(SuffixFor(types[i % 3])));
+        WriteFile(QFile::encodeName(path).toStdString(), exports[i % 3]);
+        maker.Ask(static_cast<quint64>(i), QFile::encodeName(path));
+    }
+    const qint64 written = timer.elapsed();
+    while (left > 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf("pictures of %d exports: %d made, %lld ms (writing the files: %lld ms)\n", files, made,
+                static_cast<long long>(timer.elapsed()), static_cast<long long>(written));
+}
+
+bool TimeReport(const QString& path, EvidenceReport::Format format, const QList<RowRecord>& records,
+                const CaseDetails& details, const char* label)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    if (!EvidenceReport::Write(path, format, records, &error, details)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
+        return false;
+    }
+    std::printf("%-22s %d rows: %lld ms, %lld bytes\n", label, static_cast<int>(records.size()),
+                static_cast<long long>(timer.elapsed()), static_cast<long long>(QFileInfo(path).size()));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -49,23 +127,20 @@ int main(int argc, char** argv)
         result.covered.total = result.size - 512;
         result.sha256 = QByteArray(64, 'a' + i % 6);
         record.verifiedAt = QDateTime::currentDateTimeUtc();
+        record.preview = Picture(i);
         records << record;
     }
 
-    const std::pair<EvidenceReport::Format, const char*> formats[3] = {{EvidenceReport::Format::Pdf, "pdf"},
-                                                                       {EvidenceReport::Format::Csv, "csv"},
-                                                                       {EvidenceReport::Format::JsonLines, "jsonl"}};
-    for (const auto& [format, suffix] : formats) {
-        const QString path = QDir(folder).filePath(QStringLiteral("report.") + QLatin1String(suffix));
-        QElapsedTimer timer;
-        timer.start();
-        QString error;
-        if (!EvidenceReport::Write(path, format, records, &error)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
-            return 1;
-        }
-        std::printf("%-5s %d rows: %lld ms, %lld bytes\n", suffix, rows, static_cast<long long>(timer.elapsed()),
-                    static_cast<long long>(QFileInfo(path).size()));
-    }
+    const QDir out(folder);
+    CaseDetails pictures;
+    CaseDetails noPictures;
+    noPictures.pictures = false;
+    if (!TimeReport(out.filePath("report.pdf"), EvidenceReport::Format::Pdf, records, pictures, "pdf with pictures") ||
+        !TimeReport(out.filePath("report-no-pictures.pdf"), EvidenceReport::Format::Pdf, records, noPictures,
+                    "pdf without pictures") ||
+        !TimeReport(out.filePath("report.csv"), EvidenceReport::Format::Csv, records, pictures, "csv") ||
+        !TimeReport(out.filePath("report.jsonl"), EvidenceReport::Format::JsonLines, records, pictures, "jsonl"))
+        return 1;
+    TimeHelper(folder, rows);
     return 0;
 }

@@ -23,9 +23,10 @@ QColor FrameColour(bool authentic)
     return authentic ? QColor(0, 128, 0) : QColor(204, 0, 0);
 }
 
+// Two lines: the verdict, and a recording's frame time.
 qreal CaptionHeight(qreal scale, const QFont& font, QPaintDevice* device)
 {
-    return QFontMetricsF(font, device).height() * 1.5 + kBorder * scale * 0.5;
+    return QFontMetricsF(font, device).lineSpacing() * 2.4 + kBorder * scale * 0.5;
 }
 
 // The frame: solid for a genuine file; for a failed one striped, which
@@ -87,7 +88,7 @@ QString Caption(const RowRecord& record)
 {
     const QString verdict = ResultText::Verdict(record.result);
     if (record.preview.state == RowPreview::State::Made && record.preview.frame)
-        return verdict + QStringLiteral(" · ") + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
+        return verdict + QLatin1Char('\n') + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
     return verdict;
 }
 
@@ -161,7 +162,7 @@ void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont&
     bold.setBold(true);
     painter.setFont(bold);
     painter.setPen(Qt::white);
-    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, Caption(record));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, Caption(record));
     painter.restore();
 }
 

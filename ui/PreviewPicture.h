@@ -24,8 +24,8 @@ QImage Image(const RowPreview& preview);
 
 // "00:01:05" for a frame 65 seconds into its recording.
 QString FrameTime(qint64 frameMs);
-// What the framed picture shows under it: the verdict, and a recording's
-// frame time.
+// What the framed picture shows under it: the verdict, and on a line of
+// its own a recording's frame time.
 QString Caption(const RowRecord& record);
 // What a screen reader says of it.
 QString AccessibleText(const RowRecord& record, const QString& fileName);
