@@ -1,5 +1,6 @@
 #include "Decoders.h"
 
+#include "FileLayout.h"
 #include "NativeFile.h"
 #include "PathText.h"
 
@@ -15,6 +16,26 @@ namespace {
 // A JPG larger than this is not read: exports are pictures of a few
 // megabytes.
 constexpr qint64 kLargestPicture = 64 * 1024 * 1024;
+
+QImage Decode(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    // Turned as the camera meant it to be seen.
+    reader.setAutoTransform(true);
+    // JPEG decodes straight to a reduced size, far faster than decoding
+    // the whole picture and scaling it down.
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        int width = 0;
+        int height = 0;
+        PreviewProtocol::FitInBox(size.width(), size.height(), &width, &height);
+        // A picture turned a quarter is fitted again once turned.
+        reader.setScaledSize(QSize(width, height));
+    }
+    return reader.read();
+}
 
 } // namespace
 
@@ -37,23 +58,15 @@ PreviewProtocol::Frame Picture(QFile& file)
 {
     if (file.size() > kLargestPicture)
         return {};
-    QByteArray bytes = file.read(kLargestPicture);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    // Turned as the camera meant it to be seen.
-    reader.setAutoTransform(true);
-    // JPEG decodes straight to a reduced size, far faster than decoding
-    // the whole picture and scaling it down.
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        int width = 0;
-        int height = 0;
-        PreviewProtocol::FitInBox(size.width(), size.height(), &width, &height);
-        // A picture turned a quarter is fitted again once turned.
-        reader.setScaledSize(QSize(width, height));
-    }
-    const QImage image = reader.read();
+    const QByteArray bytes = file.read(kLargestPicture);
+    QImage image = Decode(bytes);
+    // The watermark block sits between the picture's data and its end
+    // marker, where a strict decoder may take its bytes for a broken marker:
+    // the picture is then decoded without them.
+    const ardentix::engine::FileLayout layout = *ardentix::engine::LayoutForPath("x.jpg");
+    const qsizetype block = bytes.size() - ARDENTIX_WATERMARK_BLOCK_SIZE - layout.tail;
+    if (image.isNull() && block > 0)
+        image = Decode(bytes.left(block) + bytes.right(layout.tail));
     if (image.isNull())
         return {};
     return FromImage(image, PreviewProtocol::Kind::Picture, -1);
