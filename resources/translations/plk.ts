@@ -591,5 +591,53 @@
         <source>The report %1 cannot be used.</source>
         <translation>Nie można użyć raportu %1.</translation>
     </message>
+    <message>
+        <source>&amp;Show each file&apos;s picture on its details page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the pictures of the files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview for %1; authentication succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview for %1; authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1; authentication succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1; authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1, frame at %2; authentication succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1, frame at %2; authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview for this file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
