@@ -591,51 +591,51 @@
     </message>
     <message>
         <source>&amp;Show each file&apos;s picture on its details page</source>
-        <translation type="unfinished"></translation>
+        <translation>在每个文件的详细信息页中显示其图像(&amp;S)</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>图像:</translation>
     </message>
     <message>
         <source>Making the pictures of the files…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在生成文件的图像…</translation>
     </message>
     <message>
         <source>Frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 处的帧</translation>
     </message>
     <message>
         <source>Making the preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在生成预览…</translation>
     </message>
     <message>
         <source>No preview for %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 无预览；验证成功</translation>
     </message>
     <message>
         <source>No preview for %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 无预览；验证失败</translation>
     </message>
     <message>
         <source>Picture of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的图像；验证成功</translation>
     </message>
     <message>
         <source>Picture of %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的图像；验证失败</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的图像，%2 处的帧；验证成功</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的图像，%2 处的帧；验证失败</translation>
     </message>
     <message>
         <source>No preview for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件无预览</translation>
     </message>
 </context>
 </TS>

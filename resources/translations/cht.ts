@@ -591,51 +591,51 @@
     </message>
     <message>
         <source>&amp;Show each file&apos;s picture on its details page</source>
-        <translation type="unfinished"></translation>
+        <translation>在每個檔案的詳細資料頁面中顯示其影像(&amp;S)</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>影像:</translation>
     </message>
     <message>
         <source>Making the pictures of the files…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在產生檔案的影像…</translation>
     </message>
     <message>
         <source>Frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 處的畫格</translation>
     </message>
     <message>
         <source>Making the preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在產生預覽…</translation>
     </message>
     <message>
         <source>No preview for %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 無預覽；驗證成功</translation>
     </message>
     <message>
         <source>No preview for %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 無預覽；驗證失敗</translation>
     </message>
     <message>
         <source>Picture of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的影像；驗證成功</translation>
     </message>
     <message>
         <source>Picture of %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的影像；驗證失敗</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的影像，%2 處的畫格；驗證成功</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的影像，%2 處的畫格；驗證失敗</translation>
     </message>
     <message>
         <source>No preview for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>此檔案無預覽</translation>
     </message>
 </context>
 </TS>

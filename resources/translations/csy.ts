@@ -593,51 +593,51 @@
     </message>
     <message>
         <source>&amp;Show each file&apos;s picture on its details page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo&amp;brazovat obrázek každého souboru na jeho stránce s podrobnostmi</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky:</translation>
     </message>
     <message>
         <source>Making the pictures of the files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření obrázků souborů…</translation>
     </message>
     <message>
         <source>Frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímek v čase %1</translation>
     </message>
     <message>
         <source>Making the preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření náhledu…</translation>
     </message>
     <message>
         <source>No preview for %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nemá náhled; ověření proběhlo úspěšně</translation>
     </message>
     <message>
         <source>No preview for %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nemá náhled; ověření se nezdařilo</translation>
     </message>
     <message>
         <source>Picture of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek souboru %1; ověření proběhlo úspěšně</translation>
     </message>
     <message>
         <source>Picture of %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek souboru %1; ověření se nezdařilo</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek souboru %1, snímek v čase %2; ověření proběhlo úspěšně</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek souboru %1, snímek v čase %2; ověření se nezdařilo</translation>
     </message>
     <message>
         <source>No preview for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento soubor nemá náhled</translation>
     </message>
 </context>
 </TS>

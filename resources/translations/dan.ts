@@ -592,51 +592,51 @@
     </message>
     <message>
         <source>&amp;Show each file&apos;s picture on its details page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vis billedet af hver fil på filens detaljeside</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Billeder:</translation>
     </message>
     <message>
         <source>Making the pictures of the files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opretter billeder af filerne…</translation>
     </message>
     <message>
         <source>Frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkeltbillede ved %1</translation>
     </message>
     <message>
         <source>Making the preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opretter forhåndsvisning…</translation>
     </message>
     <message>
         <source>No preview for %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning af %1; ægthedskontrol bestået</translation>
     </message>
     <message>
         <source>No preview for %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning af %1; ægthedskontrol ikke bestået</translation>
     </message>
     <message>
         <source>Picture of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede af %1; ægthedskontrol bestået</translation>
     </message>
     <message>
         <source>Picture of %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede af %1; ægthedskontrol ikke bestået</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede af %1, enkeltbillede ved %2; ægthedskontrol bestået</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede af %1, enkeltbillede ved %2; ægthedskontrol ikke bestået</translation>
     </message>
     <message>
         <source>No preview for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning af denne fil</translation>
     </message>
 </context>
 </TS>

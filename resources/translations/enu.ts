@@ -592,51 +592,51 @@
     </message>
     <message>
         <source>&amp;Show each file&apos;s picture on its details page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Show each file&apos;s picture on its details page</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures:</translation>
     </message>
     <message>
         <source>Making the pictures of the files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Making the pictures of the files…</translation>
     </message>
     <message>
         <source>Frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame at %1</translation>
     </message>
     <message>
         <source>Making the preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Making the preview…</translation>
     </message>
     <message>
         <source>No preview for %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview for %1; authentication succeeded</translation>
     </message>
     <message>
         <source>No preview for %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview for %1; authentication failed</translation>
     </message>
     <message>
         <source>Picture of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture of %1; authentication succeeded</translation>
     </message>
     <message>
         <source>Picture of %1; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture of %1; authentication failed</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture of %1, frame at %2; authentication succeeded</translation>
     </message>
     <message>
         <source>Picture of %1, frame at %2; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture of %1, frame at %2; authentication failed</translation>
     </message>
     <message>
         <source>No preview for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview for this file</translation>
     </message>
 </context>
 </TS>
