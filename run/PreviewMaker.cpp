@@ -35,8 +35,11 @@ QString PreviewMaker::HelperBesideProgram()
 void PreviewMaker::Ask(quint64 ticket, const QByteArray& name)
 {
     m_queue.push_back({ticket, name});
-    if (!m_busy)
-        StartNext();
+    // Started from the event loop, never within Ask: an answer (a helper
+    // that cannot start answers at once) never reaches a caller that is
+    // still asking.
+    if (!m_busy && m_queue.size() == 1)
+        QMetaObject::invokeMethod(this, &PreviewMaker::StartNext, Qt::QueuedConnection);
 }
 
 void PreviewMaker::Forget(quint64 ticket)
@@ -65,6 +68,9 @@ bool PreviewMaker::EnsureHelper()
     if (m_process->waitForStarted(5000))
         return true;
     m_process->disconnect(this);
+    // Not installed, or not runnable: the files after this one are not
+    // made to wait for a start that fails each time.
+    m_cannotStart = true;
     return false;
 }
 
@@ -74,7 +80,8 @@ void PreviewMaker::StartNext()
         m_current = m_queue.front();
         m_queue.pop_front();
         m_buffer.clear();
-        if (m_current.name.isEmpty() || m_current.name.size() > PreviewProtocol::MaxNameBytes || !EnsureHelper()) {
+        if (m_current.name.isEmpty() || m_current.name.size() > PreviewProtocol::MaxNameBytes || m_cannotStart ||
+            !EnsureHelper()) {
             // No helper, no picture: the file has none, and the next is tried.
             emit Made(m_current.ticket, PreviewProtocol::Frame());
             continue;

@@ -31,7 +31,11 @@ public:
     static QString HelperBesideProgram();
 
     // The helper started from now on.
-    void SetHelper(const QString& helper) { m_helper = helper; }
+    void SetHelper(const QString& helper)
+    {
+        m_helper = helper;
+        m_cannotStart = false;
+    }
     QString Helper() const { return m_helper; }
 
     // The time one file may take; ten seconds unless set.
@@ -39,7 +43,7 @@ public:
     int TimeLimit() const { return m_timeLimit; }
 
     // Queues the file at name (as PathText::ToNative gives it); Made(ticket,
-    // …) follows.
+    // …) follows, from the event loop.
     void Ask(quint64 ticket, const QByteArray& name);
     // Takes a file that is still waiting off the queue: no Made follows.
     void Forget(quint64 ticket);
@@ -70,6 +74,8 @@ private:
     QTimer m_timer;
     std::deque<Job> m_queue;
     bool m_busy = false;
+    // The helper failed to start: no file gets a picture.
+    bool m_cannotStart = false;
     Job m_current{};
     QByteArray m_buffer;
 };

@@ -20,7 +20,11 @@ const int kSteps = 1000;
 // cancelled.
 bool ShowProgress(QProgressDialog& dialog, const CustodyProgress& progress)
 {
-    if (progress.totalFiles >= 0 && !dialog.wasCanceled()) {
+    // A cancel already seen stops the check before other events take
+    // their turn, while the check may still be short of its end.
+    if (dialog.wasCanceled())
+        return false;
+    if (progress.totalFiles >= 0) {
         dialog.setLabelText(QObject::tr("Checking (%1/%2)")
                                 .arg(QString::number(progress.filesDone), QString::number(progress.totalFiles)));
         const qint64 bytes = progress.totalBytes;

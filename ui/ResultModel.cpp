@@ -113,16 +113,19 @@ void ResultModel::Add(const RowRecord& record)
     for (int column = StartTimeColumn; column < ColumnCount; ++column)
         row.texts[column] = ReportFields::Text(kColumns[column].field, record.result);
     row.ticket = m_nextTicket++;
+    const quint64 ticket = row.ticket;
     if (m_previewMaker != nullptr) {
         row.record.preview = RowPreview();
         row.record.preview.state = RowPreview::State::Waiting;
         ++m_previewsWaiting;
-        m_previewMaker->Ask(row.ticket, record.result.path);
     }
     beginInsertRows(QModelIndex(), 0, 0);
     m_rows.prepend(std::move(row));
     m_counts.Add(record.result);
     endInsertRows();
+    // Asked once the row is in, where its answer finds it.
+    if (m_previewMaker != nullptr)
+        m_previewMaker->Ask(ticket, record.result.path);
 }
 
 int ResultModel::RemoveRows(std::vector<int> rows)

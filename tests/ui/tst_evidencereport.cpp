@@ -108,6 +108,31 @@ void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path)
     }
 }
 
+// Each file's picture on its details page of the PDF at path, embedded as
+// JPEG, with a recording's frame time; left out where the user asks, the
+// pages and records otherwise the same.
+void ExpectPictures(MainWindow& w, const QString& path, const QList<RowRecord>& rows)
+{
+    const auto images = [](const QString& pdf) {
+        return ToolOutput("pdfimages", {"-list", pdf}).split('\n').mid(2).join('\n').simplified();
+    };
+    QCOMPARE(images(path).count(" image 320 240 rgb 3 8 jpeg "), 1);
+    QCOMPARE(images(path).count(" image 160 120 rgb 3 8 jpeg "), 3);
+    const QString flat = QString::fromUtf8(ToolOutput("pdftotext", {path, "-"})).simplified();
+    QCOMPARE(flat.count(Tr("Frame at %1").arg("00:00:00")), 3);
+    w.Case().pictures = false;
+    const QString without = QFileInfo(path).dir().filePath("without.pdf");
+    QVERIFY(w.SaveReportTo(without, EvidenceReport::Format::Pdf));
+    QCOMPARE(images(without), QString());
+    QCOMPARE(
+        QString::fromUtf8(ToolOutput("pdftotext", {"-layout", without, "-"})).count(Tr("Frame at %1").arg("00:00:00")),
+        0);
+    const QString records = QFileInfo(path).dir().filePath("records-without");
+    ToolOutput("pdfdetach", {"-savefile", "ardentix-report.jsonl", "-o", records, without});
+    QCOMPARE(ReadFileAt(records), EvidenceReport::Delimited(rows, EvidenceReport::Format::JsonLines));
+    ExpectPdfA(without);
+}
+
 } // namespace
 
 class TestEvidenceReport : public QObject
@@ -170,25 +195,7 @@ private slots:
         QCOMPARE(QStringList({named.caseNumber, named.examiner, named.organisation, named.note}),
                  QStringList({"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"}));
         ExpectPdfA(path);
-        // Each file's picture on its details page, embedded as JPEG, with a
-        // recording's frame time; left out where the user asks, the pages
-        // and records otherwise the same.
-        const auto images = [](const QString& pdf) {
-            return ToolOutput("pdfimages", {"-list", pdf}).split('\n').mid(2).join('\n').simplified();
-        };
-        QCOMPARE(images(path).count(" image 320 240 rgb 3 8 jpeg "), 1);
-        QCOMPARE(images(path).count(" image 160 120 rgb 3 8 jpeg "), 3);
-        QCOMPARE(flat.count(Tr("Frame at %1").arg("00:00:00")), 3);
-        w.Case().pictures = false;
-        const QString without = samples.dir.filePath("without.pdf");
-        QVERIFY(w.SaveReportTo(without, EvidenceReport::Format::Pdf));
-        QCOMPARE(images(without), QString());
-        QCOMPARE(QString::fromUtf8(ToolOutput("pdftotext", {"-layout", without, "-"}))
-                     .count(Tr("Frame at %1").arg("00:00:00")),
-                 0);
-        ToolOutput("pdfdetach", {"-savefile", "ardentix-report.jsonl", "-o", recordsFile, without});
-        QCOMPARE(ReadFileAt(recordsFile), EvidenceReport::Delimited(records, EvidenceReport::Format::JsonLines));
-        ExpectPdfA(without);
+        ExpectPictures(w, path, records);
         // "page / pages" under every page's text.
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 2);
