@@ -111,7 +111,7 @@ Piece DetailsPiece(const RowRecord& record, const QString& heading, Document& do
     const qreal gap = QFontMetricsF(document.font, &document.writer).height();
     const qreal scale = 70 / 25.4 * document.writer.resolution() / (PreviewProtocol::BoxWidth + 12);
     const qreal textHeight = details->size().height();
-    const QSizeF size = PreviewPicture::Size(scale, document.font, &document.writer);
+    const QSizeF size = PreviewPicture::Size(record, scale, document.font, &document.writer);
     const QFont font = document.font;
     return {textHeight + gap + size.height(),
             [details, record, textHeight, gap, scale, font](QPainter& painter, const QRectF& clip) {

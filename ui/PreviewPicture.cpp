@@ -23,10 +23,21 @@ QColor FrameColour(bool authentic)
     return authentic ? QColor(0, 128, 0) : QColor(204, 0, 0);
 }
 
-// Two lines: the verdict, and a recording's frame time.
-qreal CaptionHeight(qreal scale, const QFont& font, QPaintDevice* device)
+QFont Bold(QFont font)
 {
-    return QFontMetricsF(font, device).lineSpacing() * 2.4 + kBorder * scale * 0.5;
+    font.setBold(true);
+    return font;
+}
+
+// The caption's height: its lines wrapped to the picture's width, and at
+// least two, so that pictures with and without a frame time line up.
+qreal CaptionHeight(const RowRecord& record, qreal scale, const QFont& font, QPaintDevice* device)
+{
+    const QFontMetricsF metrics(Bold(font), device);
+    const qreal width = PreviewProtocol::BoxWidth * scale;
+    const qreal text =
+        metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::AlignCenter | Qt::TextWordWrap, Caption(record)).height();
+    return qMax(text, metrics.lineSpacing() * 2) + metrics.lineSpacing() * 0.4 + kBorder * scale * 0.5;
 }
 
 // The frame: solid for a genuine file; for a failed one striped, which
@@ -113,16 +124,16 @@ QString AccessibleText(const RowRecord& record, const QString& fileName)
                      : QObject::tr("Picture of %1, frame at %2; authentication failed").arg(fileName, at);
 }
 
-QSizeF Size(qreal scale, const QFont& font, QPaintDevice* device)
+QSizeF Size(const RowRecord& record, qreal scale, const QFont& font, QPaintDevice* device)
 {
     return QSizeF((PreviewProtocol::BoxWidth + 2 * kBorder) * scale,
-                  (PreviewProtocol::BoxHeight + 2 * kBorder) * scale + CaptionHeight(scale, font, device));
+                  (PreviewProtocol::BoxHeight + 2 * kBorder) * scale + CaptionHeight(record, scale, font, device));
 }
 
 void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont& font)
 {
     const bool authentic = record.result.IsAuthentic();
-    const QSizeF size = Size(scale, font, painter.device());
+    const QSizeF size = Size(record, scale, font, painter.device());
     const QRectF outer(QPointF(0, 0), size);
     const qreal border = kBorder * scale;
     const QRectF box(border, border, PreviewProtocol::BoxWidth * scale, PreviewProtocol::BoxHeight * scale);
@@ -158,9 +169,7 @@ void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont&
     // The words under the picture, white on the frame's colour.
     const QRectF caption(border, box.bottom(), box.width(), outer.bottom() - box.bottom());
     painter.fillRect(caption, FrameColour(authentic));
-    QFont bold = font;
-    bold.setBold(true);
-    painter.setFont(bold);
+    painter.setFont(Bold(font));
     painter.setPen(Qt::white);
     painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, Caption(record));
     painter.restore();
@@ -172,7 +181,7 @@ QImage Render(const RowRecord& record, qreal scale, const QFont& screenFont, qre
     // text's size.
     QFont font = screenFont;
     font.setPixelSize(QFontInfo(screenFont).pixelSize());
-    const QSizeF size = Size(scale, font, nullptr);
+    const QSizeF size = Size(record, scale, font, nullptr);
     QImage image((size * devicePixelRatio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);

@@ -30,9 +30,9 @@ QString Caption(const RowRecord& record);
 // What a screen reader says of it.
 QString AccessibleText(const RowRecord& record, const QString& fileName);
 
-// The framed picture's size at scale (device units per pixel of the
-// preview box), its caption in font.
-QSizeF Size(qreal scale, const QFont& font, QPaintDevice* device);
+// The record's framed picture's size at scale (device units per pixel of
+// the preview box), its caption in font.
+QSizeF Size(const RowRecord& record, qreal scale, const QFont& font, QPaintDevice* device);
 // Paints it with its top left at the painter's origin.
 void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont& font);
 // The same as an image, for the screen.
