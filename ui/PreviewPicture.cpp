@@ -61,10 +61,11 @@ void PaintFrame(QPainter& painter, const QRectF& outer, const QRectF& inner, boo
 RowPreview FromFrame(const PreviewProtocol::Frame& frame)
 {
     RowPreview preview;
-    if (frame.kind == PreviewProtocol::Kind::None)
+    const qsizetype line = qsizetype(frame.width) * 3;
+    if (frame.kind == PreviewProtocol::Kind::None || frame.rgb.size() != line * frame.height)
         return preview;
-    const QImage image(reinterpret_cast<const uchar*>(frame.rgb.constData()), frame.width, frame.height,
-                       frame.width * 3, QImage::Format_RGB888);
+    const QImage image(reinterpret_cast<const uchar*>(frame.rgb.constData()), frame.width, frame.height, line,
+                       QImage::Format_RGB888);
     QBuffer buffer(&preview.jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
@@ -97,7 +98,7 @@ QString FrameTime(qint64 frameMs)
 
 QString Caption(const RowRecord& record)
 {
-    const QString verdict = ResultText::Verdict(record.result);
+    QString verdict = ResultText::Verdict(record.result);
     if (record.preview.state == RowPreview::State::Made && record.preview.frame)
         return verdict + QLatin1Char('\n') + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
     return verdict;
