@@ -146,6 +146,17 @@ private slots:
         w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"};
         QVERIFY(w.SaveReportTo(path, EvidenceReport::Format::Pdf));
         KeepReport(path, samples.dir.filePath("cases"));
+        // The records as a re-check reads them back, with or without the
+        // tools below (Windows has none); a build without the PDF library
+        // keeps them beside the PDF.
+        if (PdfRecords::Available()) {
+            PdfRecords::Contents contents;
+            ReportProblem problem;
+            QVERIFY(PdfRecords::Extract(ReadFileAt(path), &contents, &problem));
+            QCOMPARE(contents.records, EvidenceReport::Delimited(records, EvidenceReport::Format::JsonLines));
+        } else {
+            QVERIFY(QFile::exists(EvidenceReport::CompanionCsv(path)));
+        }
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         const QString text = QString::fromUtf8(ToolOutput("pdftotext", {"-layout", path, "-"}));
