@@ -60,6 +60,24 @@ QByteArray ToolOutput(const QString& program, const QStringList& arguments)
     return process.readAllStandardOutput();
 }
 
+// When ARDENTIX_KEEP_REPORT names a folder, a PDF report and the files it
+// lists are copied there (report.pdf, cases/), so that scripts/test-windows
+// can check a report made on one platform with the other's verifier.
+void KeepReport(const QString& report, const QString& cases)
+{
+    const QString keep = qEnvironmentVariable("ARDENTIX_KEEP_REPORT");
+    if (keep.isEmpty())
+        return;
+    const QDir kept(keep);
+    QVERIFY(kept.mkpath("cases"));
+    QFile::remove(kept.filePath("report.pdf"));
+    QVERIFY(QFile::copy(report, kept.filePath("report.pdf")));
+    for (const QString& name : QDir(cases).entryList(QDir::Files)) {
+        QFile::remove(kept.filePath("cases/" + name));
+        QVERIFY(QFile::copy(QDir(cases).filePath(name), kept.filePath("cases/" + name)));
+    }
+}
+
 // The clauses of PDF/A-3b that the tools here can see: a sound structure, a
 // line end before every "endstream", and every font embedded as a subset
 // whose name carries the subset's tag.
@@ -153,6 +171,18 @@ private slots:
         const QString path = samples.dir.filePath("report");
         w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "From the NVR at gate 3"};
         QVERIFY(w.SaveReportTo(path, EvidenceReport::Format::Pdf));
+        KeepReport(path, samples.dir.filePath("cases"));
+        // The records as a re-check reads them back, with or without the
+        // tools below (Windows has none); a build without the PDF library
+        // keeps them beside the PDF.
+        if (PdfRecords::Available()) {
+            PdfRecords::Contents contents;
+            ReportProblem problem;
+            QVERIFY(PdfRecords::Extract(ReadFileAt(path), &contents, &problem));
+            QCOMPARE(contents.records, EvidenceReport::Delimited(records, EvidenceReport::Format::JsonLines));
+        } else {
+            QVERIFY(QFile::exists(EvidenceReport::CompanionCsv(path)));
+        }
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         const QString text = QString::fromUtf8(ToolOutput("pdftotext", {"-layout", path, "-"}));
