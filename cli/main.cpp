@@ -10,6 +10,8 @@
 #include <QLatin1String>
 
 #ifdef Q_OS_WIN
+#include "CrashReport.h"
+
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -43,6 +45,9 @@ private:
 
 int main(int argc, char** argv)
 {
+#ifdef Q_OS_WIN
+    CrashReport::Install(Output::Program);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(Output::Program));
     QCoreApplication::setApplicationVersion(BuildIdentity::Version());

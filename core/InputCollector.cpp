@@ -11,7 +11,7 @@ std::vector<QByteArray> InputCollector::LocalPaths(const QList<QUrl>& urls)
     std::vector<QByteArray> paths;
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            paths.push_back(PathText::ToNative(url.toLocalFile()));
+            paths.push_back(PathText::FromQt(url.toLocalFile()));
     }
     return paths;
 }

@@ -1,5 +1,6 @@
 #include "PathText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QList>
 
@@ -152,6 +153,11 @@ QByteArray ToNative(const QString& name)
 #else
     return QFile::encodeName(name);
 #endif
+}
+
+QByteArray FromQt(const QString& path)
+{
+    return ToNative(QDir::toNativeSeparators(path));
 }
 
 QString FromNative(const QByteArray& path)

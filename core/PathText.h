@@ -31,6 +31,12 @@ bool IsValidUtf8(const QByteArray& bytes);
 QByteArray ToNative(const QString& name);
 QString FromNative(const QByteArray& path);
 
+// A path that Qt gave (a file dialog's choice, a dropped file's URL) with
+// the system's separators, as ToNative: on Windows backslashes, as a
+// command line gives them, so that the rows and reports show every path
+// alike however it came.
+QByteArray FromQt(const QString& path);
+
 // The path for JSON and CSV reports.
 QString ForReport(const QByteArray& path);
 

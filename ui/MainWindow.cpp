@@ -218,7 +218,7 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     files.reserve(static_cast<std::size_t>(paths.size()));
     // Each with its size, so that the bar moves within a large file.
     for (const QString& path : paths)
-        files.push_back(InputCollector::JobFor(PathText::ToNative(path)));
+        files.push_back(InputCollector::JobFor(PathText::FromQt(path)));
     VerifyJobs(files);
 }
 
@@ -253,11 +253,15 @@ void MainWindow::OpenFolder()
 {
     if (run.busy)
         return;
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QObject::tr("Open Folder"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    OpenChosenFolder(QFileDialog::getExistingDirectory(this, QObject::tr("Open Folder"), QString(),
+                                                       QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks));
+}
+
+void MainWindow::OpenChosenFolder(const QString& folder)
+{
     // A cancelled dialog gives the empty path: nothing to walk, no run.
     if (!folder.isEmpty())
-        OpenPaths({PathText::ToNative(folder)});
+        OpenPaths({PathText::FromQt(folder)});
 }
 
 void MainWindow::RemoveFiles()

@@ -46,6 +46,9 @@ public:
     // Paths from the command line or a drop, as the system names them:
     // folders are walked, then everything is verified in one run.
     void OpenPaths(const std::vector<QByteArray>& paths);
+    // Walks the folder chosen in the Open Folder dialog (in Qt's form);
+    // nothing when it is empty, the dialog having been cancelled.
+    void OpenChosenFolder(const QString& folder);
 
     // The records of the rows in the view's order, all or the selected.
     QList<RowRecord> RowRecords(bool selectedOnly) const;

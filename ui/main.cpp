@@ -1,4 +1,5 @@
 // The desktop program's entry point.
+#include "CrashReport.h"
 #include "MainWindow.h"
 #include "PathText.h"
 #include "ResourceInit.h"
@@ -12,6 +13,9 @@
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    CrashReport::Install("ardentix");
+#endif
     RegisterResources();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));

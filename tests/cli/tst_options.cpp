@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -287,6 +288,45 @@ private slots:
         QCOMPARE(out.contains(QLatin1String("development key, whose private half is public")), isDevelopment);
         QCOMPARE(out.contains(QLatin1String("must not be\ntrusted for real evidence")), isDevelopment);
         QCOMPARE(out.contains(QLatin1String("not the development key")), !isDevelopment);
+    }
+
+    // A Windows process that ends abnormally says how on standard error,
+    // with the handlers that both programs install, and ends with the
+    // exception's code.
+    void abnormalEnd_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("line"); // what the one line on standard error matches
+        QTest::addColumn<quint32>("status");
+        const QString begin = QStringLiteral("^ardentix-crash-probe: abnormal end: ");
+        const QString thread = QStringLiteral(", thread 0x[0-9a-f]+\r?\n$");
+        QTest::newRow("access violation")
+            << "access"
+            << begin +
+                   "exception 0xc0000005 at 0x[0-9a-f]+ \\(ardentix-crash-probe\\.exe\\+0x[0-9a-f]+\\), "
+                   "writing 0x0" +
+                   thread
+            << quint32(0xc0000005);
+        QTest::newRow("abort") << "abort" << begin + "abort" + thread << quint32(3);
+        QTest::newRow("an exception out of a thread")
+            << "throw" << begin + "an exception that nothing caught" + thread << quint32(3);
+    }
+
+    void abnormalEnd()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the handlers are Windows': elsewhere the system reports the signal");
+#else
+        QFETCH(QString, what);
+        QFETCH(QString, line);
+        QFETCH(quint32, status);
+        QProcess probe;
+        probe.start(QStringLiteral(ARDENTIX_CRASH_PROBE), {what});
+        QVERIFY(probe.waitForFinished(clitest::kTimeoutMs));
+        QCOMPARE(quint32(probe.exitCode()), status);
+        const QString err = QString::fromUtf8(probe.readAllStandardError());
+        QVERIFY2(QRegularExpression(line).match(err).hasMatch(), qPrintable(err));
+#endif
     }
 
     // Under a pseudo-terminal (util-linux "script"), stdout and stderr are

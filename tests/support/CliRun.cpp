@@ -22,17 +22,25 @@ namespace {
 Outcome Finish(QProcess& process, int timeoutMs)
 {
     Outcome outcome;
-    if (!process.waitForStarted(timeoutMs))
+    // Each way a run can go wrong other than by its exit status is named in
+    // the test's log: a -1 alone does not tell them apart.
+    if (!process.waitForStarted(timeoutMs)) {
+        qWarning("%s did not start: %s", qPrintable(process.program()), qPrintable(process.errorString()));
         return outcome;
+    }
     process.closeWriteChannel();
     outcome.finished = process.waitForFinished(timeoutMs);
     if (!outcome.finished) {
+        qWarning("%s did not end within %d ms: killed", qPrintable(process.program()), timeoutMs);
         process.kill();
         process.waitForFinished(5000);
     }
     outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     outcome.out = process.readAllStandardOutput();
     outcome.err = process.readAllStandardError();
+    if (outcome.finished && process.exitStatus() != QProcess::NormalExit)
+        qWarning("%s ended abnormally (status 0x%x, %s); its standard error: %s", qPrintable(process.program()),
+                 static_cast<unsigned>(process.exitCode()), qPrintable(process.errorString()), outcome.err.constData());
     return outcome;
 }
 

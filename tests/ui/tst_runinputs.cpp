@@ -108,15 +108,17 @@ private slots:
             using MainWindow::dragEnterEvent;
             using MainWindow::dropEvent;
         } w;
+        // A command line names paths as the system writes them; a dialog and
+        // a drop give Qt's, with forward slashes.
         std::vector<QByteArray> paths;
         for (const QString& path : files + folders)
-            paths.push_back(PathText::ToNative(path));
+            paths.push_back(PathText::ToNative(QDir::toNativeSeparators(path)));
         if (way == "command line") {
             w.OpenPaths(paths);
         } else if (way == "Open File(s)") {
             w.VerifyFiles(files);
         } else if (way == "Open Folder") {
-            w.OpenPaths({PathText::ToNative(dir.filePath(sub))});
+            w.OpenChosenFolder(dir.filePath(sub));
         } else {
             QMimeData remote, data;
             remote.setUrls({QUrl("https://example.com/x.avi")});
@@ -136,8 +138,12 @@ private slots:
             QTRY_COMPARE(w.TotalFiles(), int(names.size()));
         }
         QStringList rows;
-        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r) {
             rows << w.ResultModel()->index(r, 0).data().toString();
+            // Each way in reports the path with the system's separators.
+            const QString path = PathText::ForReport(w.ResultModel()->Record(r).result.path);
+            QCOMPARE(path, QDir::toNativeSeparators(path));
+        }
         rows.sort();
         names.sort();
         QCOMPARE(rows, names);
