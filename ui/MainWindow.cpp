@@ -366,8 +366,10 @@ bool MainWindow::WaitForPreviews()
             loop.quit();
     });
     connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    // Shown at once: the user asked to save and is told why it waits.
     // setValue may deliver the last picture already.
     progress.setValue(0);
+    progress.show();
     if (model->PreviewsWaiting() > 0 && !progress.wasCanceled())
         loop.exec();
     return model->PreviewsWaiting() == 0;
