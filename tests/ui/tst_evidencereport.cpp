@@ -10,6 +10,7 @@
 #include "ResultText.h"
 #include "UiFixtures.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QJsonObject>
@@ -584,6 +585,64 @@ private slots:
                  QStringList({"2026-118", "Jo Examiner", "County Lab", "Gate 3"}));
         QCOMPARE(QStringList({Store().value("Examiner").toString(), Store().value("Organisation").toString()}),
                  QStringList({"Jo Examiner", "County Lab"}));
+        // The evidence report's dialog alone offers the pictures, ticked as
+        // last chosen; the choice reaches the report and is kept.
+        QVERIFY(asked.pictures);
+        bool offered = true;
+        OnNextModal<CaseDetailsDialog>([&offered](CaseDetailsDialog* dialog) {
+            offered = dialog->PicturesBox() != nullptr;
+            dialog->accept();
+        });
+        QVERIFY(CaseDetailsDialog::Ask(nullptr, &asked));
+        QVERIFY(!offered);
+        for (const bool tick : {false, true, false}) {
+            bool shown = !tick;
+            OnNextModal<CaseDetailsDialog>([&shown, tick](CaseDetailsDialog* dialog) {
+                shown = dialog->PicturesBox()->isChecked();
+                QTest::mouseClick(dialog->PicturesBox(), Qt::LeftButton);
+                dialog->accept();
+            });
+            QVERIFY(CaseDetailsDialog::Ask(nullptr, &asked, true));
+            QCOMPARE(shown, !tick);
+            QCOMPARE(asked.pictures, tick);
+            QCOMPARE(Store().value("ReportPictures").toBool(), tick);
+        }
+    }
+
+    // Save Report waits for the pictures still being made: Cancel saves
+    // nothing; waited out, a picture that never came is said to be missing.
+    void saveWaitsForPictures()
+    {
+        QTemporaryDir dir;
+        using namespace testsupport;
+        QVERIFY(WriteFileAt(dir.filePath("hang-helper.avi"), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
+        QVERIFY(WriteFileAt(dir.filePath("gate.jpg"), MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg)));
+        MainWindow w;
+        w.Previews()->SetHelper(ARDENTIX_PREVIEW_FAULTY);
+        w.Previews()->SetTimeLimit(2000);
+        w.OpenPaths({QFile::encodeName(dir.filePath("hang-helper.avi")), QFile::encodeName(dir.filePath("gate.jpg"))});
+        QCOMPARE(w.ResultModel()->PreviewsWaiting(), 2);
+        const QString pdf = dir.filePath("report.pdf");
+        QString label;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&label, &poll] {
+            if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                label = progress->labelText();
+                QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        poll.start(10);
+        QVERIFY(!w.SaveReportTo(pdf, EvidenceReport::Format::Pdf));
+        QCOMPARE(label, Tr("Making the pictures of the files…"));
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(w.SaveReportTo(pdf, EvidenceReport::Format::Pdf));
+        QCOMPARE(w.ResultModel()->PreviewsWaiting(), 0);
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        const QString text = QString::fromUtf8(ToolOutput("pdftotext", {pdf, "-"}));
+        QCOMPARE(text.count(Tr("No preview for this file")), 1);
+        QCOMPARE(ToolOutput("pdfimages", {"-list", pdf}).count(" jpeg "), 1);
     }
 
     // Cancel pressed as the check's dialog appears: either the report was
