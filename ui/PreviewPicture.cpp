@@ -181,7 +181,9 @@ QImage Render(const RowRecord& record, qreal scale, const QFont& screenFont, qre
     // In pixels, so that the image's own resolution does not change the
     // text's size.
     QFont font = screenFont;
-    font.setPixelSize(QFontInfo(screenFont).pixelSize());
+    const int pixels = QFontInfo(screenFont).pixelSize();
+    if (pixels > 0)
+        font.setPixelSize(pixels);
     const QSizeF size = Size(record, scale, font, nullptr);
     QImage image((size * devicePixelRatio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
