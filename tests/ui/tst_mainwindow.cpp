@@ -255,13 +255,20 @@ private slots:
             << QSize(320, 240) << qint64(-1) << data + "sample.jpg"
             << "Picture of gate.jpg; authentication succeeded";
         // Markup, a mark that reverses text and letters of no one code page
-        // in the name: heard as the table shows the name.
+        // in the name: heard as the table shows the name. Windows allows no
+        // "<" in a name: there the markup is an entity.
+#ifdef Q_OS_WIN
+        const QString markup = QStringLiteral("&lt;b&gt;");
+#else
+        const QString markup = QStringLiteral("<b>");
+#endif
         QTest::newRow("name with markup")
-            << false << QString::fromUtf8("<b>\u76e3\u8996 \u043e\u0442\u0447\u0451\u0442\u200f.jpg")
+            << false << markup + QString::fromUtf8("\u76e3\u8996 \u043e\u0442\u0447\u0451\u0442\u200f.jpg")
             << exported(SampleMedia(MediaType::Jpg), MediaType::Jpg) << QSize(320, 240) << qint64(-1)
             << data + "sample.jpg"
-            << QString::fromUtf8("Picture of <b>\u76e3\u8996 \u043e\u0442\u0447\u0451\u0442\\xE2\\x80\\x8F.jpg; "
-                                 "authentication succeeded");
+            << "Picture of " + markup +
+                   QString::fromUtf8("\u76e3\u8996 \u043e\u0442\u0447\u0451\u0442\\xE2\\x80\\x8F.jpg; "
+                                     "authentication succeeded");
         QTest::newRow("genuine avi") << false << "gate.avi" << avi << QSize(160, 120) << qint64(0)
                                      << data + "sample-frame.png"
                                      << "Picture of gate.avi, frame at 00:00:00; authentication succeeded";
