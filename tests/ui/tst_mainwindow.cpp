@@ -311,11 +311,11 @@ private slots:
         MainWindow w;
         w.Previews()->SetHelper(faulty ? ARDENTIX_PREVIEW_FAULTY : ARDENTIX_PREVIEW_HELPER);
         w.Previews()->SetTimeLimit(3000);
-        w.OpenPaths({QFile::encodeName(dir.filePath(name)), QFile::encodeName(dir.filePath("next.jpg"))});
+        w.OpenPaths({PathText::ToNative(dir.filePath(name)), PathText::ToNative(dir.filePath("next.jpg"))});
         QCOMPARE(w.ResultModel()->rowCount(), 2);
         // The dialog, opened while the picture may still be made, shows it
         // when it comes (within the time limit for a helper that hangs).
-        const int row = w.ResultModel()->Record(0).result.path.endsWith(QFile::encodeName(name).constData()) ? 0 : 1;
+        const int row = w.ResultModel()->Record(0).result.path.endsWith(PathText::ToNative(name).constData()) ? 0 : 1;
         w.ResultView()->setCurrentIndex(w.SortProxy()->mapFromSource(w.ResultModel()->index(row, 0)));
         QString said;
         QPixmap shown;
