@@ -37,6 +37,8 @@ FileResult VerifyFile(const FileJob& file, const VerifyOptions& options)
     out.inUse = details.inUse;
     out.coverageKnown = details.coverageKnown;
     out.covered = details.covered;
+    out.identityKnown = details.identityKnown;
+    out.identity = details.identity;
     if (details.hasSha256)
         out.sha256 = QByteArray(reinterpret_cast<const char*>(details.sha256), ARDENTIX_SHA256_DIGEST_SIZE).toHex();
     return out;

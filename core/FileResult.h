@@ -31,6 +31,11 @@ struct FileResult
     // The SHA-256 of the whole file in lower-case hexadecimal; empty when it
     // was not asked for or the file could not be read whole.
     QByteArray sha256;
+    // Which file the verdict is about (see FileIdentity), once it could be
+    // opened: a later read of the path is of the same bytes only when the
+    // identity is still the same.
+    bool identityKnown = false;
+    ardentix::engine::FileIdentity identity;
 
     // A file is authentic or it failed: every file that is reported is one
     // of the two. Only a file stopped by a cancel (AuthResult::Cancelled) is

@@ -11,7 +11,8 @@ namespace {
 
 const char kRequestMagic[4] = {'A', 'R', 'D', 'Q'};
 const char kAnswerMagic[4] = {'A', 'R', 'D', 'A'};
-constexpr quint8 kVersion = 1;
+constexpr quint8 kVersion = 2;
+constexpr quint32 kRequestLength = RequestBytes - 8;
 // A recording's frame lies within a century of its start.
 constexpr qint64 kLatestFrameMs = 100LL * 366 * 24 * 3600 * 1000;
 
@@ -31,6 +32,7 @@ bool Fits(const Frame& frame)
 {
     switch (frame.kind) {
     case Kind::None:
+    case Kind::Unsigned:
         return frame.width == 0 && frame.height == 0 && frame.frameMs == -1;
     case Kind::Picture:
         if (frame.frameMs != -1)
@@ -48,26 +50,37 @@ bool Fits(const Frame& frame)
 
 } // namespace
 
-QByteArray Request(const QByteArray& name)
+QByteArray Request(const Ask& ask)
 {
     QByteArray bytes(kRequestMagic, 4);
-    Append<quint32>(bytes, static_cast<quint32>(name.size()));
-    return bytes + name;
+    Append<quint32>(bytes, kRequestLength);
+    bytes.append(static_cast<char>(kVersion));
+    bytes.append(static_cast<char>(static_cast<int>(ask.type) + 1));
+    bytes.append(static_cast<char>(ask.signedOnly ? 1 : 0));
+    bytes.append('\0');
+    Append<quint32>(bytes, ask.cpuMs);
+    Append<quint64>(bytes, ask.handle);
+    return bytes;
 }
 
-ReadState ReadRequest(const QByteArray& buffer, QByteArray* name, qsizetype* used)
+ReadState ReadRequest(const QByteArray& buffer, Ask* ask, qsizetype* used)
 {
     if (buffer.size() >= 4 && !buffer.startsWith(QByteArray(kRequestMagic, 4)))
         return ReadState::Bad;
     if (buffer.size() < 8)
         return ReadState::NeedMore;
-    const quint32 length = Take<quint32>(buffer, 4);
-    if (length == 0 || length > MaxNameBytes)
+    if (Take<quint32>(buffer, 4) != kRequestLength)
         return ReadState::Bad;
-    if (buffer.size() < 8 + static_cast<qsizetype>(length))
+    if (buffer.size() < RequestBytes)
         return ReadState::NeedMore;
-    *name = buffer.mid(8, length);
-    *used = 8 + length;
+    const auto byte = [&buffer](int at) { return static_cast<quint8>(buffer[at]); };
+    if (byte(8) != kVersion || byte(9) < 1 || byte(9) > 3 || byte(10) > 1 || byte(11) != 0)
+        return ReadState::Bad;
+    ask->type = static_cast<ardentix::engine::FileType>(byte(9) - 1);
+    ask->signedOnly = byte(10) == 1;
+    ask->cpuMs = Take<quint32>(buffer, 12);
+    ask->handle = Take<quint64>(buffer, 16);
+    *used = RequestBytes;
     return ReadState::Complete;
 }
 

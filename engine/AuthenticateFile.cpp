@@ -143,6 +143,12 @@ AuthResult AuthenticateFile(WatermarkRecord& record, const char* path, const Aut
     if (!details.hasSha256)
         OPENSSL_cleanse(details.sha256, sizeof(details.sha256));
     details.inUse = result == AuthResult::Unreadable && file.InUse();
+    if (file.IsOpen() && result != AuthResult::Unreadable) {
+        if (const std::optional<FileIdentity> identity = file.Identity()) {
+            details.identityKnown = true;
+            details.identity = *identity;
+        }
+    }
     if (detailsOut != nullptr)
         *detailsOut = details;
     return result;

@@ -7,6 +7,7 @@
 #define ARDENTIX_ENGINE_AUTHENTICATEFILE_H
 
 #include "FileLayout.h"
+#include "InputFile.h"
 #include "Sha256.h"
 #include "WatermarkRecord.h"
 
@@ -58,6 +59,10 @@ struct AuthDetails
     // Unreadable because another program holds the file open without
     // sharing it, or has locked it (Windows).
     bool inUse = false;
+    // The identity of the file that was read, once it could be opened: what
+    // the verdict is about, should the path later name another file.
+    bool identityKnown = false;
+    FileIdentity identity;
 };
 
 // Authenticates the file at path (an 8-bit path in the system's narrow code

@@ -17,7 +17,8 @@ namespace ardentix::engine {
 namespace {
 
 // The one table of the layouts.
-const FileLayout kLayouts[] = {{"JPG", 0, 2}, {"AVI", 240, 0}, {"MP4", 3145764, 0}};
+const FileLayout kLayouts[] = {
+    {FileType::Jpg, "JPG", 0, 2}, {FileType::Avi, "AVI", 240, 0}, {FileType::Mp4, "MP4", 3145764, 0}};
 
 } // namespace
 
@@ -38,6 +39,15 @@ std::optional<FileLayout> LayoutForPath(const char* path)
             return layout;
     }
     return std::nullopt;
+}
+
+FileLayout LayoutOf(FileType type)
+{
+    for (const FileLayout& layout : kLayouts) {
+        if (layout.type == type)
+            return layout;
+    }
+    return kLayouts[0];
 }
 
 ProtectedRanges ProtectedRangesOf(std::int64_t size, std::int64_t skip, std::int64_t tail)

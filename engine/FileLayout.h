@@ -14,10 +14,19 @@
 
 namespace ardentix::engine {
 
+// The types of export.
+enum class FileType
+{
+    Jpg,
+    Avi,
+    Mp4
+};
+
 // One type of export: skip bytes at the front are unprotected, and tail
 // bytes after the block are protected.
 struct FileLayout
 {
+    FileType type;
     const char* extension; // upper case, without the dot
     std::int64_t skip;
     std::int64_t tail;
@@ -26,6 +35,8 @@ struct FileLayout
 // The layout for the text after the last "." of path, compared without
 // regard to the case of a to z: JPG, AVI or MP4; nothing for any other type.
 std::optional<FileLayout> LayoutForPath(const char* path);
+// The layout of a type.
+FileLayout LayoutOf(FileType type);
 
 // The bytes that the digest covers, in file order: at most two half-open
 // ranges [begin, end), and their total length.

@@ -293,6 +293,51 @@ std::optional<std::int64_t> InputFile::Length() const
     return static_cast<std::int64_t>(st.st_size);
 }
 
+bool InputFile::Adopt(int fd)
+{
+    Close();
+    m_inUse = false;
+#ifdef _WIN32
+    m_notRegular = fd >= 0 && !IsRegular(fd);
+#else
+    struct stat st;
+    m_notRegular = fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode));
+#endif
+    m_fd = fd;
+    if (m_notRegular)
+        Close();
+    return m_fd >= 0;
+}
+
+std::optional<FileIdentity> InputFile::Identity() const
+{
+    FileIdentity identity;
+#ifdef _WIN32
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_fd));
+    BY_HANDLE_FILE_INFORMATION info;
+    FILE_BASIC_INFO basic;
+    if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info) ||
+        !GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof(basic)))
+        return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t(high) << 32) | low; };
+    identity.device = info.dwVolumeSerialNumber;
+    identity.index = join(info.nFileIndexHigh, info.nFileIndexLow);
+    identity.size = static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow));
+    identity.modified = basic.LastWriteTime.QuadPart;
+    identity.changed = basic.ChangeTime.QuadPart;
+#else
+    struct stat st;
+    if (m_fd < 0 || fstat(m_fd, &st) != 0)
+        return std::nullopt;
+    identity.device = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    identity.size = static_cast<std::int64_t>(st.st_size);
+    identity.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.changed = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+#endif
+    return identity;
+}
+
 int InputFile::Release()
 {
     const int fd = m_fd;

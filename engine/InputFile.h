@@ -16,6 +16,26 @@
 
 namespace ardentix::engine {
 
+// What tells one file from another and one content of it from the next:
+// the file system's number for it (device and inode, or volume serial and
+// file index), its length and its modification and status-change times.
+// Another file put in its place, or a write to it, changes it.
+struct FileIdentity
+{
+    std::uint64_t device = 0;
+    std::uint64_t index = 0;
+    std::int64_t size = -1;
+    std::int64_t modified = 0; // nanoseconds (100 ns steps on Windows)
+    std::int64_t changed = 0;
+
+    bool operator==(const FileIdentity& other) const
+    {
+        return device == other.device && index == other.index && size == other.size &&
+               modified == other.modified && changed == other.changed;
+    }
+    bool operator!=(const FileIdentity& other) const { return !(*this == other); }
+};
+
 class InputFile
 {
 public:
@@ -33,6 +53,12 @@ public:
     // file (NotRegular).
     bool Open(const char* path, bool regularOnly = true);
     bool IsOpen() const { return m_fd >= 0; }
+    // Takes over an open descriptor (the C runtime's on Windows), which it
+    // then closes. False, with the descriptor closed, when it is not a
+    // regular file.
+    bool Adopt(int fd);
+    // The open descriptor, still owned here.
+    int Descriptor() const { return m_fd; }
 
     // Reads size bytes at offset, retrying interrupted and partial reads.
     // Returns false on a read error, or when the file ends before them.
@@ -40,6 +66,8 @@ public:
 
     // The length of the open file now; nothing when its status fails.
     std::optional<std::int64_t> Length() const;
+    // The open file's identity now; nothing when its status fails.
+    std::optional<FileIdentity> Identity() const;
 
     // Whether the last Open or ReadAt failed because another program holds
     // the file open without sharing it, or has locked the part read

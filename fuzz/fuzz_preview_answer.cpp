@@ -18,7 +18,8 @@ void ExpectSound(const PreviewProtocol::Frame& frame, qsizetype used, qsizetype 
         std::abort();
     if (frame.width > PreviewProtocol::BoxWidth || frame.height > PreviewProtocol::BoxHeight)
         std::abort();
-    if (frame.kind == PreviewProtocol::Kind::None ? frame.width != 0 : frame.width < 1)
+    const bool empty = frame.kind == PreviewProtocol::Kind::None || frame.kind == PreviewProtocol::Kind::Unsigned;
+    if (empty ? frame.width != 0 : frame.width < 1)
         std::abort();
 }
 
@@ -49,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (partState == PreviewProtocol::ReadState::Bad && state != PreviewProtocol::ReadState::Bad)
             std::abort();
     }
-    QByteArray name;
-    if (PreviewProtocol::ReadRequest(bytes, &name, &used) == PreviewProtocol::ReadState::Complete &&
-        (name.isEmpty() || name.size() > PreviewProtocol::MaxNameBytes ||
-         PreviewProtocol::Request(name) != bytes.left(used)))
+    // A request read back writes the same bytes.
+    PreviewProtocol::Ask ask;
+    if (PreviewProtocol::ReadRequest(bytes, &ask, &used) == PreviewProtocol::ReadState::Complete &&
+        (used != PreviewProtocol::RequestBytes || PreviewProtocol::Request(ask) != bytes.left(used)))
         std::abort();
     return 0;
 }

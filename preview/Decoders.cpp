@@ -1,13 +1,15 @@
 #include "Decoders.h"
 
-#include "FileLayout.h"
-#include "NativeFile.h"
-#include "PathText.h"
-
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+
+using ardentix::engine::FileLayout;
+using ardentix::engine::FileType;
+using ardentix::engine::InputFile;
+using ardentix::engine::LayoutOf;
+using ardentix::engine::ProtectedRanges;
+using ardentix::engine::ProtectedRangesOf;
 
 namespace Decoders {
 
@@ -39,34 +41,56 @@ QImage Decode(QByteArray bytes)
 
 } // namespace
 
-PreviewProtocol::Frame Preview(const QByteArray& name)
+PreviewProtocol::Frame Preview(InputFile& file, const PreviewProtocol::Ask& ask)
 {
-    QFile file;
-    NativeFile::OpenFailure failure = NativeFile::OpenFailure::None;
-    QString reason;
-    if (!NativeFile::OpenForReading(file, name, true, &failure, &reason))
+    if (ask.type != FileType::Jpg)
+        return RecordingFrame(file, ask.type, ask.signedOnly);
+    const std::optional<std::int64_t> size = file.Length();
+    if (!size || *size > kLargestPicture || *size <= 0)
         return {};
-    const QString suffix = QFileInfo(PathText::FromNative(name)).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return Picture(file);
-    if (suffix == QLatin1String("avi") || suffix == QLatin1String("mp4"))
-        return RecordingFrame(file);
-    return {};
+    QByteArray bytes(static_cast<qsizetype>(*size), Qt::Uninitialized);
+    if (!file.ReadAt(0, reinterpret_cast<unsigned char*>(bytes.data()), static_cast<std::size_t>(bytes.size())))
+        return {};
+    return Picture(bytes, ask.signedOnly);
 }
 
-PreviewProtocol::Frame Picture(QFile& file)
+QByteArray SignedBytes(const QByteArray& bytes, const FileLayout& layout)
 {
-    if (file.size() > kLargestPicture)
-        return {};
-    const QByteArray bytes = file.read(kLargestPicture);
-    QImage image = Decode(bytes);
+    const ProtectedRanges ranges = ProtectedRangesOf(bytes.size(), layout.skip, layout.tail);
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(ranges.total));
+    for (int i = 0; i < ranges.count; ++i)
+        out.append(bytes.constData() + ranges.begin[i], static_cast<qsizetype>(ranges.end[i] - ranges.begin[i]));
+    return out;
+}
+
+bool WithinSigned(std::int64_t begin, std::int64_t end, std::int64_t size, const FileLayout& layout)
+{
+    const ProtectedRanges ranges = ProtectedRangesOf(size, layout.skip, layout.tail);
+    for (int i = 0; i < ranges.count; ++i) {
+        if (begin >= ranges.begin[i] && end <= ranges.end[i] && begin < end)
+            return true;
+    }
+    return false;
+}
+
+PreviewProtocol::Frame Picture(const QByteArray& bytes, bool signedOnly)
+{
     // The watermark block sits between the picture's data and its end
-    // marker, where a strict decoder may take its bytes for a broken marker:
-    // the picture is then decoded without them.
-    const ardentix::engine::FileLayout layout = *ardentix::engine::LayoutForPath("x.jpg");
-    const qsizetype block = bytes.size() - ARDENTIX_WATERMARK_BLOCK_SIZE - layout.tail;
-    if (image.isNull() && block > 0)
-        image = Decode(bytes.left(block) + bytes.right(layout.tail));
+    // marker. An authentic picture is decoded from its signed bytes alone,
+    // which is the picture without the block. Any other file is decoded
+    // whole; a strict decoder may take the block's bytes for a broken
+    // marker, and the picture is then decoded without them.
+    const QByteArray withoutBlock = SignedBytes(bytes, LayoutOf(FileType::Jpg));
+    QImage image = Decode(signedOnly ? withoutBlock : bytes);
+    if (image.isNull() && !signedOnly && !withoutBlock.isEmpty())
+        image = Decode(withoutBlock);
+    if (image.isNull() && signedOnly && !Decode(bytes).isNull()) {
+        // The picture that the whole file makes is not the signed one.
+        PreviewProtocol::Frame unsigned_;
+        unsigned_.kind = PreviewProtocol::Kind::Unsigned;
+        return unsigned_;
+    }
     if (image.isNull())
         return {};
     return FromImage(image, PreviewProtocol::Kind::Picture, -1);
@@ -74,6 +98,8 @@ PreviewProtocol::Frame Picture(QFile& file)
 
 PreviewProtocol::Frame FromImage(const QImage& image, PreviewProtocol::Kind kind, qint64 frameMs)
 {
+    if (image.isNull())
+        return {};
     int width = 0;
     int height = 0;
     PreviewProtocol::FitInBox(image.width(), image.height(), &width, &height);
@@ -81,6 +107,9 @@ PreviewProtocol::Frame FromImage(const QImage& image, PreviewProtocol::Kind kind
                         ? image
                         : image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     fitted = fitted.convertToFormat(QImage::Format_RGB888);
+    // Out of memory, Qt gives a null image rather than throwing.
+    if (fitted.isNull() || fitted.size() != QSize(width, height))
+        return {};
     PreviewProtocol::Frame frame;
     frame.kind = kind;
     frame.width = width;
@@ -89,6 +118,8 @@ PreviewProtocol::Frame FromImage(const QImage& image, PreviewProtocol::Kind kind
     frame.rgb.reserve(width * height * 3);
     for (int y = 0; y < height; ++y)
         frame.rgb.append(reinterpret_cast<const char*>(fitted.constScanLine(y)), width * 3);
+    if (frame.rgb.size() != width * height * 3)
+        return {};
     return frame;
 }
 

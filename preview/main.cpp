@@ -1,73 +1,182 @@
 // ardentix-preview: the window's helper that makes the pictures of evidence
-// files. It reads requests on its standard input and answers each on its
-// standard output (see PreviewProtocol), until its input ends. Decoding
-// untrusted files happens here, in a process of its own with a memory cap,
-// so that a file crafted against a decoder can crash or stall only this
-// process: the window kills it after its time limit and starts another.
+// files. Each request comes with the file already open (see
+// PreviewProtocol) and is answered on standard output, until the window
+// goes. Decoding untrusted files happens here, in a process of its own that
+// can open nothing, reach nothing and start nothing (see Sandbox), with a
+// memory cap and a processor-time budget for each file, so that a file
+// crafted against a decoder can only make this process fail: the window then
+// gives that file no picture and starts another helper.
 #include "Decoders.h"
+#include "InputFile.h"
 #include "PreviewProtocol.h"
 #include "ProcessLimits.h"
+#include "Sandbox.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QtEndian>
+#include <QImage>
+#include <QImageReader>
 
 #include <cstdio>
+#include <new>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/cpu.h>
+#include <libavutil/log.h>
+}
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <sys/socket.h>
+#include <unistd.h>
 #endif
+
 #ifdef ARDENTIX_PREVIEW_FAULTS
-#include <QThread>
-#include <cstdlib>
+#include "FaultProbe.h"
 #endif
+
+using ardentix::engine::InputFile;
 
 namespace {
 
-// The most memory the helper may take: a 4K frame decoded and converted
-// needs well under this.
-constexpr std::size_t kMemoryCap = std::size_t(1) << 30;
+constexpr std::size_t kMemoryCap = std::size_t(PreviewProtocol::HelperMemoryBytes);
+// A helper that has used this much processor time ends after its answer,
+// well before its life's limit; the window starts a new one.
+constexpr std::int64_t kRetireCpuMs = 300 * 1000;
 
-// Reads exactly size bytes; false at the end of input.
+// Everything that is loaded or worked out once, loaded now: after the
+// sandbox nothing can be opened, no plugin, no library, no system file.
+void LoadEverything()
+{
+    av_log_set_level(AV_LOG_QUIET);
+    (void)av_cpu_count();
+    for (const AVCodecID id : {AV_CODEC_ID_MJPEG, AV_CODEC_ID_H264, AV_CODEC_ID_HEVC, AV_CODEC_ID_MPEG4})
+        (void)avcodec_find_decoder(id);
+    // Qt's JPEG reader is a plugin: one picture written and read loads it.
+    QImage probe(8, 8, QImage::Format_RGB888);
+    probe.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    probe.save(&buffer, "JPG");
+    (void)Decoders::Picture(bytes, false);
+}
+
+#ifdef Q_OS_WIN
 bool ReadExactly(char* data, std::size_t size)
 {
     return std::fread(data, 1, size, stdin) == size;
 }
 
-bool NextRequest(QByteArray* name)
+// The next request, with the file whose handle the window put in this
+// process.
+bool NextRequest(PreviewProtocol::Ask* ask, InputFile* file)
 {
-    QByteArray head(8, '\0');
-    if (!ReadExactly(head.data(), 8))
-        return false;
-    QByteArray parsed;
+    QByteArray request(PreviewProtocol::RequestBytes, '\0');
     qsizetype used = 0;
-    if (PreviewProtocol::ReadRequest(head, &parsed, &used) != PreviewProtocol::ReadState::NeedMore)
+    if (!ReadExactly(request.data(), static_cast<std::size_t>(request.size())) ||
+        PreviewProtocol::ReadRequest(request, ask, &used) != PreviewProtocol::ReadState::Complete)
         return false;
-    const quint32 length = qFromLittleEndian<quint32>(head.constData() + 4);
-    QByteArray request = head + QByteArray(static_cast<qsizetype>(length), '\0');
-    if (!ReadExactly(request.data() + 8, length))
-        return false;
-    return PreviewProtocol::ReadRequest(request, name, &used) == PreviewProtocol::ReadState::Complete;
+    const int fd = _open_osfhandle(static_cast<intptr_t>(ask->handle), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(reinterpret_cast<HANDLE>(static_cast<intptr_t>(ask->handle)));
+        return true; // a request without its file: answered with no picture
+    }
+    (void)file->Adopt(fd);
+    return true;
 }
 
-#ifdef ARDENTIX_PREVIEW_FAULTS
-// The test build misbehaves on purpose for names that ask it to, so that
-// the window's handling of a helper that crashes, hangs or talks nonsense
-// can be tried.
-void Misbehave(const QByteArray& name)
+bool WriteAll(const QByteArray& bytes)
 {
-    if (name.contains("crash-helper"))
-        std::abort();
-    if (name.contains("hang-helper")) {
-        for (;;)
-            QThread::sleep(60);
+    return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+               static_cast<std::size_t>(bytes.size()) &&
+           std::fflush(stdout) == 0;
+}
+#else
+// The next request, with the descriptor that came in the same message.
+bool NextRequest(PreviewProtocol::Ask* ask, InputFile* file)
+{
+    char request[PreviewProtocol::RequestBytes + 1];
+    iovec part{request, sizeof(request)};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+    msghdr message{};
+    message.msg_iov = &part;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof(control);
+    ssize_t got = 0;
+    do
+        got = recvmsg(Sandbox::kRequestSocket, &message, MSG_CMSG_CLOEXEC);
+    while (got < 0 && errno == EINTR);
+    if (got <= 0)
+        return false;
+    int fd = -1;
+    for (cmsghdr* header = CMSG_FIRSTHDR(&message); header != nullptr; header = CMSG_NXTHDR(&message, header)) {
+        if (header->cmsg_level == SOL_SOCKET && header->cmsg_type == SCM_RIGHTS &&
+            header->cmsg_len == CMSG_LEN(sizeof(int)) && fd < 0)
+            std::memcpy(&fd, CMSG_DATA(header), sizeof(int));
     }
-    if (name.contains("garble-helper")) {
-        std::fwrite("ARDA\x07", 1, 5, stdout);
-        std::fflush(stdout);
+    qsizetype used = 0;
+    if ((message.msg_flags & (MSG_TRUNC | MSG_CTRUNC)) != 0 ||
+        PreviewProtocol::ReadRequest(QByteArray(request, static_cast<qsizetype>(got)), ask, &used) !=
+            PreviewProtocol::ReadState::Complete ||
+        used != got) {
+        if (fd >= 0)
+            close(fd);
+        return false;
     }
+    if (fd >= 0)
+        (void)file->Adopt(fd);
+    return true;
+}
+
+bool WriteAll(const QByteArray& bytes)
+{
+    const char* at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = write(STDOUT_FILENO, at, static_cast<std::size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        at += written;
+        left -= written;
+    }
+    return true;
 }
 #endif
+
+PreviewProtocol::Frame Answer(InputFile& file, const PreviewProtocol::Ask& ask)
+{
+    if (!file.IsOpen())
+        return {};
+    const ProcessLimits::CpuBudget budget(ask.cpuMs);
+#ifdef ARDENTIX_PREVIEW_FAULTS
+    FaultProbe::Misbehave(file);
+#endif
+    try {
+        return Decoders::Preview(file, ask);
+    } catch (const std::bad_alloc&) {
+        // Out of memory within the cap: no picture, and the helper goes on.
+        return {};
+    }
+}
+
+// Ends the helper. The sanitizers' leak check at exit would need calls
+// that the sandbox refuses; nothing is left to free then anyway.
+[[noreturn]] void End(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}
 
 } // namespace
 
@@ -79,20 +188,33 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    if (!ProcessLimits::CapMemory(kMemoryCap)) {
-        std::fprintf(stderr, "ardentix-preview: cannot cap its memory; no previews\n");
-        return 1;
-    }
-    QByteArray name;
-    while (NextRequest(&name)) {
 #ifdef ARDENTIX_PREVIEW_FAULTS
-        Misbehave(name);
+    if (argc > 1 && std::strcmp(argv[1], "--probe-sandbox") == 0)
+        End(FaultProbe::ProbeSandbox());
+    const std::size_t cap = FaultProbe::MemoryCap(kMemoryCap);
+#else
+    const std::size_t cap = kMemoryCap;
 #endif
-        const QByteArray answer = PreviewProtocol::Answer(Decoders::Preview(name));
-        if (std::fwrite(answer.constData(), 1, static_cast<std::size_t>(answer.size()), stdout) !=
-                static_cast<std::size_t>(answer.size()) ||
-            std::fflush(stdout) != 0)
-            return 1;
+    LoadEverything();
+    ProcessLimits::PrepareBudgets();
+    if (!ProcessLimits::CapMemory(cap) || !ProcessLimits::LimitLife() || !Sandbox::Install().installed) {
+        std::fprintf(stderr, "ardentix-preview: cannot wall itself in; no previews\n");
+        End(1);
     }
-    return 0;
+    for (;;) {
+        InputFile file;
+        PreviewProtocol::Ask ask;
+        if (!NextRequest(&ask, &file))
+            End(0);
+        const PreviewProtocol::Frame frame = Answer(file, ask);
+        file.Close();
+        if (!WriteAll(PreviewProtocol::Answer(frame)))
+            End(1);
+#ifdef ARDENTIX_PREVIEW_FAULTS
+        if (FaultProbe::AnswersTwice())
+            (void)WriteAll(PreviewProtocol::Answer(frame));
+#endif
+        if (ProcessLimits::CpuMsUsed() > kRetireCpuMs)
+            End(0);
+    }
 }

@@ -9,15 +9,17 @@
 #include <QDateTime>
 #include <QMetaType>
 
-// The file's picture. It is made after the file was verified, from a read
-// of its own (see PreviewMaker), and never bears on the verdict.
+// The file's picture. It is made after the file was verified, from the
+// same file (see PreviewMaker), and never bears on the verdict.
 struct RowPreview
 {
     enum class State
     {
-        None,    // the file has no picture: it could not be decoded
-        Waiting, // asked for, not made yet
-        Made
+        None,     // the file has no picture: it could not be decoded
+        Waiting,  // asked for, not made yet
+        Made,     // an authentic file's from its signed bytes
+        Unsigned, // authentic, but no picture lies in its signed bytes
+        Changed   // the file changed after it was verified
     };
     State state = State::None;
     // A recording's frame (at frameMs from its start) rather than a still.

@@ -80,7 +80,10 @@ void RunDriver::Run(const std::vector<FileJob>& files)
         const FileJob& file = files[static_cast<std::size_t>(i)];
         // The file counts as not reached until its verdict is given, so that
         // the total never drops while it is verified.
-        if (!file.path.isEmpty() && (file.unreadableFolder || PathInfo::IsFile(file.path)))
+        // A FIFO, a device or a link to one fails with its reason, as in the
+        // verifier; only what is not there, or a folder, is skipped.
+        const PathInfo::Kind kind = file.path.isEmpty() ? PathInfo::Kind::None : PathInfo::Of(file.path).kind;
+        if (file.unreadableFolder || kind == PathInfo::Kind::File || kind == PathInfo::Kind::Other)
             VerifyOne(i, file, frameDue);
         else
             m_state.notReached -= 1;

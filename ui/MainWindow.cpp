@@ -199,7 +199,10 @@ void MainWindow::RunWith(const std::function<void(RunDriver&)>& work)
     RunProgress progress(this, model, view, std::move(hooks));
     RunDriver driver(run, progress);
     driver.SetSha256(true);
+    // Pictures are made once the verdicts are in, never beside them.
+    previews->SetHeld(true);
     work(driver);
+    previews->SetHeld(false);
     SetRunActionsEnabled(true);
 }
 
@@ -370,8 +373,11 @@ bool MainWindow::WaitForPreviews()
     // setValue may deliver the last picture already.
     progress.setValue(0);
     progress.show();
+    // The pictures still to come are made together, each within its limits.
+    previews->SetHurried(true);
     if (model->PreviewsWaiting() > 0 && !progress.wasCanceled())
         loop.exec();
+    previews->SetHurried(false);
     return model->PreviewsWaiting() == 0;
 }
 

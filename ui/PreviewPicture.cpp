@@ -62,7 +62,10 @@ RowPreview FromFrame(const PreviewProtocol::Frame& frame)
 {
     RowPreview preview;
     const qsizetype line = qsizetype(frame.width) * 3;
-    if (frame.kind == PreviewProtocol::Kind::None || frame.rgb.size() != line * frame.height)
+    if (frame.kind == PreviewProtocol::Kind::Unsigned)
+        preview.state = RowPreview::State::Unsigned;
+    if (frame.kind == PreviewProtocol::Kind::None || frame.kind == PreviewProtocol::Kind::Unsigned ||
+        frame.rgb.size() != line * frame.height)
         return preview;
     const QImage image(reinterpret_cast<const uchar*>(frame.rgb.constData()), frame.width, frame.height, line,
                        QImage::Format_RGB888);
@@ -114,6 +117,15 @@ QString AccessibleText(const RowRecord& record, const QString& fileName)
     case RowPreview::State::None:
         return authentic ? QObject::tr("No preview for %1; authentication succeeded").arg(fileName)
                          : QObject::tr("No preview for %1; authentication failed").arg(fileName);
+    case RowPreview::State::Unsigned:
+        return QObject::tr("No picture from the signed bytes of %1; authentication succeeded").arg(fileName);
+    case RowPreview::State::Changed:
+        return authentic ? QObject::tr("No preview for %1: the file changed after it was verified; "
+                                       "authentication succeeded")
+                               .arg(fileName)
+                         : QObject::tr("No preview for %1: the file changed after it was verified; "
+                                       "authentication failed")
+                               .arg(fileName);
     case RowPreview::State::Made:
         break;
     }
@@ -123,6 +135,22 @@ QString AccessibleText(const RowRecord& record, const QString& fileName)
     const QString at = FrameTime(preview.frameMs);
     return authentic ? QObject::tr("Picture of %1, frame at %2; authentication succeeded").arg(fileName, at)
                      : QObject::tr("Picture of %1, frame at %2; authentication failed").arg(fileName, at);
+}
+
+QString StandIn(RowPreview::State state)
+{
+    switch (state) {
+    case RowPreview::State::Waiting:
+        return QObject::tr("Making the preview…");
+    case RowPreview::State::Unsigned:
+        return QObject::tr("No picture from the signed bytes");
+    case RowPreview::State::Changed:
+        return QObject::tr("No preview: the file changed after it was verified");
+    case RowPreview::State::None:
+    case RowPreview::State::Made:
+        break;
+    }
+    return QObject::tr("No preview for this file");
 }
 
 QSizeF Size(const RowRecord& record, qreal scale, const QFont& font, QPaintDevice* device)
@@ -154,9 +182,7 @@ void Paint(QPainter& painter, const RowRecord& record, qreal scale, const QFont&
         painter.drawImage(target, image);
     } else {
         painter.setPen(Qt::white);
-        const QString text = record.preview.state == RowPreview::State::Waiting
-                                 ? QObject::tr("Making the preview…")
-                                 : QObject::tr("No preview for this file");
+        const QString text = StandIn(record.preview.state);
         painter.drawText(box.adjusted(border, border, -border, -border), Qt::AlignCenter | Qt::TextWordWrap, text);
     }
     const qreal mark = kMark * scale;

@@ -30,6 +30,9 @@ QString Caption(const RowRecord& record);
 // What a screen reader says of it.
 QString AccessibleText(const RowRecord& record, const QString& fileName);
 
+// What the box shows where there is no picture.
+QString StandIn(RowPreview::State state);
+
 // The record's framed picture's size at scale (device units per pixel of
 // the preview box), its caption in font.
 QSizeF Size(const RowRecord& record, qreal scale, const QFont& font, QPaintDevice* device);

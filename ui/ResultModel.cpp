@@ -125,7 +125,7 @@ void ResultModel::Add(const RowRecord& record)
     endInsertRows();
     // Asked once the row is in, where its answer finds it.
     if (m_previewMaker != nullptr)
-        m_previewMaker->Ask(ticket, record.result.path);
+        m_previewMaker->Ask(ticket, record.result);
 }
 
 int ResultModel::RemoveRows(std::vector<int> rows)
@@ -179,12 +179,14 @@ int ResultModel::RowOfTicket(quint64 ticket) const
     return -1;
 }
 
-void ResultModel::TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame)
+void ResultModel::TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame, PreviewMaker::Outcome outcome)
 {
     const int row = RowOfTicket(ticket);
     if (row < 0 || m_rows.at(row).record.preview.state != RowPreview::State::Waiting)
         return;
     m_rows[row].record.preview = PreviewPicture::FromFrame(frame);
+    if (outcome == PreviewMaker::Outcome::Changed)
+        m_rows[row].record.preview.state = RowPreview::State::Changed;
     --m_previewsWaiting;
     emit PreviewMade(ticket);
 }

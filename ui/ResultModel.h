@@ -4,6 +4,7 @@
 #ifndef ARDENTIX_UI_RESULTMODEL_H
 #define ARDENTIX_UI_RESULTMODEL_H
 
+#include "PreviewMaker.h"
 #include "RowRecord.h"
 #include "Tally.h"
 
@@ -12,11 +13,6 @@
 #include <QList>
 
 #include <vector>
-
-class PreviewMaker;
-namespace PreviewProtocol {
-struct Frame;
-}
 
 class ResultModel : public QAbstractTableModel
 {
@@ -81,7 +77,7 @@ private:
         quint64 ticket = 0;
     };
 
-    void TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame);
+    void TakePreview(quint64 ticket, const PreviewProtocol::Frame& frame, PreviewMaker::Outcome outcome);
 
     QList<Row> m_rows;
     Tally m_counts;

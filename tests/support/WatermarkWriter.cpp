@@ -266,6 +266,39 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     return media + filler;
 }
 
+std::string KeyFramesPastPrefix()
+{
+    const std::string media = ReadFile(std::string(ARDENTIX_SOURCE_DIR) + "/tests/data/keyframes.mp4");
+    // Top-level boxes: ftyp, moov, then a moof and an mdat for each half
+    // second. The free box goes after the first mdat.
+    std::size_t at = 0;
+    int fragmentBoxes = 0;
+    while (at + 8 <= media.size() && fragmentBoxes < 2) {
+        const auto byte = [&media](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(media[i])); };
+        const std::uint32_t size = byte(at) << 24 | byte(at + 1) << 16 | byte(at + 2) << 8 | byte(at + 3);
+        if (size < 8)
+            throw std::runtime_error("keyframes.mp4 is not as expected");
+        if (media.compare(at + 4, 4, "moof") == 0 || media.compare(at + 4, 4, "mdat") == 0)
+            ++fragmentBoxes;
+        at += size;
+    }
+    const std::int64_t free = SkipFor(MediaType::Mp4) - static_cast<std::int64_t>(at) + 4096;
+    std::string filler(static_cast<std::size_t>(free), '\0');
+    filler.replace(0, 8, FreeBoxHeader(static_cast<std::uint32_t>(free)));
+    return media.substr(0, at) + filler + media.substr(at);
+}
+
+std::string PlantPrefix(const std::string& exportBytes, const std::string& other)
+{
+    const std::size_t skip = static_cast<std::size_t>(SkipFor(MediaType::Mp4));
+    const std::size_t blockAt = exportBytes.size() - kBlockSize;
+    if (other.size() + 8 > skip || blockAt < skip)
+        throw std::runtime_error("cannot plant a prefix in this export");
+    std::string planted = other + FreeBoxHeader(static_cast<std::uint32_t>(blockAt - other.size()));
+    planted.resize(skip, '\0');
+    return planted + exportBytes.substr(skip);
+}
+
 std::string Flip(std::string bytes, std::int64_t offset)
 {
     const std::size_t at = offset >= 0 ? std::size_t(offset) : bytes.size() - std::size_t(-offset);

@@ -105,6 +105,16 @@ std::string PaddedMedia(MediaType type, std::int64_t length);
 // counts from the end.
 std::string Flip(std::string bytes, std::int64_t offset);
 
+// A fragmented MP4 (tests/data/keyframes.mp4: a red half second, then a
+// test pattern, a key frame every half second) with a free box after its
+// first fragment, so that the key frames from the second on lie after the
+// unprotected prefix.
+std::string KeyFramesPastPrefix();
+// An export whose unprotected prefix holds another recording (other, with a
+// free box that runs on to the watermark block) in place of its own bytes:
+// its signature still holds.
+std::string PlantPrefix(const std::string& exportBytes, const std::string& other);
+
 bool WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 

@@ -58,11 +58,17 @@ int main(int argc, char** argv)
         fields.endTime = "2012-05-14 10:00:02";
         fields.serial = "VH-0042-2271";
         const std::string goodMp4 = MakeExport(mp4, MediaType::Mp4, fields);
+        // A longer recording: its key frames go on past the unprotected
+        // prefix, so that its picture comes from signed bytes.
+        fields.startTime = "2012-05-14 10:05:00";
+        fields.endTime = "2012-05-14 10:05:02";
+        const std::string longMp4 = MakeExport(KeyFramesPastPrefix(), MediaType::Mp4, fields);
 
         std::printf("Writing sample exports into %s:\n", dir.string().c_str());
         ok &= Write(dir, "genuine-picture.jpg", goodJpg);
         ok &= Write(dir, "genuine-recording.avi", goodAvi);
         ok &= Write(dir, "genuine-recording.mp4", goodMp4);
+        ok &= Write(dir, "genuine-long-recording.mp4", longMp4);
 
         const auto half = [](const std::string& bytes) { return std::int64_t(bytes.size() / 2); };
         ok &= Write(dir, "tampered-picture.jpg", Flip(goodJpg, half(goodJpg)));

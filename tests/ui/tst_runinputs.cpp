@@ -17,18 +17,22 @@ private slots:
     void skippedEntries()
     {
         // Entries that are no files are skipped: a folder, an empty path, a
-        // file gone or never there; and a FIFO, a link to a device and a
-        // loop of links, named like recordings (not on Windows, which has
-        // no FIFOs or devices among the files).
+        // file gone or never there, a loop of links. A FIFO and a link to a
+        // device, named like recordings, fail with their reason, as in the
+        // verifier (not on Windows, which has no FIFOs or devices among the
+        // files).
         const QString gone = Write("gone.avi", avi);
         QStringList paths = {dir.path(), QString(), gone, Write("kept.avi", avi), dir.filePath("never.avi")};
         QVERIFY(QFile::remove(gone));
+        QStringList failed;
 #ifndef Q_OS_WIN
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo.avi")).constData(), 0600), 0);
         QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.avi")));
         QVERIFY(QFile::link(dir.filePath("loop2.avi"), dir.filePath("loop1.avi")));
         QVERIFY(QFile::link(dir.filePath("loop1.avi"), dir.filePath("loop2.avi")));
         paths << dir.filePath("fifo.avi") << dir.filePath("zero.avi") << dir.filePath("loop1.avi");
+        failed << "zero.avi|Authentication failed|The file is too short to hold a watermark."
+               << "fifo.avi|Authentication failed|The file is too short to hold a watermark.";
 #endif
         const int count = int(paths.size()), steps = ProgressStepsPerFile(count);
         MainWindow w;
@@ -37,11 +41,17 @@ private slots:
             started << index;
             QCOMPARE(dialog->maximum(), count * steps);
             QVERIFY(dialog->value() <= index * steps);
-            QVERIFY(dialog->labelText().endsWith(QStringLiteral(" kept.avi...(3/%1)").arg(count)));
         });
         w.VerifyFiles(paths);
-        QCOMPARE(started, QList<int>{3});
-        QCOMPARE(Counts(w), Counts(1, 1, 0));
+        QCOMPARE(started.value(0), 3);
+        QStringList rows;
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r) {
+            const QModelIndex verdict = w.ResultModel()->index(r, ResultModel::VerdictColumn);
+            rows << RowAt(w.ResultModel(), r).mid(0, 2).join('|') + '|' + verdict.data(Qt::ToolTipRole).toString();
+        }
+        QCOMPARE(rows, failed + QStringList{"kept.avi|Authentication succeeded|The file is authentic: its content "
+                                            "matches its signed watermark."});
+        QCOMPARE(Counts(w), Counts(1 + int(failed.size()), 1, int(failed.size())));
     }
 
     void unlistedFolder()
