@@ -272,26 +272,47 @@ private slots:
         QTest::newRow("genuine avi") << false << "gate.avi" << avi << QSize(160, 120) << qint64(0)
                                      << data + "sample-frame.png"
                                      << "Picture of gate.avi, frame at 00:00:00; authentication succeeded";
-        QTest::newRow("genuine mp4") << false << "gate.mp4" << exported(SampleMedia(MediaType::Mp4), MediaType::Mp4)
-                                     << QSize(160, 120) << qint64(0) << data + "sample-frame.png"
-                                     << "Picture of gate.mp4, frame at 00:00:00; authentication succeeded";
+        // An authentic recording shows only a key frame in its signed bytes:
+        // none where its signature covers none of its frames, whatever its
+        // unsigned prefix holds; the first past the prefix otherwise.
+        QTest::newRow("genuine mp4, frames unsigned")
+            << false << "gate.mp4" << exported(SampleMedia(MediaType::Mp4), MediaType::Mp4) << QSize(0, 0)
+            << qint64(-1) << QString() << "No picture from the signed bytes of gate.mp4; authentication succeeded";
+        const std::string padded = MakeExport(PaddedMedia(MediaType::Mp4, SkipFor(MediaType::Mp4) + 4096), MediaType::Mp4);
+        QTest::newRow("genuine mp4, another picture in its prefix")
+            << false << "gate.mp4" << QByteArray::fromStdString(PlantPrefix(padded, ReadFile((data + "keyframes.mp4").toStdString())))
+            << QSize(0, 0) << qint64(-1) << QString()
+            << "No picture from the signed bytes of gate.mp4; authentication succeeded";
+        QTest::newRow("genuine mp4, key frames past the prefix")
+            << false << "gate.mp4" << exported(KeyFramesPastPrefix(), MediaType::Mp4) << QSize(160, 120) << qint64(500)
+            << QString() << "Picture of gate.mp4, frame at 00:00:00; authentication succeeded";
         QTest::newRow("tampered avi") << false << "gate.avi"
                                       << QByteArray(Flip(avi.toStdString(), 40000).c_str(), avi.size())
                                       << QSize(160, 120) << qint64(0) << QString()
                                       << "Picture of gate.avi, frame at 00:00:00; authentication failed";
-        // The first frame is black: the frame at a tenth of the length.
+        // The first key frame is black: the next key frame, from any bytes
+        // of a file that failed.
         QTest::newRow("black first frame")
-            << false << "night.mp4" << exported(ReadFile((data + "black-start.mp4").toStdString()), MediaType::Mp4)
-            << QSize(160, 120) << qint64(500) << QString()
-            << "Picture of night.mp4, frame at 00:00:00; authentication succeeded";
+            << false << "night.mp4" << QByteArray::fromStdString(ReadFile((data + "black-start.mp4").toStdString()))
+            << QSize(160, 120) << qint64(300) << QString()
+            << "Picture of night.mp4, frame at 00:00:00; authentication failed";
         QTest::newRow("genuine, not decodable")
             << false << "noise.avi" << exported(std::string(20000, '\x5a'), MediaType::Avi) << QSize(0, 0) << qint64(-1)
             << QString() << "No preview for noise.avi; authentication succeeded";
         QTest::newRow("no watermark, not decodable")
             << false << "noise.jpg" << QByteArray(3000, 'x') << QSize(0, 0) << qint64(-1) << QString()
             << "No preview for noise.jpg; authentication failed";
-        for (const char* fault : {"crash-helper", "hang-helper", "garble-helper"})
-            QTest::newRow(fault) << true << QString(fault) + ".avi" << avi << QSize(0, 0) << qint64(-1) << QString()
+        // Replaced in place once its picture was asked for.
+        QTest::newRow("changed after its verdict")
+            << false << "changed.avi" << avi << QSize(0, 0) << qint64(-1) << QString()
+            << "No preview for changed.avi: the file changed after it was verified; authentication succeeded";
+        // The helper misbehaves for a file that carries a marker. A crash is
+        // seen at once (the time limit is a minute); a helper that spins is
+        // ended by its own processor-time budget, one that sleeps by the
+        // window's limit.
+        for (const char* fault : {"crash-helper", "hang-helper", "spin-helper", "garble-helper", "twice-helper"})
+            QTest::newRow(fault) << true << QString(fault) + ".avi" << exported(SampleMedia(MediaType::Avi) + fault, MediaType::Avi)
+                                 << QSize(0, 0) << qint64(-1) << QString()
                                  << "No preview for " + QString(fault) + ".avi; authentication succeeded";
     }
 
@@ -310,8 +331,13 @@ private slots:
             testsupport::WriteFileAt(dir.filePath("next.jpg"), testsupport::SampleMedia(testsupport::MediaType::Jpg)));
         MainWindow w;
         w.Previews()->SetHelper(faulty ? ARDENTIX_PREVIEW_FAULTY : ARDENTIX_PREVIEW_HELPER);
-        w.Previews()->SetTimeLimit(3000);
+        w.Previews()->SetTimeLimit(name.startsWith("hang") ? 3000 : 60000);
+        w.Previews()->SetCpuLimit(1000);
         w.OpenPaths({PathText::ToNative(dir.filePath(name)), PathText::ToNative(dir.filePath("next.jpg"))});
+        if (name.startsWith("changed")) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
+        }
         QCOMPARE(w.ResultModel()->rowCount(), 2);
         // The dialog, opened while the picture may still be made, shows it
         // when it comes (within the time limit for a helper that hangs).
