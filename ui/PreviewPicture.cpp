@@ -101,10 +101,16 @@ QString FrameTime(qint64 frameMs)
 
 QString Caption(const RowRecord& record)
 {
-    QString verdict = ResultText::Verdict(record.result);
-    if (record.preview.state == RowPreview::State::Made && record.preview.frame)
-        return verdict + QLatin1Char('\n') + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
-    return verdict;
+    QString caption = ResultText::Verdict(record.result);
+    if (record.preview.state != RowPreview::State::Made)
+        return caption;
+    // An authentic file's picture comes from its signed bytes only; a failed
+    // file's from whatever it holds.
+    caption += QLatin1Char('\n') + (record.result.IsAuthentic() ? QObject::tr("From the signed bytes")
+                                                               : QObject::tr("From bytes that no signature vouches for"));
+    if (record.preview.frame)
+        caption += QLatin1Char('\n') + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
+    return caption;
 }
 
 QString AccessibleText(const RowRecord& record, const QString& fileName)

@@ -637,5 +637,33 @@
         <source>No preview for this file</source>
         <translation>이 파일의 미리 보기 없음</translation>
     </message>
+    <message>
+        <source>From the signed bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From bytes that no signature vouches for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture from the signed bytes of %1; authentication succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview for %1: the file changed after it was verified; authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture from the signed bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No preview: the file changed after it was verified</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

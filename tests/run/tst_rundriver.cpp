@@ -2,7 +2,9 @@
 // order, with the counts of entries not reached kept right, and what the
 // worker and the re-check's run do when they are stopped.
 #include "CoreFixtures.h"
+#include "BatchVerifier.h"
 #include "CustodyRun.h"
+#include "PreviewMaker.h"
 #include "ResultText.h"
 #include "RunDriver.h"
 #include "RunState.h"
@@ -70,6 +72,56 @@ class TestRunDriver : public QObject
     }
 
 private slots:
+    // The pictures' limits are those the README gives: ten seconds of
+    // processor time a file in the helper, and a minute of waiting.
+    void previewLimits()
+    {
+        PreviewMaker maker(QString{});
+        QCOMPARE(maker.CpuLimit(), 10000);
+        QCOMPARE(maker.TimeLimit(), 60000);
+        QFile readme(QStringLiteral(ARDENTIX_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll()).simplified();
+        QVERIFY(text.contains(QLatin1String("ten seconds of processor time a file")));
+        QVERIFY(text.contains(QLatin1String("waits a minute at most")));
+    }
+
+    // Files forgotten while waiting get no answer and the others keep their
+    // places; a helper that cannot start gives no pictures until another
+    // helper is set, which is then tried.
+    void previewQueue()
+    {
+        QTemporaryDir dir;
+        std::vector<FileResult> results;
+        for (int i = 0; i < 3; ++i) {
+            FileJob job;
+            job.path = QFile::encodeName(dir.filePath(QStringLiteral("%1.avi").arg(i)));
+            QVERIFY(WriteFile(job.path.toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
+            results.push_back(VerifyFile(job, VerifyOptions()));
+        }
+        PreviewMaker maker(dir.filePath(QStringLiteral("no-such-helper")));
+        QStringList made;
+        connect(&maker, &PreviewMaker::Made,
+                [&made](quint64 ticket, const PreviewProtocol::Frame& frame, PreviewMaker::Outcome outcome) {
+                    made << QStringLiteral("%1 %2 %3")
+                                .arg(ticket)
+                                .arg(static_cast<int>(frame.kind))
+                                .arg(static_cast<int>(outcome));
+                });
+        maker.SetHeld(true);
+        for (int i = 0; i < 3; ++i)
+            maker.Ask(quint64(i), results[std::size_t(i)]);
+        maker.Forget(1);
+        QCOMPARE(maker.Pending(), 2);
+        QTest::qWait(50);
+        QCOMPARE(made, QStringList());
+        maker.SetHeld(false);
+        QTRY_COMPARE(made, QStringList({"0 0 1", "2 0 1"}));
+        maker.SetHelper(QStringLiteral(ARDENTIX_PREVIEW_HELPER));
+        maker.Ask(3, results[0]);
+        QTRY_COMPARE(made.value(2), QStringLiteral("3 2 0"));
+    }
+
     void events_data()
     {
         QTest::addColumn<int>("cancelAt");

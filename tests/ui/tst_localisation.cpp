@@ -81,7 +81,9 @@ private slots:
         QVERIFY(html.contains(QLatin1String("charset=\"utf-8\""), Qt::CaseInsensitive));
         for (const char* text :
              {"Open File(s)", "Open Folder", "Remove File(s)", "Authentication failed", "Custody Check…",
-              "No preview for this file", "&Show each file's picture on its details page"}) {
+              "No preview for this file", "No picture from the signed bytes",
+              "No preview: the file changed after it was verified",
+              "&Show each file's picture on its details page"}) {
             // A label's mnemonic is not written in the help (nor, in East
             // Asian catalogues, its bracketed letter).
             const QString name = translator.translate("QObject", text)
