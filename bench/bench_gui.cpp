@@ -17,6 +17,10 @@
 // 6. The outcome window of a custody check of 5 N lines (every seventh
 //    modified, its details wrapped), built, shown and painted (target for
 //    10,000 lines: under 1 s).
+// 7. The N small exports' verdicts with the preview helper making their
+//    pictures and without it, on a quiet machine and with one processor
+//    kept busy by another program (target: with pictures at most 1.10
+//    times as long), and how long the pictures take after the verdicts.
 #include "AuthenticateFile.h"
 #include "BatchVerifier.h"
 #include "CheckResultWindow.h"
@@ -25,6 +29,7 @@
 #include "ResourceInit.h"
 #include "WatermarkWriter.h"
 
+#include "PreviewMaker.h"
 #include "ResultModel.h"
 #include "RunDriver.h"
 #include <QApplication>
@@ -39,8 +44,10 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 #include <sys/resource.h>
 
 using ardentix::engine::AuthenticateFile;
@@ -98,6 +105,50 @@ bool SmallExports(MainWindow& window, const QStringList& paths, std::size_t size
                 1000 * runSeconds / count);
     std::printf("overhead per file:    %.3f ms\n", 1000 * (runSeconds - engineSeconds) / count);
     return true;
+}
+
+// One run of the small exports through a new window, its pictures made by
+// helper (none when it cannot start): the seconds until the verdicts are
+// in, and until the last picture.
+std::pair<double, double> RunWithPictures(const QStringList& paths, const QString& helper)
+{
+    MainWindow window;
+    window.show();
+    window.Previews()->SetHelper(helper);
+    QCoreApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    window.VerifyFiles(paths);
+    const double verdicts = timer.nsecsElapsed() / 1e9;
+    while (window.ResultModel()->PreviewsWaiting() > 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return {verdicts, timer.nsecsElapsed() / 1e9};
+}
+
+// The verdicts with and without pictures, quiet and with a processor kept
+// busy; each pair twice, in turn, the better of each kept.
+void PicturesBeside(const QStringList& paths)
+{
+    for (const bool busy : {false, true}) {
+        QProcess spinner;
+        if (busy) {
+            spinner.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+            spinner.waitForStarted();
+        }
+        double without = 1e9, with = 1e9, pictures = 0;
+        for (int round = 0; round < 2; ++round) {
+            without = std::min(without, RunWithPictures(paths, QStringLiteral("/nonexistent/ardentix-preview")).first);
+            const std::pair<double, double> made = RunWithPictures(paths, QStringLiteral(ARDENTIX_PREVIEW_HELPER));
+            with = std::min(with, made.first);
+            pictures = made.second;
+        }
+        std::printf("verdicts, %s: %.3f s without pictures, %.3f s with (%.2f); last picture at %.3f s\n",
+                    busy ? "one processor busy" : "quiet", without, with, with / without, pictures);
+        if (busy) {
+            spinner.kill();
+            spinner.waitForFinished();
+        }
+    }
 }
 
 // Removes all of five runs' rows, then the lower half of as many.
@@ -269,5 +320,6 @@ int main(int argc, char** argv)
         return 1;
     Removal(window, paths);
     OutcomeWindow(paths, dir);
+    PicturesBeside(paths);
     return largeMib > 0 ? LargeExport(dir, largeMib) : 0;
 }

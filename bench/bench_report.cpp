@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
+#include <sys/resource.h>
 #include <cstdlib>
 
 using ardentix::engine::AuthResult;
@@ -55,10 +57,10 @@ void TimeHelper(const QString& folder, int files)
     std::string exports[3];
     for (int t = 0; t < 3; ++t)
         exports[t] = MakeExport(SampleMedia(types[t]), types[t]);
-    PreviewMaker maker(QStringLiteral(ARDENTIX_PREVIEW_HELPER));
+    auto maker = std::make_unique<PreviewMaker>(QStringLiteral(ARDENTIX_PREVIEW_HELPER));
     int made = 0;
     int left = files;
-    QObject::connect(&maker, &PreviewMaker::Made,
+    QObject::connect(maker.get(), &PreviewMaker::Made,
                      [&made, &left](quint64, const PreviewProtocol::Frame& frame, PreviewMaker::Outcome) {
                          made += frame.kind == PreviewProtocol::Kind::Picture ||
                                  frame.kind == PreviewProtocol::Kind::Frame;
@@ -76,10 +78,20 @@ void TimeHelper(const QString& folder, int files)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < files; ++i)
-        maker.Ask(static_cast<quint64>(i), results[static_cast<std::size_t>(i)]);
+        maker->Ask(static_cast<quint64>(i), results[static_cast<std::size_t>(i)]);
     while (left > 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("pictures of %d exports: %d made, %lld ms\n", files, made, static_cast<long long>(timer.elapsed()));
+    const qint64 elapsed = timer.elapsed();
+    // The helpers, ended with the maker, are this process's reaped
+    // children: their processor time and the largest one's peak memory.
+    maker.reset();
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    const double cpuMs = (children.ru_utime.tv_sec + children.ru_stime.tv_sec) * 1e3 +
+                         (children.ru_utime.tv_usec + children.ru_stime.tv_usec) / 1e3;
+    std::printf("pictures of %d exports: %d made, %lld ms; helpers' processor time %.2f ms a file, peak memory "
+                "%.1f MiB\n",
+                files, made, static_cast<long long>(elapsed), cpuMs / files, children.ru_maxrss / 1024.0);
 }
 
 bool TimeReport(const QString& path, EvidenceReport::Format format, const QList<RowRecord>& records,
