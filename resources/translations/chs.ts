@@ -639,31 +639,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>取自经过签名的字节</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>取自未经任何签名证明的字节</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有取自经过签名字节的图像；验证成功</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 无预览：文件在验证后已被更改；验证成功</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 无预览：文件在验证后已被更改；验证失败</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>没有取自经过签名字节的图像</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>无预览：文件在验证后已被更改</translation>
     </message>
 </context>
 </TS>

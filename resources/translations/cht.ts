@@ -639,31 +639,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>取自經過簽章的位元組</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>取自未經任何簽章證明的位元組</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 沒有取自經過簽章位元組的影像；驗證成功</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 無預覽：檔案在驗證後已遭變更；驗證成功</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 無預覽：檔案在驗證後已遭變更；驗證失敗</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有取自經過簽章位元組的影像</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>無預覽：檔案在驗證後已遭變更</translation>
     </message>
 </context>
 </TS>

@@ -641,31 +641,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Z podepsaných bajtů</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Z bajtů, které nepotvrzuje žádný podpis</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný obrázek z podepsaných bajtů souboru %1; ověření proběhlo úspěšně</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nemá náhled: soubor byl po ověření změněn; ověření proběhlo úspěšně</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nemá náhled: soubor byl po ověření změněn; ověření se nezdařilo</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný obrázek z podepsaných bajtů</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný náhled: soubor byl po ověření změněn</translation>
     </message>
 </context>
 </TS>

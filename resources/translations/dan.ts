@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra de signerede byte</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra byte, som ingen signatur går i god for</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet billede fra de signerede byte i %1; ægthedskontrol bestået</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning af %1: Filen er ændret efter kontrollen; ægthedskontrol bestået</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning af %1: Filen er ændret efter kontrollen; ægthedskontrol ikke bestået</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet billede fra de signerede byte</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning: Filen er ændret efter kontrollen</translation>
     </message>
 </context>
 </TS>

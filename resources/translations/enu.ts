@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>From the signed bytes</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>From bytes that no signature vouches for</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>No picture from the signed bytes of %1; authentication succeeded</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview for %1: the file changed after it was verified; authentication succeeded</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview for %1: the file changed after it was verified; authentication failed</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>No picture from the signed bytes</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>No preview: the file changed after it was verified</translation>
     </message>
 </context>
 </TS>

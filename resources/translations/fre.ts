@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Issue des octets signés</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Issue d’octets qu’aucune signature ne garantit</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image issue des octets signés de %1&#xa0;; authentification réussie</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun aperçu pour %1&#xa0;: le fichier a été modifié après sa vérification&#xa0;; authentification réussie</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun aperçu pour %1&#xa0;: le fichier a été modifié après sa vérification&#xa0;; échec de l’authentification</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image issue des octets signés</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun aperçu&#xa0;: le fichier a été modifié après sa vérification</translation>
     </message>
 </context>
 </TS>

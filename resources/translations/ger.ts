@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus den signierten Bytes</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Bytes, für die keine Signatur bürgt</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild aus den signierten Bytes von %1; Authentifizierung erfolgreich</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau für %1: Die Datei wurde nach der Prüfung verändert; Authentifizierung erfolgreich</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau für %1: Die Datei wurde nach der Prüfung verändert; Authentifizierung fehlgeschlagen</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild aus den signierten Bytes</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau: Die Datei wurde nach der Prüfung verändert</translation>
     </message>
 </context>
 </TS>

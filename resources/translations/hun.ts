@@ -639,31 +639,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Az aláírt bájtokból</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Olyan bájtokból, amelyeket egyetlen aláírás sem igazol</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs kép az aláírt bájtokból: %1; sikeres hitelesítés</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs előnézet: %1 (a fájl az ellenőrzés után megváltozott); sikeres hitelesítés</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs előnézet: %1 (a fájl az ellenőrzés után megváltozott); sikertelen hitelesítés</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs kép az aláírt bájtokból</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs előnézet: a fájl az ellenőrzés után megváltozott</translation>
     </message>
 </context>
 </TS>

@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dai byte firmati</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Da byte non garantiti da alcuna firma</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine dai byte firmati di %1; autenticazione riuscita</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna anteprima per %1: il file è stato modificato dopo la verifica; autenticazione riuscita</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna anteprima per %1: il file è stato modificato dopo la verifica; autenticazione non riuscita</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine dai byte firmati</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna anteprima: il file è stato modificato dopo la verifica</translation>
     </message>
 </context>
 </TS>

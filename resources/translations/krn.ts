@@ -639,31 +639,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>서명된 바이트에서 가져옴</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>어떤 서명도 보증하지 않는 바이트에서 가져옴</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 서명된 바이트의 이미지 없음; 인증 성공</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 미리 보기 없음: 검증 후 파일이 변경됨; 인증 성공</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 미리 보기 없음: 검증 후 파일이 변경됨; 인증 실패</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>서명된 바이트의 이미지 없음</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기 없음: 검증 후 파일이 변경됨</translation>
     </message>
 </context>
 </TS>

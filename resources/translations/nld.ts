@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit de ondertekende bytes</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit bytes waarvoor geen handtekening instaat</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen afbeelding uit de ondertekende bytes van %1; verificatie geslaagd</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen voorbeeld voor %1: het bestand is gewijzigd nadat het was geverifieerd; verificatie geslaagd</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen voorbeeld voor %1: het bestand is gewijzigd nadat het was geverifieerd; verificatie mislukt</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen afbeelding uit de ondertekende bytes</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen voorbeeld: het bestand is gewijzigd nadat het was geverifieerd</translation>
     </message>
 </context>
 </TS>

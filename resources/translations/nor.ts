@@ -640,31 +640,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra de signerte bytene</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra byte som ingen signatur går god for</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke noe bilde fra de signerte bytene i %1; autentisering vellykket</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning av %1: filen er endret etter at den ble kontrollert; autentisering vellykket</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning av %1: filen er endret etter at den ble kontrollert; autentisering mislyktes</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke noe bilde fra de signerte bytene</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forhåndsvisning: filen er endret etter at den ble kontrollert</translation>
     </message>
 </context>
 </TS>

@@ -641,31 +641,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Z podpisanych bajtów</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Z bajtów, których nie poświadcza żaden podpis</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak obrazu z podpisanych bajtów pliku %1; uwierzytelnianie powiodło się</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak podglądu pliku %1: plik został zmieniony po weryfikacji; uwierzytelnianie powiodło się</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak podglądu pliku %1: plik został zmieniony po weryfikacji; uwierzytelnianie nie powiodło się</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak obrazu z podpisanych bajtów</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak podglądu: plik został zmieniony po weryfikacji</translation>
     </message>
 </context>
 </TS>

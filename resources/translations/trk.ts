@@ -639,31 +639,31 @@
     </message>
     <message>
         <source>From the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>İmzalı baytlardan</translation>
     </message>
     <message>
         <source>From bytes that no signature vouches for</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir imzanın kefil olmadığı baytlardan</translation>
     </message>
     <message>
         <source>No picture from the signed bytes of %1; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için imzalı baytlardan görüntü yok; doğrulama başarılı</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için önizleme yok: Dosya doğrulandıktan sonra değiştirilmiş; doğrulama başarılı</translation>
     </message>
     <message>
         <source>No preview for %1: the file changed after it was verified; authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için önizleme yok: Dosya doğrulandıktan sonra değiştirilmiş; doğrulama başarısız</translation>
     </message>
     <message>
         <source>No picture from the signed bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>İmzalı baytlardan görüntü yok</translation>
     </message>
     <message>
         <source>No preview: the file changed after it was verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Önizleme yok: Dosya doğrulandıktan sonra değiştirilmiş</translation>
     </message>
 </context>
 </TS>
