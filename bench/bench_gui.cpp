@@ -31,7 +31,7 @@
 
 #include "PreviewMaker.h"
 #include "ResultModel.h"
-#include "RunDriver.h"
+#include "RunController.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -55,6 +55,11 @@ using ardentix::engine::AuthResult;
 using ardentix::engine::WatermarkRecord;
 
 namespace {
+
+QTreeView* View(const MainWindow& window)
+{
+    return window.findChild<QTreeView*>(QStringLiteral("resultView"));
+}
 
 double ThreadCpuSeconds()
 {
@@ -157,7 +162,7 @@ void Removal(MainWindow& window, const QStringList& paths)
     QElapsedTimer timer;
     for (int again = 0; again < 4; ++again)
         window.VerifyFiles(paths);
-    window.ResultView()->selectAll();
+    View(window)->selectAll();
     const int rows = window.ResultModel()->rowCount();
     timer.restart();
     QMetaObject::invokeMethod(&window, "RemoveFiles");
@@ -169,9 +174,9 @@ void Removal(MainWindow& window, const QStringList& paths)
     // item lookups.
     for (int again = 0; again < 5; ++again)
         window.VerifyFiles(paths);
-    QAbstractItemModel* shown = window.ResultView()->model();
+    QAbstractItemModel* shown = View(window)->model();
     const int all = shown->rowCount();
-    window.ResultView()->selectionModel()->select(
+    View(window)->selectionModel()->select(
         QItemSelection(shown->index(all / 2, 0), shown->index(all - 1, shown->columnCount() - 1)),
         QItemSelectionModel::Select);
     timer.restart();
@@ -218,7 +223,8 @@ void CloseDuringRun(const QString& big)
     MainWindow third;
     third.show();
     QElapsedTimer sinceClose;
-    QObject::connect(&third, &MainWindow::FileStarted, [&third, &sinceClose](int, QProgressDialog*) {
+    QObject::connect(third.findChild<RunController*>(QStringLiteral("runs")), &RunController::Began, &third,
+                     [&third, &sinceClose](int, qint64) {
         QTimer::singleShot(300, &third, [&third, &sinceClose] {
             sinceClose.start();
             third.close();
@@ -282,7 +288,7 @@ int LargeExport(const QTemporaryDir& dir, qint64 largeMib)
         timer.restart();
         fourth.CheckAgainst({QFile::encodeName(report), QFile::encodeName(dir.path()), {}});
         const double checkSeconds = timer.nsecsElapsed() / 1e9;
-        const CheckResultWindow* check = fourth.CheckWindow();
+        const CheckResultWindow* check = fourth.findChild<CheckResultWindow*>();
         std::printf("Custody Check: %.2f s, %s; / openssl: %.3f (target: at most 1.10)\n", checkSeconds,
                     check != nullptr && check->Summary().counts.AllUnchanged() ? "unchanged" : "NOT UNCHANGED",
                     checkSeconds / opensslSeconds);

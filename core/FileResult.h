@@ -6,6 +6,7 @@
 #include "WatermarkRecord.h"
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QtGlobal>
 
 struct FileResult
@@ -47,5 +48,7 @@ struct FileResult
     bool CoversNothing() const { return IsAuthentic() && coverageKnown && covered.total == 0; }
     qint64 ProtectedBytes() const { return covered.total; }
 };
+
+Q_DECLARE_METATYPE(FileResult)
 
 #endif

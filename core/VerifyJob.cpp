@@ -50,7 +50,9 @@ VerifyJob::~VerifyJob() = default;
 
 bool VerifyJob::Prepare(const WalkTick& tick)
 {
-    m_files = InputCollector::Collect(m_sources.paths, tick);
+    m_files = std::move(m_sources.files);
+    for (const QByteArray& path : m_sources.paths)
+        InputCollector::CollectOne(path, m_files, tick);
     m_totalBytes = 0;
     for (const FileJob& file : m_files)
         m_totalBytes += file.size;

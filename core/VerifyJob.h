@@ -44,6 +44,8 @@ public:
 
 struct VerifySources
 {
+    // Files already collected, verified as they are, before the paths'.
+    std::vector<FileJob> files;
     // Files and folders, as the system names them.
     std::vector<QByteArray> paths;
     // A list of more paths ("-" for standard input), and its form.

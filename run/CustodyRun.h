@@ -1,7 +1,6 @@
-// The re-check against a saved report, run from the window: the report is
-// read and the files verified on a thread of their own, while the observer
-// shows the progress (the window's modal dialog, with Cancel live) a frame
-// at a time. Nothing in the result table changes.
+// The re-check against a saved report, as the window runs it (on a thread
+// of its own, see RunController): the report is read and the files
+// verified. Nothing in the result table changes.
 #ifndef ARDENTIX_RUN_CUSTODYRUN_H
 #define ARDENTIX_RUN_CUSTODYRUN_H
 
@@ -9,12 +8,12 @@
 #include "ReportProblem.h"
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <vector>
-
-struct RunState;
 
 // What a re-check asks for: the report, the folder its relative paths are
 // read against, and the files and folders to search for moved and new files,
@@ -56,26 +55,13 @@ struct CustodyProgress
     qint64 bytesDone = 0;
     qint64 totalBytes = 0;
 };
+Q_DECLARE_METATYPE(CustodyProgress)
 
-class CustodyRun
-{
-public:
-    // Given a frame about every FrameMs while the check runs; returns
-    // whether to go on (false: the user cancelled).
-    using Frame = std::function<bool(const CustodyProgress&)>;
-    static constexpr int FrameMs = 33;
-
-    // state says whether a run is under way and whether the window is
-    // closing.
-    CustodyRun(RunState& state, int jobs);
-
-    // Checks the files that the report lists, and the paths for moved and
-    // new files.
-    CustodyRunResult Check(const CustodyRequest& request, const Frame& frame);
-
-private:
-    RunState& m_state;
-    int m_jobs;
-};
+// Checks the files that the report lists, and the paths for moved and new
+// files, on the calling thread, with jobs files at once. stop, set from any
+// thread, stops it within one read block; progress is called on this
+// thread as files are done.
+CustodyRunResult CheckCustody(const CustodyRequest& request, int jobs, const std::atomic<bool>& stop,
+                              const std::function<void(const CustodyProgress&)>& progress);
 
 #endif

@@ -5,25 +5,21 @@
 #include "CheckResultWindow.h"
 #include "Localisation.h"
 #include "ReportRefusal.h"
+#include "RunController.h"
 #include "RunProgress.h"
-#include "RunState.h"
 
-#include <QCoreApplication>
 #include <QProgressDialog>
-#include <QThread>
 
 namespace {
 
 const int kSteps = 1000;
 
-// Shows how far the check is, a frame at a time; false once the user
-// cancelled.
-bool ShowProgress(QProgressDialog& dialog, const CustodyProgress& progress)
+// Shows how far the check is.
+void ShowProgress(QProgressDialog& dialog, const CustodyProgress& progress)
 {
-    // A cancel already seen stops the check before other events take
-    // their turn, while the check may still be short of its end.
+    // Once cancelled, the dialog stays hidden.
     if (dialog.wasCanceled())
-        return false;
+        return;
     if (progress.totalFiles >= 0) {
         dialog.setLabelText(QObject::tr("Checking (%1/%2)")
                                 .arg(QString::number(progress.filesDone), QString::number(progress.totalFiles)));
@@ -31,13 +27,11 @@ bool ShowProgress(QProgressDialog& dialog, const CustodyProgress& progress)
         dialog.setValue(
             static_cast<int>(bytes > 0 ? qMin<qint64>(kSteps - 1, progress.bytesDone * kSteps / bytes) : 0));
     }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return !dialog.wasCanceled();
 }
 
 } // namespace
 
-CustodyCheckFlow::CustodyCheckFlow(QWidget* window, RunState& run, CaseDetails& caseDetails,
+CustodyCheckFlow::CustodyCheckFlow(QWidget* window, RunController& run, CaseDetails& caseDetails,
                                    std::function<void(bool)> setRunActions)
     : m_parent(window), m_run(run), m_case(caseDetails), m_setRunActions(std::move(setRunActions))
 {
@@ -47,7 +41,7 @@ CustodyCheckFlow::~CustodyCheckFlow() = default;
 
 void CustodyCheckFlow::Ask(const QString& filesFilter)
 {
-    if (m_run.busy)
+    if (m_run.Busy())
         return;
     CheckDialog dialog(m_parent, filesFilter);
     dialog.SetRequest(m_last);
@@ -60,27 +54,27 @@ void CustodyCheckFlow::Ask(const QString& filesFilter)
 
 bool CustodyCheckFlow::Check(const CustodyRequest& request, QWidget* over)
 {
-    if (m_run.busy || m_run.stopRequested)
+    if (m_run.Busy() || m_run.Closing())
         return true;
     QWidget* parent = over != nullptr ? over : m_parent;
     m_setRunActions(false);
-    CustodyRunResult result;
+    std::optional<CustodyRunResult> checked;
     {
         const std::unique_ptr<QProgressDialog> dialog =
             NewProgressDialog(parent, QObject::tr("Custody Check"), QObject::tr("Reading the report…"), kSteps);
+        dialog->setObjectName(QStringLiteral("checkProgress"));
         dialog->setValue(0);
-        bool first = true;
-        result = CustodyRun(m_run, QThread::idealThreadCount()).Check(request, [&](const CustodyProgress& progress) {
-            if (first && started)
-                started(dialog.get());
-            first = false;
-            return ShowProgress(*dialog, progress);
-        });
+        // Once cancelled, the files in progress stop at once.
+        QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), [this] { m_run.Cancel(); });
+        QObject::connect(&m_run, &RunController::CheckProgress, dialog.get(),
+                         [&dialog](const CustodyProgress& progress) { ShowProgress(*dialog, progress); });
+        checked = m_run.Check(request);
     }
     m_setRunActions(true);
     // A window that closed meanwhile shows nothing more.
-    if (m_run.stopRequested)
+    if (!checked || m_run.Closing())
         return true;
+    const CustodyRunResult& result = *checked;
     const QString title = QObject::tr("Custody Check");
     if (!result.prepared) {
         if (result.problem.IsProblem())

@@ -13,17 +13,18 @@
 class CheckResultWindow;
 class QProgressDialog;
 class QWidget;
+class RunController;
 struct CaseDetails;
-struct RunState;
 
 class CustodyCheckFlow
 {
 public:
-    // window is the parent of what the check shows; run says whether a
-    // run is under way or the window is closing; the outcome's PDF names
+    // window is the parent of what the check shows; run runs the check, one
+    // run at a time, and says whether the window is closing; the outcome's PDF names
     // caseDetails; setRunActions enables or disables the window's actions
     // that would add or remove rows.
-    CustodyCheckFlow(QWidget* window, RunState& run, CaseDetails& caseDetails, std::function<void(bool)> setRunActions);
+    CustodyCheckFlow(QWidget* window, RunController& run, CaseDetails& caseDetails,
+                     std::function<void(bool)> setRunActions);
     ~CustodyCheckFlow();
     CustodyCheckFlow(const CustodyCheckFlow&) = delete;
     CustodyCheckFlow& operator=(const CustodyCheckFlow&) = delete;
@@ -40,16 +41,10 @@ public:
 
     // The last check asked for, which the dialog offers again.
     const CustodyRequest& Last() const { return m_last; }
-    // The outcome's window of the last check; null before the first.
-    CheckResultWindow* Window() const { return m_window.data(); }
-
-    // Called with the progress dialog once it is shown (tests press Cancel
-    // there).
-    std::function<void(QProgressDialog*)> started;
 
 private:
     QWidget* m_parent;
-    RunState& m_run;
+    RunController& m_run;
     CaseDetails& m_case;
     std::function<void(bool)> m_setRunActions;
     CustodyRequest m_last;

@@ -11,7 +11,6 @@
 #include "PathText.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
-#include "RunDriver.h"
 #include "RunProgress.h"
 #include "WindowSettings.h"
 
@@ -25,7 +24,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QSortFilterProxyModel>
@@ -34,9 +32,10 @@
 #include <QTreeView>
 
 MainWindow::MainWindow()
-    : QMainWindow(nullptr), translator(nullptr),
-      custody(this, run, caseDetails, [this](bool enabled) { SetRunActionsEnabled(enabled); })
+    : QMainWindow(nullptr), translator(nullptr), runs(this),
+      custody(this, runs, caseDetails, [this](bool enabled) { SetRunActionsEnabled(enabled); })
 {
+    runs.setObjectName(QStringLiteral("runs"));
     LoadTranslation();
     CreateResultTable();
     CreateActions();
@@ -46,7 +45,7 @@ MainWindow::MainWindow()
     setAcceptDrops(true);
     view->setFocus();
     helpWindow = std::make_unique<HelpWindow>();
-    custody.started = [this](QProgressDialog* dialog) { emit CheckStarted(dialog); };
+    helpWindow->setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QObject::tr("Quorvane Ardentix"));
 }
 
@@ -73,6 +72,7 @@ void MainWindow::CreateResultTable()
     model->SetPreviewMaker(previews);
     proxy = table.proxy;
     view = table.view;
+    view->setObjectName(QStringLiteral("resultView"));
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::doubleClicked, this, &MainWindow::ShowDetails);
 
@@ -156,7 +156,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing stops a walk, the file in progress (it gets no row) and the
     // run, and keeps any run from starting after it.
-    run.stopRequested = true;
+    runs.Close();
     WriteSettings();
     if (helpWindow != nullptr)
         helpWindow->close();
@@ -166,7 +166,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     // A window shown again after a close takes work again.
-    run.stopRequested = false;
+    runs.Reopen();
     QMainWindow::showEvent(event);
 }
 
@@ -189,19 +189,15 @@ void MainWindow::UpdateStatusBar()
     statusBar()->showMessage(ResultText::TotalsLine(TotalFiles(), SucceededFiles(), FailedFiles()), 0);
 }
 
-void MainWindow::RunWith(const std::function<void(RunDriver&)>& work)
+void MainWindow::RunWith(const std::function<void()>& work)
 {
     SetRunActionsEnabled(false);
-    RunProgress::Hooks hooks;
-    hooks.changed = [this] { UpdateStatusBar(); };
-    if (isSignalConnected(QMetaMethod::fromSignal(&MainWindow::FileStarted)))
-        hooks.started = [this](int index, QProgressDialog* dialog) { emit FileStarted(index, dialog); };
-    RunProgress progress(this, model, view, std::move(hooks));
-    RunDriver driver(run, progress);
-    driver.SetSha256(true);
     // Pictures are made once the verdicts are in, never beside them.
     previews->SetHeld(true);
-    work(driver);
+    {
+        const RunProgress progress(this, runs, model, view, [this] { UpdateStatusBar(); });
+        work();
+    }
     previews->SetHeld(false);
     SetRunActionsEnabled(true);
 }
@@ -227,16 +223,16 @@ void MainWindow::VerifyFiles(const QStringList& paths)
 
 void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
 {
-    if (run.busy)
+    if (runs.Busy())
         return;
-    RunWith([&](RunDriver& driver) { driver.Verify(files); });
+    RunWith([&] { runs.Verify(files); });
 }
 
 void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
 {
-    if (run.busy || paths.empty())
+    if (runs.Busy() || paths.empty())
         return;
-    RunWith([&](RunDriver& driver) { driver.OpenPaths(paths); });
+    RunWith([&] { runs.Open(paths); });
 }
 
 QString MainWindow::OpenFilesFilter()
@@ -246,7 +242,7 @@ QString MainWindow::OpenFilesFilter()
 
 void MainWindow::OpenFiles()
 {
-    if (run.busy)
+    if (runs.Busy())
         return;
     VerifyFiles(QFileDialog::getOpenFileNames(this, QObject::tr("Open File(s)"), QString(), OpenFilesFilter(), nullptr,
                                               QFileDialog::Options()));
@@ -254,7 +250,7 @@ void MainWindow::OpenFiles()
 
 void MainWindow::OpenFolder()
 {
-    if (run.busy)
+    if (runs.Busy())
         return;
     OpenChosenFolder(QFileDialog::getExistingDirectory(this, QObject::tr("Open Folder"), QString(),
                                                        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks));
@@ -269,7 +265,7 @@ void MainWindow::OpenChosenFolder(const QString& folder)
 
 void MainWindow::RemoveFiles()
 {
-    if (!run.busy && RemoveSelectedRows(Table()))
+    if (!runs.Busy() && RemoveSelectedRows(Table()))
         UpdateStatusBar();
 }
 
@@ -288,7 +284,7 @@ void MainWindow::Help()
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!run.busy && !InputCollector::LocalPaths(event->mimeData()->urls()).empty())
+    if (!runs.Busy() && !InputCollector::LocalPaths(event->mimeData()->urls()).empty())
         event->acceptProposedAction();
 }
 
@@ -385,7 +381,7 @@ void MainWindow::SaveReport()
 {
     QString path;
     EvidenceReport::Format format = EvidenceReport::Format::Pdf;
-    if (run.busy || !EvidenceReport::ChooseFile(this, &path, &format))
+    if (runs.Busy() || !EvidenceReport::ChooseFile(this, &path, &format))
         return;
     // Only the PDF names the case: CSV and JSON Lines are per-file records.
     if (format == EvidenceReport::Format::Pdf && !CaseDetailsDialog::Ask(this, &caseDetails, true))

@@ -13,7 +13,7 @@
 #include "HelpWindow.h"
 #include "PreviewMaker.h"
 #include "ResultTable.h"
-#include "RunState.h"
+#include "RunController.h"
 
 #include <QMainWindow>
 #include <QTranslator>
@@ -27,8 +27,6 @@ class CMainToolBar;
 class QAction;
 class QLabel;
 class QModelIndex;
-class QProgressDialog;
-class RunDriver;
 
 class MainWindow : public QMainWindow
 {
@@ -70,8 +68,6 @@ public:
     bool CheckAgainst(const CustodyRequest& request, QWidget* over = nullptr) { return custody.Check(request, over); }
     // The last custody check asked for, which the dialog offers again.
     const CustodyRequest& LastCheck() const { return custody.Last(); }
-    // The window with the last re-check's outcome; null before the first.
-    CheckResultWindow* CheckWindow() const { return custody.Window(); }
 
     // Loads and installs the catalogue for the system locale, and Qt's own
     // for its dialogs and buttons.
@@ -86,10 +82,7 @@ public:
     ::ResultModel* ResultModel() const { return model; }
     // Makes the pictures of the rows, through the helper beside the program.
     PreviewMaker* Previews() const { return previews; }
-    QSortFilterProxyModel* SortProxy() const { return proxy; }
-    QTreeView* ResultView() const { return view; }
     CMainToolBar* ToolBar() const { return toolbar; }
-    HelpWindow* Help_() const { return helpWindow.get(); }
     // The toolbar's actions, in its order: Report opens the menu of Save
     // Report and Custody Check.
     QList<QAction*> Actions() const;
@@ -97,22 +90,16 @@ public:
     QAction* CheckReportAction() const { return checkReportAction; }
     // The notice shown in builds with the development key (null otherwise).
     QLabel* DevelopmentKeyNotice() const { return developmentNotice; }
-    bool RunInProgress() const { return run.busy; }
+    bool RunInProgress() const { return runs.Busy(); }
 
     // No menu: the toolbar cannot be hidden.
     QMenu* createPopupMenu() override;
 
     // The status bar's counts: all rows plus the entries of the run not
     // reached yet, and the rows by verdict.
-    int TotalFiles() const { return static_cast<int>(model->Counts().Total() + run.notReached); }
+    int TotalFiles() const { return static_cast<int>(model->Counts().Total() + runs.NotReached()); }
     int SucceededFiles() const { return static_cast<int>(model->Counts().authentic); }
     int FailedFiles() const { return static_cast<int>(model->Counts().failed); }
-
-signals:
-    // The worker of entry index of a run has started, under dialog.
-    void FileStarted(int index, QProgressDialog* dialog);
-    // A custody check's progress dialog is shown.
-    void CheckStarted(QProgressDialog* dialog);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,9 +128,9 @@ private:
     void WriteSettings();
     void SetRunActionsEnabled(bool enabled);
     ResultTable Table() const { return {model, proxy, view}; }
-    // Runs work on a driver whose run shows its dialog, the new rows and
-    // the status bar, with the actions that add or remove rows disabled.
-    void RunWith(const std::function<void(RunDriver&)>& work);
+    // Runs work, a run whose dialog, new rows and status bar are shown,
+    // with the actions that add or remove rows disabled.
+    void RunWith(const std::function<void()>& work);
     QAction* AddAction(const QString& text, const QIcon& icon, const QKeySequence& shortcut,
                        void (MainWindow::*slot)());
 
@@ -170,8 +157,8 @@ private:
     // examiner and organisation are also in the settings.
     CaseDetails caseDetails;
 
-    // currentWorker, cancelRequested and the entries not reached.
-    RunState run;
+    // The runs and re-checks, one at a time.
+    RunController runs;
     CustodyCheckFlow custody;
 };
 

@@ -2,9 +2,9 @@
 
 #include "PathText.h"
 #include "ResultModel.h"
+#include "RunController.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QProgressDialog>
@@ -43,16 +43,34 @@ int ProgressStepsPerFile(int fileCount)
     return fileCount > 0 && fileCount > INT_MAX / steps ? INT_MAX / fileCount : steps;
 }
 
-QString ProgressLabel(const QString& fileName, int index, int count)
+QString ProgressLabel(const QString& fileName, int done, int count)
 {
     // One substitution for all three: a name holding "%2" must show as is.
     return QObject::tr("Processing") +
-           QStringLiteral(" %1...(%2/%3)").arg(fileName, QString::number(index), QString::number(count));
+           QStringLiteral(" %1...(%2/%3)").arg(fileName, QString::number(done), QString::number(count));
 }
 
-RunProgress::RunProgress(QWidget* window, ResultModel* model, QAbstractItemView* view, Hooks hooks)
-    : m_window(window), m_model(model), m_view(view), m_hooks(std::move(hooks))
+RunProgress::RunProgress(QWidget* window, RunController& run, ResultModel* model, QAbstractItemView* view,
+                         std::function<void()> changed)
+    : m_window(window), m_run(run), m_model(model), m_view(view), m_changed(std::move(changed))
 {
+    QObject::connect(&run, &RunController::Walking, &m_context, [this] {
+        // The window is disabled during the walk, and stays painted.
+        m_walking = true;
+        m_window->setDisabled(true);
+    });
+    QObject::connect(&run, &RunController::Began, &m_context, [this](int count, qint64 bytes) { Begin(count, bytes); });
+    QObject::connect(&run, &RunController::Verified, &m_context, [this](const RowRecord& record) {
+        m_name = PathText::FileNameForPeople(record.result.path);
+        m_model->Add(record);
+    });
+    QObject::connect(&run, &RunController::Progress, &m_context,
+                     [this](int done, qint64 bytes) { Show(done, bytes, done == m_count); });
+    QObject::connect(&run, &RunController::Changed, &m_context, [this] {
+        if (m_changed)
+            m_changed();
+    });
+    QObject::connect(&run, &RunController::Ended, &m_context, [this] { End(); });
 }
 
 RunProgress::~RunProgress()
@@ -61,27 +79,18 @@ RunProgress::~RunProgress()
         m_window->setEnabled(true);
 }
 
-bool RunProgress::Walking()
-{
-    // The window is disabled during the walk and stays painted.
-    if (!m_walking) {
-        m_walking = true;
-        m_window->setDisabled(true);
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return true;
-}
-
-void RunProgress::Begin(int count)
+void RunProgress::Begin(int count, qint64 bytes)
 {
     if (m_walking) {
         m_walking = false;
         m_window->setEnabled(true);
     }
     m_count = count;
+    m_bytes = bytes;
     m_steps = ProgressStepsPerFile(count);
     m_dialog =
         NewProgressDialog(m_window, QObject::tr("Quorvane Ardentix"), QObject::tr("Processing"), count * m_steps);
+    m_dialog->setObjectName(QStringLiteral("runProgress"));
     // A fixed width: a long name is elided instead of pushing Cancel off
     // the screen.
     m_label = new QLabel(m_dialog.get());
@@ -91,72 +100,31 @@ void RunProgress::Begin(int count)
     // margins and the longest label without a name.
     m_nameWidth = qMax(80, m_dialog->width() - 48 -
                                QFontMetrics(m_label->font()).horizontalAdvance(ProgressLabel(QString(), count, count)));
+    // Cancel stops every file in progress at once.
+    QObject::connect(m_dialog.get(), &QProgressDialog::canceled, &m_context, [this] { m_run.Cancel(); });
     m_dialog->setVisible(true);
+    m_sinceShown.start();
 }
 
-void RunProgress::SetLabel(int index)
+void RunProgress::Show(int done, qint64 bytes, bool now)
 {
+    // Cancel hides the dialog, and setting its value would show it again.
+    // The dialog is brought up to date a frame at a time: a run of many
+    // small files is limited by the engine, not by painting.
+    if (m_dialog == nullptr || m_dialog->wasCanceled() || (!now && m_sinceShown.elapsed() < 33))
+        return;
+    m_sinceShown.restart();
     const QString name = QFontMetrics(m_label->font()).elidedText(m_name, Qt::ElideMiddle, m_nameWidth);
-    m_dialog->setLabelText(ProgressLabel(name, index, m_count));
-    m_labelledIndex = index;
-}
-
-void RunProgress::ShowFrame(int value)
-{
-    // Cancel hides the dialog. Setting its value afterwards would show it
-    // again, modal, until the file in progress is done: once cancelled, only
-    // events are processed, so the window is free while that file ends.
-    if (!m_dialog->wasCanceled()) {
-        m_dialog->setValue(value); // a modal dialog processes events here
-        m_dialog->update();
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void RunProgress::FileStarted(int index, const FileJob& file, bool frameDue)
-{
-    m_name = PathText::FileNameForPeople(file.path);
-    // The label names the file in progress; it is set at most once a frame,
-    // and always before the first frame of a file is shown.
-    if (frameDue || index == 0 || m_hooks.started)
-        SetLabel(index);
-    if (m_hooks.started)
-        m_hooks.started(index, m_dialog.get());
-    if (frameDue)
-        ShowFrame(index * m_steps);
-}
-
-void RunProgress::Frame(int index, qint64 done, qint64 size)
-{
-    if (m_labelledIndex != index)
-        SetLabel(index);
-    const qint64 within = size > 0 ? qMin<qint64>(m_steps, done * m_steps / size) : 0;
-    ShowFrame(index * m_steps + static_cast<int>(within));
-}
-
-bool RunProgress::Cancelled() const
-{
-    return m_dialog != nullptr && m_dialog->wasCanceled();
-}
-
-void RunProgress::Verified(const RowRecord& record)
-{
-    m_model->Add(record);
-    Changed();
-}
-
-void RunProgress::Changed()
-{
-    if (m_hooks.changed)
-        m_hooks.changed();
+    m_dialog->setLabelText(ProgressLabel(name, done, m_count));
+    const qint64 most = qint64(m_count) * m_steps;
+    const qint64 byBytes = m_bytes > 0 ? qMin(most, bytes * most / m_bytes) : 0;
+    m_dialog->setValue(static_cast<int>(qMax(byBytes, qint64(done) * m_steps)));
 }
 
 void RunProgress::End()
 {
-    if (!m_dialog->wasCanceled()) {
+    if (m_dialog != nullptr && !m_dialog->wasCanceled())
         m_dialog->setValue(m_count * m_steps);
-        m_dialog->update();
-    }
     m_view->scrollToTop();
     m_dialog.reset();
 }

@@ -1,13 +1,11 @@
 // What the user sees of a verification run: the modal progress dialog with
-// the file in progress and Cancel, the new rows, and the status bar kept up
-// to date.
+// the file most recently done, the count of files done and Cancel, the new
+// rows, and the status bar kept up to date.
 #ifndef ARDENTIX_UI_RUNPROGRESS_H
 #define ARDENTIX_UI_RUNPROGRESS_H
 
-#include "RunObserver.h"
-
 #include <QElapsedTimer>
-#include <QPointer>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -19,6 +17,7 @@ class QLabel;
 class QProgressDialog;
 class QWidget;
 class ResultModel;
+class RunController;
 
 // The progress dialog of a run or a re-check, modal, titled and styled as
 // one; shown at once.
@@ -29,52 +28,43 @@ std::unique_ptr<QProgressDialog> NewProgressDialog(QWidget* parent, const QStrin
 // a large file.
 int ProgressStepsPerFile(int fileCount);
 
-// The progress label for entry index of count.
-QString ProgressLabel(const QString& fileName, int index, int count);
+// The progress label once done of count entries are done, the last of them
+// named fileName.
+QString ProgressLabel(const QString& fileName, int done, int count);
 
-class RunProgress final : public RunObserver
+class RunProgress final
 {
 public:
-    struct Hooks
-    {
-        // The status bar's counts changed.
-        std::function<void()> changed;
-        // The worker of entry index has started (tests press Cancel here,
-        // or close the window); null when nobody listens.
-        std::function<void(int index, QProgressDialog* dialog)> started;
-    };
-
-    // window is the dialog's parent and is disabled during a folder walk;
-    // verdicts become rows of model, shown from the top of view.
-    RunProgress(QWidget* window, ResultModel* model, QAbstractItemView* view, Hooks hooks);
-    ~RunProgress() override;
+    // Shows what run does until it ends: window is the dialog's parent and
+    // is disabled during a folder walk; verdicts become rows of model,
+    // shown from the top of view; changed is called when the status bar's
+    // counts change.
+    RunProgress(QWidget* window, RunController& run, ResultModel* model, QAbstractItemView* view,
+                std::function<void()> changed);
+    ~RunProgress();
     RunProgress(const RunProgress&) = delete;
     RunProgress& operator=(const RunProgress&) = delete;
 
-    bool Walking() override;
-    void Begin(int count) override;
-    void FileStarted(int index, const FileJob& file, bool frameDue) override;
-    void Frame(int index, qint64 done, qint64 size) override;
-    bool Cancelled() const override;
-    void Verified(const RowRecord& record) override;
-    void Changed() override;
-    void End() override;
-
 private:
-    void ShowFrame(int value);
-    void SetLabel(int index);
+    void Begin(int count, qint64 bytes);
+    void Show(int done, qint64 bytes, bool now);
+    void End();
 
     QWidget* m_window;
+    RunController& m_run;
     ResultModel* m_model;
     QAbstractItemView* m_view;
-    Hooks m_hooks;
+    std::function<void()> m_changed;
+    // The connections to the run live as long as this.
+    QObject m_context;
     std::unique_ptr<QProgressDialog> m_dialog;
     QLabel* m_label = nullptr;
+    QElapsedTimer m_sinceShown;
     bool m_walking = false;
     int m_count = 0;
     int m_steps = 0;
+    qint64 m_bytes = 0;
     int m_nameWidth = 0;
-    int m_labelledIndex = -1;
     QString m_name;
 };
 

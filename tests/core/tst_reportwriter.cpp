@@ -10,7 +10,6 @@ using ardentix::engine::AuthResult;
 using namespace testsupport;
 
 Q_DECLARE_METATYPE(ReportOptions)
-Q_DECLARE_METATYPE(FileResult)
 
 class TestReportWriter : public QObject
 {

@@ -30,6 +30,34 @@ inline QSettings Store()
                      QStringLiteral("Quorvane Ardentix"));
 }
 
+// The window's parts, reached by their object names as a user's tools would.
+inline QTreeView* View(const MainWindow& w)
+{
+    return w.findChild<QTreeView*>(QStringLiteral("resultView"));
+}
+inline QSortFilterProxyModel* Proxy(const MainWindow& w)
+{
+    return qobject_cast<QSortFilterProxyModel*>(View(w)->model());
+}
+inline RunController* Runs(const MainWindow& w)
+{
+    return w.findChild<RunController*>(QStringLiteral("runs"));
+}
+// The window with the last custody check's outcome; null before the first.
+inline CheckResultWindow* CheckOf(const MainWindow& w)
+{
+    return w.findChild<CheckResultWindow*>();
+}
+// The help window, a window of its own.
+inline HelpWindow* HelpOf(const MainWindow&)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("helpWindow"))
+            return qobject_cast<HelpWindow*>(widget);
+    }
+    return nullptr;
+}
+
 // Acts on the next modal dialog of type Dialog as soon as it is shown.
 template <typename Dialog, typename Act> void OnNextModal(Act act)
 {
@@ -149,6 +177,5 @@ inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult re
     return result;
 }
 
-Q_DECLARE_METATYPE(FileResult)
 
 #endif

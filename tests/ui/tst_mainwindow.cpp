@@ -38,7 +38,7 @@ private slots:
             headers << model->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(headers, QStringList({"File Name", "Authentication Result", "Start Time", "Stop Time",
                                        "Vornhold Serial Number"}));
-        QTreeView* view = w.ResultView();
+        QTreeView* view = View(w);
         QVERIFY(w.centralWidget() == view || w.centralWidget()->isAncestorOf(view));
         QCOMPARE(w.DevelopmentKeyNotice() != nullptr, BuildIdentity::IsDevelopmentKey());
         // The verdict reads whole, with its icon.
@@ -145,15 +145,15 @@ private slots:
             {QFile::encodeName(samples.dir.filePath("cases")), QFile::encodeName(samples.dir.filePath("cases/a.jpg"))});
         QCOMPARE(Counts(w), Counts(5, 4, 1));
         // Sorted, the view's rows are not the model's: the details follow the view.
-        w.ResultView()->sortByColumn(0, Qt::AscendingOrder);
-        w.ResultView()->setCurrentIndex(w.SortProxy()->index(4, 0));
+        View(w)->sortByColumn(0, Qt::AscendingOrder);
+        View(w)->setCurrentIndex(Proxy(w)->index(4, 0));
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
             QString shown;
             OnNextModal<DetailsDialog>([&shown](DetailsDialog* dialog) {
                 shown = dialog->PlainText();
                 dialog->reject();
             });
-            QTest::keyClick(w.ResultView(), key);
+            QTest::keyClick(View(w), key);
             QVERIFY2(shown.startsWith("Path: " + samples.dir.filePath("cases/d.mp4") + '\n'), qPrintable(shown));
         }
     }
@@ -342,7 +342,7 @@ private slots:
         // The dialog, opened while the picture may still be made, shows it
         // when it comes (within the time limit for a helper that hangs).
         const int row = w.ResultModel()->Record(0).result.path.endsWith(PathText::ToNative(name).constData()) ? 0 : 1;
-        w.ResultView()->setCurrentIndex(w.SortProxy()->mapFromSource(w.ResultModel()->index(row, 0)));
+        View(w)->setCurrentIndex(Proxy(w)->mapFromSource(w.ResultModel()->index(row, 0)));
         QString said;
         QPixmap shown;
         OnNextModal<DetailsDialog>([&said, &shown, &heard](DetailsDialog* dialog) {
@@ -352,7 +352,7 @@ private slots:
             shown = dialog->Picture()->pixmap();
             dialog->reject();
         });
-        QTest::keyClick(w.ResultView(), Qt::Key_Return);
+        QTest::keyClick(View(w), Qt::Key_Return);
         QCOMPARE(said, heard);
         QVERIFY(!shown.isNull() && shown.width() > 320);
         QTRY_COMPARE_WITH_TIMEOUT(w.ResultModel()->PreviewsWaiting(), 0, 10000);
@@ -404,7 +404,7 @@ private slots:
         MainWindow w;
         w.show();
         w.OpenPaths({QFile::encodeName(samples.dir.filePath("cases/" TAMPERED))});
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.ResultView());
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(View(w));
         QVERIFY(table != nullptr);
         // The head's five cells and the row's, once the view has laid it out.
         QTRY_COMPARE(table->childCount(), 10);
@@ -479,7 +479,7 @@ private slots:
     void helpWindow()
     {
         MainWindow w;
-        HelpWindow* help = w.Help_();
+        HelpWindow* help = HelpOf(w);
         QVERIFY(help->closed);
         QVERIFY(!help->isVisible());
         QVERIFY(help->parent() == nullptr);
