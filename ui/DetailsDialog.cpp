@@ -3,6 +3,7 @@
 #include "DetailsDocument.h"
 #include "PathText.h"
 #include "PreviewPicture.h"
+#include "ResultModel.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -67,3 +68,15 @@ void DetailsDialog::ShowPreview(const RowRecord& record)
 }
 
 DetailsDialog::~DetailsDialog() = default;
+
+void DetailsDialog::Show(ResultModel* model, int row, QWidget* parent)
+{
+    DetailsDialog dialog(model->Record(row), parent);
+    const quint64 ticket = model->PreviewTicket(row);
+    QObject::connect(model, &ResultModel::PreviewMade, &dialog, [model, &dialog, ticket](quint64 made) {
+        const int now = model->RowOfTicket(made);
+        if (made == ticket && now >= 0)
+            dialog.ShowPreview(model->Record(now));
+    });
+    dialog.exec();
+}

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QLabel;
+class ResultModel;
 class QPushButton;
 class QTextBrowser;
 class QTextDocument;
@@ -22,6 +23,10 @@ class DetailsDialog : public QDialog
 public:
     DetailsDialog(const RowRecord& record, QWidget* parent);
     ~DetailsDialog() override;
+
+    // Opens the details of row of model, modal over parent; a picture made
+    // while it is open is shown at once.
+    static void Show(ResultModel* model, int row, QWidget* parent);
 
     QTextBrowser* Browser() const { return m_browser; }
     QPushButton* CopyButton() const { return m_copyButton; }

@@ -9,6 +9,7 @@
 #include "Localisation.h"
 #include "PaintedIcons.h"
 #include "PathText.h"
+#include "PreviewWait.h"
 #include "ResultText.h"
 #include "RowRemoval.h"
 #include "RunProgress.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -213,19 +213,13 @@ void MainWindow::SetRunActionsEnabled(bool enabled)
 
 void MainWindow::VerifyFiles(const QStringList& paths)
 {
-    std::vector<FileJob> files;
-    files.reserve(static_cast<std::size_t>(paths.size()));
-    // Each with its size, so that the bar moves within a large file.
-    for (const QString& path : paths)
-        files.push_back(InputCollector::JobFor(PathText::FromQt(path)));
-    VerifyJobs(files);
-}
-
-void MainWindow::VerifyJobs(const std::vector<FileJob>& files)
-{
     if (runs.Busy())
         return;
-    RunWith([&] { runs.Verify(files); });
+    std::vector<FileJob> files;
+    // Each with its size, so that the bar moves with the bytes done.
+    for (const QString& path : paths)
+        files.push_back(InputCollector::JobFor(PathText::FromQt(path)));
+    RunWith([&] { runs.Verify(std::move(files)); });
 }
 
 void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
@@ -318,18 +312,8 @@ QList<RowRecord> MainWindow::RowRecords(bool selectedOnly) const
 
 void MainWindow::ShowDetails(const QModelIndex& index)
 {
-    if (!index.isValid())
-        return;
-    const int row = proxy->mapToSource(index).row();
-    DetailsDialog dialog(model->Record(row), this);
-    // A picture that is made while the dialog is open is shown at once.
-    const quint64 ticket = model->PreviewTicket(row);
-    connect(model, &ResultModel::PreviewMade, &dialog, [this, &dialog, ticket](quint64 made) {
-        const int now = model->RowOfTicket(made);
-        if (made == ticket && now >= 0)
-            dialog.ShowPreview(model->Record(now));
-    });
-    dialog.exec();
+    if (index.isValid())
+        DetailsDialog::Show(model, proxy->mapToSource(index).row(), this);
 }
 
 void MainWindow::CopyRows()
@@ -341,40 +325,9 @@ void MainWindow::CopyRows()
 
 bool MainWindow::SaveReportTo(const QString& path, EvidenceReport::Format format)
 {
-    if (format == EvidenceReport::Format::Pdf && caseDetails.pictures && !WaitForPreviews())
+    if (format == EvidenceReport::Format::Pdf && caseDetails.pictures && !WaitForPreviews(this, model, previews))
         return false;
     return EvidenceReport::WriteOrExplain(this, path, format, RowRecords(false), caseDetails);
-}
-
-bool MainWindow::WaitForPreviews()
-{
-    const int waiting = model->PreviewsWaiting();
-    if (waiting == 0)
-        return true;
-    // The report shows every picture or is not saved: a page without one
-    // would look as if its file could not be decoded.
-    QProgressDialog progress(QObject::tr("Making the pictures of the files…"), QObject::tr("Cancel"), 0, waiting, this);
-    progress.setWindowTitle(EvidenceReport::SaveTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    QEventLoop loop;
-    connect(model, &ResultModel::PreviewMade, &loop, [this, &progress, &loop, waiting] {
-        progress.setValue(waiting - model->PreviewsWaiting());
-        if (model->PreviewsWaiting() == 0)
-            loop.quit();
-    });
-    connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
-    // Shown at once: the user asked to save and is told why it waits.
-    // setValue may deliver the last picture already.
-    progress.setValue(0);
-    progress.show();
-    // The pictures still to come are made together, each within its limits.
-    previews->SetHurried(true);
-    if (model->PreviewsWaiting() > 0 && !progress.wasCanceled())
-        loop.exec();
-    previews->SetHurried(false);
-    return model->PreviewsWaiting() == 0;
 }
 
 void MainWindow::SaveReport()

@@ -38,9 +38,6 @@ public:
 
     // Authenticates the files in list order under the progress dialog.
     void VerifyFiles(const QStringList& paths);
-    // The same for paths as the system names them (names that are not
-    // UTF-8 included), and folders already walked.
-    void VerifyJobs(const std::vector<FileJob>& files);
     // Paths from the command line or a drop, as the system names them:
     // folders are walked, then everything is verified in one run.
     void OpenPaths(const std::vector<QByteArray>& paths);
@@ -57,7 +54,6 @@ public:
     // they are left out: it waits for those still being made, and is not
     // written if the user cancels the wait.
     bool SaveReportTo(const QString& path, EvidenceReport::Format format);
-    bool WaitForPreviews();
     // The case details that the next PDF report carries.
     CaseDetails& Case() { return caseDetails; }
 
