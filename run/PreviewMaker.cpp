@@ -130,9 +130,9 @@ public:
             CloseHandle(processHandle);
         processHandle = nullptr;
         // The job kills what is left in it once its last handle is closed.
-        if (job != nullptr)
-            CloseHandle(job);
-        job = nullptr;
+        if (jobObject != nullptr)
+            CloseHandle(jobObject);
+        jobObject = nullptr;
 #else
         if (socket >= 0)
             close(socket);
@@ -158,8 +158,8 @@ private:
         processHandle = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE | PROCESS_DUP_HANDLE |
                                         PROCESS_QUERY_LIMITED_INFORMATION,
                                     FALSE, static_cast<DWORD>(process->processId()));
-        job = CreateJobObjectW(nullptr, nullptr);
-        if (processHandle == nullptr || job == nullptr)
+        jobObject = CreateJobObjectW(nullptr, nullptr);
+        if (processHandle == nullptr || jobObject == nullptr)
             return;
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
         limits.BasicLimitInformation.LimitFlags =
@@ -167,12 +167,12 @@ private:
             JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
         limits.BasicLimitInformation.ActiveProcessLimit = 1;
         limits.ProcessMemoryLimit = static_cast<SIZE_T>(PreviewProtocol::HelperMemoryBytes);
-        if (SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
-            (void)AssignProcessToJobObject(job, processHandle);
+        if (SetInformationJobObject(jobObject, JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
+            (void)AssignProcessToJobObject(jobObject, processHandle);
     }
 
     HANDLE processHandle = nullptr;
-    HANDLE job = nullptr;
+    HANDLE jobObject = nullptr;
 #else
     int socket = -1;
 #endif
