@@ -47,8 +47,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <utility>
 #include <sys/resource.h>
+#include <utility>
 
 using ardentix::engine::AuthenticateFile;
 using ardentix::engine::AuthResult;
@@ -225,11 +225,11 @@ void CloseDuringRun(const QString& big)
     QElapsedTimer sinceClose;
     QObject::connect(third.findChild<RunController*>(QStringLiteral("runs")), &RunController::Began, &third,
                      [&third, &sinceClose](int, qint64) {
-        QTimer::singleShot(300, &third, [&third, &sinceClose] {
-            sinceClose.start();
-            third.close();
-        });
-    });
+                         QTimer::singleShot(300, &third, [&third, &sinceClose] {
+                             sinceClose.start();
+                             third.close();
+                         });
+                     });
     third.VerifyFiles({big});
     std::printf("close during the run: run returned %.1f ms after the close, %d rows\n",
                 sinceClose.nsecsElapsed() / 1e6, third.ResultModel()->rowCount());

@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sys/resource.h>
-#include <cstdlib>
 
 using ardentix::engine::AuthResult;
 
@@ -62,8 +62,8 @@ void TimeHelper(const QString& folder, int files)
     int left = files;
     QObject::connect(maker.get(), &PreviewMaker::Made,
                      [&made, &left](quint64, const PreviewProtocol::Frame& frame, PreviewMaker::Outcome) {
-                         made += frame.kind == PreviewProtocol::Kind::Picture ||
-                                 frame.kind == PreviewProtocol::Kind::Frame;
+                         made +=
+                             frame.kind == PreviewProtocol::Kind::Picture || frame.kind == PreviewProtocol::Kind::Frame;
                          --left;
                      });
     // The files verified first, as the window has them when it asks.

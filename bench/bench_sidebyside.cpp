@@ -50,10 +50,10 @@ double VerifierSeconds(const QStringList& paths, int jobs)
         verifier.setStandardOutputFile(QProcess::nullDevice());
         QElapsedTimer timer;
         timer.start();
-        verifier.start(QStringLiteral(ARDENTIX_VERIFY),
-                       QStringList{QStringLiteral("--sha256"), QStringLiteral("--quiet"),
-                                   QStringLiteral("--jobs=%1").arg(jobs)} +
-                           paths);
+        verifier.start(
+            QStringLiteral(ARDENTIX_VERIFY),
+            QStringList{QStringLiteral("--sha256"), QStringLiteral("--quiet"), QStringLiteral("--jobs=%1").arg(jobs)} +
+                paths);
         verifier.waitForFinished(-1);
         best = std::min(best, Seconds(timer));
     }

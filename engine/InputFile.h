@@ -30,8 +30,8 @@ struct FileIdentity
 
     bool operator==(const FileIdentity& other) const
     {
-        return device == other.device && index == other.index && size == other.size &&
-               modified == other.modified && changed == other.changed;
+        return device == other.device && index == other.index && size == other.size && modified == other.modified &&
+               changed == other.changed;
     }
     bool operator!=(const FileIdentity& other) const { return !(*this == other); }
 };

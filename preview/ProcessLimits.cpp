@@ -55,9 +55,8 @@ bool CapMemory(std::size_t bytes)
     if (job == nullptr)
         return false;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY |
-                                              JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION |
-                                              JOB_OBJECT_LIMIT_ACTIVE_PROCESS;
+    limits.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION | JOB_OBJECT_LIMIT_ACTIVE_PROCESS;
     limits.BasicLimitInformation.ActiveProcessLimit = 1;
     limits.ProcessMemoryLimit = bytes;
     return SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits)) &&

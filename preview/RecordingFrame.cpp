@@ -255,8 +255,7 @@ struct Recording
             ++*packets;
             const bool key = packet->stream_index == stream && (packet->flags & AV_PKT_FLAG_KEY) != 0;
             *sawKey = *sawKey || key;
-            const bool taken =
-                key && (!signedOnly || IsSigned(packet.get())) && DecodeAlone(packet.get(), frame);
+            const bool taken = key && (!signedOnly || IsSigned(packet.get())) && DecodeAlone(packet.get(), frame);
             av_packet_unref(packet.get());
             if (taken)
                 return true;
@@ -277,8 +276,7 @@ struct Recording
     int QuarterTurns() const
     {
         std::size_t size = 0;
-        const std::uint8_t* matrix =
-            av_stream_get_side_data(format->streams[stream], AV_PKT_DATA_DISPLAYMATRIX, &size);
+        const std::uint8_t* matrix = av_stream_get_side_data(format->streams[stream], AV_PKT_DATA_DISPLAYMATRIX, &size);
         if (matrix == nullptr || size < 9 * sizeof(std::int32_t))
             return 0;
         const double counterclockwise = av_display_rotation_get(reinterpret_cast<const std::int32_t*>(matrix));

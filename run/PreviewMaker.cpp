@@ -73,7 +73,10 @@ public:
 #endif
     }
 
-    bool Running() const { return process != nullptr && process->state() == QProcess::Running; }
+    bool Running() const
+    {
+        return process != nullptr && process->state() == QProcess::Running;
+    }
 
     // Hands the open file to the helper with the request.
     bool Send(PreviewProtocol::Ask ask)
@@ -155,16 +158,16 @@ private:
     // ends), one process only, and the memory cap.
     void EnterJob()
     {
-        processHandle = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE | PROCESS_DUP_HANDLE |
-                                        PROCESS_QUERY_LIMITED_INFORMATION,
-                                    FALSE, static_cast<DWORD>(process->processId()));
+        processHandle =
+            OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE | PROCESS_DUP_HANDLE | PROCESS_QUERY_LIMITED_INFORMATION,
+                        FALSE, static_cast<DWORD>(process->processId()));
         jobObject = CreateJobObjectW(nullptr, nullptr);
         if (processHandle == nullptr || jobObject == nullptr)
             return;
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-        limits.BasicLimitInformation.LimitFlags =
-            JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_ACTIVE_PROCESS | JOB_OBJECT_LIMIT_PROCESS_MEMORY |
-            JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_ACTIVE_PROCESS |
+                                                  JOB_OBJECT_LIMIT_PROCESS_MEMORY |
+                                                  JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
         limits.BasicLimitInformation.ActiveProcessLimit = 1;
         limits.ProcessMemoryLimit = static_cast<SIZE_T>(PreviewProtocol::HelperMemoryBytes);
         if (SetInformationJobObject(jobObject, JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
@@ -232,8 +235,7 @@ void PreviewMaker::Ask(quint64 ticket, const FileResult& result)
     job.ticket = ticket;
     job.path = result.path;
     job.identity = result.identityKnown ? result.identity : FileIdentity();
-    const std::optional<ardentix::engine::FileLayout> layout =
-        ardentix::engine::LayoutForPath(result.path.constData());
+    const std::optional<ardentix::engine::FileLayout> layout = ardentix::engine::LayoutForPath(result.path.constData());
     if (layout)
         job.ask.type = layout->type;
     job.ask.signedOnly = result.IsAuthentic();
@@ -374,8 +376,9 @@ void PreviewMaker::HelperFailed(HelperProcess* helper)
 {
     const bool busy = helper->busy;
     const quint64 ticket = helper->job.ticket;
-    const auto found = std::find_if(m_helpers.begin(), m_helpers.end(),
-                                    [helper](const std::unique_ptr<HelperProcess>& held) { return held.get() == helper; });
+    const auto found =
+        std::find_if(m_helpers.begin(), m_helpers.end(),
+                     [helper](const std::unique_ptr<HelperProcess>& held) { return held.get() == helper; });
     if (found == m_helpers.end())
         return;
     // Possibly called from one of the helper's own signals: it goes once

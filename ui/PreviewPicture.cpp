@@ -106,8 +106,9 @@ QString Caption(const RowRecord& record)
         return caption;
     // An authentic file's picture comes from its signed bytes only; a failed
     // file's from whatever it holds.
-    caption += QLatin1Char('\n') + (record.result.IsAuthentic() ? QObject::tr("From the signed bytes")
-                                                               : QObject::tr("From bytes that no signature vouches for"));
+    caption +=
+        QLatin1Char('\n') + (record.result.IsAuthentic() ? QObject::tr("From the signed bytes")
+                                                         : QObject::tr("From bytes that no signature vouches for"));
     if (record.preview.frame)
         caption += QLatin1Char('\n') + QObject::tr("Frame at %1").arg(FrameTime(record.preview.frameMs));
     return caption;

@@ -124,19 +124,19 @@ int ProbeSandbox()
                             CloseHandle(file);
                             return false;
                         }});
-    attempts.push_back({"execute", [] {
-                            STARTUPINFOW startup = {};
-                            startup.cb = sizeof(startup);
-                            PROCESS_INFORMATION process = {};
-                            wchar_t line[] = L"cmd.exe /c exit 0";
-                            if (!CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                                &process))
-                                return true;
-                            TerminateProcess(process.hProcess, 0);
-                            CloseHandle(process.hThread);
-                            CloseHandle(process.hProcess);
-                            return false;
-                        }});
+    attempts.push_back(
+        {"execute", [] {
+             STARTUPINFOW startup = {};
+             startup.cb = sizeof(startup);
+             PROCESS_INFORMATION process = {};
+             wchar_t line[] = L"cmd.exe /c exit 0";
+             if (!CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+                 return true;
+             TerminateProcess(process.hProcess, 0);
+             CloseHandle(process.hThread);
+             CloseHandle(process.hProcess);
+             return false;
+         }});
 #else
     const auto refusedCall = [](long result) { return result < 0 && errno == EPERM; };
     attempts.push_back({"open", [&] { return refusedCall(open("/etc/passwd", O_RDONLY | O_CLOEXEC)); }});
@@ -152,8 +152,8 @@ int ProbeSandbox()
                             address.sin_family = AF_INET;
                             address.sin_port = htons(9);
                             address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-                            return refusedCall(
-                                connect(Sandbox::kRequestSocket, reinterpret_cast<sockaddr*>(&address), sizeof(address)));
+                            return refusedCall(connect(Sandbox::kRequestSocket, reinterpret_cast<sockaddr*>(&address),
+                                                       sizeof(address)));
                         }});
     attempts.push_back({"bind", [&] {
                             sockaddr_in address{};

@@ -132,10 +132,10 @@ private slots:
                                      << true << Kind::Picture << QSize(320, 240) << qint64(-1) << QRgb(0);
         QTest::newRow("AVI, signed") << bytes(MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)) << FileType::Avi
                                      << true << Kind::Frame << QSize(160, 120) << qint64(0) << QRgb(0);
-        QTest::newRow("MP4, all frames in the prefix") << bytes(genuine) << FileType::Mp4 << true << Kind::Unsigned
-                                                       << QSize(0, 0) << qint64(-1) << QRgb(0);
-        QTest::newRow("MP4, all frames in the prefix, failed") << bytes(genuine) << FileType::Mp4 << false
-                                                               << Kind::Frame << QSize(160, 120) << qint64(0) << QRgb(0);
+        QTest::newRow("MP4, all frames in the prefix")
+            << bytes(genuine) << FileType::Mp4 << true << Kind::Unsigned << QSize(0, 0) << qint64(-1) << QRgb(0);
+        QTest::newRow("MP4, all frames in the prefix, failed")
+            << bytes(genuine) << FileType::Mp4 << false << Kind::Frame << QSize(160, 120) << qint64(0) << QRgb(0);
         QTest::newRow("MP4, another picture planted in the prefix")
             << bytes(PlantPrefix(genuine, Data("keyframes.mp4"))) << FileType::Mp4 << true << Kind::Unsigned
             << QSize(0, 0) << qint64(-1) << QRgb(0);
@@ -210,7 +210,8 @@ private slots:
                "a=rtpmap:96 H264/90000\n"
             << FileType::Mp4;
         QTest::newRow("ffconcat script as .avi")
-            << "ffconcat version 1.0\nfile 'inner.avi'\nfile 'http://127.0.0.1:%1/clip.avi'\n" << FileType::Avi;
+            << "ffconcat version 1.0\nfile 'inner.avi'\nfile 'http://127.0.0.1:%1/clip.avi'\n"
+            << FileType::Avi;
     }
 
     void hostileTexts()

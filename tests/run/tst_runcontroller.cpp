@@ -29,8 +29,7 @@ struct Recorder
             events << QFileInfo(QFile::decodeName(record.result.path)).fileName() + QLatin1Char(' ') +
                           ResultText::Verdict(record.result.IsAuthentic());
         });
-        QObject::connect(&run, &RunController::Changed, &context,
-                         [this] { totals << rows + run.NotReached(); });
+        QObject::connect(&run, &RunController::Changed, &context, [this] { totals << rows + run.NotReached(); });
         QObject::connect(&run, &RunController::Ended, &context, [this] { events << QStringLiteral("end"); });
     }
 

@@ -274,7 +274,9 @@ std::string KeyFramesPastPrefix()
     std::size_t at = 0;
     int fragmentBoxes = 0;
     while (at + 8 <= media.size() && fragmentBoxes < 2) {
-        const auto byte = [&media](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(media[i])); };
+        const auto byte = [&media](std::size_t i) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(media[i]));
+        };
         const std::uint32_t size = byte(at) << 24 | byte(at + 1) << 16 | byte(at + 2) << 8 | byte(at + 3);
         if (size < 8)
             throw std::runtime_error("keyframes.mp4 is not as expected");

@@ -177,5 +177,4 @@ inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult re
     return result;
 }
 
-
 #endif

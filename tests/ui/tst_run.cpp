@@ -263,7 +263,7 @@ private slots:
         // A removal leaves the other rows where they were: it does not sort.
         const int widthBefore = View(w)->columnWidth(ResultModel::NameColumn);
         View(w)->selectionModel()->select(Proxy(w)->index(3, ResultModel::NameColumn),
-                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCOMPARE(shown(), QStringList({"z.avi", "B.avi", "a.avi"}));
         QCOMPARE(View(w)->columnWidth(ResultModel::NameColumn), widthBefore);
@@ -339,8 +339,7 @@ private slots:
         // insertion, sort and removal.
         const QAbstractItemModelTester modelRules(w.ResultModel(),
                                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
-        const QAbstractItemModelTester proxyRules(Proxy(w),
-                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QAbstractItemModelTester proxyRules(Proxy(w), QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
                        Write("bad2.avi", Flip(avi, 3000))});
         QCOMPARE(w.ResultModel()->rowCount(), 4);
