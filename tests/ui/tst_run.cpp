@@ -151,67 +151,61 @@ private slots:
         QCOMPARE(w.TotalFiles(), before + 5);
     }
 
-    void closingDuringRun_data()
+    void closing_data()
     {
-        QTest::addColumn<bool>("large");
-        QTest::newRow("small") << false;
-        QTest::newRow("large") << true;
+        QTest::addColumn<QString>("during");
+        QTest::newRow("small") << "small files";
+        QTest::newRow("large") << "a large file";
+        QTest::newRow("walk") << "a folder walk";
     }
 
-    void closingDuringRun()
+    void closing()
     {
-        // Closing the window stops the run: the files not reached are not
-        // counted, and the total is the rows shown. A large file in progress
-        // stops at once and gets no row.
-        QFETCH(bool, large);
+        // Closing the window stops a walk (no run starts after it) or a run:
+        // the files not reached are not counted, and the total is the rows
+        // shown. A large file in progress stops at once and gets no row. A
+        // window shown again takes work again.
+        QFETCH(QString, during);
+        const bool large = during == "a large file", walk = during == "a folder walk";
         if (large)
             ARDENTIX_SLOW_TEST();
         const QString first = large ? dir.filePath("closing.avi") : Write("first.avi", avi);
         // Sparse: its zeros take no room on disk.
         if (large)
             QVERIFY(WriteLargeExport(QFile::encodeName(first).toStdString(), MediaType::Avi, qint64(1) << 30, true));
-        MainWindow w;
-        w.show();
-        // Closed as the run begins.
-        bool closed = false;
-        QObject::connect(Runs(w), &RunController::Began, &w, [&] {
-            w.close();
-            closed = true;
-        });
-        w.VerifyFiles({first, Write("second.avi", avi), Write("third.avi", avi)});
-        if (large)
-            QFile::remove(first);
-        QVERIFY(closed);
-        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
-            QVERIFY(!large || w.ResultModel()->index(r, ResultModel::NameColumn).data().toString() != "closing.avi");
-        QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
-        QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
-        QVERIFY(!w.RunInProgress());
-    }
-
-    void closingDuringWalk()
-    {
-        // Closing while a folder is walked stops the walk, and no run starts
-        // after it; a window shown again takes work again.
         const QString tree = dir.filePath("walk");
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; walk && i < 100; ++i)
             Write(QStringLiteral("walk/d%1/x%2.avi").arg(i % 20).arg(i), avi);
         MainWindow w;
         w.show();
-        bool ran = false;
-        QObject::connect(Runs(w), &RunController::Began, [&ran](int, qint64) { ran = true; });
+        bool began = false;
+        QObject::connect(Runs(w), &RunController::Began, &w, [&] {
+            began = true;
+            w.close();
+        });
         const QMetaObject::Connection closer = QObject::connect(Runs(w), &RunController::Walking, &w, &QWidget::close);
-        w.OpenPaths({QFile::encodeName(tree)});
+        if (walk)
+            w.OpenPaths({QFile::encodeName(tree)});
+        else
+            w.VerifyFiles({first, Write("second.avi", avi), Write("third.avi", avi)});
         QObject::disconnect(closer);
-        QVERIFY(!ran);
-        QCOMPARE(Counts(w), Counts(0, 0, 0));
-        QVERIFY(!w.RunInProgress());
-        QVERIFY(w.isEnabled());
+        if (large)
+            QFile::remove(first);
+        QCOMPARE(began, !walk);
+        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+            QVERIFY(w.ResultModel()->index(r, ResultModel::NameColumn).data().toString() != "closing.avi");
+        QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
+        QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
+        QVERIFY(!w.RunInProgress() && w.isEnabled());
 
+        QObject::disconnect(Runs(w), &RunController::Began, &w, nullptr);
         w.show();
-        w.OpenPaths({QFile::encodeName(tree)});
-        QVERIFY(ran);
-        QCOMPARE(w.ResultModel()->rowCount(), 100);
+        const int before = w.ResultModel()->rowCount();
+        if (walk)
+            w.OpenPaths({QFile::encodeName(tree)});
+        else
+            w.VerifyFiles({Write("again.avi", avi)});
+        QCOMPARE(w.ResultModel()->rowCount(), before + (walk ? 100 : 1));
     }
 
     void noDigest()
