@@ -9,9 +9,12 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtEndian>
+
+#ifdef ARDENTIX_HAVE_LISTENER
+#include <QTcpServer>
+#endif
 
 using ardentix::engine::FileType;
 using ardentix::engine::InputFile;
@@ -218,17 +221,24 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(FileType, type);
+#ifdef ARDENTIX_HAVE_LISTENER
         QTcpServer listener;
         QVERIFY(listener.listen(QHostAddress::LocalHost));
+        const quint16 port = listener.serverPort();
+#else
+        const quint16 port = 9;
+#endif
         // A real recording beside it, which the script names.
         QVERIFY(WriteFile(dir.filePath("inner.avi").toStdString(), SampleMedia(MediaType::Avi)));
         QDir::setCurrent(dir.path());
-        const std::string bytes = text.arg(listener.serverPort()).toStdString();
+        const std::string bytes = text.arg(port).toStdString();
         for (const bool signedOnly : {false, true}) {
             const PreviewProtocol::Frame frame = Decode(bytes, type, signedOnly);
             QCOMPARE(frame.kind, Kind::None);
         }
+#ifdef ARDENTIX_HAVE_LISTENER
         QVERIFY(!listener.waitForNewConnection(200));
+#endif
     }
 
     // What an answer may say: each field is checked before a pixel is used.
