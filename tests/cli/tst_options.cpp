@@ -59,19 +59,24 @@ private slots:
     }
 
     // The exit status and the files reported, for PATHs and lists, and the
-    // usage errors.
+    // usage errors, with their words where a row gives them.
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("list"); // on standard input; "@" stands for the fixture's folder
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("reported"); // paths in order (JSON); empty: stdout must be empty
+        QTest::addColumn<QByteArray>("message");   // stderr's first line after the name; "@" as in list
 
         // The arguments separated by spaces.
         const auto row = [](const char* title, const char* arguments, int status, const QStringList& reported,
-                            const QByteArray& list = QByteArray()) {
+                            const QByteArray& list = QByteArray(), const QByteArray& message = QByteArray()) {
             QTest::newRow(title) << QString::fromLatin1(arguments).split(' ', Qt::SkipEmptyParts) << list << status
-                                 << reported;
+                                 << reported << message;
+        };
+        // A usage error or a refused report, with its words.
+        const auto refused = [&row](const char* title, const char* arguments, const char* message) {
+            row(title, arguments, 2, {}, QByteArray(), message);
         };
         const QStringList good = {"good/a.avi", "good/deep/b.jpg"};
         row("one authentic file", "--format=json @genuine.avi", 0, {"genuine.avi"});
@@ -109,6 +114,10 @@ private slots:
         row("check with -0", "--check @whole.jsonl -0 @good", 2, {});
         row("check with --sha256", "--check @whole.jsonl --sha256 @good", 2, {});
         row("--base without --check", "--base @good @genuine.avi", 2, {});
+        refused("--base without --check or a PATH", "--base @good",
+                "--base applies to the report of --check: give --check too");
+        refused("-0 without --files-from or a PATH", "-0",
+                "-0 applies to the --files-from list: give --files-from too");
         // --files-from: the list is read as the files are verified.
         row("lines on standard input, a folder among them", "--format=json --files-from=-", 1,
             QStringList{"genuine.avi"} + good + QStringList{"tampered.avi"}, "@genuine.avi\n@good\n@tampered.avi\n");
@@ -136,6 +145,7 @@ private slots:
         QFETCH(QByteArray, list);
         QFETCH(int, status);
         QFETCH(QStringList, reported);
+        QFETCH(QByteArray, message);
         const QString listPath = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(WriteFileAt(listPath, list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
         const clitest::Outcome run =
@@ -151,6 +161,9 @@ private slots:
             QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
         else
             QCOMPARE(run.err, QByteArray());
+        if (!message.isEmpty())
+            QCOMPARE(run.err.split('\n').first(),
+                     "ardentix-verify: " + message.replace('@', QFile::encodeName(dir.path()) + '/'));
     }
 
     void filesFromColumns()
