@@ -56,6 +56,14 @@ private slots:
         QVERIFY(WriteFileAt(dir.filePath("whole.jsonl"), entry));
         QVERIFY(WriteFileAt(dir.filePath("nosha.csv"), "path,result,reason,size\r\n"));
         QVERIFY(WriteFileAt(dir.filePath("foreign.csv"), "name,size\r\na.avi,1\r\n"));
+        QVERIFY(WriteFileAt(dir.filePath("empty.jsonl"), "\n"));
+        QVERIFY(
+            WriteFileAt(dir.filePath("wide.csv"), "path,result,reason,start_time,end_time,serial,version,time_source,"
+                                                  "camera_mac,sha256,size,protected_bytes\r\na.avi,authentic,,,,,,,," +
+                                                      std::string(64, 'd') + ",1,1,x\r\n"));
+#ifndef Q_OS_WIN
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.jsonl")).constData(), 0600), 0);
+#endif
     }
 
     // The exit status and the files reported, for PATHs and lists, and the
@@ -108,7 +116,16 @@ private slots:
         row("check: report cut off", "--check @cut.jsonl @good", 2, {});
         row("check: CSV without sha256", "--check @nosha.csv", 2, {});
         row("check: foreign CSV", "--check @foreign.csv @good", 2, {});
+#ifdef Q_OS_WIN // a folder cannot be opened as a file there, and the system says why
         row("check: a folder for a report", "--check @good", 2, {});
+#else
+        refused("check: a folder for a report", "--check @good", "@good: not a regular file");
+        refused("check: a FIFO for a report", "--check @pipe.jsonl", "@pipe.jsonl: not a regular file");
+        refused("check: a device for a report", "--check /dev/null", "/dev/null: not a regular file");
+#endif
+        refused("check: an empty report, no line named", "--check @empty.jsonl", "@empty.jsonl: the report is empty");
+        refused("check: a CSV row with a field too many", "--check @wide.csv",
+                "@wide.csv:2: 13 fields where the header has 12");
         row("check: no such report", "--check @missing.jsonl", 2, {});
         row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, {});
         row("check with -0", "--check @whole.jsonl -0 @good", 2, {});
@@ -130,7 +147,10 @@ private slots:
             "@genuine.jpg\n");
         row("a missing path", "--format=json --files-from=-", 1, {"missing.avi"}, "@missing.avi\n");
         row("an empty list", "--format=json --files-from=-", 2, {});
-        row("an empty line", "--format=json --files-from=-", 2, {"genuine.avi"}, "@genuine.avi\n\n@genuine.jpg\n");
+        row("an empty line", "--format=json --files-from=-", 2, {"genuine.avi"}, "@genuine.avi\n\n@genuine.jpg\n",
+            "entry 2 of the list standard input is empty: every entry must name a path");
+        row("an empty line in a list file", "--format=json --files-from @list.txt", 2, {"genuine.avi", "genuine.jpg"},
+            "@genuine.avi\n@genuine.jpg\n\n", "entry 3 of the list @list.txt is empty: every entry must name a path");
         row("a NUL byte in a line list", "--format=json --files-from=-", 2, {},
             QByteArray("@genuine.avi\0@genuine.jpg\n", 26));
         row("a missing list file", "--format=json --files-from @no-such-list", 2, {});
