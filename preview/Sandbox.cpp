@@ -39,8 +39,7 @@ bool LowerProcessToken()
         TOKEN_MANDATORY_LABEL label = {};
         label.Label.Attributes = SE_GROUP_INTEGRITY;
         label.Label.Sid = low;
-        ok &= SetTokenInformation(token, TokenIntegrityLevel, &label,
-                                  sizeof(label) + GetLengthSid(low)) != 0;
+        ok &= SetTokenInformation(token, TokenIntegrityLevel, &label, sizeof(label) + GetLengthSid(low)) != 0;
         LocalFree(low);
     } else {
         ok = false;
@@ -179,12 +178,11 @@ bool AllowList()
     for (const int call : {SCMP_SYS(mmap), SCMP_SYS(mprotect)})
         ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
     // Threads' waits, clocks, the processor-time budget, and the end.
-    for (const int call :
-         {SCMP_SYS(futex), SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday),
-          SCMP_SYS(clock_nanosleep), SCMP_SYS(nanosleep), SCMP_SYS(sched_yield), SCMP_SYS(setitimer),
-          SCMP_SYS(getitimer), SCMP_SYS(getrusage), SCMP_SYS(getpid), SCMP_SYS(gettid), SCMP_SYS(getrandom),
-          SCMP_SYS(rt_sigreturn), SCMP_SYS(rt_sigprocmask), SCMP_SYS(sigaltstack), SCMP_SYS(restart_syscall),
-          SCMP_SYS(exit), SCMP_SYS(exit_group)})
+    for (const int call : {SCMP_SYS(futex), SCMP_SYS(clock_gettime), SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday),
+                           SCMP_SYS(clock_nanosleep), SCMP_SYS(nanosleep), SCMP_SYS(sched_yield), SCMP_SYS(setitimer),
+                           SCMP_SYS(getitimer), SCMP_SYS(getrusage), SCMP_SYS(getpid), SCMP_SYS(gettid),
+                           SCMP_SYS(getrandom), SCMP_SYS(rt_sigreturn), SCMP_SYS(rt_sigprocmask), SCMP_SYS(sigaltstack),
+                           SCMP_SYS(restart_syscall), SCMP_SYS(exit), SCMP_SYS(exit_group)})
         allow(call);
     // A status by descriptor only: the descriptors held name no folder, so
     // no path can be looked up from one.
@@ -192,7 +190,8 @@ bool AllowList()
     for (const int call : {SCMP_SYS(newfstatat), SCMP_SYS(statx)})
         ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, descriptor) == 0;
     for (const int command : {F_GETFD, F_GETFL})
-        ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1, SCMP_A1(SCMP_CMP_EQ, command)) == 0;
+        ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1,
+                               SCMP_A1(SCMP_CMP_EQ, static_cast<scmp_datum_t>(command))) == 0;
     // Answers on standard output, words on standard error.
     for (const int call : {SCMP_SYS(write), SCMP_SYS(writev)}) {
         ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A0(SCMP_CMP_EQ, 1)) == 0;

@@ -37,7 +37,7 @@ bool g_twice = false;
 QByteArray Contents(ardentix::engine::InputFile& file)
 {
     const std::optional<std::int64_t> size = file.Length();
-    if (!size || *size <= 0 || *size > 64 * 1024 * 1024)
+    if (!size || *size <= 0 || *size > std::int64_t(64) * 1024 * 1024)
         return QByteArray();
     QByteArray bytes(static_cast<qsizetype>(*size), '\0');
     if (!file.ReadAt(0, reinterpret_cast<unsigned char*>(bytes.data()), static_cast<std::size_t>(bytes.size())))
@@ -63,8 +63,10 @@ void Misbehave(ardentix::engine::InputFile& file)
             turns = turns + 1;
     }
     if (bytes.contains("garble-helper")) {
-        std::fwrite("ARDA\x07", 1, 5, stdout);
-        std::fflush(stdout);
+        // A broken answer on purpose: whether it gets out is the window's
+        // concern.
+        (void)std::fwrite("ARDA\x07", 1, 5, stdout);
+        (void)std::fflush(stdout);
     }
 }
 
@@ -82,10 +84,13 @@ std::size_t MemoryCap(std::size_t usual)
     std::FILE* statm = spare != nullptr ? std::fopen("/proc/self/statm", "r") : nullptr;
     if (statm == nullptr)
         return usual;
-    unsigned long pages = 0;
-    const bool read = std::fscanf(statm, "%lu", &pages) == 1;
-    std::fclose(statm);
-    if (!read)
+    // The first number of the file: the pages the process has mapped.
+    char first[32] = {};
+    const bool read = std::fgets(first, sizeof(first), statm) != nullptr;
+    (void)std::fclose(statm);
+    char* end = first;
+    const unsigned long pages = read ? std::strtoul(first, &end, 10) : 0;
+    if (end == first)
         return usual;
     return std::size_t(pages) * std::size_t(sysconf(_SC_PAGESIZE)) + std::strtoull(spare, nullptr, 10);
 #endif
@@ -124,19 +129,19 @@ int ProbeSandbox()
                             CloseHandle(file);
                             return false;
                         }});
-    attempts.push_back({"execute", [] {
-                            STARTUPINFOW startup = {};
-                            startup.cb = sizeof(startup);
-                            PROCESS_INFORMATION process = {};
-                            wchar_t line[] = L"cmd.exe /c exit 0";
-                            if (!CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                                &process))
-                                return true;
-                            TerminateProcess(process.hProcess, 0);
-                            CloseHandle(process.hThread);
-                            CloseHandle(process.hProcess);
-                            return false;
-                        }});
+    attempts.push_back(
+        {"execute", [] {
+             STARTUPINFOW startup = {};
+             startup.cb = sizeof(startup);
+             PROCESS_INFORMATION process = {};
+             wchar_t line[] = L"cmd.exe /c exit 0";
+             if (!CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+                 return true;
+             TerminateProcess(process.hProcess, 0);
+             CloseHandle(process.hThread);
+             CloseHandle(process.hProcess);
+             return false;
+         }});
 #else
     const auto refusedCall = [](long result) { return result < 0 && errno == EPERM; };
     attempts.push_back({"open", [&] { return refusedCall(open("/etc/passwd", O_RDONLY | O_CLOEXEC)); }});
@@ -152,8 +157,8 @@ int ProbeSandbox()
                             address.sin_family = AF_INET;
                             address.sin_port = htons(9);
                             address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-                            return refusedCall(
-                                connect(Sandbox::kRequestSocket, reinterpret_cast<sockaddr*>(&address), sizeof(address)));
+                            return refusedCall(connect(Sandbox::kRequestSocket, reinterpret_cast<sockaddr*>(&address),
+                                                       sizeof(address)));
                         }});
     attempts.push_back({"bind", [&] {
                             sockaddr_in address{};
@@ -190,8 +195,8 @@ int ProbeSandbox()
         std::printf("%s: %s\n", attempt.name, refused ? "refused" : "ALLOWED");
         allowed += refused ? 0 : 1;
     }
-    std::fflush(stdout);
-    return walls.installed && allowed == 0 ? 0 : 1;
+    const bool written = std::fflush(stdout) == 0;
+    return walls.installed && allowed == 0 && written ? 0 : 1;
 }
 
 } // namespace FaultProbe
