@@ -156,11 +156,13 @@ std::optional<int> CommandLine::ReadCheck()
 // A plain run: the PATHs, the --files-from list and its form.
 std::optional<int> CommandLine::ReadVerify()
 {
+    // An option that verification does not take (--base without --check) is
+    // the first thing to mend, before the PATHs.
+    if (const std::optional<QString> refusal = Options::Refusal(m_parser, Options::Verify))
+        return Output::UsageError(*refusal);
     const bool fromList = m_parser.isSet(S("files-from"));
     if (m_parser.positionalArguments().isEmpty() && !fromList)
         return Output::UsageError(S("no PATH given: name the files or folders to verify"));
-    if (const std::optional<QString> refusal = Options::Refusal(m_parser, Options::Verify))
-        return Output::UsageError(*refusal);
     VerifySources& sources = m_verifyOptions.sources;
     sources.paths = RawPaths(m_parser.positionalArguments());
     if (fromList)

@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include "ReportFields.h"
+
 #include <QCommandLineOption>
 #include <QLatin1String>
 #include <QStringList>
@@ -34,25 +36,38 @@ const char kReasons[] = "Reasons (the first check that failed): unreadable, too-
                         "unsupported-type, bad-signature, bad-marker, digest-mismatch, and\n"
                         "internal-error when this system could not compute a digest at all (the file\n"
                         "is reported failed, and the exit status is 2).";
-// The report formats.
-const char kFormats[] = "Formats:\n"
-                        "  text  one aligned line per file: the verdict, the path, then the start time,\n"
-                        "        stop time and serial number, or the reason, and a warning where the\n"
-                        "        watermark covers no byte of the file (an MP4 of at most 3146276\n"
-                        "        bytes); then\n"
-                        "        \"<N> files: <A> authentic, <F> failed\". Coloured only when stdout is a\n"
-                        "        terminal (and NO_COLOR is not set).\n"
-                        "  json  JSON Lines: one object per file and nothing else, with \"path\",\n"
-                        "        \"result\" (authentic or failed), \"reason\" (null when authentic), the\n"
-                        "        watermark's \"marker\", \"version\", \"hmac\", \"start_time\", \"end_time\",\n"
-                        "        \"time_source\", \"serial\", \"camera_mac\" (empty when not read), and\n"
-                        "        \"sha256\" with --sha256, then \"size\" (bytes) and \"protected_bytes\" (how\n"
-                        "        many bytes the watermark's digest covers; null when unknown).\n"
-                        "  csv   RFC 4180 (CRLF line ends), header\n"
-                        "        path,result,reason,start_time,end_time,serial,version,time_source,\n"
-                        "        camera_mac (and ,sha256 with --sha256),size,protected_bytes. A field that\n"
-                        "        starts with =, +, -, @, a tab or a carriage return is written with a\n"
-                        "        leading ' so that a spreadsheet shows it as text, never as a formula.";
+// The report formats: the text format as written here, then the json and
+// csv items, whose columns come from ReportFields (JsonHelp, CsvHelp).
+const char kFormatsText[] = "Formats:\n"
+                            "  text  one aligned line per file: the verdict, the path, then the start time,\n"
+                            "        stop time and serial number, or the reason, and a warning where the\n"
+                            "        watermark covers no byte of the file (an MP4 of at most 3146276\n"
+                            "        bytes); then\n"
+                            "        \"<N> files: <A> authentic, <F> failed\". Coloured only when stdout is a\n"
+                            "        terminal (and NO_COLOR is not set).";
+const char kJsonItem[] = "  json  ";
+const char kJsonStart[] = "JSON Lines: one object per file and nothing else, with ";
+// What the help says of a JSON key beyond its name.
+struct KeyNote
+{
+    ReportFields::Field field;
+    const char* note;
+};
+const KeyNote kKeyNotes[] = {
+    {ReportFields::Field::Result, "(authentic or failed)"},
+    {ReportFields::Field::Reason, "(null when authentic)"},
+    {ReportFields::Field::Size, "(bytes)"},
+    {ReportFields::Field::ProtectedBytes, "(how many bytes the watermark's digest covers; null when unknown)"},
+};
+const char kCsvItem[] = "  csv   RFC 4180 (CRLF line ends), header\n";
+// The sentence after the CSV header goes on from the header's last line.
+const char kCsvGuard[] = " A field that\n"
+                         "        starts with =, +, -, @, a tab or a carriage return is written with a\n"
+                         "        leading ' so that a spreadsheet shows it as text, never as a formula.";
+// The items' lines end before this column, their later lines indented.
+const int kItemWidth = 78;
+const int kItemIndent = 8;
+
 // How paths and fields are shown.
 const char kPathText[] = "Paths are shown as UTF-8. A byte that is not part of well-formed UTF-8 is\n"
                          "shown as \\xHH (two hexadecimal digits), so that JSON and CSV stay valid and\n"
@@ -85,15 +100,115 @@ const char kExitStatus[] = "Exit status: 0 when at least one file was verified a
                            "when the report cannot be written, or when a digest could not be computed\n"
                            "(internal-error).";
 
-const char* const kParagraphs[] = {kSummary,  kPaths, kFilesFrom, kReasons,   kFormats,
-                                   kPathText, kCheck, kProgress,  kExitStatus};
+QString S(const char* text)
+{
+    return text != nullptr ? QString::fromLatin1(text) : QString();
+}
 
-// The paragraphs, one empty line between each two.
+// text wrapped into lines of at most width columns: the first after first,
+// the others after indent spaces. A line breaks at a space, or after a comma
+// that no space follows (between the columns of the CSV header).
+QString Wrap(const QString& text, const QString& first, int indent, int width)
+{
+    QStringList lines;
+    QString line = first;
+    bool fresh = true; // no word on the line yet
+    QString gap;       // what goes between the line so far and the next word
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype end = at;
+        while (end < text.size() && text[end] != QLatin1Char(' ') &&
+               !(text[end] == QLatin1Char(',') && end + 1 < text.size() && text[end + 1] != QLatin1Char(' ')))
+            ++end;
+        const bool atSpace = end == text.size() || text[end] == QLatin1Char(' ');
+        const QString word = text.mid(at, end - at + (atSpace ? 0 : 1));
+        if (!fresh && line.size() + gap.size() + word.size() > width) {
+            lines << line;
+            line = QString(indent, QLatin1Char(' ')) + word;
+        } else {
+            line += gap + word;
+        }
+        fresh = false;
+        gap = atSpace ? QStringLiteral(" ") : QString();
+        at = end + 1;
+    }
+    lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A JSON key as the help names it: quoted, with its note.
+QString Key(const ReportFields::FieldInfo& info)
+{
+    QString key = QStringLiteral("\"%1\"").arg(QLatin1String(info.column));
+    for (const KeyNote& note : kKeyNotes) {
+        if (note.field == info.field)
+            key += QLatin1Char(' ') + QLatin1String(note.note);
+    }
+    return key;
+}
+
+// "a", "a and b", "a, b and c".
+QString JoinWithAnd(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QLatin1String(", ")) + QLatin1String(" and ") + items.last();
+}
+
+// The json item: the keys before the SHA-256, the watermark's in the order
+// of its block, the SHA-256, then the keys after it.
+QString JsonHelp()
+{
+    QStringList before;
+    QStringList after;
+    bool pastSha256 = false;
+    for (const ReportFields::FieldInfo& info : ReportFields::Columns(false, true)) {
+        if (info.field == ReportFields::Field::Sha256)
+            pastSha256 = true;
+        else if (!ReportFields::IsWatermarkField(info.field))
+            (pastSha256 ? after : before) << Key(info);
+    }
+    QStringList watermark;
+    for (const ReportFields::Field field : ReportFields::WatermarkFields()) {
+        if (const char* column = ReportFields::Column(field))
+            watermark << QStringLiteral("\"%1\"").arg(QLatin1String(column));
+    }
+    const QString text = QLatin1String(kJsonStart) + before.join(QLatin1String(", ")) +
+                         QLatin1String(", the watermark's ") + watermark.join(QLatin1String(", ")) +
+                         QStringLiteral(" (empty when not read), and \"%1\" with --sha256, then ")
+                             .arg(QLatin1String(ReportFields::Column(ReportFields::Field::Sha256))) +
+                         JoinWithAnd(after) + QLatin1Char('.');
+    return Wrap(text, QLatin1String(kJsonItem), kItemIndent, kItemWidth);
+}
+
+// The csv item: the header's columns, the SHA-256's said to come with
+// --sha256.
+QString CsvHelp()
+{
+    QString header;
+    for (const ReportFields::FieldInfo& info : ReportFields::Columns(true, true)) {
+        if (info.field == ReportFields::Field::Sha256)
+            header += QStringLiteral(" (and ,%1 with --sha256)").arg(QLatin1String(info.column));
+        else
+            header += (header.isEmpty() ? QString() : QStringLiteral(",")) + QLatin1String(info.column);
+    }
+    const QString indent(kItemIndent, QLatin1Char(' '));
+    return QLatin1String(kCsvItem) + Wrap(header + QLatin1Char('.'), indent, kItemIndent, kItemWidth) +
+           QLatin1String(kCsvGuard);
+}
+
+// The long help's paragraphs, one empty line between each two.
 QString Description()
 {
-    QStringList paragraphs;
-    for (const char* paragraph : kParagraphs)
-        paragraphs << QLatin1String(paragraph);
+    const QStringList paragraphs = {S(kSummary),
+                                    S(kPaths),
+                                    S(kFilesFrom),
+                                    S(kReasons),
+                                    S(kFormatsText) + QLatin1Char('\n') + JsonHelp() + QLatin1Char('\n') + CsvHelp(),
+                                    S(kPathText),
+                                    S(kCheck),
+                                    S(kProgress),
+                                    S(kExitStatus)};
     return paragraphs.join(QLatin1String("\n\n"));
 }
 
@@ -125,11 +240,6 @@ const std::vector<Definition> kTable = {
      "Show the version, the built-in key's fingerprint and whether it is the development key.", None},
 };
 // clang-format on
-
-QString S(const char* text)
-{
-    return text != nullptr ? QString::fromLatin1(text) : QString();
-}
 
 QCommandLineOption ParserOption(const Definition& option)
 {

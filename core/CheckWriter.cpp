@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLatin1String>
 
@@ -113,25 +112,16 @@ const char* CheckWriter::StatusName(CustodyStatus status)
 
 QByteArray CheckWriter::Header() const
 {
-    if (m_format != ReportFormat::Csv)
-        return QByteArray();
     QStringList names;
     for (const Column& column : Columns())
         names << QLatin1String(column.name);
-    return (names.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
+    return RecordFormat::CsvHeader(m_format, names);
 }
 
 QByteArray CheckWriter::Record(const CustodyLine& line) const
 {
-    switch (m_format) {
-    case ReportFormat::Text:
-        return TextRecord(line);
-    case ReportFormat::Json:
-        return JsonRecord(line);
-    case ReportFormat::Csv:
-        return CsvRecord(line);
-    }
-    return QByteArray();
+    return RecordFormat::Pick(
+        m_format, [&] { return TextRecord(line); }, [&] { return JsonRecord(line); }, [&] { return CsvRecord(line); });
 }
 
 QByteArray CheckWriter::Summary(const CustodyCounts& counts)
@@ -182,7 +172,7 @@ QByteArray CheckWriter::JsonRecord(const CustodyLine& line) const
     QJsonObject object;
     for (const Column& column : Columns())
         object.insert(QLatin1String(column.name), Value(column.field, line));
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    return RecordFormat::JsonLine(object);
 }
 
 QByteArray CheckWriter::CsvRecord(const CustodyLine& line) const
@@ -195,5 +185,5 @@ QByteArray CheckWriter::CsvRecord(const CustodyLine& line) const
         else
             fields << ReportWriter::CsvField(value.isDouble() ? QString::number(value.toInteger()) : value.toString());
     }
-    return (fields.join(QLatin1Char(',')) + QLatin1String("\r\n")).toUtf8();
+    return RecordFormat::CsvLine(fields);
 }

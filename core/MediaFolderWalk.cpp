@@ -1,8 +1,13 @@
 #include "MediaFolderWalk.h"
 
+#include "FileLayout.h"
 #include "PathText.h"
 
+#include <QLatin1Char>
+#include <QStringList>
+
 #include <algorithm>
+#include <string_view>
 
 #ifdef Q_OS_WIN
 #include "InputFile.h"
@@ -21,9 +26,17 @@ bool IsMediaFileName(const QByteArray& name)
     const qsizetype dot = name.indexOf('.');
     if (dot < 0)
         return false;
-    // QByteArray::toLower changes only ASCII letters, whatever the locale.
-    const QByteArray suffix = name.mid(dot + 1).toLower();
-    return suffix == "mp4" || suffix == "avi" || suffix == "jpg";
+    // The whole complete suffix names a type: "clip.2012.mp4" is none.
+    const std::string_view suffix(name.constData() + dot + 1, static_cast<std::size_t>(name.size() - dot - 1));
+    return ardentix::engine::LayoutForExtension(suffix).has_value();
+}
+
+QString MediaFilePatterns()
+{
+    QStringList patterns;
+    for (const ardentix::engine::FileLayout& layout : ardentix::engine::AllLayouts())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(layout.extension).toLower();
+    return patterns.join(QLatin1Char(';'));
 }
 
 namespace {

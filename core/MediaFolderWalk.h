@@ -4,8 +4,8 @@
 // symbolic links (to files or to folders), no FIFOs, sockets or devices, and
 // no hidden entries (hidden folders are not entered). A file is kept when its
 // complete suffix (everything after the first "."), in lower case, is exactly
-// "mp4", "avi" or "jpg": "clip.MP4" is kept, "clip.mp4.bak" and
-// "clip.2012.mp4" are not. Names are taken as the bytes the system gives, so
+// the extension of one of the engine's file layouts ("mp4", "avi" or "jpg"):
+// "clip.MP4" is kept, "clip.mp4.bak" and "clip.2012.mp4" are not. Names are taken as the bytes the system gives, so
 // names that are not UTF-8 are found like any other. The files come sorted
 // byte-wise by path, and subfolders that cannot be listed are reported, so
 // that nothing in a folder is passed over silently.
@@ -13,12 +13,17 @@
 #define ARDENTIX_CORE_MEDIAFOLDERWALK_H
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 #include <vector>
 
 // Whether a file name (without folder) has a media file's complete suffix.
 bool IsMediaFileName(const QByteArray& name);
+
+// The Open dialog's name patterns for media files, from the same layouts, in
+// their order and lower case, separated by ";": "*.jpg;*.avi;*.mp4".
+QString MediaFilePatterns();
 
 struct MediaFolderListing
 {

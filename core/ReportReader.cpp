@@ -23,7 +23,8 @@ using Code = ReportProblem::Code;
 
 namespace {
 
-// No record of ours comes near this; a longer line is not a report's.
+// No record of ours comes near this; a longer line (without its LF) is not
+// a report's.
 const qint64 kMaxLine = 1 << 20;
 const char kCsvStart[] = "path,result,reason,";
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
@@ -218,9 +219,13 @@ bool ReportReader::ReadLine(QByteArray& line)
 {
     // Into one buffer kept for the whole report: a buffer of the longest
     // line's size for each line would cost an allocation of its own each.
-    if (m_buffer.size() != kMaxLine + 1)
-        m_buffer.resize(kMaxLine + 1);
-    const qint64 length = m_device->readLine(m_buffer.data(), kMaxLine + 1);
+    // readLine reads one byte less than the size it is given (it ends what
+    // it read with a zero): the longest line allowed comes with its LF, a
+    // longer one without.
+    const qint64 room = kMaxLine + 2;
+    if (m_buffer.size() != room)
+        m_buffer.resize(room);
+    const qint64 length = m_device->readLine(m_buffer.data(), room);
     if (length < 0 && m_device == &m_file && m_file.error() != QFileDevice::NoError)
         return Fail(m_line + 1, Code::CannotRead, m_file.errorString());
     if (length <= 0) {
@@ -237,7 +242,7 @@ bool ReportReader::ReadLine(QByteArray& line)
         line.remove(0, 3);
     ++m_line;
     if (!line.endsWith('\n')) {
-        if (!m_device->atEnd())
+        if (length > kMaxLine)
             return FailCount(m_line, Code::LineTooLong, kMaxLine);
         return Fail(m_line, Code::CutOff);
     }

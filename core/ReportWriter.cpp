@@ -3,7 +3,6 @@
 #include "PathText.h"
 #include "ReportFields.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLatin1String>
 #include <QStringList>
@@ -19,7 +18,6 @@ const char kReset[] = "\x1b[0m";
 const int kVerdictWidth = 9;
 // "2012-05-14 09:30:00"
 const int kTimeWidth = 19;
-const char kCsvLineEnd[] = "\r\n";
 const char kNoCoverageWarning[] = "WARNING: the watermark covers no byte of this file";
 const char kInUseNote[] = "(another program has the file open)";
 
@@ -29,25 +27,17 @@ ReportWriter::ReportWriter(const ReportOptions& options) : m_options(options) {}
 
 QByteArray ReportWriter::Header() const
 {
-    if (m_options.format != ReportFormat::Csv)
-        return QByteArray();
     QStringList columns;
     for (const ReportFields::FieldInfo& info : ReportFields::Columns(true, m_options.sha256))
         columns << QLatin1String(info.column);
-    return (columns.join(QLatin1Char(',')) + QLatin1String(kCsvLineEnd)).toUtf8();
+    return RecordFormat::CsvHeader(m_options.format, columns);
 }
 
 QByteArray ReportWriter::Record(const FileResult& result) const
 {
-    switch (m_options.format) {
-    case ReportFormat::Text:
-        return TextRecord(result);
-    case ReportFormat::Json:
-        return JsonRecord(result);
-    case ReportFormat::Csv:
-        return CsvRecord(result);
-    }
-    return QByteArray();
+    return RecordFormat::Pick(
+        m_options.format, [&] { return TextRecord(result); }, [&] { return JsonRecord(result); },
+        [&] { return CsvRecord(result); });
 }
 
 QByteArray ReportWriter::Summary(const Tally& tally) const
@@ -132,7 +122,7 @@ QByteArray ReportWriter::JsonRecord(const FileResult& result) const
     QJsonObject object;
     for (const ReportFields::FieldInfo& info : ReportFields::Columns(false, m_options.sha256))
         object.insert(QLatin1String(info.column), ReportFields::Value(info.field, result));
-    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    return RecordFormat::JsonLine(object);
 }
 
 QByteArray ReportWriter::CsvRecord(const FileResult& result) const
@@ -140,5 +130,5 @@ QByteArray ReportWriter::CsvRecord(const FileResult& result) const
     QStringList fields;
     for (const ReportFields::FieldInfo& info : ReportFields::Columns(true, m_options.sha256))
         fields << CsvField(ReportFields::ValueText(ReportFields::Value(info.field, result)));
-    return (fields.join(QLatin1Char(',')) + QLatin1String(kCsvLineEnd)).toUtf8();
+    return RecordFormat::CsvLine(fields);
 }

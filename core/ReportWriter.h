@@ -6,18 +6,12 @@
 #define ARDENTIX_CORE_REPORTWRITER_H
 
 #include "FileResult.h"
+#include "RecordFormat.h"
 #include "Tally.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-
-enum class ReportFormat
-{
-    Text,
-    Json,
-    Csv
-};
 
 struct ReportOptions
 {

@@ -17,28 +17,40 @@ namespace ardentix::engine {
 namespace {
 
 // The one table of the layouts.
-const FileLayout kLayouts[] = {
-    {FileType::Jpg, "JPG", 0, 2}, {FileType::Avi, "AVI", 240, 0}, {FileType::Mp4, "MP4", 3145764, 0}};
+const std::array<FileLayout, FileTypeCount> kLayouts = {
+    {{FileType::Jpg, "JPG", 0, 2}, {FileType::Avi, "AVI", 240, 0}, {FileType::Mp4, "MP4", 3145764, 0}}};
 
 } // namespace
+
+const std::array<FileLayout, FileTypeCount>& AllLayouts()
+{
+    return kLayouts;
+}
+
+std::optional<FileLayout> LayoutForExtension(std::string_view text)
+{
+    for (const FileLayout& layout : kLayouts) {
+        const std::string_view extension = layout.extension;
+        if (text.size() != extension.size())
+            continue;
+        // Only a to z change case: the comparison must not depend on the locale.
+        bool same = true;
+        for (std::size_t i = 0; same && i < text.size(); ++i) {
+            const char c = text[i];
+            same = c == extension[i] || (c >= 'a' && c <= 'z' && c - 'a' + 'A' == extension[i]);
+        }
+        if (same)
+            return layout;
+    }
+    return std::nullopt;
+}
 
 std::optional<FileLayout> LayoutForPath(const char* path)
 {
     const char* dot = std::strrchr(path, '.');
     if (dot == nullptr)
         return std::nullopt;
-    for (const FileLayout& layout : kLayouts) {
-        // Only a to z change case: the comparison must not depend on the locale.
-        const char* a = dot + 1;
-        const char* b = layout.extension;
-        while (*a != '\0' && *b != '\0' && (*a == *b || (*a >= 'a' && *a <= 'z' && *a - 'a' + 'A' == *b))) {
-            ++a;
-            ++b;
-        }
-        if (*a == '\0' && *b == '\0')
-            return layout;
-    }
-    return std::nullopt;
+    return LayoutForExtension(dot + 1);
 }
 
 FileLayout LayoutOf(FileType type)

@@ -7,8 +7,11 @@
 #ifndef ARDENTIX_ENGINE_FILELAYOUT_H
 #define ARDENTIX_ENGINE_FILELAYOUT_H
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #define ARDENTIX_WATERMARK_BLOCK_SIZE 512
 
@@ -21,6 +24,8 @@ enum class FileType
     Avi,
     Mp4
 };
+// How many types there are: the layout table has one row for each.
+inline constexpr std::size_t FileTypeCount = 3;
 
 // One type of export: skip bytes at the front are unprotected, and tail
 // bytes after the block are protected.
@@ -32,8 +37,14 @@ struct FileLayout
     std::int64_t tail;
 };
 
-// The layout for the text after the last "." of path, compared without
-// regard to the case of a to z: JPG, AVI or MP4; nothing for any other type.
+// Every layout, one a type, in the order JPG, AVI, MP4: what the folder
+// walk keeps and what the Open dialog offers come from this one table.
+const std::array<FileLayout, FileTypeCount>& AllLayouts();
+// The layout whose extension is the whole of text, compared without regard
+// to the case of a to z; nothing for any other text.
+std::optional<FileLayout> LayoutForExtension(std::string_view text);
+// The layout for the text after the last "." of path, as LayoutForExtension
+// compares it: JPG, AVI or MP4; nothing for any other type.
 std::optional<FileLayout> LayoutForPath(const char* path);
 // The layout of a type.
 FileLayout LayoutOf(FileType type);

@@ -17,7 +17,7 @@ namespace {
 
 // A JPG larger than this is not read: exports are pictures of a few
 // megabytes.
-constexpr qint64 kLargestPicture = 64 * 1024 * 1024;
+constexpr qint64 kLargestPicture = qint64(64) * 1024 * 1024;
 
 QImage Decode(QByteArray bytes)
 {
@@ -115,10 +115,11 @@ PreviewProtocol::Frame FromImage(const QImage& image, PreviewProtocol::Kind kind
     frame.width = width;
     frame.height = height;
     frame.frameMs = frameMs;
-    frame.rgb.reserve(width * height * 3);
+    const qsizetype rowBytes = qsizetype(width) * 3;
+    frame.rgb.reserve(rowBytes * height);
     for (int y = 0; y < height; ++y)
-        frame.rgb.append(reinterpret_cast<const char*>(fitted.constScanLine(y)), width * 3);
-    if (frame.rgb.size() != width * height * 3)
+        frame.rgb.append(reinterpret_cast<const char*>(fitted.constScanLine(y)), rowBytes);
+    if (frame.rgb.size() != rowBytes * height)
         return {};
     return frame;
 }

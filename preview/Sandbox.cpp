@@ -190,7 +190,8 @@ bool AllowList()
     for (const int call : {SCMP_SYS(newfstatat), SCMP_SYS(statx)})
         ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, descriptor) == 0;
     for (const int command : {F_GETFD, F_GETFL})
-        ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1, SCMP_A1(SCMP_CMP_EQ, command)) == 0;
+        ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1,
+                               SCMP_A1(SCMP_CMP_EQ, static_cast<scmp_datum_t>(command))) == 0;
     // Answers on standard output, words on standard error.
     for (const int call : {SCMP_SYS(write), SCMP_SYS(writev)}) {
         ok &= seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 1, SCMP_A0(SCMP_CMP_EQ, 1)) == 0;

@@ -48,7 +48,7 @@ namespace {
 constexpr std::size_t kMemoryCap = std::size_t(PreviewProtocol::HelperMemoryBytes);
 // A helper that has used this much processor time ends after its answer,
 // well before its life's limit; the window starts a new one.
-constexpr std::int64_t kRetireCpuMs = 300 * 1000;
+constexpr std::int64_t kRetireCpuMs = std::int64_t(300) * 1000;
 
 // Everything that is loaded or worked out once, loaded now: after the
 // sandbox nothing can be opened, no plugin, no library, no system file.
@@ -173,8 +173,9 @@ PreviewProtocol::Frame Answer(InputFile& file, const PreviewProtocol::Ask& ask)
 // that the sandbox refuses; nothing is left to free then anyway.
 [[noreturn]] void End(int status)
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
+    // Ending all the same: what could not be written is lost either way.
+    (void)std::fflush(stdout);
+    (void)std::fflush(stderr);
     std::_Exit(status);
 }
 
@@ -198,7 +199,7 @@ int main(int argc, char** argv)
     LoadEverything();
     ProcessLimits::PrepareBudgets();
     if (!ProcessLimits::CapMemory(cap) || !ProcessLimits::LimitLife() || !Sandbox::Install().installed) {
-        std::fprintf(stderr, "ardentix-preview: cannot wall itself in; no previews\n");
+        (void)std::fprintf(stderr, "ardentix-preview: cannot wall itself in; no previews\n");
         End(1);
     }
     for (;;) {

@@ -56,22 +56,35 @@ private slots:
         QVERIFY(WriteFileAt(dir.filePath("whole.jsonl"), entry));
         QVERIFY(WriteFileAt(dir.filePath("nosha.csv"), "path,result,reason,size\r\n"));
         QVERIFY(WriteFileAt(dir.filePath("foreign.csv"), "name,size\r\na.avi,1\r\n"));
+        QVERIFY(WriteFileAt(dir.filePath("empty.jsonl"), "\n"));
+        QVERIFY(
+            WriteFileAt(dir.filePath("wide.csv"), "path,result,reason,start_time,end_time,serial,version,time_source,"
+                                                  "camera_mac,sha256,size,protected_bytes\r\na.avi,authentic,,,,,,,," +
+                                                      std::string(64, 'd') + ",1,1,x\r\n"));
+#ifndef Q_OS_WIN
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.jsonl")).constData(), 0600), 0);
+#endif
     }
 
     // The exit status and the files reported, for PATHs and lists, and the
-    // usage errors.
+    // usage errors, with their words where a row gives them.
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("list"); // on standard input; "@" stands for the fixture's folder
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("reported"); // paths in order (JSON); empty: stdout must be empty
+        QTest::addColumn<QByteArray>("message");   // stderr's first line after the name; "@" as in list
 
         // The arguments separated by spaces.
         const auto row = [](const char* title, const char* arguments, int status, const QStringList& reported,
-                            const QByteArray& list = QByteArray()) {
+                            const QByteArray& list = QByteArray(), const QByteArray& message = QByteArray()) {
             QTest::newRow(title) << QString::fromLatin1(arguments).split(' ', Qt::SkipEmptyParts) << list << status
-                                 << reported;
+                                 << reported << message;
+        };
+        // A usage error or a refused report, with its words.
+        const auto refused = [&row](const char* title, const char* arguments, const char* message) {
+            row(title, arguments, 2, {}, QByteArray(), message);
         };
         const QStringList good = {"good/a.avi", "good/deep/b.jpg"};
         row("one authentic file", "--format=json @genuine.avi", 0, {"genuine.avi"});
@@ -103,12 +116,25 @@ private slots:
         row("check: report cut off", "--check @cut.jsonl @good", 2, {});
         row("check: CSV without sha256", "--check @nosha.csv", 2, {});
         row("check: foreign CSV", "--check @foreign.csv @good", 2, {});
+#ifdef Q_OS_WIN // a folder cannot be opened as a file there, and the system says why
         row("check: a folder for a report", "--check @good", 2, {});
+#else
+        refused("check: a folder for a report", "--check @good", "@good: not a regular file");
+        refused("check: a FIFO for a report", "--check @pipe.jsonl", "@pipe.jsonl: not a regular file");
+        refused("check: a device for a report", "--check /dev/null", "/dev/null: not a regular file");
+#endif
+        refused("check: an empty report, no line named", "--check @empty.jsonl", "@empty.jsonl: the report is empty");
+        refused("check: a CSV row with a field too many", "--check @wide.csv",
+                "@wide.csv:2: 13 fields where the header has 12");
         row("check: no such report", "--check @missing.jsonl", 2, {});
         row("check with --files-from", "--check @cut.jsonl --files-from @cut.jsonl", 2, {});
         row("check with -0", "--check @whole.jsonl -0 @good", 2, {});
         row("check with --sha256", "--check @whole.jsonl --sha256 @good", 2, {});
         row("--base without --check", "--base @good @genuine.avi", 2, {});
+        refused("--base without --check or a PATH", "--base @good",
+                "--base applies to the report of --check: give --check too");
+        refused("-0 without --files-from or a PATH", "-0",
+                "-0 applies to the --files-from list: give --files-from too");
         // --files-from: the list is read as the files are verified.
         row("lines on standard input, a folder among them", "--format=json --files-from=-", 1,
             QStringList{"genuine.avi"} + good + QStringList{"tampered.avi"}, "@genuine.avi\n@good\n@tampered.avi\n");
@@ -121,7 +147,10 @@ private slots:
             "@genuine.jpg\n");
         row("a missing path", "--format=json --files-from=-", 1, {"missing.avi"}, "@missing.avi\n");
         row("an empty list", "--format=json --files-from=-", 2, {});
-        row("an empty line", "--format=json --files-from=-", 2, {"genuine.avi"}, "@genuine.avi\n\n@genuine.jpg\n");
+        row("an empty line", "--format=json --files-from=-", 2, {"genuine.avi"}, "@genuine.avi\n\n@genuine.jpg\n",
+            "entry 2 of the list standard input is empty: every entry must name a path");
+        row("an empty line in a list file", "--format=json --files-from @list.txt", 2, {"genuine.avi", "genuine.jpg"},
+            "@genuine.avi\n@genuine.jpg\n\n", "entry 3 of the list @list.txt is empty: every entry must name a path");
         row("a NUL byte in a line list", "--format=json --files-from=-", 2, {},
             QByteArray("@genuine.avi\0@genuine.jpg\n", 26));
         row("a missing list file", "--format=json --files-from @no-such-list", 2, {});
@@ -136,6 +165,7 @@ private slots:
         QFETCH(QByteArray, list);
         QFETCH(int, status);
         QFETCH(QStringList, reported);
+        QFETCH(QByteArray, message);
         const QString listPath = dir.filePath(QStringLiteral("list.txt"));
         QVERIFY(WriteFileAt(listPath, list.replace('@', QFile::encodeName(dir.path()) + '/').toStdString()));
         const clitest::Outcome run =
@@ -151,6 +181,9 @@ private slots:
             QVERIFY2(run.err.startsWith("ardentix-verify: ") && run.err.size() > 30, run.err.constData());
         else
             QCOMPARE(run.err, QByteArray());
+        if (!message.isEmpty())
+            QCOMPARE(run.err.split('\n').first(),
+                     "ardentix-verify: " + message.replace('@', QFile::encodeName(dir.path()) + '/'));
     }
 
     void filesFromColumns()

@@ -26,7 +26,8 @@ enum class Kind
     Folder
 };
 
-// One folder holds every entry; each says whether the folder rule keeps it.
+// One folder holds every entry; each says whether the folder rule keeps it,
+// and whether the Open dialog's patterns offer its name.
 struct Entry
 {
     const char* row;
@@ -34,27 +35,28 @@ struct Entry
     Kind kind;
     const char* target;
     bool kept;
+    bool offered;
 };
 
 const Entry kEntries[] = {
-    {"lower-case avi", "b.avi", Kind::File, nullptr, true},
-    {"upper-case JPG", "a.JPG", Kind::File, nullptr, true},
-    {"mixed-case Mp4", "nested/h.Mp4", Kind::File, nullptr, true},
-    {"two folders deep", "nested/deeper/g.mp4", Kind::File, nullptr, true},
-    {"text file", "c.txt", Kind::File, nullptr, false},
-    {"backup suffix", "d.mp4.bak", Kind::File, nullptr, false},
-    {"complete suffix is not mp4", "e.2012.mp4", Kind::File, nullptr, false},
-    {"double dot", "f..avi", Kind::File, nullptr, false},
-    {"jpeg", "g.jpeg", Kind::File, nullptr, false},
-    {"no suffix", "avi", Kind::File, nullptr, false},
-    {"hidden file", ".hidden.avi", Kind::File, nullptr, false},
-    {"hidden name that is all suffix", ".avi", Kind::File, nullptr, false},
-    {"file in a hidden folder", ".secret/x.avi", Kind::File, nullptr, false},
-    {"symbolic link to a file", "link.avi", Kind::SymlinkToFile, "b.avi", false},
-    {"file under a symbolic link to a folder", "linked/h.Mp4", Kind::SymlinkedFolder, "nested", false},
-    {"FIFO named like a recording", "fifo.avi", Kind::Fifo, nullptr, false},
-    {"folder named like a recording", "folder.avi", Kind::Folder, nullptr, false},
-    {"file in a folder named like a recording", "folder.avi/in.jpg", Kind::File, nullptr, true},
+    {"lower-case avi", "b.avi", Kind::File, nullptr, true, true},
+    {"upper-case JPG", "a.JPG", Kind::File, nullptr, true, true},
+    {"mixed-case Mp4", "nested/h.Mp4", Kind::File, nullptr, true, true},
+    {"two folders deep", "nested/deeper/g.mp4", Kind::File, nullptr, true, true},
+    {"text file", "c.txt", Kind::File, nullptr, false, false},
+    {"backup suffix", "d.mp4.bak", Kind::File, nullptr, false, false},
+    {"complete suffix is not mp4", "e.2012.mp4", Kind::File, nullptr, false, true},
+    {"double dot", "f..avi", Kind::File, nullptr, false, true},
+    {"jpeg", "g.jpeg", Kind::File, nullptr, false, false},
+    {"no suffix", "avi", Kind::File, nullptr, false, false},
+    {"hidden file", ".hidden.avi", Kind::File, nullptr, false, true},
+    {"hidden name that is all suffix", ".avi", Kind::File, nullptr, false, true},
+    {"file in a hidden folder", ".secret/x.avi", Kind::File, nullptr, false, true},
+    {"symbolic link to a file", "link.avi", Kind::SymlinkToFile, "b.avi", false, true},
+    {"file under a symbolic link to a folder", "linked/h.Mp4", Kind::SymlinkedFolder, "nested", false, true},
+    {"FIFO named like a recording", "fifo.avi", Kind::Fifo, nullptr, false, true},
+    {"folder named like a recording", "folder.avi", Kind::Folder, nullptr, false, true},
+    {"file in a folder named like a recording", "folder.avi/in.jpg", Kind::File, nullptr, true, true},
 };
 
 } // namespace
@@ -118,14 +120,19 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("kept");
+        QTest::addColumn<bool>("offered");
         for (const Entry& e : kEntries)
-            QTest::newRow(e.row) << QString::fromUtf8(e.name) << e.kept;
+            QTest::newRow(e.row) << QString::fromUtf8(e.name) << e.kept << e.offered;
     }
 
     void folderRule()
     {
         QFETCH(QString, name);
         QFETCH(bool, kept);
+        QFETCH(bool, offered);
+        // The Open dialog matches its patterns without regard to case, as
+        // QDir::match does.
+        QCOMPARE(QDir::match(MediaFilePatterns().split(QLatin1Char(';')), QFileInfo(name).fileName()), offered);
         if (reported.isEmpty()) {
             const clitest::Outcome run = clitest::Run({QStringLiteral("--format=json"), folder});
             QVERIFY(run.finished);

@@ -383,18 +383,26 @@ private slots:
     // then one file changed: checked from there, or from elsewhere with
     // --base naming that folder, one file is modified; from elsewhere
     // without it, nothing is where the report says, and a note names the
-    // folder the paths were read against.
+    // folder the paths were read against. The note comes only when more
+    // than half of the entries are not found.
     void checkRelativeBase_data()
     {
-        QTest::addColumn<bool>("elsewhere"); // run from another folder than the report's
-        QTest::addColumn<bool>("base");      // give --base with the report's folder
+        QTest::addColumn<bool>("elsewhere");         // run from another folder than the report's
+        QTest::addColumn<bool>("base");              // give --base with the report's folder
+        QTest::addColumn<QByteArrayList>("removed"); // files of the case removed after the report
         QTest::addColumn<QString>("statuses");
-        QTest::addColumn<bool>("note");
+        QTest::addColumn<int>("unfound"); // the note's count of entries not found; 0: no note
         QTest::newRow("from the report's folder")
-            << false << false << "unchanged modified unchanged unchanged" << false;
+            << false << false << QByteArrayList() << "unchanged modified unchanged unchanged" << 0;
         QTest::newRow("from elsewhere, with --base")
-            << true << true << "unchanged modified unchanged unchanged" << false;
-        QTest::newRow("from elsewhere, without it") << true << false << "moved missing moved moved new" << true;
+            << true << true << QByteArrayList() << "unchanged modified unchanged unchanged" << 0;
+        QTest::newRow("from elsewhere, without it")
+            << true << false << QByteArrayList() << "moved missing moved moved new" << 4;
+        QTest::newRow("half of the entries gone")
+            << false << false << QByteArrayList{"a.avi", "c.avi"} << "missing modified missing unchanged" << 0;
+        QTest::newRow("just over half of the entries gone")
+            << false << false << QByteArrayList{"a.avi", "c.avi", "caf\xe9.jpg"} << "missing modified missing missing"
+            << 3;
     }
 
     void checkRelativeBase()
@@ -402,8 +410,9 @@ private slots:
         ARDENTIX_SKIP_ON_WINDOWS("the case holds a name that is not UTF-8");
         QFETCH(bool, elsewhere);
         QFETCH(bool, base);
+        QFETCH(QByteArrayList, removed);
         QFETCH(QString, statuses);
-        QFETCH(bool, note);
+        QFETCH(int, unfound);
         clitest::ScratchDir scratch;
         const QByteArray top = QFile::encodeName(scratch.path());
         QVERIFY(QDir().mkpath(scratch.filePath("elsewhere")));
@@ -413,6 +422,8 @@ private slots:
         QVERIFY(saved.out.contains("\"path\":\"case/a.avi\""));
         QVERIFY(clitest::WriteBytes(top + "/rel.jsonl", saved.out.toStdString()));
         QVERIFY(WriteFileAt(scratch.filePath("case/b.jpg"), Flip(jpgExport, -1)));
+        for (const QByteArray& name : removed)
+            QCOMPARE(unlink((top + "/case/" + name).constData()), 0);
 
         QList<QByteArray> arguments = {"-f", "json", "--check", top + "/rel.jsonl"};
         if (base)
@@ -421,10 +432,12 @@ private slots:
             clitest::RunRaw(arguments << top + "/case", elsewhere ? top + "/elsewhere" : top);
         QCOMPARE(check.exitCode, 1);
         QCOMPARE(clitest::JsonValues(check.out, QStringLiteral("status")).join(' '), statuses);
-        QCOMPARE(check.err.contains("note: 4 of 4 entries were not found at their paths; the report's relative paths "
+        QCOMPARE(check.err.contains("note:"), unfound > 0);
+        QCOMPARE(check.err.contains("note: " + QByteArray::number(unfound) +
+                                    " of 4 entries were not found at their paths; the report's relative paths "
                                     "were read against " +
-                                    top + "/elsewhere (--base FOLDER"),
-                 note);
+                                    (elsewhere ? top + "/elsewhere" : top) + " (--base FOLDER"),
+                 unfound > 0);
     }
 };
 

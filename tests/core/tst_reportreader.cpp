@@ -137,6 +137,13 @@ private slots:
         row("CSV text after a closing quote", header + "\"a\"b,authentic,,,,,,,,D,1,1\r\n", {}, Code::TextAfterQuote,
             2);
         row("JSON that is not a report", "{\"name\":\"x\"}\n", {}, Code::JsonNotOurs, 1);
+        // The longest line allowed is 1,048,576 bytes before its LF.
+        const QByteArray entry = QByteArray(json).replace("D", QByteArray(64, 'd'));
+        const auto padded = [&entry](qsizetype length) {
+            return entry.left(entry.size() - 1) + QByteArray(length - entry.size(), ' ') + "}\n";
+        };
+        row("a line of the longest length", padded(1 << 20), {"a.jpg|dddd||-1|"});
+        row("a line one byte longer", padded((1 << 20) + 1), {}, Code::LineTooLong, 1);
         row("empty", "\n\n", {}, Code::Empty, 0);
         // The outcome of a re-check is no custody record, whatever its name:
         // read as a report, its "unchanged" lines would hide what changed.

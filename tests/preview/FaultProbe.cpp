@@ -37,7 +37,7 @@ bool g_twice = false;
 QByteArray Contents(ardentix::engine::InputFile& file)
 {
     const std::optional<std::int64_t> size = file.Length();
-    if (!size || *size <= 0 || *size > 64 * 1024 * 1024)
+    if (!size || *size <= 0 || *size > std::int64_t(64) * 1024 * 1024)
         return QByteArray();
     QByteArray bytes(static_cast<qsizetype>(*size), '\0');
     if (!file.ReadAt(0, reinterpret_cast<unsigned char*>(bytes.data()), static_cast<std::size_t>(bytes.size())))
@@ -63,8 +63,10 @@ void Misbehave(ardentix::engine::InputFile& file)
             turns = turns + 1;
     }
     if (bytes.contains("garble-helper")) {
-        std::fwrite("ARDA\x07", 1, 5, stdout);
-        std::fflush(stdout);
+        // A broken answer on purpose: whether it gets out is the window's
+        // concern.
+        (void)std::fwrite("ARDA\x07", 1, 5, stdout);
+        (void)std::fflush(stdout);
     }
 }
 
@@ -82,10 +84,13 @@ std::size_t MemoryCap(std::size_t usual)
     std::FILE* statm = spare != nullptr ? std::fopen("/proc/self/statm", "r") : nullptr;
     if (statm == nullptr)
         return usual;
-    unsigned long pages = 0;
-    const bool read = std::fscanf(statm, "%lu", &pages) == 1;
-    std::fclose(statm);
-    if (!read)
+    // The first number of the file: the pages the process has mapped.
+    char first[32] = {};
+    const bool read = std::fgets(first, sizeof(first), statm) != nullptr;
+    (void)std::fclose(statm);
+    char* end = first;
+    const unsigned long pages = read ? std::strtoul(first, &end, 10) : 0;
+    if (end == first)
         return usual;
     return std::size_t(pages) * std::size_t(sysconf(_SC_PAGESIZE)) + std::strtoull(spare, nullptr, 10);
 #endif
@@ -190,8 +195,8 @@ int ProbeSandbox()
         std::printf("%s: %s\n", attempt.name, refused ? "refused" : "ALLOWED");
         allowed += refused ? 0 : 1;
     }
-    std::fflush(stdout);
-    return walls.installed && allowed == 0 ? 0 : 1;
+    const bool written = std::fflush(stdout) == 0;
+    return walls.installed && allowed == 0 && written ? 0 : 1;
 }
 
 } // namespace FaultProbe

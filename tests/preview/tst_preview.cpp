@@ -45,7 +45,7 @@ std::string Turned(std::string mp4)
     // layer, group, volume, reserved; then the matrix.
     const std::size_t matrix = tkhd + 4 + 4 + 4 + 4 + 4 + 4 + 4 + 8 + 2 + 2 + 2 + 2;
     const qint32 values[9] = {0, 0x10000, 0, -0x10000, 0, 0, 0, 0, 0x40000000};
-    for (int i = 0; i < 9; ++i)
+    for (std::size_t i = 0; i < 9; ++i)
         qToBigEndian(values[i], mp4.data() + matrix + 4 * i);
     return mp4;
 }
@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<qint64>("frameMs");
         QTest::addColumn<QRgb>("colour"); // of the picture's centre, roughly; 0 for any
         const auto bytes = [](const std::string& s) { return QByteArray::fromStdString(s); };
-        const std::string mp4 = PaddedMedia(MediaType::Mp4, kSkip + 256 * 1024);
+        const std::string mp4 = PaddedMedia(MediaType::Mp4, kSkip + std::int64_t(256) * 1024);
         const std::string genuine = MakeExport(mp4, MediaType::Mp4);
         const std::string red = MakeExport(Data("keyframes.mp4"), MediaType::Mp4);
         QTest::newRow("JPG, signed") << bytes(MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg)) << FileType::Jpg
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(frame.frameMs, frameMs);
         if (colour != 0) {
             const QImage image(reinterpret_cast<const uchar*>(frame.rgb.constData()), frame.width, frame.height,
-                               frame.width * 3, QImage::Format_RGB888);
+                               qsizetype(frame.width) * 3, QImage::Format_RGB888);
             const QColor centre = image.pixelColor(frame.width / 2, frame.height / 2);
             QVERIFY2(qAbs(centre.red() - qRed(colour)) < 48 && qAbs(centre.green() - qGreen(colour)) < 48 &&
                          qAbs(centre.blue() - qBlue(colour)) < 48,

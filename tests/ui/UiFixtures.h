@@ -6,6 +6,7 @@
 #define ARDENTIX_TESTS_UI_UIFIXTURES_H
 
 #include "CoreFixtures.h"
+#include "ExportFolder.h"
 #include "Localisation.h"
 #include "MainWindow.h"
 #include "ResultModel.h"
@@ -148,22 +149,7 @@ struct SampleFolder
 };
 
 // The runs' tests: a folder for the files they verify, a genuine AVI export.
-class RunFixture : public QObject
-{
-protected:
-    QTemporaryDir dir;
-    const std::string avi =
-        testsupport::MakeExport(testsupport::SampleMedia(testsupport::MediaType::Avi), testsupport::MediaType::Avi);
-
-    // Writes bytes as name in the folder (its folders made) and gives the path.
-    QString Write(const QString& name, const std::string& bytes)
-    {
-        const QString path = dir.filePath(name);
-        if (!testsupport::WriteFileAt(path, bytes))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-};
+using RunFixture = testsupport::ExportFolder;
 
 // A result as the engine gives it, its serial number holding a control
 // character where the watermark was read.

@@ -393,6 +393,9 @@ private slots:
         QTest::newRow("refused: a bad line")
             << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
             << Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")) << QByteArray(":2: not JSON");
+        // A problem of the report as a whole names no line.
+        QTest::newRow("refused: an empty report")
+            << -1 << QByteArray("\n") << "\n" + Tr("The report is empty.") << QByteArray("report: the report is empty");
         QTest::newRow("refused: a PDF without records")
             << -2 << QByteArray()
             << Tr(PdfRecords::Available() ? "The PDF holds no records of this program."
