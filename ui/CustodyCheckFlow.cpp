@@ -68,6 +68,7 @@ bool CustodyCheckFlow::Check(const CustodyRequest& request, QWidget* over)
     {
         const std::unique_ptr<QProgressDialog> dialog =
             NewProgressDialog(parent, QObject::tr("Custody Check"), QObject::tr("Reading the report…"), kSteps);
+        dialog->setObjectName(QStringLiteral("custodyCheckProgress"));
         dialog->setValue(0);
         bool first = true;
         result = CustodyRun(m_run, QThread::idealThreadCount()).Check(request, [&](const CustodyProgress& progress) {
