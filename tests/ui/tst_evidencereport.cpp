@@ -353,6 +353,14 @@ private slots:
             QCOMPARE(shown, !tick);
             QCOMPARE(asked.pictures, tick);
             QCOMPARE(Store().value("ReportPictures").toBool(), tick);
+            // Asked without the line, as for a custody check's outcome, with
+            // a case of a new session (pictures by default): the choice stays
+            // as last made, and the next report's dialog offers it again.
+            CaseDetails restarted;
+            OnNextModal<CaseDetailsDialog>([](CaseDetailsDialog* dialog) { dialog->accept(); });
+            QVERIFY(CaseDetailsDialog::Ask(nullptr, &restarted));
+            QCOMPARE(restarted.pictures, tick);
+            QCOMPARE(Store().value("ReportPictures").toBool(), tick);
         }
     }
 
