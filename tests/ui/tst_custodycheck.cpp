@@ -1,12 +1,14 @@
 // The custody check against a saved report: what it finds and how the
 // outcome's window shows it, the report it refuses, its dialog, Cancel, and
 // the outcome saved with the case it proposes.
+#include "CaseDetailsDialog.h"
 #include "CheckDialog.h"
 #include "CheckResultWindow.h"
 #include "CliRun.h"
 #include "PdfReport.h"
 #include "UiFixtures.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,19 +37,44 @@ CheckResultWindow* Outcome(const MainWindow& w)
     return w.findChild<CheckResultWindow*>("checkResultWindow");
 }
 
-// The outcome saved as PDF: PDF/A, the counts as the window shows them, and
-// the lines numbered in the window's order, each with its status and, but
-// for a moved file (whose place the window shows relative), its details.
-void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path)
+// Saves the outcome as the user does: Save Report…, a PDF name in the file
+// dialog, then the case dialog taken as it proposes. Gives that case, and
+// any message shown.
+CaseDetails SaveOutcomePdf(CheckResultWindow& check, const QString& path, QString* message)
 {
-    QString error;
-    QVERIFY2(check.SaveTo(path, EvidenceReport::Format::Pdf, &error), qPrintable(error));
+    CaseDetails proposed;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // Typed into the name field: selectFile() leaves the field as it
+            // is once the field has the focus.
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (auto* details = qobject_cast<CaseDetailsDialog*>(modal)) {
+            proposed = details->Details();
+            details->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *message = box->text();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    check.SaveButton()->click();
+    return proposed;
+}
+
+// The outcome saved as PDF at path: PDF/A, the counts, and the lines
+// numbered in the window's order, each with its status and, but for a moved
+// file (whose place the window shows relative), its details.
+void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const QString& counts)
+{
     if (!PdfRecords::Available() || QStandardPaths::findExecutable("pdftotext").isEmpty())
         return;
     ExpectPdfA(path);
     const QString flat = QString::fromUtf8(ToolOutput("pdftotext", {path, "-"})).simplified();
     QVERIFY(flat.contains(Tr("Custody Check Report")));
-    QVERIFY(flat.contains(check.SummaryLabel()->text()));
+    QVERIFY2(flat.contains(counts), qPrintable(counts));
     qsizetype at = 0;
     for (int row = 0; row < check.Model()->rowCount(); ++row) {
         at = flat.indexOf(QStringLiteral("%1. ").arg(row + 1), at);
@@ -73,43 +100,53 @@ private slots:
     // The custody check finds what changed since a saved report, line for
     // line as the verifier's --check does, and shows it: counts, paths that
     // can be told apart, whole paths for screen readers, the SHA-256 of the
-    // report compared. A report it cannot use, an earlier check's outcome
-    // among them, is explained in the window's words and refused by the
-    // verifier too, and nothing is shown.
+    // report compared; saved as PDF, it names the checked report's case with
+    // the user's own examiner. A report it cannot use, an earlier check's
+    // outcome among them, is explained in the window's words and refused by
+    // the verifier too, and nothing is shown.
     void checkAgainstReport_data()
     {
         QTest::addColumn<int>("format"); // of the report; below 0, a case to refuse
         QTest::addColumn<QByteArray>("foreign");
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QByteArray>("cliRefusal");
+        QTest::addColumn<int>("missing");      // files gone since the report
+        QTest::addColumn<QString>("examiner"); // the user's, kept from an earlier session
         QTest::newRow("refused: not a report")
             << -1 << QByteArray("hello\n")
             << Tr("This is not a report of this program: it is neither its JSON Lines nor its CSV.")
-            << QByteArray(":1: not a report of ardentix-verify");
+            << QByteArray(":1: not a report of ardentix-verify") << 1 << QString();
         QTest::newRow("refused: a bad line")
             << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
-            << Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")) << QByteArray(":2: not JSON");
+            << Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")) << QByteArray(":2: not JSON") << 1
+            << QString();
         QTest::newRow("refused: a PDF without records")
             << -2 << QByteArray()
             << Tr(PdfRecords::Available() ? "The PDF holds no records of this program."
                                           : "This version of the program cannot read the records of a PDF report. "
                                             "Check against the CSV file saved beside the PDF.")
-            << QByteArray(PdfRecords::Available() ? "holds no records" : "cannot read PDF reports");
+            << QByteArray(PdfRecords::Available() ? "holds no records" : "cannot read PDF reports") << 1 << QString();
         const QString outcome = Tr("This is the outcome of a custody check, not a report: its lines are no record of "
                                    "the files as they were. Check against the report that was checked.");
         for (const auto& [name, format] :
              {std::pair{"JSON Lines", EvidenceReport::Format::JsonLines}, std::pair{"CSV", EvidenceReport::Format::Csv},
               std::pair{"PDF", EvidenceReport::Format::Pdf}}) {
-            QTest::newRow(name) << int(format) << QByteArray() << QString() << QByteArray();
+            QTest::newRow(name) << int(format) << QByteArray() << QString() << QByteArray() << 1 << QString();
             QTest::newRow(qPrintable(QStringLiteral("refused: a check's outcome as %1").arg(name)))
-                << -3 - int(format) << QByteArray() << outcome << QByteArray("the outcome of a re-check");
+                << -3 - int(format) << QByteArray() << outcome << QByteArray("the outcome of a re-check") << 1
+                << QString();
         }
+        QTest::newRow("PDF, two missing and one moved")
+            << int(EvidenceReport::Format::Pdf) << QByteArray() << QString() << QByteArray() << 2 << QString();
+        QTest::newRow("PDF, checked by another examiner") << int(EvidenceReport::Format::Pdf) << QByteArray()
+                                                          << QString() << QByteArray() << 1 << QString("Sam Checker");
     }
 
-    // The outcome of the check of the case folder against report: its lines
-    // and counts, the report's SHA-256, the same lines as the verifier's, and
-    // the case it proposes for its PDF.
-    static void ExpectOutcome(CheckResultWindow* check, const QString& report, const QString& cases, int format)
+    // The outcome of the check of the case folder against report, missing
+    // files gone since: its lines and counts, the report's SHA-256, the same
+    // lines as the verifier's, and its PDF with the case it proposes.
+    static void ExpectOutcome(CheckResultWindow* check, const QString& report, const QString& cases, int format,
+                              int missing, const QString& examiner)
     {
         QVERIFY(check != nullptr);
         // In the report's order (the table's, newest first), then the new
@@ -122,12 +159,12 @@ private slots:
             const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
             QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
         }
-        QCOMPARE(lines,
-                 QStringList({Tr("Moved") + " d.mp4", Tr("Unchanged") + " " TAMPERED, Tr("Missing") + " b.avi",
-                              Tr("Modified") + " a.jpg", Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
-        QCOMPARE(check->SummaryLabel()->text(),
-                 Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
-                     .arg("5", "1", "1", "1", "1", "1"));
+        QCOMPARE(lines, QStringList({Tr("Moved") + " d.mp4", Tr(missing > 1 ? "Missing" : "Unchanged") + " " TAMPERED,
+                                     Tr("Missing") + " b.avi", Tr("Modified") + " a.jpg",
+                                     Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
+        const QString counts = Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
+                                   .arg("5", QString::number(2 - missing), "1", QString::number(missing), "1", "1");
+        QCOMPARE(check->SummaryLabel()->text(), counts);
         QVERIFY(check->SaveButton()->isEnabled());
         // The report is named by the SHA-256 of the bytes compared.
         QCOMPARE(QString::fromLatin1(check->Summary().reportSha256), Sha256Hex(ReadFileAt(report).toStdString()));
@@ -143,14 +180,22 @@ private slots:
             QCOMPARE(verifier.exitCode, 1);
             QCOMPARE(ReadFileAt(saved), verifier.out);
         }
-        // A checked PDF names its case for the outcome's PDF; the others
-        // leave it to the user.
+        // Saved as PDF, a checked PDF names its case, with the user's own
+        // examiner where one is kept; the others leave the case to the user.
+        const QString pdf = QFileInfo(report).dir().filePath("check.pdf");
+        QString message;
+        const CaseDetails proposed = SaveOutcomePdf(*check, pdf, &message);
+        QVERIFY2(message.isEmpty() && QFile::exists(pdf), qPrintable(message));
         const bool named = format == int(EvidenceReport::Format::Pdf) && PdfRecords::Available();
-        const CaseDetails proposed = check->ProposedCase();
-        QCOMPARE(QStringList({proposed.caseNumber, proposed.note}),
-                 named ? QStringList({"2026-117/B", "Gate 3"}) : QStringList({"", ""}));
-        if (format == int(EvidenceReport::Format::Pdf))
-            ExpectOutcomePdf(*check, QFileInfo(report).dir().filePath("check.pdf"));
+        const QString byExaminer = !examiner.isEmpty() ? examiner : named ? QString("Jo Examiner") : QString();
+        QCOMPARE(QStringList({proposed.caseNumber, proposed.examiner, proposed.note}),
+                 named ? QStringList({"2026-117/B", byExaminer, "Gate 3"}) : QStringList({"", byExaminer, ""}));
+        ExpectOutcomePdf(*check, pdf, counts);
+        if (PdfRecords::Available() && !QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
+            const QString document = QString::fromUtf8(ToolOutput("pdfinfo", {pdf})).simplified();
+            QCOMPARE(document.contains(Tr("examiner %1").arg(byExaminer)), !byExaminer.isEmpty());
+            QCOMPARE(document.contains("Jo Examiner"), byExaminer == "Jo Examiner");
+        }
     }
 
     void checkAgainstReport()
@@ -159,6 +204,8 @@ private slots:
         QFETCH(QByteArray, foreign);
         QFETCH(QString, refusal);
         QFETCH(QByteArray, cliRefusal);
+        QFETCH(int, missing);
+        QFETCH(QString, examiner);
         SampleFolder samples;
         MainWindow w;
         const QString cases = samples.dir.filePath("cases");
@@ -166,14 +213,19 @@ private slots:
         Messages messages;
         if (format >= 0 || format <= -3) {
             w.OpenPaths({QFile::encodeName(cases)});
-            // The case, then a restart that forgets it.
+            // The case, then a restart that forgets it but for the user's
+            // own examiner, kept in the settings.
             w.Case() = {"2026-117/B", "Jo Examiner", "County Lab", "Gate 3"};
             QVERIFY(w.SaveReportTo(report, format >= 0 ? EvidenceReport::Format(format) : EvidenceReport::Format::Csv));
             w.Case() = CaseDetails();
+            if (!examiner.isEmpty())
+                Store().setValue("Examiner", examiner);
             // Changed, gone, moved and new since the report.
             using namespace testsupport;
             QVERIFY(WriteFileAt(cases + "/a.jpg", ReadFileAt(cases + "/a.jpg").toStdString() + "x"));
             QVERIFY(QFile::remove(cases + "/b.avi"));
+            if (missing > 1)
+                QVERIFY(QFile::remove(cases + "/" TAMPERED));
             QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
             WatermarkFields other;
             other.serial = "VH-0099";
@@ -212,7 +264,7 @@ private slots:
             return;
         }
         QVERIFY(messages.isEmpty());
-        ExpectOutcome(Outcome(w), report, cases, format);
+        ExpectOutcome(Outcome(w), report, cases, format, missing, examiner);
     }
 
     // A refused report leaves the dialog open with what was entered, and the
