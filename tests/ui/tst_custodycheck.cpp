@@ -9,13 +9,16 @@
 #include "UiFixtures.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTableView>
 
 using testsupport::ReadFileAt;
 using testsupport::Sha256Hex;
@@ -87,6 +90,63 @@ void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const
         }
     }
 }
+
+// The text a widget paints in a part of it, as the user reads it there: a
+// paint device that keeps the texts drawn on it and nothing else.
+class PaintedText : public QPaintDevice
+{
+public:
+    PaintedText(QWidget* widget, const QRect& part) : m_size(widget->size())
+    {
+        widget->render(this, QPoint(), QRegion(part));
+    }
+    QString Text() const { return m_engine.text; }
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmWidthMM:
+            return m_size.width() * 254 / 960;
+        case PdmHeightMM:
+            return m_size.height() * 254 / 960;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine
+    {
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { text += item.text(); }
+        Type type() const override { return User; }
+        QString text;
+    };
+    QSize m_size;
+    mutable Engine m_engine;
+};
 
 } // namespace
 
@@ -365,6 +425,39 @@ private slots:
             QSKIP("pdftotext is not installed");
         const QString text = QString::fromUtf8(ToolOutput("pdftotext", {pdf, "-"}));
         QVERIFY2(text.contains(shown) && !text.contains(QChar(0x202E)), qPrintable(text));
+    }
+
+    // A path too long for the File Name column is cut in the middle: the
+    // folder it starts in and the file's name both stay in sight.
+    void longPathCutInMiddle()
+    {
+        SampleFolder samples;
+        MainWindow w;
+        const QString cases = samples.dir.filePath("cases");
+        const QString report = samples.dir.filePath("report.csv");
+        w.OpenPaths({QFile::encodeName(cases)});
+        QVERIFY(w.SaveReportTo(report, EvidenceReport::Format::Csv));
+        const QString added = "gate-3/" + QString("recordings of the north entrance camera ").repeated(2).trimmed() +
+                              "/2026-01-17/morning.jpg";
+        QVERIFY(QDir().mkpath(QFileInfo(cases + '/' + added).path()));
+        QVERIFY(QFile::copy(cases + "/a.jpg", cases + '/' + added));
+        QVERIFY(w.CheckAgainst(Request(report, cases)));
+        CheckResultWindow* check = Outcome(w);
+        QVERIFY(check != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        const int row = check->Model()->rowCount() - 1;
+        const QString shown = QDir::toNativeSeparators(added);
+        QCOMPARE(check->Model()->item(row, CheckResultWindow::FileColumn)->text(), shown);
+        QTableView* view = check->View();
+        const QModelIndex cell = check->Model()->index(row, CheckResultWindow::FileColumn);
+        view->scrollTo(cell);
+        QVERIFY(view->horizontalHeader()->sectionSize(CheckResultWindow::FileColumn) <
+                view->fontMetrics().horizontalAdvance(shown));
+        const QString painted = PaintedText(view->viewport(), view->visualRect(cell)).Text();
+        QVERIFY2(painted.size() < shown.size() && painted.startsWith(QDir::toNativeSeparators("gate-3/rec")) &&
+                     painted.endsWith(QDir::toNativeSeparators("/morning.jpg")) &&
+                     (painted.contains(QChar(0x2026)) || painted.contains("...")),
+                 qPrintable(painted));
     }
 };
 
