@@ -77,6 +77,7 @@ CheckResultWindow::CheckResultWindow(const CustodyRequest& request, const Custod
                                      CaseDetails* caseDetails, QWidget* parent)
     : QDialog(parent), m_result(result), m_caseDetails(caseDetails), m_cwd(CustodyCheck::WorkingFolder())
 {
+    setObjectName(QStringLiteral("checkResultWindow"));
     setWindowTitle(QObject::tr("Custody Check"));
     m_check.reportName = WholePath(request.report);
     m_check.reportSha256 = result.reportSha256;

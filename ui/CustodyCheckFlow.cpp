@@ -62,7 +62,7 @@ bool CustodyCheckFlow::Check(const CustodyRequest& request, QWidget* over)
     {
         const std::unique_ptr<QProgressDialog> dialog =
             NewProgressDialog(parent, QObject::tr("Custody Check"), QObject::tr("Reading the report…"), kSteps);
-        dialog->setObjectName(QStringLiteral("checkProgress"));
+        dialog->setObjectName(QStringLiteral("custodyCheckProgress"));
         dialog->setValue(0);
         // Once cancelled, the files in progress stop at once.
         QObject::connect(dialog.get(), &QProgressDialog::canceled, dialog.get(), [this] { m_run.Cancel(); });

@@ -11,6 +11,7 @@
 
 HelpWindow::HelpWindow() : QWidget(nullptr), closed(false)
 {
+    setObjectName(QStringLiteral("helpWindow"));
     // Both are the window's once the layout is set.
     browser = new QTextBrowser();
     layout = new QVBoxLayout();

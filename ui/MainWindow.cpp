@@ -45,7 +45,6 @@ MainWindow::MainWindow()
     setAcceptDrops(true);
     view->setFocus();
     helpWindow = std::make_unique<HelpWindow>();
-    helpWindow->setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QObject::tr("Quorvane Ardentix"));
 }
 
@@ -72,7 +71,6 @@ void MainWindow::CreateResultTable()
     model->SetPreviewMaker(previews);
     proxy = table.proxy;
     view = table.view;
-    view->setObjectName(QStringLiteral("resultView"));
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::doubleClicked, this, &MainWindow::ShowDetails);
 

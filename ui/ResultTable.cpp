@@ -35,6 +35,7 @@ ResultTable ResultTable::Create(QWidget* parent)
 {
     ResultTable table;
     table.view = new QTreeView(parent);
+    table.view->setObjectName(QStringLiteral("resultView"));
     table.model = new ResultModel(table.view);
     table.proxy = new QSortFilterProxyModel(table.view);
     table.proxy->setSourceModel(table.model);

@@ -17,9 +17,12 @@
 #include <QApplication>
 #include <QColor>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,11 +46,6 @@ inline QSortFilterProxyModel* Proxy(const MainWindow& w)
 inline RunController* Runs(const MainWindow& w)
 {
     return w.findChild<RunController*>(QStringLiteral("runs"));
-}
-// The window with the last custody check's outcome; null before the first.
-inline CheckResultWindow* CheckOf(const MainWindow& w)
-{
-    return w.findChild<CheckResultWindow*>();
 }
 // The help window, a window of its own.
 inline HelpWindow* HelpOf(const MainWindow&)
@@ -161,6 +159,38 @@ inline FileResult Result(const QByteArray& path, ardentix::engine::AuthResult re
         result.record.VHSerial = "VH-\x01"
                                  "42";
     return result;
+}
+
+// What a tool writes to its standard output; nothing when it did not run.
+// The reports' tests read their PDFs with poppler's tools through it.
+inline QByteArray ToolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput();
+}
+
+// The clauses of PDF/A-3b that the tools here can see: a sound structure, a
+// line end before every "endstream", and every font embedded as a subset
+// whose name carries the subset's tag.
+inline void ExpectPdfA(const QString& path)
+{
+    const QByteArray pdf = testsupport::ReadFileAt(path);
+    QVERIFY(pdf.count("endstream") > 0);
+    QCOMPARE(pdf.count("endstream"), pdf.count("\nendstream"));
+    if (!QStandardPaths::findExecutable("qpdf").isEmpty())
+        QVERIFY(ToolOutput("qpdf", {"--check", path}).contains("No syntax or stream encoding errors"));
+    const QList<QByteArray> fonts = ToolOutput("pdffonts", {path}).split('\n').mid(2);
+    QVERIFY(fonts.size() > 1);
+    for (const QByteArray& font : fonts) {
+        const QList<QByteArray> columns = font.simplified().split(' ');
+        if (columns.size() < 6)
+            continue;
+        // name type... emb sub uni object generation
+        QVERIFY2(QRegularExpression("^[A-Z]{6}\\+").match(QString::fromLatin1(columns[0])).hasMatch(), font);
+        QCOMPARE(columns[columns.size() - 5] + columns[columns.size() - 4], QByteArray("yesyes"));
+    }
 }
 
 #endif
