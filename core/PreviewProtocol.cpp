@@ -59,6 +59,7 @@ QByteArray Request(const Ask& ask)
     bytes.append(static_cast<char>(ask.signedOnly ? 1 : 0));
     bytes.append('\0');
     Append<quint32>(bytes, ask.cpuMs);
+    Append<quint32>(bytes, ask.sequence);
     Append<quint64>(bytes, ask.handle);
     return bytes;
 }
@@ -79,7 +80,8 @@ ReadState ReadRequest(const QByteArray& buffer, Ask* ask, qsizetype* used)
     ask->type = static_cast<ardentix::engine::FileType>(byte(9) - 1);
     ask->signedOnly = byte(10) == 1;
     ask->cpuMs = Take<quint32>(buffer, 12);
-    ask->handle = Take<quint64>(buffer, 16);
+    ask->sequence = Take<quint32>(buffer, 16);
+    ask->handle = Take<quint64>(buffer, 20);
     *used = RequestBytes;
     return ReadState::Complete;
 }
@@ -92,6 +94,7 @@ QByteArray Answer(const Frame& frame)
     Append<quint16>(bytes, static_cast<quint16>(frame.width));
     Append<quint16>(bytes, static_cast<quint16>(frame.height));
     Append<quint16>(bytes, 0);
+    Append<quint32>(bytes, frame.sequence);
     Append<qint64>(bytes, frame.frameMs);
     return bytes + frame.rgb;
 }
@@ -106,7 +109,8 @@ ReadState ReadAnswer(const QByteArray& buffer, Frame* frame, qsizetype* used)
     read.kind = static_cast<Kind>(static_cast<quint8>(buffer[5]));
     read.width = Take<quint16>(buffer, 6);
     read.height = Take<quint16>(buffer, 8);
-    read.frameMs = Take<qint64>(buffer, 12);
+    read.sequence = Take<quint32>(buffer, 12);
+    read.frameMs = Take<qint64>(buffer, 16);
     if (static_cast<quint8>(buffer[4]) != kVersion || Take<quint16>(buffer, 10) != 0 || !Fits(read))
         return ReadState::Bad;
     const qsizetype pixels = qsizetype(read.width) * read.height * 3;

@@ -10,15 +10,19 @@
 // the same message), the handle duplicated into the helper on Windows (its
 // value in the request).
 //
-// A request: "ARDQ", the length of what follows as four bytes (16), a
+// A request: "ARDQ", the length of what follows as four bytes (20), a
 // version byte (2), the file's type (its FileType plus one), a flags byte
 // (1: the file is authentic, so only its signed bytes may make its
 // picture), a reserved zero byte, the processor time the file may take in
-// milliseconds as four bytes, then the handle as eight bytes (0 on Linux).
+// milliseconds as four bytes, the request's sequence number as four bytes,
+// then the handle as eight bytes (0 on Linux).
 // An answer: "ARDA", a version byte (2), a kind byte, the width and height
-// as two bytes each, two reserved zero bytes, the frame's time in
-// milliseconds as eight bytes (-1 for a still picture and for none), then
-// width * height * 3 bytes of RGB, row by row. All numbers little-endian.
+// as two bytes each, two reserved zero bytes, the sequence number of the
+// request it answers as four bytes, the frame's time in milliseconds as
+// eight bytes (-1 for a still picture and for none), then width * height *
+// 3 bytes of RGB, row by row. All numbers little-endian. An answer whose
+// number is not that of the request in progress (a second answer to an
+// earlier one) is never taken for the answer to another file.
 #ifndef ARDENTIX_CORE_PREVIEWPROTOCOL_H
 #define ARDENTIX_CORE_PREVIEWPROTOCOL_H
 
@@ -32,13 +36,13 @@ namespace PreviewProtocol {
 // The box that a preview fits in, aspect kept.
 constexpr int BoxWidth = 320;
 constexpr int BoxHeight = 240;
-constexpr int HeaderBytes = 20;
+constexpr int HeaderBytes = 24;
 // The helper's descriptor that requests come on (Linux).
 constexpr int RequestDescriptor = 3;
 // The most memory a helper may take: a 4K frame decoded and converted
 // needs well under this.
 constexpr qint64 HelperMemoryBytes = qint64(1) << 30;
-constexpr int RequestBytes = 24;
+constexpr int RequestBytes = 28;
 
 enum class Kind : quint8
 {
@@ -58,6 +62,8 @@ struct Ask
     bool signedOnly = false;
     // The processor time the helper may spend on the file.
     quint32 cpuMs = 10000;
+    // Numbers the request; its answer carries it back.
+    quint32 sequence = 0;
     // The helper's handle of the file (Windows).
     quint64 handle = 0;
 };
@@ -68,6 +74,8 @@ struct Frame
     int width = 0;
     int height = 0;
     qint64 frameMs = -1;
+    // The sequence number of the request answered.
+    quint32 sequence = 0;
     // width * height * 3 bytes of RGB.
     QByteArray rgb;
 };

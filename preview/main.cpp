@@ -207,13 +207,16 @@ int main(int argc, char** argv)
         PreviewProtocol::Ask ask;
         if (!NextRequest(&ask, &file))
             End(0);
-        const PreviewProtocol::Frame frame = Answer(file, ask);
+        PreviewProtocol::Frame frame = Answer(file, ask);
         file.Close();
+        frame.sequence = ask.sequence;
         if (!WriteAll(PreviewProtocol::Answer(frame)))
             End(1);
 #ifdef ARDENTIX_PREVIEW_FAULTS
+        // A second answer of another picture, which must never be taken for
+        // the next file's.
         if (FaultProbe::AnswersTwice())
-            (void)WriteAll(PreviewProtocol::Answer(frame));
+            (void)WriteAll(PreviewProtocol::Answer(FaultProbe::OtherPicture(ask.sequence)));
 #endif
         if (ProcessLimits::CpuMsUsed() > kRetireCpuMs)
             End(0);

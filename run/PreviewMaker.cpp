@@ -277,7 +277,7 @@ int PreviewMaker::Wanted() const
 {
     if (m_hurried)
         return std::clamp(Pending(), 1, kMostHurriedHelpers);
-    return std::max(1, QThread::idealThreadCount());
+    return m_helperCount > 0 ? m_helperCount : std::max(1, QThread::idealThreadCount());
 }
 
 void PreviewMaker::StartNext()
@@ -324,6 +324,14 @@ void PreviewMaker::StartNext()
                 const PreviewProtocol::ReadState state = PreviewProtocol::ReadAnswer(helper->buffer, &frame, &used);
                 if (state == PreviewProtocol::ReadState::NeedMore)
                     return;
+                // A late second answer to the file before: the helper is not
+                // trusted again, and this file goes to another.
+                if (state == PreviewProtocol::ReadState::Complete && frame.sequence != helper->job.ask.sequence) {
+                    m_queue.push_front(helper->job);
+                    helper->busy = false;
+                    HelperFailed(helper);
+                    return;
+                }
                 // Nonsense, or more than one answer to one question.
                 if (state == PreviewProtocol::ReadState::Bad || used != helper->buffer.size()) {
                     HelperFailed(helper);
@@ -350,10 +358,11 @@ void PreviewMaker::StartNext()
             emit Made(job.ticket, PreviewProtocol::Frame(), Outcome::Changed);
             continue;
         }
+        job.ask.cpuMs = static_cast<quint32>(std::max(1, m_cpuLimit));
+        job.ask.sequence = ++m_sequence;
         helper->job = job;
         helper->buffer.clear();
         helper->busy = true;
-        job.ask.cpuMs = static_cast<quint32>(std::max(1, m_cpuLimit));
         if (!helper->Send(job.ask)) {
             HelperFailed(helper);
             continue;

@@ -55,6 +55,9 @@ public:
     void SetTimeLimit(int milliseconds) { m_timeLimit = milliseconds; }
     int TimeLimit() const { return m_timeLimit; }
 
+    // At most this many helpers at once; one a processor unless set.
+    void SetHelperCount(int count) { m_helperCount = count; }
+
     // While held (a run is making verdicts), no file is handed to a helper:
     // pictures never take processor time from verdicts.
     void SetHeld(bool held);
@@ -94,6 +97,7 @@ private:
     QString m_helper;
     int m_cpuLimit = DefaultCpuLimitMs;
     int m_timeLimit = DefaultTimeLimitMs;
+    int m_helperCount = 0;
     bool m_held = false;
     bool m_hurried = false;
     std::deque<Job> m_queue;
@@ -101,6 +105,8 @@ private:
     // The helper failed to start: no file gets a picture.
     bool m_cannotStart = false;
     bool m_startQueued = false;
+    // Numbers the requests, so that an answer to an earlier one is known.
+    quint32 m_sequence = 0;
 };
 
 Q_DECLARE_METATYPE(PreviewMaker::Outcome)

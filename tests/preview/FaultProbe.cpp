@@ -75,6 +75,17 @@ bool AnswersTwice()
     return g_twice;
 }
 
+PreviewProtocol::Frame OtherPicture(quint32 sequence)
+{
+    PreviewProtocol::Frame frame;
+    frame.kind = PreviewProtocol::Kind::Picture;
+    frame.width = 2;
+    frame.height = 2;
+    frame.sequence = sequence;
+    frame.rgb = QByteArray(2 * 2 * 3, '\x7f');
+    return frame;
+}
+
 std::size_t MemoryCap(std::size_t usual)
 {
 #ifdef _WIN32

@@ -7,6 +7,7 @@
 #define ARDENTIX_TESTS_FAULTPROBE_H
 
 #include "InputFile.h"
+#include "PreviewProtocol.h"
 
 #include <cstddef>
 
@@ -17,6 +18,9 @@ namespace FaultProbe {
 void Misbehave(ardentix::engine::InputFile& file);
 // Whether the last file asked for a second answer.
 bool AnswersTwice();
+// That second answer: a small picture of one colour, for the request
+// numbered sequence.
+PreviewProtocol::Frame OtherPicture(quint32 sequence);
 
 // The memory cap: the helper's own, or (ARDENTIX_PREVIEW_SPARE_MEMORY set,
 // Linux) what it uses now plus that many bytes.
