@@ -265,7 +265,7 @@ private slots:
         version[4] = '\x01';
         QTest::newRow("an older version") << version << PreviewProtocol::ReadState::Bad;
         QByteArray timed = good;
-        timed[12] = '\x05';
+        timed[16] = '\x05';
         QTest::newRow("a still picture with a time") << timed << PreviewProtocol::ReadState::Bad;
         QByteArray unsignedWithSize = PreviewProtocol::Answer(none);
         unsignedWithSize[6] = '\x01';
