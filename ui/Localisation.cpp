@@ -79,12 +79,12 @@ bool InstallTranslators(QTranslator& program, QTranslator& qt)
     return loaded;
 }
 
-QString DialogFilter(const QString& translated)
+QString DialogFilter(const QString& translated, const QString& given)
 {
     QString filter = translated;
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\(([^()]*)\\)\\s*$")).match(filter);
     if (match.hasMatch()) {
-        QString patterns = match.captured(1);
+        QString patterns = given.isEmpty() ? match.captured(1) : given;
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         filter.replace(match.capturedStart(1), match.capturedLength(1), patterns);
     }

@@ -27,8 +27,10 @@ QStringList QtLocaleNamesForLanguage(const QString& code);
 bool InstallTranslators(QTranslator& program, QTranslator& qt);
 
 // A translated file dialog filter in the form Qt's dialogs take: the
-// catalogues separate the patterns with semicolons, Qt with spaces.
-QString DialogFilter(const QString& translated);
+// catalogues separate the patterns with semicolons, Qt with spaces. Given
+// patterns (separated by semicolons) stand in for the catalogue's, which
+// only show translators what the label names.
+QString DialogFilter(const QString& translated, const QString& patterns = QString());
 
 // Shows a modal information box without title or parent, or hands its text
 // to the message seam.

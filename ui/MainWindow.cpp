@@ -7,6 +7,7 @@
 #include "DevelopmentNotice.h"
 #include "InputCollector.h"
 #include "Localisation.h"
+#include "MediaFolderWalk.h"
 #include "PaintedIcons.h"
 #include "PathText.h"
 #include "PreviewWait.h"
@@ -229,7 +230,8 @@ void MainWindow::OpenPaths(const std::vector<QByteArray>& paths)
 
 QString MainWindow::OpenFilesFilter()
 {
-    return DialogFilter(QObject::tr("Images and Videos (*.jpg;*.avi;*.mp4)"));
+    // The patterns are the engine's types, whatever the catalogue says.
+    return DialogFilter(QObject::tr("Images and Videos (*.jpg;*.avi;*.mp4)"), MediaFilePatterns());
 }
 
 void MainWindow::OpenFiles()

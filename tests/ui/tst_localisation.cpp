@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(QtLocaleNamesForLanguage("xyz"), QStringList());
         QCOMPARE(DialogFilter("Bilder (*.jpg;*.avi)"), QStringLiteral("Bilder (*.jpg *.avi)"));
         QCOMPARE(DialogFilter("a;b (*.jpg)"), QStringLiteral("a;b (*.jpg)"));
+        QCOMPARE(DialogFilter("Bilder (*.jpg;*.avi)", "*.mp4;*.mov"), QStringLiteral("Bilder (*.mp4 *.mov)"));
     }
 
     void catalogue_data()
