@@ -115,7 +115,7 @@ void RunController::RunOnThread(const std::function<void()>& work)
     m_busy = false;
 }
 
-void RunController::VerifyOnThread(std::vector<FileJob> files, std::vector<QByteArray> paths)
+void RunController::VerifyOnThread(std::vector<FileJob> files, const std::vector<QByteArray>& paths)
 {
     VerifySources sources;
     for (FileJob& file : files) {
@@ -164,7 +164,7 @@ bool RunController::Open(std::vector<QByteArray> paths)
     if (!Start())
         return false;
     emit Walking();
-    RunOnThread([this, paths = std::move(paths)]() mutable { VerifyOnThread({}, std::move(paths)); });
+    RunOnThread([this, paths = std::move(paths)] { VerifyOnThread({}, paths); });
     m_notReached = 0;
     emit Changed();
     emit Ended();

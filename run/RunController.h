@@ -89,7 +89,7 @@ private:
     // Runs work on a thread of its own and returns once it has ended and
     // everything it sent has been handled.
     void RunOnThread(const std::function<void()>& work);
-    void VerifyOnThread(std::vector<FileJob> files, std::vector<QByteArray> paths);
+    void VerifyOnThread(std::vector<FileJob> files, const std::vector<QByteArray>& paths);
     bool Start();
     void TakeBegan(int count, qint64 bytes);
     void TakeResult(const FileResult& result);
