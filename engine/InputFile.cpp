@@ -173,10 +173,13 @@ std::optional<int> OpenReadOnly(const char* path, bool regularOnly, OpenFailure*
         return std::nullopt;
     }
     // Others may go on reading and writing the file meanwhile, as with the
-    // C library's open; the handle is not inherited. A program that holds
-    // the file open without sharing makes the open fail at once.
-    const HANDLE opened = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // C library's open, and may rename or delete it, as on Linux: while its
+    // picture is made, the user's own file stays theirs to move. The handle
+    // is not inherited. A program that holds the file open without sharing
+    // it makes the open fail at once.
+    const HANDLE opened =
+        CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
