@@ -91,43 +91,17 @@ void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const
     }
 }
 
-// The text a widget paints in a part of it, as the user reads it there: a
-// paint device that keeps the texts drawn on it and nothing else.
-class PaintedText : public QPaintDevice
+// The text a widget paints in a part of it, as the user reads it there: an
+// image whose paint engine keeps the texts drawn on it and nothing else.
+class PaintedText : public QImage
 {
 public:
-    PaintedText(QWidget* widget, const QRect& part) : m_size(widget->size())
+    PaintedText(QWidget* widget, const QRect& part) : QImage(widget->size(), QImage::Format_ARGB32)
     {
         widget->render(this, QPoint(), QRegion(part));
     }
     QString Text() const { return m_engine.text; }
     QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmWidthMM:
-            return m_size.width() * 254 / 960;
-        case PdmHeightMM:
-            return m_size.height() * 254 / 960;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        default:
-            return QPaintDevice::metric(metric);
-        }
-    }
 
 private:
     struct Engine : QPaintEngine
@@ -144,7 +118,6 @@ private:
         Type type() const override { return User; }
         QString text;
     };
-    QSize m_size;
     mutable Engine m_engine;
 };
 
