@@ -2,7 +2,7 @@
 // names in every code page and long paths, files that cannot be opened, and
 // files beyond 2 GiB.
 #include "AuthenticateFile.h"
-#include "EngineFixture.h"
+#include "ExportFolder.h"
 #include "FileLayout.h"
 #include "FileStream.h"
 #include "LargeExport.h"
@@ -14,7 +14,7 @@
 using namespace ardentix::engine;
 using namespace testsupport;
 
-class TestInputFile : public EngineFixture
+class TestInputFile : public ExportFolder
 {
     Q_OBJECT
 
@@ -46,9 +46,9 @@ private slots:
             ARDENTIX_SKIP_ON_WINDOWS("a file open for reading cannot be replaced under its name there");
         const std::string media = PaddedMedia(MediaType::Avi, 1 << 20);
         const std::string bytes = genuine ? MakeExport(media, MediaType::Avi) : media;
-        const QByteArray path = Write(QStringLiteral("changing.avi"), bytes);
+        const QByteArray path = WriteNative(QStringLiteral("changing.avi"), bytes);
         const std::string other = Flip(bytes, 5000) + (change == QLatin1String("replace longer") ? "xx" : "");
-        const QByteArray otherPath = Write(QStringLiteral("other.avi"), other);
+        const QByteArray otherPath = WriteNative(QStringLiteral("other.avi"), other);
         for (bool sha256 : {false, true}) {
             if (!genuine && !sha256)
                 continue;
@@ -108,7 +108,7 @@ private slots:
     {
         // Unreadable, with its length; on Windows held open by another
         // program, which the details tell.
-        const QByteArray path = Write(QStringLiteral("locked.avi"), avi);
+        const QByteArray path = WriteNative(QStringLiteral("locked.avi"), avi);
         const Unreadable lock(dir.filePath(QStringLiteral("locked.avi")));
         if (!lock.Locked())
             QSKIP("root reads files whatever their permissions");
