@@ -139,8 +139,8 @@ private slots:
                  QByteArray());
 
         Tally tally;
-        for (AuthResult reason :
-             {AuthResult::Authentic, AuthResult::DigestMismatch, AuthResult::Authentic, AuthResult::Unreadable, AuthResult::TooShort, AuthResult::Cancelled})
+        for (AuthResult reason : {AuthResult::Authentic, AuthResult::DigestMismatch, AuthResult::Authentic,
+                                  AuthResult::Unreadable, AuthResult::TooShort, AuthResult::Cancelled})
             tally.Add(Result("/c/x.avi", reason, 9, false));
         QCOMPARE(ReportWriter({ReportFormat::Text, false}).Summary(tally),
                  QByteArray("5 files: 2 authentic, 3 failed\n"));
