@@ -174,13 +174,34 @@ private slots:
         QTest::addColumn<std::string>("bytes");
         QTest::addColumn<AuthResult>("reason");
         QTest::addColumn<WatermarkFields>("fields"); // as the record holds them once the text is read
+        QTest::addColumn<QString>("covered");        // the bytes the digest covers; empty: not compared
 
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         const std::string mp4 = MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 20000), MediaType::Mp4);
         const auto row = [](const char* title, const QString& name, const std::string& bytes, AuthResult reason,
                             Kind kind = Kind::File, const WatermarkFields& fields = WatermarkFields()) {
-            QTest::newRow(title) << name << kind << bytes << reason << fields;
+            QTest::newRow(title) << name << kind << bytes << reason << fields << QString();
         };
+        // The bytes the digest covers are known once the length and the type
+        // are, whatever the file holds: here zeros.
+        const auto sized = [](const char* title, const QString& name, qint64 size, AuthResult reason,
+                              const QString& covered) {
+            QTest::newRow(title) << name << Kind::File << std::string(std::size_t(size), '\0') << reason
+                                 << WatermarkFields() << covered;
+        };
+        using R = AuthResult;
+        sized("too short, nothing known", "a.jpg", 511, R::TooShort, "unknown");
+        sized("unsupported type, nothing known", "a.mov", 600, R::UnsupportedType, "unknown");
+        sized("covered: jpg of 512 bytes", "a.jpg", 512, R::TooShort, "510-511=2");
+        sized("covered: jpg of 514 bytes", "a.jpg", 514, R::BadSignature, "512-513=2");
+        sized("covered: jpg of 515 bytes", "a.jpg", 515, R::BadSignature, "0-0,513-514=3");
+        sized("covered: jpg of 5000 bytes", "a.JPG", 5000, R::BadSignature, "0-4485,4998-4999=4488");
+        sized("covered: avi of 752 bytes, none", "a.avi", 752, R::BadSignature, "=0");
+        sized("covered: avi of 753 bytes", "a.avi", 753, R::BadSignature, "240-240=1");
+        sized("covered: avi of 5000 bytes", "a.avi", 5000, R::BadSignature, "240-4487=4248");
+        sized("covered: mp4 within its prefix", "a.mp4", 3146276, R::BadSignature, "=0");
+        sized("covered: mp4 one byte past", "a.mp4", 3146277, R::BadSignature, "3145764-3145764=1");
+        sized("covered: mp4 of 4000000 bytes", "a.Mp4", 4000000, R::BadSignature, "3145764-3999487=853724");
 
         row("genuine jpg", "a.jpg", jpg, AuthResult::Authentic);
         row("genuine avi", "a.avi", avi, AuthResult::Authentic);
@@ -220,6 +241,7 @@ private slots:
         QFETCH(std::string, bytes);
         QFETCH(AuthResult, reason);
         QFETCH(WatermarkFields, fields);
+        QFETCH(QString, covered);
 
         QTemporaryDir here;
         const QString path = here.filePath(name);
@@ -256,6 +278,8 @@ private slots:
             const bool noLength = kind == Kind::Missing;
 #endif
             QCOMPARE(qint64(details.size), noLength ? -1 : QFileInfo(path).size());
+            if (!covered.isEmpty())
+                QCOMPARE(Coverage(details), covered);
             if (kind == Kind::File) {
                 QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32), Sha256Of(bytes));
                 QCOMPARE(reached, std::int64_t(bytes.size()));
@@ -288,43 +312,6 @@ private slots:
                      {record.Marker, record.Version, record.StartTime, record.EndTime, record.VHSerial, record.CamMAC}),
                  filled ? std::vector<std::string>({f.marker, f.version, f.startTime, f.endTime, f.serial, f.camMac})
                         : std::vector<std::string>(6, "sentinel"));
-    }
-
-    // The bytes the digest covers, known once the length and the type are,
-    // whatever the file holds.
-    void coverage_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<QString>("covered");
-        QTest::newRow("too short") << "a.jpg" << qint64(511) << "unknown";
-        QTest::newRow("unsupported type") << "a.mov" << qint64(600) << "unknown";
-        QTest::newRow("jpg of 512 bytes") << "a.jpg" << qint64(512) << "510-511=2";
-        QTest::newRow("jpg of 514 bytes") << "a.jpg" << qint64(514) << "512-513=2";
-        QTest::newRow("jpg of 515 bytes") << "a.jpg" << qint64(515) << "0-0,513-514=3";
-        QTest::newRow("jpg of 5000 bytes") << "a.JPG" << qint64(5000) << "0-4485,4998-4999=4488";
-        QTest::newRow("avi of 752 bytes: none") << "a.avi" << qint64(752) << "=0";
-        QTest::newRow("avi of 753 bytes") << "a.avi" << qint64(753) << "240-240=1";
-        QTest::newRow("avi of 5000 bytes") << "a.avi" << qint64(5000) << "240-4487=4248";
-        QTest::newRow("mp4 within its prefix") << "a.mp4" << qint64(3146276) << "=0";
-        QTest::newRow("mp4 one byte past") << "a.mp4" << qint64(3146277) << "3145764-3145764=1";
-        QTest::newRow("mp4 of 4000000 bytes") << "a.Mp4" << qint64(4000000) << "3145764-3999487=853724";
-    }
-
-    void coverage()
-    {
-        QFETCH(QString, name);
-        QFETCH(qint64, size);
-        QFETCH(QString, covered);
-        QTemporaryDir here;
-        QFile file(here.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-        file.close();
-        WatermarkRecord record;
-        AuthDetails details;
-        AuthenticateFile(record, QFile::encodeName(file.fileName()).constData(), {}, &details);
-        QCOMPARE(qint64(details.size), size);
-        QCOMPARE(Coverage(details), covered);
     }
 
     // A stop is honoured before the next block, also within one long range
