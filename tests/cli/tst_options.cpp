@@ -1,7 +1,9 @@
 // Exit status, order under --jobs, --sha256, --version, and what changes
-// when stdout and stderr are a terminal.
+// when stdout and stderr are a terminal; the progress line's text, and what
+// it writes there.
 #include "CliRun.h"
 #include "PosixCalls.h"
+#include "Progress.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
@@ -12,7 +14,34 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 using namespace testsupport;
+
+namespace {
+
+// Everything a Progress wrote to its stream.
+struct Captured
+{
+    // The stream stays open for the writer that holds it; Take gives what
+    // was written since the last Take.
+    std::FILE* stream = std::tmpfile();
+    long taken = 0;
+    ~Captured() { std::fclose(stream); }
+    QByteArray Take()
+    {
+        std::fseek(stream, 0, SEEK_END);
+        const long end = std::ftell(stream);
+        QByteArray out(end - taken, '\0');
+        std::fseek(stream, taken, SEEK_SET);
+        out.truncate(qsizetype(std::fread(out.data(), 1, std::size_t(out.size()), stream)));
+        std::fseek(stream, 0, SEEK_END);
+        taken = end;
+        return out;
+    }
+};
+
+} // namespace
 
 class TestOptions : public QObject
 {
@@ -64,6 +93,16 @@ private slots:
 #ifndef Q_OS_WIN
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.jsonl")).constData(), 0600), 0);
 #endif
+        // For the order of the files: large ones first and between small
+        // ones, then more, made in another order than their names'.
+        for (const QString name : {"l1.avi", "s1.avi", "s2.jpg", "l2.avi", "s3.avi", "s4.avi", "é.avi", "b.avi",
+                                   "a/x.avi", "a.avi", "a-b.avi", "_c.avi", "Z.avi", "B.avi"}) {
+            std::string bytes = name.endsWith(QLatin1String(".jpg")) ? jpg : genuineAvi;
+            if (name.startsWith(QLatin1Char('l')))
+                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(name == "l1.avi" ? 64 : 24) << 20),
+                                   MediaType::Avi);
+            QVERIFY(WriteFileAt(dir.filePath("order/" + name), bytes));
+        }
     }
 
     // The exit status and the files reported, for PATHs and lists, and the
@@ -157,6 +196,26 @@ private slots:
         row("-0 without a list", "--format=json -0 @good", 2, {});
         row("a folder without exports goes on to the next", "--format=json --files-from=-", 0, {"genuine.avi"},
             "@nomedia\n@genuine.avi\n");
+        // The small files finish first, yet come in their place; a folder's
+        // come in byte-wise order, given with a final slash too. Bytes: '-'
+        // 2D < '.' 2E < '/' 2F < 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 <
+        // 'l' 6C < 's' 73 < 0xC3.
+        const QStringList given = {"order/l1.avi", "order/s1.avi", "order/s2.jpg",
+                                   "order/l2.avi", "order/s3.avi", "order/s4.avi"};
+        QStringList sorted = {"B.avi",  "Z.avi",  "_c.avi", "a-b.avi", "a.avi",  "a/x.avi", "b.avi",
+                              "l1.avi", "l2.avi", "s1.avi", "s2.jpg",  "s3.avi", "s4.avi",  "é.avi"};
+#ifdef Q_OS_WIN
+        sorted.removeFirst(); // names that differ only in case name one file there
+#endif
+        for (QString& name : sorted)
+            name.prepend("order/");
+        for (const QByteArray jobs : {"1", "2", "6"}) {
+            const QByteArray options = "--format=json --jobs=" + jobs;
+            row(("the order given, " + jobs + " jobs").constData(),
+                (options + " @" + given.join(" @").toLatin1()).constData(), 0, given);
+            row(("a folder in byte-wise order, " + jobs + " jobs").constData(),
+                (options + (jobs == "2" ? " @order/" : " @order")).constData(), 0, sorted);
+        }
     }
 
     void runs()
@@ -188,119 +247,49 @@ private slots:
                      "ardentix-verify: " + message.replace('@', QFile::encodeName(dir.path()) + '/'));
     }
 
-    void filesFromColumns()
+    // Where OpenSSL offers no MD5 (a library preloaded takes it away), the
+    // file is reported failed with the reason internal-error, counted as
+    // failed, and the exit status is 2. A system OpenSSL configuration that
+    // offers no MD5 (only the base provider) changes nothing: the digests
+    // come from the program's own library context.
+    void withoutMd5_data()
     {
-        // Paths read from a list are not known in advance: the text format's
-        // path column is as wide as it can be, so the columns after it align.
-        if (dir.path().size() > 40)
-            QSKIP("the scratch folder's path is too long for this layout");
-        const QString list = dir.filePath(QStringLiteral("columns.txt"));
-        QVERIFY(WriteFileAt(list, (dir.filePath("genuine.avi") + "\n" + dir.filePath("good/deep/b.jpg") + "\n" +
-                                   dir.filePath("tampered.avi") + "\n")
-                                      .toStdString()));
-        const clitest::Outcome run = clitest::Run({QStringLiteral("--files-from"), list, "-j2"});
-        QCOMPARE(run.exitCode, 1);
-        const QStringList lines = QString::fromUtf8(run.out).split('\n');
-        QCOMPARE(lines.size(), 5);
-        const QString authentic = QStringLiteral("2012-05-14 09:30:00  2012-05-14 09:35:00  VH-0042-1138");
-        const QStringList names = {"genuine.avi", "good/deep/b.jpg", "tampered.avi"};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(lines[i], QString(i < 2 ? "authentic" : "failed").leftJustified(11) +
-                                   dir.filePath(names[i]).leftJustified(62) + (i < 2 ? authentic : "digest-mismatch"));
-        QCOMPARE(lines[3], QStringLiteral("3 files: 2 authentic, 1 failed"));
-    }
-
-    void systemPolicyWithoutMd5()
-    {
-        // A system OpenSSL configuration that offers no MD5 (only the base
-        // provider) changes nothing: the digests come from the program's own
-        // library context.
-        const QString config = dir.filePath(QStringLiteral("base-only.cnf"));
-        QVERIFY(WriteFileAt(config, "openssl_conf = init\n[init]\nproviders = providers\n"
-                                    "[providers]\nbase = base\n[base]\nactivate = 1\n"));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("OPENSSL_CONF"), config);
-        const clitest::Outcome run = clitest::Run(
-            {QStringLiteral("--sha256"), QStringLiteral("--format=json"), dir.filePath(QStringLiteral("genuine.avi"))},
-            environment, QString());
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("\"result\":\"authentic\""));
-        QVERIFY(run.out.contains("\"sha256\":\"") && !run.out.contains("\"sha256\":\"\""));
-    }
-
-    void noDigest_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("text") << "text"
+        QTest::addColumn<bool>("preload"); // or the configuration
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("expected"); // in stdout, %1 the path
+        QTest::newRow("text") << true << "--format=text" << 2
                               << QByteArray("failed     %1  internal-error\n1 files: 0 authentic, 1 failed\n");
-        QTest::newRow("json") << "json" << QByteArray("\"reason\":\"internal-error\",\"result\":\"failed\"");
-        QTest::newRow("csv") << "csv" << QByteArray("\r\n%1,failed,internal-error,2012-");
+        QTest::newRow("json") << true << "--format=json" << 2
+                              << QByteArray("\"reason\":\"internal-error\",\"result\":\"failed\"");
+        QTest::newRow("csv") << true << "--format=csv" << 2 << QByteArray("\r\n%1,failed,internal-error,2012-");
+        QTest::newRow("system configuration") << false << "--format=json --sha256" << 0
+                                              << "\"result\":\"authentic\",\"serial\":\"VH-0042-1138\",\"sha256\":\"" +
+                                                     Sha256Hex(genuineAvi).toLatin1() + '"';
     }
 
-    void noDigest()
+    void withoutMd5()
     {
-        // Where OpenSSL offers no MD5, the file is reported failed with the
-        // reason internal-error, counted as failed, and the exit status is 2.
-        QFETCH(QString, format);
+        QFETCH(bool, preload);
+        QFETCH(QString, options);
+        QFETCH(int, status);
         QFETCH(QByteArray, expected);
-        ARDENTIX_SKIP_ON_WINDOWS("the library that takes MD5 away is preloaded the Linux way");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ARDENTIX_NO_MD5_LIBRARY));
-        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+        if (preload) {
+            ARDENTIX_SKIP_ON_WINDOWS("the library that takes MD5 away is preloaded the Linux way");
+            environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ARDENTIX_NO_MD5_LIBRARY));
+            environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+        } else {
+            const QString config = dir.filePath(QStringLiteral("base-only.cnf"));
+            QVERIFY(WriteFileAt(config, "openssl_conf = init\n[init]\nproviders = providers\n"
+                                        "[providers]\nbase = base\n[base]\nactivate = 1\n"));
+            environment.insert(QStringLiteral("OPENSSL_CONF"), config);
+        }
         const QString path = dir.filePath(QStringLiteral("genuine.avi"));
-        const clitest::Outcome run = clitest::RunShell(
-            clitest::VerifierPath() + QStringLiteral(" --format=%1 '%2'").arg(format, path), environment);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.out.contains(QString::fromLatin1(expected).arg(path).toUtf8()), run.out.constData());
-        QVERIFY(run.err.contains("internal-error"));
-    }
-
-    void order()
-    {
-        // Large files first and between small ones: the small ones finish
-        // first, yet come in their place.
-        const QList<QPair<QString, int>> files = {{"l1.avi", 64}, {"s1.avi", 0}, {"s2.jpg", 0},
-                                                  {"l2.avi", 24}, {"s3.avi", 0}, {"s4.avi", 0}}; // name, MiB
-        QTemporaryDir here;
-        const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
-        QStringList paths;
-        for (const auto& [name, mebibytes] : files) {
-            const QString path = here.filePath(name);
-            std::string bytes = name.endsWith(QLatin1String(".jpg")) ? jpg : genuineAvi;
-            if (mebibytes > 0)
-                bytes = MakeExport(PaddedMedia(MediaType::Avi, std::int64_t(mebibytes) << 20), MediaType::Avi);
-            QVERIFY(WriteFileAt(path, bytes));
-            paths << path;
-        }
-        // The same files and more, made in another order, given through a
-        // folder come in byte-wise order. Bytes: '-' 2D < '.' 2E < '/' 2F <
-        // 'B' 42 < 'Z' 5A < '_' 5F < 'a' 61 < 'b' 62 < 'l' 6C < 's' 73 < 0xC3.
-        QStringList sorted = {"B.avi",  "Z.avi",  "_c.avi", "a-b.avi", "a.avi",  "a/x.avi", "b.avi",
-                              "l1.avi", "l2.avi", "s1.avi", "s2.jpg",  "s3.avi", "s4.avi",  "é.avi"};
-#ifdef Q_OS_WIN
-        sorted.removeFirst(); // names that differ only in case name one file there
-#endif
-        for (qsizetype i = sorted.size() - 1; i >= 0; --i) {
-            if (!QFile::exists(here.filePath(sorted[i])))
-                QVERIFY(WriteFileAt(here.filePath(sorted[i]), genuineAvi));
-        }
-
-        for (const QString& jobs : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("6")}) {
-            const clitest::Outcome run = clitest::Run(QStringList{"--format", "json", "--jobs", jobs} + paths);
-            QVERIFY(run.finished);
-            QCOMPARE(run.exitCode, 0);
-            QCOMPARE(clitest::JsonValues(run.out, "path"), paths);
-
-            // The folder with a final slash under two jobs.
-            const QString given = here.path() + (jobs == QLatin1String("2") ? "/" : "");
-            const clitest::Outcome folder = clitest::Run({"--format", "json", "--jobs", jobs, given});
-            QCOMPARE(folder.exitCode, 0);
-            QStringList relative;
-            for (const QString& path : clitest::JsonValues(folder.out, "path"))
-                relative << path.mid(here.path().size() + 1);
-            QCOMPARE(relative, sorted);
-        }
+        const clitest::Outcome run = clitest::Run(options.split(QLatin1Char(' ')) << path, environment);
+        QCOMPARE(run.exitCode, status);
+        QVERIFY2(run.out.contains(QString::fromLatin1(expected).replace("%1", path).toUtf8()), run.out.constData());
+        QCOMPARE(run.err.contains("internal-error"), preload);
     }
 
     void version()
@@ -427,6 +416,46 @@ private slots:
                                         .arg(QString::number(double(total) / (1 << 20), 'f', 1));
             QVERIFY2(QString::fromUtf8(out).contains(QRegularExpression(pattern)), out.constData());
         }
+    }
+
+    void progress()
+    {
+        const QList<QPair<qint64, const char*>> sizes = {{0, "0 B"},
+                                                         {1023, "1023 B"},
+                                                         {1024, "1.0 KiB"},
+                                                         {1126, "1.1 KiB"},
+                                                         {1536, "1.5 KiB"},
+                                                         {1048576, "1.0 MiB"},
+                                                         {1610612736, "1.5 GiB"},
+                                                         {qint64(5) << 40, "5.0 TiB"},
+                                                         {qint64(1) << 50, "1024.0 TiB"}};
+        for (const auto& [size, text] : sizes)
+            QCOMPARE(Progress::FormatBytes(size), QString::fromLatin1(text));
+        QCOMPARE(Progress::Text(3, 20, 1536, qint64(2) << 30), QStringLiteral("3/20 files, 1.5 KiB/2.0 GiB"));
+        QCOMPARE(Progress::Text(3, -1, 1536, 0), QStringLiteral("3 files, 1.5 KiB"));
+
+        Captured out;
+        Captured off;
+        Progress shown(true, 20, 2048, out.stream);
+        Progress quiet(false, 20, 2048, off.stream);
+        QTest::qSleep(Progress::IntervalMs + 20);
+        shown.Update(1, 1024);
+        quiet.Update(1, 1024);
+        const QByteArray line = "\r\x1b[K1/20 files, 1.0 KiB/2.0 KiB";
+        QCOMPARE(out.Take(), line);
+        QVERIFY(shown.IsVisible());
+        shown.Update(1, 1024); // the same text is not drawn again
+        shown.Hide();
+        QCOMPARE(out.Take(), QByteArray("\r\x1b[K"));
+        QVERIFY(!shown.IsVisible());
+        shown.Show();
+        QCOMPARE(out.Take(), line);
+        shown.Finish();
+        shown.Show();
+        shown.Update(2, 2048);
+        QCOMPARE(out.Take(), QByteArray("\r\x1b[K"));
+        quiet.Show();
+        QCOMPARE(off.Take(), QByteArray());
     }
 };
 

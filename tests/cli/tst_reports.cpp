@@ -104,13 +104,14 @@ class TestReports : public QObject
                 Latin1(f.endTime), Latin1(f.timeSource), Latin1(f.serial), Latin1(f.camMac)};
     }
 
-    // The text format: one line a file, the paths padded to the longest, the
+    // The text format: one line a file, the paths padded to the longest (to
+    // the widest a path column is, for paths not known in advance), the
     // colour left out when stdout is not a terminal; then the counts.
-    QStringList ExpectedText() const
+    QStringList ExpectedText(bool listed) const
     {
-        qsizetype width = 0;
+        qsizetype width = listed ? ReportWriter::MaxPathWidth : 0;
         for (const QString& path : paths)
-            width = qMax(width, path.size());
+            width = listed ? width : qMax(width, path.size());
         QStringList expected;
         qsizetype authentic = 0;
         for (const Case& c : cases) {
@@ -122,7 +123,7 @@ class TestReports : public QObject
                     rest += QStringLiteral("  WARNING: the watermark covers no byte of this file");
             }
             expected << QString::fromLatin1(c.reason.isEmpty() ? "authentic" : "failed").leftJustified(11) +
-                            PathOf(c).leftJustified(width + 2) + rest;
+                            PathOf(c).leftJustified(width) + "  " + rest;
         }
         return expected << QStringLiteral("%1 files: %2 authentic, %3 failed")
                                .arg(cases.size())
@@ -167,12 +168,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("sha256");
-        QTest::newRow("json, one job, sha256") << QStringList{"--format", "json", "-j1", "--sha256"} << true;
-        QTest::newRow("json, two jobs") << QStringList{"--format=json", "--jobs", "2"} << false;
-        QTest::newRow("csv") << QStringList{"--format", "csv"} << false;
-        QTest::newRow("csv, sha256, two jobs") << QStringList{"-f", "csv", "--sha256", "-j", "2"} << true;
-        QTest::newRow("text, the default") << QStringList() << false;
-        QTest::newRow("text, two jobs") << QStringList{"--format", "text", "-j2"} << false;
+        QTest::addColumn<bool>("listed"); // the paths in a --files-from list
+        QTest::newRow("json, one job, sha256") << QStringList{"--format", "json", "-j1", "--sha256"} << true << false;
+        QTest::newRow("json, two jobs") << QStringList{"--format=json", "--jobs", "2"} << false << false;
+        QTest::newRow("csv") << QStringList{"--format", "csv"} << false << false;
+        QTest::newRow("csv, sha256, two jobs") << QStringList{"-f", "csv", "--sha256", "-j", "2"} << true << false;
+        QTest::newRow("text, the default") << QStringList() << false << false;
+        QTest::newRow("text, two jobs") << QStringList{"--format", "text", "-j2"} << false << false;
+        QTest::newRow("text, listed, two jobs") << QStringList{"-j2"} << false << true;
     }
 
     // Every field of every file; in JSON null where there is no value, 0
@@ -181,12 +184,16 @@ private slots:
     {
         QFETCH(QStringList, options);
         QFETCH(bool, sha256);
-        const clitest::Outcome run = clitest::Run(options + paths);
+        QFETCH(bool, listed);
+        const QString list = dir.filePath(QStringLiteral("list.txt"));
+        QVERIFY(WriteFileAt(list, (paths.join('\n') + '\n').toStdString()));
+        const clitest::Outcome run =
+            clitest::Run(options + (listed ? QStringList{QStringLiteral("--files-from"), list} : paths));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.err, QByteArray());
         const bool json = options.contains("json") || options.contains("--format=json");
         if (!json && !options.contains(QLatin1String("csv"))) {
-            QCOMPARE(QString::fromUtf8(run.out).split('\n'), ExpectedText());
+            QCOMPARE(QString::fromUtf8(run.out).split('\n'), ExpectedText(listed));
             return;
         }
         QString error;

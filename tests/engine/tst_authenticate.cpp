@@ -1,25 +1,23 @@
 // The authentication procedure: verdicts, reasons and their order, the bytes
 // the digest covers, what the record holds, and how soon a stop is honoured.
 #include "AuthenticateFile.h"
-#include "EngineFixture.h"
+#include "ExportFolder.h"
 #include "FileStream.h"
-#include "LargeExport.h"
 #include "Md5.h"
 #include "PosixCalls.h"
 #include "TestRegistry.h"
 #include "WatermarkWriter.h"
 
-#include <QCryptographicHash>
 #include <QTemporaryDir>
 
 #include <atomic>
-#include <cstdio>
 
 using namespace ardentix::engine;
 using namespace testsupport;
 
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(AuthResult)
+Q_DECLARE_METATYPE(WatermarkFields)
 
 namespace {
 
@@ -68,7 +66,7 @@ QString Coverage(const AuthDetails& details)
 
 Q_DECLARE_METATYPE(Kind)
 
-class TestAuthenticate : public EngineFixture
+class TestAuthenticate : public ExportFolder
 {
     Q_OBJECT
 
@@ -109,7 +107,7 @@ private:
 
         WatermarkFields badMarker;
         badMarker.marker = "Quorvane Digital Watermark ";
-        row("marker with trailing space", "m.avi", aviWith(badMarker), AuthResult::BadMarker);
+        row("marker with trailing space", "m.avi", aviWith(badMarker), AuthResult::BadMarker, Kind::File, badMarker);
 
         row("protected byte changed", "c.avi", Flip(avi, 5000), AuthResult::DigestMismatch);
         row("jpg first byte changed", "c.jpg", Flip(jpg, 0), AuthResult::DigestMismatch);
@@ -134,7 +132,37 @@ private:
         row("mp4 byte 3145763 changed", "p.mp4", Flip(mp4, 3145763), AuthResult::Authentic);
         WatermarkFields version;
         version.version = "anything at all";
-        row("other version", "v.avi", aviWith(version), AuthResult::Authentic);
+        row("other version", "v.avi", aviWith(version), AuthResult::Authentic, Kind::File, version);
+
+        // Texts written byte for byte: one that a zero byte ends, read up to
+        // there; every field at its longest, the 253-byte message filling the
+        // block.
+        const auto raw = [](const std::string& media, MediaType type, const std::string& text) {
+            ExportOptions options;
+            options.useRawText = true;
+            options.rawText = text;
+            return MakeExport(media, type, {}, options);
+        };
+        const std::string media = SampleMedia(MediaType::Avi);
+        WatermarkFields upToZero;
+        upToZero.version = "1";
+        upToZero.startTime = upToZero.endTime = upToZero.serial = upToZero.camMac = "";
+        row("text ends at a zero byte", "z.avi",
+            raw(media, MediaType::Avi,
+                std::string("Quorvane Digital Watermark\r\nVersion: 1\r\n\0", 41) +
+                    "HMAC: " + DigestHexOfMedia(media, MediaType::Avi) + "\r\nVHSerial: x\r\n"),
+            AuthResult::DigestMismatch, Kind::File, upToZero);
+        WatermarkFields longest;
+        longest.version = std::string(14, 'v');
+        longest.startTime = std::string(20, 's');
+        longest.endTime = std::string(20, 'e');
+        longest.timeSource = std::string(20, 't');
+        longest.serial = std::string(20, 'n');
+        longest.camMac = std::string(20, 'm');
+        const std::string text = CanonicalText(longest, DigestHexOfMedia(SampleMedia(MediaType::Jpg), MediaType::Jpg));
+        QCOMPARE(text.size(), std::size_t(253));
+        row("every field at its longest", "l.jpg", raw(SampleMedia(MediaType::Jpg), MediaType::Jpg, text),
+            AuthResult::Authentic, Kind::File, longest);
     }
 
 private slots:
@@ -145,11 +173,35 @@ private slots:
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<std::string>("bytes");
         QTest::addColumn<AuthResult>("reason");
+        QTest::addColumn<WatermarkFields>("fields"); // as the record holds them once the text is read
+        QTest::addColumn<QString>("covered");        // the bytes the digest covers; empty: not compared
 
         const std::string jpg = MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg);
         const std::string mp4 = MakeExport(PaddedMedia(MediaType::Mp4, 3145764 + 20000), MediaType::Mp4);
         const auto row = [](const char* title, const QString& name, const std::string& bytes, AuthResult reason,
-                            Kind kind = Kind::File) { QTest::newRow(title) << name << kind << bytes << reason; };
+                            Kind kind = Kind::File, const WatermarkFields& fields = WatermarkFields()) {
+            QTest::newRow(title) << name << kind << bytes << reason << fields << QString();
+        };
+        // The bytes the digest covers are known once the length and the type
+        // are, whatever the file holds: here zeros.
+        const auto sized = [](const char* title, const QString& name, qint64 size, AuthResult reason,
+                              const QString& covered) {
+            QTest::newRow(title) << name << Kind::File << std::string(std::size_t(size), '\0') << reason
+                                 << WatermarkFields() << covered;
+        };
+        using R = AuthResult;
+        sized("too short, nothing known", "a.jpg", 511, R::TooShort, "unknown");
+        sized("unsupported type, nothing known", "a.mov", 600, R::UnsupportedType, "unknown");
+        sized("covered: jpg of 512 bytes", "a.jpg", 512, R::TooShort, "510-511=2");
+        sized("covered: jpg of 514 bytes", "a.jpg", 514, R::BadSignature, "512-513=2");
+        sized("covered: jpg of 515 bytes", "a.jpg", 515, R::BadSignature, "0-0,513-514=3");
+        sized("covered: jpg of 5000 bytes", "a.JPG", 5000, R::BadSignature, "0-4485,4998-4999=4488");
+        sized("covered: avi of 752 bytes, none", "a.avi", 752, R::BadSignature, "=0");
+        sized("covered: avi of 753 bytes", "a.avi", 753, R::BadSignature, "240-240=1");
+        sized("covered: avi of 5000 bytes", "a.avi", 5000, R::BadSignature, "240-4487=4248");
+        sized("covered: mp4 within its prefix", "a.mp4", 3146276, R::BadSignature, "=0");
+        sized("covered: mp4 one byte past", "a.mp4", 3146277, R::BadSignature, "3145764-3145764=1");
+        sized("covered: mp4 of 4000000 bytes", "a.Mp4", 4000000, R::BadSignature, "3145764-3999487=853724");
 
         row("genuine jpg", "a.jpg", jpg, AuthResult::Authentic);
         row("genuine avi", "a.avi", avi, AuthResult::Authentic);
@@ -188,6 +240,8 @@ private slots:
         QFETCH(Kind, kind);
         QFETCH(std::string, bytes);
         QFETCH(AuthResult, reason);
+        QFETCH(WatermarkFields, fields);
+        QFETCH(QString, covered);
 
         QTemporaryDir here;
         const QString path = here.filePath(name);
@@ -224,6 +278,8 @@ private slots:
             const bool noLength = kind == Kind::Missing;
 #endif
             QCOMPARE(qint64(details.size), noLength ? -1 : QFileInfo(path).size());
+            if (!covered.isEmpty())
+                QCOMPARE(Coverage(details), covered);
             if (kind == Kind::File) {
                 QCOMPARE(QByteArray(reinterpret_cast<const char*>(details.sha256), 32), Sha256Of(bytes));
                 QCOMPARE(reached, std::int64_t(bytes.size()));
@@ -251,48 +307,11 @@ private slots:
         // before that.
         const bool filled =
             reason == AuthResult::Authentic || reason == AuthResult::BadMarker || reason == AuthResult::DigestMismatch;
-        const WatermarkFields f;
-        QCOMPARE(record.Marker == "sentinel", !filled);
-        QCOMPARE(std::vector<std::string>({record.StartTime, record.EndTime, record.VHSerial, record.CamMAC}),
-                 filled ? std::vector<std::string>({f.startTime, f.endTime, f.serial, f.camMac})
-                        : std::vector<std::string>(4, "sentinel"));
-    }
-
-    // The bytes the digest covers, known once the length and the type are,
-    // whatever the file holds.
-    void coverage_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<QString>("covered");
-        QTest::newRow("too short") << "a.jpg" << qint64(511) << "unknown";
-        QTest::newRow("unsupported type") << "a.mov" << qint64(600) << "unknown";
-        QTest::newRow("jpg of 512 bytes") << "a.jpg" << qint64(512) << "510-511=2";
-        QTest::newRow("jpg of 514 bytes") << "a.jpg" << qint64(514) << "512-513=2";
-        QTest::newRow("jpg of 515 bytes") << "a.jpg" << qint64(515) << "0-0,513-514=3";
-        QTest::newRow("jpg of 5000 bytes") << "a.JPG" << qint64(5000) << "0-4485,4998-4999=4488";
-        QTest::newRow("avi of 752 bytes: none") << "a.avi" << qint64(752) << "=0";
-        QTest::newRow("avi of 753 bytes") << "a.avi" << qint64(753) << "240-240=1";
-        QTest::newRow("avi of 5000 bytes") << "a.avi" << qint64(5000) << "240-4487=4248";
-        QTest::newRow("mp4 within its prefix") << "a.mp4" << qint64(3146276) << "=0";
-        QTest::newRow("mp4 one byte past") << "a.mp4" << qint64(3146277) << "3145764-3145764=1";
-        QTest::newRow("mp4 of 4000000 bytes") << "a.Mp4" << qint64(4000000) << "3145764-3999487=853724";
-    }
-
-    void coverage()
-    {
-        QFETCH(QString, name);
-        QFETCH(qint64, size);
-        QFETCH(QString, covered);
-        QTemporaryDir here;
-        QFile file(here.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-        file.close();
-        WatermarkRecord record;
-        AuthDetails details;
-        AuthenticateFile(record, QFile::encodeName(file.fileName()).constData(), {}, &details);
-        QCOMPARE(qint64(details.size), size);
-        QCOMPARE(Coverage(details), covered);
+        const WatermarkFields& f = fields;
+        QCOMPARE(std::vector<std::string>(
+                     {record.Marker, record.Version, record.StartTime, record.EndTime, record.VHSerial, record.CamMAC}),
+                 filled ? std::vector<std::string>({f.marker, f.version, f.startTime, f.endTime, f.serial, f.camMac})
+                        : std::vector<std::string>(6, "sentinel"));
     }
 
     // A stop is honoured before the next block, also within one long range
@@ -317,7 +336,7 @@ private slots:
         std::string bytes = MakeExport(PaddedMedia(MediaType::Avi, 10 << 20), MediaType::Avi);
         if (forged)
             bytes = Flip(bytes, std::int64_t(bytes.size()) - 500);
-        const QByteArray path = Write(QStringLiteral("long.avi"), bytes);
+        const QByteArray path = WriteNative(QStringLiteral("long.avi"), bytes);
         const std::int64_t half = std::int64_t(bytes.size()) / 2;
         std::atomic<bool> stop{false};
         QList<qint64> reached;
@@ -342,43 +361,6 @@ private slots:
         QCOMPARE(qint64(reached.size()), blocks);
         QCOMPARE(reached.last(), first + blocks * block);
         QVERIFY(!details.hasSha256);
-    }
-
-    void textEndsAtZeroByte()
-    {
-        const std::string media = SampleMedia(MediaType::Avi);
-        ExportOptions options;
-        options.useRawText = true;
-        options.rawText = std::string("Quorvane Digital Watermark\r\nVersion: 1\r\n\0", 41) +
-                          "HMAC: " + DigestHexOfMedia(media, MediaType::Avi) + "\r\nVHSerial: x\r\n";
-        const QByteArray path = Write(QStringLiteral("zero.avi"), MakeExport(media, MediaType::Avi, {}, options));
-        WatermarkRecord record;
-        QCOMPARE(AuthenticateFile(record, path.constData()), AuthResult::DigestMismatch);
-        QCOMPARE(record.Marker, std::string(ARDENTIX_WATERMARK_MARKER));
-        QCOMPARE(record.Version, std::string("1"));
-        QVERIFY(record.HMAC.empty() && record.VHSerial.empty());
-    }
-
-    void longestText()
-    {
-        // Every field at its longest: the 253-byte message fills the block.
-        const std::string media = SampleMedia(MediaType::Jpg);
-        WatermarkFields f;
-        f.version = std::string(14, 'v');
-        f.startTime = std::string(20, 's');
-        f.endTime = std::string(20, 'e');
-        f.timeSource = std::string(20, 't');
-        f.serial = std::string(20, 'n');
-        f.camMac = std::string(20, 'm');
-        ExportOptions options;
-        options.useRawText = true;
-        options.rawText = CanonicalText(f, DigestHexOfMedia(media, MediaType::Jpg));
-        QCOMPARE(options.rawText.size(), std::size_t(253));
-        const QByteArray path = Write(QStringLiteral("long.jpg"), MakeExport(media, MediaType::Jpg, {}, options));
-        WatermarkRecord record;
-        QCOMPARE(AuthenticateFile(record, path.constData()), AuthResult::Authentic);
-        QCOMPARE(record.CamMAC, f.camMac);
-        QCOMPARE(record.Version, f.version);
     }
 
     // The HMAC under the servers' key, against values computed with:

@@ -3,12 +3,12 @@
 // and no run once the window closes; and the pictures' queue.
 #include "BatchVerifier.h"
 #include "CoreFixtures.h"
+#include "ExportFolder.h"
 #include "PreviewMaker.h"
 #include "ResultText.h"
 #include "RunController.h"
 #include "TestRegistry.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace testsupport;
@@ -42,19 +42,9 @@ struct Recorder
 
 } // namespace
 
-class TestRunController : public QObject
+class TestRunController : public ExportFolder
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    const std::string avi = MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi);
-
-    QByteArray Write(const QString& name, const std::string& bytes)
-    {
-        if (!WriteFileAt(dir.filePath(name), bytes))
-            qFatal("cannot write %s", qPrintable(name));
-        return EngineName(dir.filePath(name));
-    }
 
 private slots:
     // The pictures' limits are those the README gives: ten seconds of
@@ -76,14 +66,9 @@ private slots:
     // helper is set, which is then tried.
     void previewQueue()
     {
-        QTemporaryDir dir;
         std::vector<FileResult> results;
-        for (int i = 0; i < 3; ++i) {
-            FileJob job;
-            job.path = QFile::encodeName(dir.filePath(QStringLiteral("%1.avi").arg(i)));
-            QVERIFY(WriteFile(job.path.toStdString(), MakeExport(SampleMedia(MediaType::Avi), MediaType::Avi)));
-            results.push_back(VerifyFile(job, VerifyOptions()));
-        }
+        for (int i = 0; i < 3; ++i)
+            results.push_back(VerifyFile({WriteNative(QStringLiteral("preview/%1.avi").arg(i), avi), 0, false}, {}));
         PreviewMaker maker(dir.filePath(QStringLiteral("no-such-helper")));
         QStringList made;
         connect(&maker, &PreviewMaker::Made,
@@ -137,8 +122,8 @@ private slots:
         QFETCH(QStringList, events);
         QFETCH(QList<qint64>, totals);
         const QString folder = QStringLiteral("%1/").arg(QTest::currentDataTag());
-        const QByteArray good = Write(folder + "good.avi", avi);
-        const QByteArray bad = Write(folder + "bad.avi", Flip(avi, 3000));
+        const QByteArray good = WriteNative(folder + "good.avi", avi);
+        const QByteArray bad = WriteNative(folder + "bad.avi", Flip(avi, 3000));
         RunController run;
         run.SetJobs(jobs);
         Recorder recorder(run);
@@ -169,7 +154,7 @@ private slots:
     void checkRefused()
     {
         // A report that cannot be read is refused with its reason.
-        const QByteArray report = Write("report.csv", "not,a,report\r\n");
+        const QByteArray report = WriteNative("report.csv", "not,a,report\r\n");
         RunController run;
         int shown = 0;
         connect(&run, &RunController::CheckProgress, &run, [&shown](const CustodyProgress&) { ++shown; });

@@ -1,11 +1,13 @@
 // A test class's folder for the files it writes, and a genuine AVI export
-// to write there: what the engine's tests and the window's runs share.
+// to write there, and the SHA-256 of bytes: what the engine's tests and the
+// window's runs share.
 #ifndef ARDENTIX_TESTS_EXPORTFOLDER_H
 #define ARDENTIX_TESTS_EXPORTFOLDER_H
 
 #include "PosixCalls.h"
 #include "WatermarkWriter.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
@@ -15,6 +17,11 @@
 #include <string>
 
 namespace testsupport {
+
+inline QByteArray Sha256Of(const std::string& bytes)
+{
+    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256);
+}
 
 class ExportFolder : public QObject
 {
@@ -31,6 +38,8 @@ protected:
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
+    // The same, giving the path as the engine takes it.
+    QByteArray WriteNative(const QString& name, const std::string& bytes) { return NativePath(Write(name, bytes)); }
 };
 
 } // namespace testsupport

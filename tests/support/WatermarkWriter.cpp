@@ -121,7 +121,7 @@ std::string FreeBoxHeader(std::uint32_t size)
 
 std::string EncryptMessage(const std::string& message, const ExportOptions& options)
 {
-    const std::string modulusHex = options.modulusHex.empty() ? DevelopmentModulusHex() : options.modulusHex;
+    const std::string modulusHex = DevelopmentModulusHex();
     if (modulusHex.size() != 2 * kRsaSize)
         throw std::runtime_error("the writer handles 2048-bit keys only");
     const std::size_t k = kRsaSize;
@@ -147,28 +147,23 @@ std::string EncryptMessage(const std::string& message, const ExportOptions& opti
         for (; at < k; ++at)
             em[at] = static_cast<char>(nonzero(rng));
     } else {
-        // With empty padding the message is followed by zero bytes.
-        const std::size_t pad = options.fault == BlockFault::EmptyPadding ? 0 : k - 3 - message.size();
-        for (std::size_t i = 0; i < pad; ++i)
+        for (std::size_t i = 0; i < k - 3 - message.size(); ++i)
             em[at++] = options.fault == BlockFault::BlockType1 ? '\xff' : static_cast<char>(nonzero(rng));
         em[at++] = '\0';
         em.replace(at, message.size(), message);
     }
-    return PrivateOperation(em, options);
+    return PrivateOperation(em);
 }
 
-std::string PrivateOperation(const std::string& em, const ExportOptions& options)
+std::string PrivateOperation(const std::string& em)
 {
-    const std::string modulusHex = options.modulusHex.empty() ? DevelopmentModulusHex() : options.modulusHex;
-    const std::string dHex =
-        options.privateExponentHex.empty() ? DevelopmentPrivateExponentHex() : options.privateExponentHex;
     mbedtls_mpi n, d, m, c;
     for (mbedtls_mpi* mpi : {&n, &d, &m, &c})
         mbedtls_mpi_init(mpi);
     std::string out(kRsaSize, '\0');
-    int ret = mbedtls_mpi_read_string(&n, 16, modulusHex.c_str());
+    int ret = mbedtls_mpi_read_string(&n, 16, DevelopmentModulusHex().c_str());
     if (ret == 0)
-        ret = mbedtls_mpi_read_string(&d, 16, dHex.c_str());
+        ret = mbedtls_mpi_read_string(&d, 16, DevelopmentPrivateExponentHex().c_str());
     if (ret == 0)
         ret = mbedtls_mpi_read_binary(&m, reinterpret_cast<const unsigned char*>(em.data()), em.size());
     if (ret == 0)
@@ -247,22 +242,10 @@ std::string PaddedMedia(MediaType type, std::int64_t length)
     filler.reserve(missing);
     for (std::size_t i = 0; i < missing; ++i)
         filler += static_cast<char>((i * 31 + 7) & 0xff);
+    if (type == MediaType::Jpg)
+        throw std::runtime_error("the writer pads AVI and MP4 media only");
     if (type == MediaType::Mp4 && missing >= 8 && missing <= 0xffffffffu)
         return media + filler.replace(0, 8, FreeBoxHeader(static_cast<std::uint32_t>(missing)));
-    if (type == MediaType::Jpg) {
-        // Comment segments before the end-of-image marker.
-        std::string body = media.substr(0, media.size() - 2);
-        std::size_t at = 0;
-        while (at < missing) {
-            std::size_t segment = std::min<std::size_t>(65533, missing - at);
-            if (segment < 4)
-                segment = 4;
-            body += {'\xff', '\xfe', static_cast<char>((segment - 2) >> 8), static_cast<char>(segment - 2)};
-            body.append(filler, 0, std::min(segment - 4, filler.size()));
-            at += segment;
-        }
-        return body + media.substr(media.size() - 2);
-    }
     return media + filler;
 }
 

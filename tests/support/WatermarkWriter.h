@@ -38,11 +38,10 @@ struct WatermarkFields
 enum class BlockFault
 {
     None,
-    BlockType1,   // 0x00 0x01 0xFF.. 0x00 M
-    EmptyPadding, // 0x00 0x02 0x00 M
-    NoSeparator,  // 0x00 0x02 followed by nonzero bytes only
-    AtModulus,    // the number equals the modulus
-    AboveModulus  // all 0xFF
+    BlockType1,  // 0x00 0x01 0xFF.. 0x00 M
+    NoSeparator, // 0x00 0x02 followed by nonzero bytes only
+    AtModulus,   // the number equals the modulus
+    AboveModulus // all 0xFF
 };
 
 struct ExportOptions
@@ -51,8 +50,6 @@ struct ExportOptions
     bool useRawText = false;
     std::string rawText;    // the whole watermark text, when useRawText
     std::uint32_t seed = 1; // random padding and the block's second half
-    std::string modulusHex; // empty: the development key
-    std::string privateExponentHex;
 };
 
 // The canonical watermark text for the fields and an HMAC value.
@@ -77,7 +74,7 @@ std::string EncryptMessage(const std::string& message, const ExportOptions& opti
 
 // The private operation on an arbitrary 256-byte encoded message (EM),
 // for padding cases that the writer's own encoder would never make.
-std::string PrivateOperation(const std::string& em, const ExportOptions& options = ExportOptions());
+std::string PrivateOperation(const std::string& em);
 
 // The 512-byte watermark block for a text.
 std::string MakeBlock(const std::string& text, const ExportOptions& options);
@@ -97,8 +94,8 @@ std::string DevelopmentPrivateExponentHex();
 // The small real media files committed for the tests.
 std::string SampleMedia(MediaType type);
 
-// Media padded to at least length bytes, still a valid file of its type: an
-// MP4 "free" box, JPG comment segments, bytes after an AVI (players ignore them).
+// AVI or MP4 media padded to at least length bytes, still a valid file of its
+// type: an MP4 "free" box, bytes after an AVI (players ignore them).
 std::string PaddedMedia(MediaType type, std::int64_t length);
 
 // The bytes with the lowest bit of one byte flipped; a negative offset

@@ -102,12 +102,22 @@ inline QString Counts(MainWindow& w)
            w.statusBar()->currentMessage();
 }
 
-// What Counts gives for a window of rows files, all of them counted.
+// What Counts gives for a window of rows files, all of them counted, in the
+// language of the catalogue loaded.
 inline QString Counts(int rows, int succeeded, int failed)
 {
-    return QStringLiteral("rows %1, total %1, succeeded %2, failed %3; Total files: %1  Authentication succeeded: %2"
-                          "  Authentication failed: %3")
-        .arg(QString::number(rows), QString::number(succeeded), QString::number(failed));
+    return QStringLiteral("rows %1, total %1, succeeded %2, failed %3; %4: %1  %5: %2  %6: %3")
+        .arg(QString::number(rows), QString::number(succeeded), QString::number(failed), Tr("Total files"),
+             Tr("Authentication succeeded"), Tr("Authentication failed"));
+}
+
+// The names in the window's rows, newest first.
+inline QStringList Names(MainWindow& w)
+{
+    QStringList names;
+    for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
+        names << w.ResultModel()->index(r, ResultModel::NameColumn).data().toString();
+    return names;
 }
 
 // A row's texts: name, verdict, start, stop, serial; then the verdict's colour.

@@ -26,6 +26,11 @@ using testsupport::WriteFileAt;
 
 namespace {
 
+// The file added to the case after its report, its path too long for the
+// File Name column.
+const QString kAdded =
+    "gate-3/" + QString("recordings of the north entrance camera ").repeated(2).trimmed() + "/2026-01-17/morning.jpg";
+
 // A custody check of a report against a folder, its relative paths read
 // against its own folder, as the dialog asks by default.
 CustodyRequest Request(const QString& report, const QString& folder)
@@ -67,15 +72,20 @@ CaseDetails SaveOutcomePdf(CheckResultWindow& check, const QString& path, QStrin
     return proposed;
 }
 
-// The outcome saved as PDF at path: PDF/A, the counts, and the lines
-// numbered in the window's order, each with its status and, but for a moved
-// file (whose place the window shows relative), its details.
-void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const QString& counts)
+// The outcome saved as PDF at path: the report's name shown as the window
+// shows it, PDF/A, the counts, and the lines numbered in the window's order,
+// each with its status and, but for a moved file (whose place the window
+// shows relative), its details.
+void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const QString& shownName,
+                      const QString& counts)
 {
-    if (!PdfRecords::Available() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        return;
+    const QString flat = QString::fromUtf8(ToolOutput("pdftotext", {path, "-"})).simplified();
+    QVERIFY2(flat.contains(shownName) && !flat.contains(QChar(0x202E)), qPrintable(flat));
+    if (!PdfRecords::Available())
         return;
     ExpectPdfA(path);
-    const QString flat = QString::fromUtf8(ToolOutput("pdftotext", {path, "-"})).simplified();
     QVERIFY(flat.contains(Tr("Custody Check Report")));
     QVERIFY2(flat.contains(counts), qPrintable(counts));
     qsizetype at = 0;
@@ -91,43 +101,17 @@ void ExpectOutcomePdf(const CheckResultWindow& check, const QString& path, const
     }
 }
 
-// The text a widget paints in a part of it, as the user reads it there: a
-// paint device that keeps the texts drawn on it and nothing else.
-class PaintedText : public QPaintDevice
+// The text a widget paints in a part of it, as the user reads it there: an
+// image whose paint engine keeps the texts drawn on it and nothing else.
+class PaintedText : public QImage
 {
 public:
-    PaintedText(QWidget* widget, const QRect& part) : m_size(widget->size())
+    PaintedText(QWidget* widget, const QRect& part) : QImage(widget->size(), QImage::Format_ARGB32)
     {
         widget->render(this, QPoint(), QRegion(part));
     }
     QString Text() const { return m_engine.text; }
     QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmWidthMM:
-            return m_size.width() * 254 / 960;
-        case PdmHeightMM:
-            return m_size.height() * 254 / 960;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        default:
-            return QPaintDevice::metric(metric);
-        }
-    }
 
 private:
     struct Engine : QPaintEngine
@@ -144,7 +128,6 @@ private:
         Type type() const override { return User; }
         QString text;
     };
-    QSize m_size;
     mutable Engine m_engine;
 };
 
@@ -159,7 +142,9 @@ private slots:
 
     // The custody check finds what changed since a saved report, line for
     // line as the verifier's --check does, and shows it: counts, paths that
-    // can be told apart, whole paths for screen readers, the SHA-256 of the
+    // can be told apart (a long one cut in the middle, so that the folder it
+    // starts in and the file's name both stay in sight), whole paths for
+    // screen readers, the report's name as text and the SHA-256 of the
     // report compared; saved as PDF, it names the checked report's case with
     // the user's own examiner. A report it cannot use, an earlier check's
     // outcome among them, is explained in the window's words and refused by
@@ -172,37 +157,45 @@ private slots:
         QTest::addColumn<QByteArray>("cliRefusal");
         QTest::addColumn<int>("missing");      // files gone since the report
         QTest::addColumn<QString>("examiner"); // the user's, kept from an earlier session
-        QTest::newRow("refused: not a report")
-            << -1 << QByteArray("hello\n")
-            << Tr("This is not a report of this program: it is neither its JSON Lines nor its CSV.")
-            << QByteArray(":1: not a report of ardentix-verify") << 1 << QString();
-        QTest::newRow("refused: a bad line")
-            << -1 << QByteArray("{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n")
-            << Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")) << QByteArray(":2: not JSON") << 1
-            << QString();
+        QTest::addColumn<QString>("name");     // the report's file name
+        const auto refused = [](const char* title, int format, const QByteArray& foreign, const QString& refusal,
+                                const QByteArray& cliRefusal) {
+            QTest::newRow(title) << format << foreign << refusal << cliRefusal << 1 << QString() << "report";
+        };
+        const auto used = [](const char* title, EvidenceReport::Format format, int missing = 1,
+                             const QString& examiner = QString(), const QString& name = "report") {
+            QTest::newRow(title) << int(format) << QByteArray() << QString() << QByteArray() << missing << examiner
+                                 << name;
+        };
+        refused("refused: not a report", -1, "hello\n",
+                Tr("This is not a report of this program: it is neither its JSON Lines nor its CSV."),
+                ":1: not a report of ardentix-verify");
+        refused("refused: a bad line", -1,
+                "{\"path\":\"a\",\"result\":\"failed\",\"reason\":\"unreadable\",\"sha256\":\"\"}\n{\n",
+                Tr("Line %1: %2").arg("2", Tr("The line is not a JSON object.")), ":2: not JSON");
         // A problem of the report as a whole names no line.
-        QTest::newRow("refused: an empty report") << -1 << QByteArray("\n") << "\n" + Tr("The report is empty.")
-                                                 << QByteArray("report: the report is empty") << 1 << QString();
-        QTest::newRow("refused: a PDF without records")
-            << -2 << QByteArray()
-            << Tr(PdfRecords::Available() ? "The PDF holds no records of this program."
-                                          : "This version of the program cannot read the records of a PDF report. "
-                                            "Check against the CSV file saved beside the PDF.")
-            << QByteArray(PdfRecords::Available() ? "holds no records" : "cannot read PDF reports") << 1 << QString();
+        refused("refused: an empty report", -1, "\n", "\n" + Tr("The report is empty."), "report: the report is empty");
+        refused("refused: a PDF without records", -2, QByteArray(),
+                Tr(PdfRecords::Available() ? "The PDF holds no records of this program."
+                                           : "This version of the program cannot read the records of a PDF report. "
+                                             "Check against the CSV file saved beside the PDF."),
+                PdfRecords::Available() ? "holds no records" : "cannot read PDF reports");
         const QString outcome = Tr("This is the outcome of a custody check, not a report: its lines are no record of "
                                    "the files as they were. Check against the report that was checked.");
         for (const auto& [name, format] :
              {std::pair{"JSON Lines", EvidenceReport::Format::JsonLines}, std::pair{"CSV", EvidenceReport::Format::Csv},
               std::pair{"PDF", EvidenceReport::Format::Pdf}}) {
-            QTest::newRow(name) << int(format) << QByteArray() << QString() << QByteArray() << 1 << QString();
-            QTest::newRow(qPrintable(QStringLiteral("refused: a check's outcome as %1").arg(name)))
-                << -3 - int(format) << QByteArray() << outcome << QByteArray("the outcome of a re-check") << 1
-                << QString();
+            used(name, format);
+            refused(qPrintable(QStringLiteral("refused: a check's outcome as %1").arg(name)), -3 - int(format),
+                    QByteArray(), outcome, "the outcome of a re-check");
         }
-        QTest::newRow("PDF, two missing and one moved")
-            << int(EvidenceReport::Format::Pdf) << QByteArray() << QString() << QByteArray() << 2 << QString();
-        QTest::newRow("PDF, checked by another examiner") << int(EvidenceReport::Format::Pdf) << QByteArray()
-                                                          << QString() << QByteArray() << 1 << QString("Sam Checker");
+        used("PDF, two missing and one moved", EvidenceReport::Format::Pdf, 2);
+        used("PDF, checked by another examiner", EvidenceReport::Format::Pdf, 1, "Sam Checker");
+#ifndef Q_OS_WIN // Windows names hold no "<"
+        // Shown escaped, in the window and in its PDF.
+        used("CSV named with markup and a character that reverses text", EvidenceReport::Format::Csv, 1, QString(),
+             QStringLiteral("<b>report") + QChar(0x202E) + "vsc.csv");
+#endif
     }
 
     // The outcome of the check of the case folder against report, missing
@@ -212,6 +205,7 @@ private slots:
                               int missing, const QString& examiner)
     {
         QVERIFY(check != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(check));
         // In the report's order (the table's, newest first), then the new
         // file, each path shown relative to the folder searched and whole to
         // a screen reader.
@@ -222,9 +216,19 @@ private slots:
             const QString whole = file->data(Qt::AccessibleDescriptionRole).toString();
             QVERIFY2(whole.startsWith(QDir::toNativeSeparators(cases + '/' + file->text()) + '\n'), qPrintable(whole));
         }
+        const QString added = QDir::toNativeSeparators(kAdded);
         QCOMPARE(lines, QStringList({Tr("Moved") + " d.mp4", Tr(missing > 1 ? "Missing" : "Unchanged") + " " TAMPERED,
-                                     Tr("Missing") + " b.avi", Tr("Modified") + " a.jpg",
-                                     Tr("New") + " " + QDir::toNativeSeparators("sub/e.jpg")}));
+                                     Tr("Missing") + " b.avi", Tr("Modified") + " a.jpg", Tr("New") + " " + added}));
+        QTableView* view = check->View();
+        const QModelIndex cell = check->Model()->index(4, CheckResultWindow::FileColumn);
+        view->scrollTo(cell);
+        QVERIFY(view->horizontalHeader()->sectionSize(CheckResultWindow::FileColumn) <
+                view->fontMetrics().horizontalAdvance(added));
+        const QString painted = PaintedText(view->viewport(), view->visualRect(cell)).Text();
+        QVERIFY2(painted.size() < added.size() && painted.startsWith(QDir::toNativeSeparators("gate-3/rec")) &&
+                     painted.endsWith(QDir::toNativeSeparators("/morning.jpg")) &&
+                     (painted.contains(QChar(0x2026)) || painted.contains("...")),
+                 qPrintable(painted));
         const QString counts = Tr("Files: %1, unchanged: %2, modified: %3, missing: %4, moved: %5, new: %6")
                                    .arg("5", QString::number(2 - missing), "1", QString::number(missing), "1", "1");
         QCOMPARE(check->SummaryLabel()->text(), counts);
@@ -232,6 +236,13 @@ private slots:
         // The report is named by the SHA-256 of the bytes compared.
         QCOMPARE(QString::fromLatin1(check->Summary().reportSha256), Sha256Hex(ReadFileAt(report).toStdString()));
         QVERIFY(check->ReportLabel()->text().contains(QString::fromLatin1(check->Summary().reportSha256)));
+        // Names are text: markup and a character that reverses text show
+        // escaped.
+        const QString shownName = QFileInfo(report).fileName().toUtf8().replace("\xe2\x80\xae", "\\xE2\\x80\\xAE");
+        QCOMPARE(check->ReportLabel()->textFormat(), Qt::PlainText);
+        QVERIFY2(check->ReportLabel()->text().contains(shownName) &&
+                     !check->ReportLabel()->text().contains(QChar(0x202E)),
+                 qPrintable(check->ReportLabel()->text()));
         // The same lines as the verifier gives on the same report and
         // files, in JSON Lines and CSV, header and all.
         for (const auto& [option, saveAs] :
@@ -253,7 +264,7 @@ private slots:
         const QString byExaminer = !examiner.isEmpty() ? examiner : named ? QString("Jo Examiner") : QString();
         QCOMPARE(QStringList({proposed.caseNumber, proposed.examiner, proposed.note}),
                  named ? QStringList({"2026-117/B", byExaminer, "Gate 3"}) : QStringList({"", byExaminer, ""}));
-        ExpectOutcomePdf(*check, pdf, counts);
+        ExpectOutcomePdf(*check, pdf, shownName, counts);
         if (PdfRecords::Available() && !QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
             const QString document = QString::fromUtf8(ToolOutput("pdfinfo", {pdf})).simplified();
             QCOMPARE(document.contains(Tr("examiner %1").arg(byExaminer)), !byExaminer.isEmpty());
@@ -269,10 +280,11 @@ private slots:
         QFETCH(QByteArray, cliRefusal);
         QFETCH(int, missing);
         QFETCH(QString, examiner);
+        QFETCH(QString, name);
         SampleFolder samples;
         MainWindow w;
         const QString cases = samples.dir.filePath("cases");
-        QString report = samples.dir.filePath("report");
+        QString report = samples.dir.filePath(name);
         Messages messages;
         if (format >= 0 || format <= -3) {
             w.OpenPaths({QFile::encodeName(cases)});
@@ -292,7 +304,7 @@ private slots:
             QVERIFY(QDir().mkpath(cases + "/sub") && QFile::rename(cases + "/d.mp4", cases + "/sub/d.mp4"));
             WatermarkFields other;
             other.serial = "VH-0099";
-            QVERIFY(WriteFileAt(cases + "/sub/e.jpg", MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other)));
+            QVERIFY(WriteFileAt(cases + '/' + kAdded, MakeExport(SampleMedia(MediaType::Jpg), MediaType::Jpg, other)));
         } else if (format == -1) {
             QVERIFY(WriteFileAt(report, foreign.toStdString()));
         } else {
@@ -403,66 +415,6 @@ private slots:
         }
         QCOMPARE(Counts(w), Counts(4, 3, 1));
         QVERIFY(!w.RunInProgress() && w.CheckReportAction()->isEnabled() && w.Actions()[0]->isEnabled());
-    }
-
-    // Names are text: a report named with markup and a character that
-    // reverses text shows both escaped, in the window and in its PDF.
-    void namesAsText()
-    {
-#ifdef Q_OS_WIN
-        QSKIP("Windows names hold no \"<\"");
-#endif
-        SampleFolder samples;
-        MainWindow w;
-        const QString cases = samples.dir.filePath("cases");
-        const QString report = samples.dir.filePath(QStringLiteral("<b>report") + QChar(0x202E) + "vsc.csv");
-        w.OpenPaths({QFile::encodeName(cases)});
-        QVERIFY(w.SaveReportTo(report, EvidenceReport::Format::Csv));
-        QVERIFY(w.CheckAgainst(Request(report, cases)));
-        const QString shown = "<b>report\\xE2\\x80\\xAEvsc.csv";
-        QLabel* label = Outcome(w)->ReportLabel();
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY2(label->text().contains(shown) && !label->text().contains(QChar(0x202E)), qPrintable(label->text()));
-        const QString pdf = samples.dir.filePath("outcome.pdf");
-        QString error;
-        QVERIFY2(Outcome(w)->SaveTo(pdf, EvidenceReport::Format::Pdf, &error), qPrintable(error));
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
-        const QString text = QString::fromUtf8(ToolOutput("pdftotext", {pdf, "-"}));
-        QVERIFY2(text.contains(shown) && !text.contains(QChar(0x202E)), qPrintable(text));
-    }
-
-    // A path too long for the File Name column is cut in the middle: the
-    // folder it starts in and the file's name both stay in sight.
-    void longPathCutInMiddle()
-    {
-        SampleFolder samples;
-        MainWindow w;
-        const QString cases = samples.dir.filePath("cases");
-        const QString report = samples.dir.filePath("report.csv");
-        w.OpenPaths({QFile::encodeName(cases)});
-        QVERIFY(w.SaveReportTo(report, EvidenceReport::Format::Csv));
-        const QString added = "gate-3/" + QString("recordings of the north entrance camera ").repeated(2).trimmed() +
-                              "/2026-01-17/morning.jpg";
-        QVERIFY(QDir().mkpath(QFileInfo(cases + '/' + added).path()));
-        QVERIFY(QFile::copy(cases + "/a.jpg", cases + '/' + added));
-        QVERIFY(w.CheckAgainst(Request(report, cases)));
-        CheckResultWindow* check = Outcome(w);
-        QVERIFY(check != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(check));
-        const int row = check->Model()->rowCount() - 1;
-        const QString shown = QDir::toNativeSeparators(added);
-        QCOMPARE(check->Model()->item(row, CheckResultWindow::FileColumn)->text(), shown);
-        QTableView* view = check->View();
-        const QModelIndex cell = check->Model()->index(row, CheckResultWindow::FileColumn);
-        view->scrollTo(cell);
-        QVERIFY(view->horizontalHeader()->sectionSize(CheckResultWindow::FileColumn) <
-                view->fontMetrics().horizontalAdvance(shown));
-        const QString painted = PaintedText(view->viewport(), view->visualRect(cell)).Text();
-        QVERIFY2(painted.size() < shown.size() && painted.startsWith(QDir::toNativeSeparators("gate-3/rec")) &&
-                     painted.endsWith(QDir::toNativeSeparators("/morning.jpg")) &&
-                     (painted.contains(QChar(0x2026)) || painted.contains("...")),
-                 qPrintable(painted));
     }
 };
 

@@ -100,18 +100,42 @@ private slots:
         QVERIFY(w.Actions()[0]->isEnabled());
     }
 
-    void cancelDuringLargeFile()
+    void stopping_data()
     {
-        // Cancel while a large file is verified among small ones. The bar
-        // moves within it. Cancel hides the dialog for good and stops every
-        // file in progress at once: the large file gets no row, nothing
-        // after it is counted, and the total is the rows shown.
-        const QString large = dir.filePath("cancel-large.avi");
-        QVERIFY(WriteLargeExport(QFile::encodeName(large).toStdString(), MediaType::Avi, 192 << 20));
+        QTest::addColumn<QString>("how");
+        QTest::newRow("small") << "closed during small files";
+        QTest::newRow("large") << "closed during a large file";
+        QTest::newRow("walk") << "closed during a folder walk";
+        QTest::newRow("cancel") << "cancelled during a large file";
+    }
+
+    void stopping()
+    {
+        // Closing the window stops a walk (no run starts after it) or a run;
+        // so does Cancel, pressed while the bar moves within a large file
+        // among small ones, which hides the dialog for good while the
+        // actions stay locked. Every file in progress stops at once: the
+        // large file gets no row, the files not reached are not counted, and
+        // the total is the rows shown. The next run, the window shown again,
+        // is not stopped.
+        QFETCH(QString, how);
+        const bool cancel = how.startsWith("cancelled"), large = how.contains("large"), walk = how.contains("walk");
+        if (large && !cancel)
+            ARDENTIX_SLOW_TEST();
+        // Closing's is sparse: its zeros take no room on disk.
+        const QString big = dir.filePath("large.avi");
+        if (large)
+            QVERIFY(WriteLargeExport(QFile::encodeName(big).toStdString(), MediaType::Avi,
+                                     cancel ? 192 << 20 : qint64(1) << 30, !cancel));
+        QStringList files = {Write("first.avi", avi), Write("second.avi", avi), Write("third.avi", avi)};
+        if (large)
+            files.insert(cancel ? 1 : 0, big);
+        const QString tree = dir.filePath("walk");
+        for (int i = 0; walk && i < 100; ++i)
+            Write(QStringLiteral("walk/d%1/x%2.avi").arg(i % 20).arg(i), avi);
         MainWindow w;
         w.show();
-        w.VerifyFiles({Write("before.avi", avi)});
-        bool cancelled = false, shownAfterCancel = false, modalAfterCancel = false, actionsLocked = true;
+        bool began = false, cancelled = false, shownAfterCancel = false, modalAfterCancel = false, actionsLocked = true;
         QTimer watch;
         watch.setInterval(5);
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -127,85 +151,48 @@ private slots:
                 cancelled = true;
             }
         });
-        watch.start();
-        w.VerifyFiles({Write("first.avi", avi), large, Write("after-1.avi", avi), Write("after-2.avi", avi)});
+        QMetaObject::Connection closers[2];
+        if (cancel) {
+            w.VerifyFiles({Write("before.avi", avi)});
+            watch.start();
+        } else {
+            closers[0] = QObject::connect(Runs(w), &RunController::Began, &w, [&] {
+                began = true;
+                w.close();
+            });
+            closers[1] = QObject::connect(Runs(w), &RunController::Walking, &w, &QWidget::close);
+        }
+        if (walk)
+            w.OpenPaths({QFile::encodeName(tree)});
+        else
+            w.VerifyFiles(files);
         watch.stop();
-        QFile::remove(large);
-        QVERIFY2(cancelled, "the bar never moved within the large file");
-        QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
-        QStringList names;
-        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
-            names << w.ResultModel()->index(r, ResultModel::NameColumn).data().toString();
-        QVERIFY2(!names.contains(QStringLiteral("cancel-large.avi")), qPrintable(names.join(' ')));
-        QVERIFY(names.contains(QStringLiteral("before.avi")) && names.contains(QStringLiteral("first.avi")));
+        for (const QMetaObject::Connection& closer : closers)
+            QObject::disconnect(closer);
+        QFile::remove(big);
+        if (cancel) {
+            QVERIFY2(cancelled, "the bar never moved within the large file");
+            QVERIFY(!shownAfterCancel && !modalAfterCancel && actionsLocked);
+            QVERIFY(Names(w).contains(QStringLiteral("before.avi")) && Names(w).contains(QStringLiteral("first.avi")));
+        } else {
+            QCOMPARE(began, !walk);
+        }
+        QVERIFY2(!Names(w).contains(QStringLiteral("large.avi")), qPrintable(Names(w).join(' ')));
         QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
         QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
-        QVERIFY(w.Actions()[0]->isEnabled());
-        // The next run is not cancelled.
+        QVERIFY(!w.RunInProgress() && w.isEnabled() && w.Actions()[0]->isEnabled());
+
+        w.show();
         const int before = w.ResultModel()->rowCount();
         QStringList five;
         for (int i = 1; i <= 5; ++i)
             five << Write(QStringLiteral("five/%1.avi").arg(i), avi);
-        w.VerifyFiles(five);
-        QCOMPARE(w.ResultModel()->rowCount(), before + 5);
-        QCOMPARE(w.TotalFiles(), before + 5);
-    }
-
-    void closing_data()
-    {
-        QTest::addColumn<QString>("during");
-        QTest::newRow("small") << "small files";
-        QTest::newRow("large") << "a large file";
-        QTest::newRow("walk") << "a folder walk";
-    }
-
-    void closing()
-    {
-        // Closing the window stops a walk (no run starts after it) or a run:
-        // the files not reached are not counted, and the total is the rows
-        // shown. A large file in progress stops at once and gets no row. A
-        // window shown again takes work again.
-        QFETCH(QString, during);
-        const bool large = during == "a large file", walk = during == "a folder walk";
-        if (large)
-            ARDENTIX_SLOW_TEST();
-        const QString first = large ? dir.filePath("closing.avi") : Write("first.avi", avi);
-        // Sparse: its zeros take no room on disk.
-        if (large)
-            QVERIFY(WriteLargeExport(QFile::encodeName(first).toStdString(), MediaType::Avi, qint64(1) << 30, true));
-        const QString tree = dir.filePath("walk");
-        for (int i = 0; walk && i < 100; ++i)
-            Write(QStringLiteral("walk/d%1/x%2.avi").arg(i % 20).arg(i), avi);
-        MainWindow w;
-        w.show();
-        bool began = false;
-        QObject::connect(Runs(w), &RunController::Began, &w, [&] {
-            began = true;
-            w.close();
-        });
-        const QMetaObject::Connection closer = QObject::connect(Runs(w), &RunController::Walking, &w, &QWidget::close);
         if (walk)
             w.OpenPaths({QFile::encodeName(tree)});
         else
-            w.VerifyFiles({first, Write("second.avi", avi), Write("third.avi", avi)});
-        QObject::disconnect(closer);
-        if (large)
-            QFile::remove(first);
-        QCOMPARE(began, !walk);
-        for (int r = 0; r < w.ResultModel()->rowCount(); ++r)
-            QVERIFY(w.ResultModel()->index(r, ResultModel::NameColumn).data().toString() != "closing.avi");
-        QCOMPARE(w.TotalFiles(), w.ResultModel()->rowCount());
-        QCOMPARE(w.SucceededFiles(), w.ResultModel()->rowCount());
-        QVERIFY(!w.RunInProgress() && w.isEnabled());
-
-        QObject::disconnect(Runs(w), &RunController::Began, &w, nullptr);
-        w.show();
-        const int before = w.ResultModel()->rowCount();
-        if (walk)
-            w.OpenPaths({QFile::encodeName(tree)});
-        else
-            w.VerifyFiles({Write("again.avi", avi)});
-        QCOMPARE(w.ResultModel()->rowCount(), before + (walk ? 100 : 1));
+            w.VerifyFiles(five);
+        QCOMPARE(w.ResultModel()->rowCount(), before + (walk ? 100 : 5));
+        QCOMPARE(w.TotalFiles(), before + (walk ? 100 : 5));
     }
 
     void noDigest()
@@ -307,36 +294,52 @@ private slots:
 
     void removeRows_data()
     {
-        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("pairs"); // of a genuine and a changed export, verified in turn
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<int>("first"); // the rows selected, as the view shows them
         QTest::addColumn<int>("last");
         QTest::addColumn<int>("succeeded");
         QTest::addColumn<int>("failed");
-        QTest::addColumn<bool>("sorted");
-        // Rows shown (newest first): bad2, good2, bad1, good1; sorted by
-        // name: bad1, bad2, good1, good2.
-        QTest::newRow("nothing selected") << -1 << -1 << 2 << 2 << false;
-        QTest::newRow("one failed row") << 0 << 0 << 2 << 1 << false;
-        QTest::newRow("two middle rows") << 1 << 2 << 1 << 1 << false;
-        QTest::newRow("all rows") << 0 << 3 << 0 << 0 << false;
-        QTest::newRow("sorted, first two rows") << 0 << 1 << 2 << 0 << true;
+        QTest::addColumn<bool>("german");
+        // Rows shown (newest first): bad, good, bad, good; sorted by name:
+        // bad, bad, good, good.
+        QTest::newRow("nothing selected") << 2 << false << -1 << -1 << 2 << 2 << false;
+        QTest::newRow("one failed row") << 2 << false << 0 << 0 << 2 << 1 << false;
+        QTest::newRow("two middle rows") << 2 << false << 1 << 2 << 1 << 1 << false;
+        QTest::newRow("all rows") << 2 << false << 0 << 3 << 0 << 0 << false;
+        QTest::newRow("sorted, first two rows") << 2 << true << 0 << 1 << 2 << 0 << false;
+        // Hundreds of rows go in one pass; sorted, the selection maps to rows
+        // all over the model, and the counts keep to the rows left whatever
+        // language the verdicts read.
+        QTest::newRow("sorted, 300 of 400 rows, in German") << 200 << true << 50 << 349 << 50 << 50 << true;
     }
 
     void removeRows()
     {
+        QFETCH(int, pairs);
+        QFETCH(bool, sorted);
         QFETCH(int, first);
         QFETCH(int, last);
         QFETCH(int, succeeded);
         QFETCH(int, failed);
-        QFETCH(bool, sorted);
+        QFETCH(bool, german);
+        QTranslator translator; // taken away again when it goes
+        if (german) {
+            QVERIFY(translator.load(QStringLiteral(":/translations/ger")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const QString good = Write("good.avi", avi), bad = Write("bad.avi", Flip(avi, 3000));
+        QStringList paths;
+        for (int i = 0; i < pairs; ++i)
+            paths << good << bad;
         MainWindow w;
         // The model and the sort proxy over it keep Qt's rules through every
         // insertion, sort and removal.
         const QAbstractItemModelTester modelRules(w.ResultModel(),
                                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
         const QAbstractItemModelTester proxyRules(Proxy(w), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        w.VerifyFiles({Write("good1.avi", avi), Write("bad1.avi", Flip(avi, 3000)), Write("good2.avi", avi),
-                       Write("bad2.avi", Flip(avi, 3000))});
-        QCOMPARE(w.ResultModel()->rowCount(), 4);
+        w.VerifyFiles(paths);
+        QCOMPARE(w.ResultModel()->rowCount(), 2 * pairs);
         QTreeView* view = View(w);
         if (sorted)
             view->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
@@ -348,37 +351,6 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
         QCOMPARE(Counts(w), Counts(succeeded + failed, succeeded, failed));
         QVERIFY(!view->selectionModel()->hasSelection());
-    }
-
-    void removeLargeSelection()
-    {
-        // Hundreds of selected rows go in one pass, and the totals keep
-        // counting only the rows left, whatever language the verdicts read.
-        QTranslator german;
-        QVERIFY(german.load(QStringLiteral(":/translations/ger")));
-        QCoreApplication::installTranslator(&german);
-        const QString good = Write("many/good.avi", avi);
-        const QString tampered = Write("many/bad.avi", Flip(avi, 3000));
-        QStringList paths;
-        for (int i = 0; i < 200; ++i)
-            paths << good << tampered;
-        MainWindow w;
-        const QAbstractItemModelTester modelRules(w.ResultModel(),
-                                                  QAbstractItemModelTester::FailureReportingMode::QtTest);
-        w.VerifyFiles(paths);
-        QCOMPARE(w.ResultModel()->rowCount(), 400);
-        // Sorted, the selection maps to rows all over the model.
-        View(w)->sortByColumn(ResultModel::NameColumn, Qt::AscendingOrder);
-        QTreeView* view = View(w);
-        view->selectionModel()->select(QItemSelection(view->model()->index(50, ResultModel::NameColumn),
-                                                      view->model()->index(349, ResultModel::SerialColumn)),
-                                       QItemSelectionModel::Select);
-        QVERIFY(QMetaObject::invokeMethod(&w, "RemoveFiles"));
-        QCoreApplication::removeTranslator(&german);
-        QCOMPARE(w.ResultModel()->rowCount(), 100);
-        QCOMPARE(w.TotalFiles(), 100);
-        QCOMPARE(w.SucceededFiles(), 50);
-        QCOMPARE(w.FailedFiles(), 50);
     }
 };
 
