@@ -12,24 +12,34 @@
 
 namespace {
 
-// Hands each result and the bytes passed to the controller's signals.
+// Hands the results, a run of consecutive ones at a time (many small files
+// make one signal, not one each), and the bytes passed to the controller's
+// signals.
 class SignalSink final : public VerifySink
 {
 public:
-    using ResultFn = std::function<void(const FileResult&)>;
+    using ResultsFn = std::function<void(const QList<FileResult>&)>;
     using BytesFn = std::function<void(qint64)>;
-    SignalSink(ResultFn result, BytesFn bytes) : m_result(std::move(result)), m_bytes(std::move(bytes)) {}
+    SignalSink(ResultsFn results, BytesFn bytes) : m_results(std::move(results)), m_bytes(std::move(bytes)) {}
 
-    void Result(const FileResult& result) override { m_result(result); }
+    void Result(const FileResult& result) override { m_batch.append(result); }
+    void BatchEnd() override { Flush(); }
     void Progress(qint64 filesDone, qint64 bytesDone) override
     {
         (void)filesDone;
         m_bytes(bytesDone);
     }
+    void Flush()
+    {
+        if (!m_batch.isEmpty())
+            m_results(m_batch);
+        m_batch.clear();
+    }
 
 private:
-    ResultFn m_result;
+    ResultsFn m_results;
     BytesFn m_bytes;
+    QList<FileResult> m_batch;
 };
 
 // The window verifies what is there: an entry that names nothing (gone,
@@ -51,10 +61,12 @@ bool Verifiable(const FileJob& file)
 RunController::RunController(QObject* parent) : QObject(parent), m_jobs(QThread::idealThreadCount())
 {
     qRegisterMetaType<FileResult>();
+    qRegisterMetaType<QList<FileResult>>();
+    qRegisterMetaType<QList<RowRecord>>();
     qRegisterMetaType<RowRecord>();
     qRegisterMetaType<CustodyProgress>();
     connect(this, &RunController::WorkerBegan, this, &RunController::TakeBegan, Qt::QueuedConnection);
-    connect(this, &RunController::WorkerResult, this, &RunController::TakeResult, Qt::QueuedConnection);
+    connect(this, &RunController::WorkerResults, this, &RunController::TakeResults, Qt::QueuedConnection);
     connect(
         this, &RunController::WorkerProgress, this, [this](qint64 bytes) { emit Progress(m_done, bytes); },
         Qt::QueuedConnection);
@@ -142,9 +154,10 @@ void RunController::VerifyOnThread(std::vector<FileJob> files, const std::vector
     VerifyJob job(std::move(sources), m_jobs, true);
     if (!job.Prepare())
         return;
-    SignalSink sink([this](const FileResult& result) { emit WorkerResult(result, QPrivateSignal()); },
+    SignalSink sink([this](const QList<FileResult>& results) { emit WorkerResults(results, QPrivateSignal()); },
                     [this](qint64 done) { emit WorkerProgress(done, QPrivateSignal()); });
     job.Run(sink, &m_stop);
+    sink.Flush();
 }
 
 bool RunController::Verify(std::vector<FileJob> files)
@@ -192,12 +205,18 @@ void RunController::TakeBegan(int count, qint64 bytes)
     emit Began(count, bytes);
 }
 
-void RunController::TakeResult(const FileResult& result)
+void RunController::TakeResults(const QList<FileResult>& results)
 {
     // A file stopped before its verdict has none, and no row.
-    ++m_done;
-    --m_notReached;
-    if (!result.WasStopped())
-        emit Verified(RowRecord{result, QDateTime::currentDateTimeUtc()});
+    QList<RowRecord> records;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const FileResult& result : results) {
+        ++m_done;
+        --m_notReached;
+        if (!result.WasStopped())
+            records.append(RowRecord{result, now});
+    }
+    if (!records.isEmpty())
+        emit Verified(records);
     emit Changed();
 }

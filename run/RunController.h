@@ -12,6 +12,7 @@
 #include "FileJob.h"
 #include "RowRecord.h"
 
+#include <QList>
 #include <QObject>
 
 #include <atomic>
@@ -68,8 +69,8 @@ signals:
     void Walking();
     // The verification of count entries (bytes in all) begins.
     void Began(int count, qint64 bytes);
-    // A file's verdict, in the order of the entries.
-    void Verified(const RowRecord& record);
+    // Files' verdicts, a batch at a time, in the order of the entries.
+    void Verified(const QList<RowRecord>& records);
     // Entries done (with or without a verdict), and bytes passed.
     void Progress(int done, qint64 bytes);
     // A re-check's progress.
@@ -81,7 +82,7 @@ signals:
 
     // From the worker's thread; queued to this object's.
     void WorkerBegan(int count, qint64 bytes, QPrivateSignal);
-    void WorkerResult(const FileResult& result, QPrivateSignal);
+    void WorkerResults(const QList<FileResult>& results, QPrivateSignal);
     void WorkerProgress(qint64 bytes, QPrivateSignal);
     void WorkerCheckProgress(const CustodyProgress& progress, QPrivateSignal);
 
@@ -92,7 +93,7 @@ private:
     void VerifyOnThread(std::vector<FileJob> files, const std::vector<QByteArray>& paths);
     bool Start();
     void TakeBegan(int count, qint64 bytes);
-    void TakeResult(const FileResult& result);
+    void TakeResults(const QList<FileResult>& results);
 
     int m_jobs;
     bool m_busy = false;

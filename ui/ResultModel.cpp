@@ -104,6 +104,14 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void ResultModel::Add(const QList<RowRecord>& records)
+{
+    // One row at a time, each on top: the sort proxy keeps the rows it
+    // shows where they are and puts each new one first, as for one row.
+    for (const RowRecord& record : records)
+        Add(record);
+}
+
 void ResultModel::Add(const RowRecord& record)
 {
     Row row{record, {}, ReportFields::Text(Field::Path, record.result), ResultText::Reason(record.result)};

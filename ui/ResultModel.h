@@ -43,6 +43,8 @@ public:
 
     // Enters the record as a new first row and counts it.
     void Add(const RowRecord& record);
+    // Several rows at once, in the order they were verified.
+    void Add(const QList<RowRecord>& records);
     // Removes these rows (in any order, repeats allowed), a contiguous run
     // at a time, and takes them from the counts. Returns how many went.
     int RemoveRows(std::vector<int> rows);

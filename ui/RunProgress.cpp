@@ -60,9 +60,9 @@ RunProgress::RunProgress(QWidget* window, RunController& run, ResultModel* model
         m_window->setDisabled(true);
     });
     QObject::connect(&run, &RunController::Began, &m_context, [this](int count, qint64 bytes) { Begin(count, bytes); });
-    QObject::connect(&run, &RunController::Verified, &m_context, [this](const RowRecord& record) {
-        m_name = PathText::FileNameForPeople(record.result.path);
-        m_model->Add(record);
+    QObject::connect(&run, &RunController::Verified, &m_context, [this](const QList<RowRecord>& records) {
+        m_name = PathText::FileNameForPeople(records.last().result.path);
+        m_model->Add(records);
     });
     QObject::connect(&run, &RunController::Progress, &m_context,
                      [this](int done, qint64 bytes) { Show(done, bytes, done == m_count); });

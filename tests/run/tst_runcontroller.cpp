@@ -24,10 +24,12 @@ struct Recorder
         QObject::connect(&run, &RunController::Walking, &context, [this] { events << QStringLiteral("walk"); });
         QObject::connect(&run, &RunController::Began, &context,
                          [this](int count, qint64) { events << QStringLiteral("begin %1").arg(count); });
-        QObject::connect(&run, &RunController::Verified, &context, [this](const RowRecord& record) {
-            ++rows;
-            events << QFileInfo(QFile::decodeName(record.result.path)).fileName() + QLatin1Char(' ') +
-                          ResultText::Verdict(record.result.IsAuthentic());
+        QObject::connect(&run, &RunController::Verified, &context, [this](const QList<RowRecord>& records) {
+            for (const RowRecord& record : records) {
+                ++rows;
+                events << QFileInfo(QFile::decodeName(record.result.path)).fileName() + QLatin1Char(' ') +
+                              ResultText::Verdict(record.result.IsAuthentic());
+            }
         });
         QObject::connect(&run, &RunController::Changed, &context, [this] { totals << rows + run.NotReached(); });
         QObject::connect(&run, &RunController::Ended, &context, [this] { events << QStringLiteral("end"); });
@@ -98,20 +100,20 @@ private slots:
         QTest::addColumn<bool>("cancelAtWalk");
         QTest::addColumn<int>("jobs");
         QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QList<qint64>>("totals");
+        QTest::addColumn<qint64>("total"); // the status bar's, at every change
         const QString ok = QStringLiteral("Authentication succeeded"), bad = QStringLiteral("Authentication failed");
         // Entries: good.avi, a path that is gone (skipped), bad.avi; in their
         // order whatever the number of jobs.
         for (const int jobs : {1, 2, 4})
             QTest::newRow(qPrintable(QStringLiteral("every entry, %1 jobs").arg(jobs)))
                 << false << false << jobs << QStringList{"begin 2", "good.avi " + ok, "bad.avi " + bad, "end"}
-                << QList<qint64>{2, 2, 2, 2};
+                << qint64(2);
         // A folder is walked first (byte-wise order: bad before good).
         QTest::newRow("folder") << true << false << 2
                                 << QStringList{"walk", "begin 2", "bad.avi " + bad, "good.avi " + ok, "end"}
-                                << QList<qint64>{2, 2, 2, 2};
+                                << qint64(2);
         // Cancelled during the walk: nothing is verified.
-        QTest::newRow("cancelled walk") << true << true << 2 << QStringList{"walk", "end"} << QList<qint64>{0};
+        QTest::newRow("cancelled walk") << true << true << 2 << QStringList{"walk", "end"} << qint64(0);
     }
 
     void events()
@@ -120,7 +122,7 @@ private slots:
         QFETCH(bool, cancelAtWalk);
         QFETCH(int, jobs);
         QFETCH(QStringList, events);
-        QFETCH(QList<qint64>, totals);
+        QFETCH(qint64, total);
         const QString folder = QStringLiteral("%1/").arg(QTest::currentDataTag());
         const QByteArray good = WriteNative(folder + "good.avi", avi);
         const QByteArray bad = WriteNative(folder + "bad.avi", Flip(avi, 3000));
@@ -135,7 +137,9 @@ private slots:
             QVERIFY(run.Verify({FileJob{good, qint64(avi.size()), false}, FileJob{good + ".gone", 0, false},
                                 FileJob{bad, qint64(avi.size()), false}}));
         QCOMPARE(recorder.events, events);
-        QCOMPARE(recorder.totals, totals);
+        // Once at the start and at the end, and after each batch of verdicts.
+        QVERIFY(recorder.totals.size() >= (total > 0 ? 3 : 1));
+        QCOMPARE(recorder.totals, QList<qint64>(recorder.totals.size(), total));
         QCOMPARE(run.NotReached(), qint64(0));
         QCOMPARE(run.Stopped(), cancelAtWalk);
         QVERIFY(!run.Busy());
